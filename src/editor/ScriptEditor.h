@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QString>
+#include <QVector>
+
+// The script editor (Memo1). It answers in display lines: with word wrap on, a paragraph
+// that the editor shows on three lines is three lines. The line count leaves out a final
+// empty line (an empty editor has no lines; "a\r\nb\r\n" has two). Reading a line returns
+// at most 4096 characters; an index at or past the end reads as an empty line.
+//
+// Counting lines and reading line k stay fast on a 5 MB script: the wrapped line count of
+// each paragraph is cached with a running total and refreshed only for the paragraphs
+// that change, or all at once after the width or the font changes.
+class ScriptEditor : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    static constexpr int kMaxLineRead = 4096;
+
+    explicit ScriptEditor(QWidget *parent = nullptr);
+    ~ScriptEditor() override;
+
+    // The whole text with CR LF between lines, as the editor holds it (no soft breaks).
+    QString text() const;
+    // Replaces the text; any of CR LF, CR and LF ends a line. Not undoable, leaves the
+    // modified flag as it was (callers clear it after a load).
+    void setText(const QString &text);
+    void clear();
+
+    int lineCount() const;
+    QString line(int index) const;
+    // Zero-based display line holding the caret.
+    int caretLine() const;
+    // Character index (in text()) of the first character of display line index; -1 past the end.
+    int lineIndex(int index) const;
+    // Scrolls the view by the given number of display lines (negative: up).
+    void scrollLines(int count);
+    // Scrolls so that the caret is visible.
+    void scrollCaret();
+    // Selects from character index start (in text()) for length characters.
+    void selectRange(int start, int length);
+
+    bool isModified() const;
+    void setModified(bool modified);
+
+    bool wordWrap() const;
+    void setWordWrap(bool on);
+    // "Enter inserts a line break" (true by design).
+    bool wantReturns() const { return m_wantReturns; }
+    void setWantReturns(bool on) { m_wantReturns = on; }
+    void setCentered(bool centered);
+    bool isCentered() const { return m_centered; }
+
+signals:
+    // The focus came or went, the editor was clicked, or a drag or drop touched it.
+    void focusChanged(bool focused);
+    void clicked();
+    void dragOrDrop();
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+    void focusInEvent(QFocusEvent *e) override;
+    void focusOutEvent(QFocusEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void changeEvent(QEvent *e) override;
+
+private:
+    struct LineCache;
+    LineCache *m_cache;
+    bool m_wantReturns = true;
+    bool m_centered = false;
+};
