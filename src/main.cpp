@@ -1,6 +1,16 @@
-#include <QApplication>
+#include "app/Forms.h"
+#include "app/LectoApplication.h"
+#include "app/Mainform.h"
 
 int main(int argc, char **argv) {
-    QApplication app(argc, argv);
-    return 0;
+    qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    LectoApplication app(argc, argv);
+    QStringList arguments = app.arguments();
+    arguments.removeFirst();
+    if (!app::createWindows(arguments))
+        return 0;
+    Form1->show();
+    const int code = app.exec();
+    app::destroyWindows();
+    return code;
 }

@@ -4,6 +4,10 @@
 #include <QString>
 #include <QVector>
 
+#include <vector>
+
+class QTextBlock;
+
 // The script editor (Memo1). It answers in display lines: with word wrap on, a paragraph
 // that the editor shows on three lines is three lines. The line count leaves out a final
 // empty line (an empty editor has no lines; "a\r\nb\r\n" has two). Reading a line returns
@@ -66,9 +70,16 @@ protected:
     void dropEvent(QDropEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
     void changeEvent(QEvent *e) override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
     struct LineCache;
+    void ensureCounts() const;
+    qreal currentLineWidth() const;
+    const std::vector<int> &blockLineStarts(const QTextBlock &block) const;
+    int lineOfPosition(int position) const;
+    int positionOfIndex(int index) const;
+
     LineCache *m_cache;
     bool m_wantReturns = true;
     bool m_centered = false;

@@ -30,15 +30,25 @@ QString longTimeFormat() {
 }
 } // namespace
 
-qint64 Clock::tickMs() { return g_fixed ? g_fixedTicks : steady().elapsed(); }
+qint64 Clock::tickMs() {
+    return g_fixed ? g_fixedTicks : steady().elapsed();
+}
 
-QDateTime Clock::now() { return g_fixed ? g_now : QDateTime::currentDateTime(); }
+QDateTime Clock::now() {
+    return g_fixed ? g_now : QDateTime::currentDateTime();
+}
 
-int Clock::msOfDay() { return now().time().msecsSinceStartOfDay(); }
+int Clock::msOfDay() {
+    return now().time().msecsSinceStartOfDay();
+}
 
-QString Clock::longTimeText(const QTime &t) { return QLocale().toString(t, longTimeFormat()); }
+QString Clock::longTimeText(const QTime &t) {
+    return QLocale().toString(t, longTimeFormat());
+}
 
-QString Clock::shortDateText(const QDate &d) { return QLocale().toString(d, QLocale::ShortFormat); }
+QString Clock::shortDateText(const QDate &d) {
+    return QLocale().toString(d, QLocale::ShortFormat);
+}
 
 std::optional<QTime> Clock::parseTime(const QString &text) {
     const QLocale locale;
@@ -49,8 +59,9 @@ std::optional<QTime> Clock::parseTime(const QString &text) {
     bool hasMarker = false;
     const QString am = locale.amText().isEmpty() ? QStringLiteral("AM") : locale.amText();
     const QString pm = locale.pmText().isEmpty() ? QStringLiteral("PM") : locale.pmText();
-    for (const auto &[marker, add] : {std::pair{pm, 12}, std::pair{am, 0}, std::pair{QStringLiteral("PM"), 12},
-                                      std::pair{QStringLiteral("AM"), 0}}) {
+    for (const auto &[marker, add] :
+         {std::pair{pm, 12}, std::pair{am, 0}, std::pair{QStringLiteral("PM"), 12},
+          std::pair{QStringLiteral("AM"), 0}}) {
         if (s.endsWith(marker, Qt::CaseInsensitive)) {
             s.chop(marker.size());
             s = s.trimmed();
@@ -59,7 +70,8 @@ std::optional<QTime> Clock::parseTime(const QString &text) {
             break;
         }
     }
-    static const QRegularExpression re(QStringLiteral("^(\\d{1,2})[:.](\\d{1,2})(?:[:.](\\d{1,2}))?$"));
+    static const QRegularExpression re(
+        QStringLiteral("^(\\d{1,2})[:.](\\d{1,2})(?:[:.](\\d{1,2}))?$"));
     const auto m = re.match(s);
     if (!m.hasMatch())
         return std::nullopt;
@@ -90,8 +102,12 @@ void Clock::advance(qint64 ms) {
     g_fixedTicks += ms;
 }
 
-void Clock::useRealTime() { g_fixed = false; }
-bool Clock::isFixed() { return g_fixed; }
+void Clock::useRealTime() {
+    g_fixed = false;
+}
+bool Clock::isFixed() {
+    return g_fixed;
+}
 
 double timeToDayFraction(const QTime &t) {
     return t.isValid() ? t.msecsSinceStartOfDay() / 86400000.0 : 0.0;

@@ -23,6 +23,8 @@ QColor toQColor(int value) {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
-int fromQColor(const QColor &c) { return rgbValue(c.red(), c.green(), c.blue()); }
+int fromQColor(const QColor &c) {
+    return rgbValue(c.red(), c.green(), c.blue());
+}
 
 } // namespace platform

@@ -11,6 +11,8 @@ constexpr int kMenuSystemColor = static_cast<int>(0x80000004u);
 
 QColor toQColor(int colorValue);
 int fromQColor(const QColor &c);
-inline int rgbValue(int r, int g, int b) { return (b << 16) | (g << 8) | r; }
+inline int rgbValue(int r, int g, int b) {
+    return (b << 16) | (g << 8) | r;
+}
 
 } // namespace platform

@@ -66,13 +66,19 @@ void FileDialogs::scripted(const QList<std::optional<QString>> &answers) {
     for (const auto &a : answers)
         g_answers.enqueue(a);
 }
-void FileDialogs::queueAnswer(const std::optional<QString> &answer) { g_answers.enqueue(answer); }
+void FileDialogs::queueAnswer(const std::optional<QString> &answer) {
+    g_answers.enqueue(answer);
+}
 void FileDialogs::unscripted() {
     g_scripted = false;
     g_answers.clear();
 }
-const QList<FileDialogRequest> &FileDialogs::requests() { return g_requests; }
-void FileDialogs::clearRequests() { g_requests.clear(); }
+const QList<FileDialogRequest> &FileDialogs::requests() {
+    return g_requests;
+}
+void FileDialogs::clearRequests() {
+    g_requests.clear();
+}
 
 std::optional<int> ColorDialogs::choose(int initial) {
     if (g_colorScripted) {
@@ -94,6 +100,8 @@ void ColorDialogs::unscripted() {
     g_colorScripted = false;
     g_colorAnswers.clear();
 }
-const QList<int> &ColorDialogs::requests() { return g_colorRequests; }
+const QList<int> &ColorDialogs::requests() {
+    return g_colorRequests;
+}
 
 } // namespace platform

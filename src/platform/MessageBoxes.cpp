@@ -30,9 +30,15 @@ Answer fromButton(int button) {
 }
 } // namespace
 
-Answer MessageBoxes::information(const QString &text) { return show(MessageKind::Information, text); }
-Answer MessageBoxes::error(const QString &text) { return show(MessageKind::Error, text); }
-Answer MessageBoxes::confirm(const QString &text) { return show(MessageKind::Confirm, text); }
+Answer MessageBoxes::information(const QString &text) {
+    return show(MessageKind::Information, text);
+}
+Answer MessageBoxes::error(const QString &text) {
+    return show(MessageKind::Error, text);
+}
+Answer MessageBoxes::confirm(const QString &text) {
+    return show(MessageKind::Confirm, text);
+}
 Answer MessageBoxes::confirmCancel(const QString &text) {
     return show(MessageKind::ConfirmCancel, text);
 }
@@ -78,15 +84,23 @@ void MessageBoxes::scripted(const QList<Answer> &answers) {
     for (Answer a : answers)
         g_answers.enqueue(a);
 }
-void MessageBoxes::queueAnswer(Answer a) { g_answers.enqueue(a); }
+void MessageBoxes::queueAnswer(Answer a) {
+    g_answers.enqueue(a);
+}
 void MessageBoxes::unscripted() {
     g_scripted = false;
     g_answers.clear();
     g_observer = nullptr;
 }
-bool MessageBoxes::isScripted() { return g_scripted; }
-const QList<ShownMessage> &MessageBoxes::shown() { return g_shown; }
-void MessageBoxes::clearShown() { g_shown.clear(); }
+bool MessageBoxes::isScripted() {
+    return g_scripted;
+}
+const QList<ShownMessage> &MessageBoxes::shown() {
+    return g_shown;
+}
+void MessageBoxes::clearShown() {
+    g_shown.clear();
+}
 void MessageBoxes::setObserver(std::function<void(const ShownMessage &)> observer) {
     g_observer = std::move(observer);
 }

@@ -15,10 +15,16 @@ bool g_terminateRequested = false;
 void (*g_terminateHook)(int) = nullptr;
 } // namespace
 
-int secondMs() { return g_secondMs; }
-void setSecondMs(int ms) { g_secondMs = ms > 0 ? ms : 1; }
+int secondMs() {
+    return g_secondMs;
+}
+void setSecondMs(int ms) {
+    g_secondMs = ms > 0 ? ms : 1;
+}
 
-void pumpMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void pumpMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void waitForMessages() {
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
@@ -48,8 +54,14 @@ void terminateProgram(int code) {
     std::exit(code);
 }
 
-bool terminateRequested() { return g_terminateRequested; }
-void setTerminateHook(void (*hook)(int)) { g_terminateHook = hook; }
-void resetTerminateRequest() { g_terminateRequested = false; }
+bool terminateRequested() {
+    return g_terminateRequested;
+}
+void setTerminateHook(void (*hook)(int)) {
+    g_terminateHook = hook;
+}
+void resetTerminateRequest() {
+    g_terminateRequested = false;
+}
 
 } // namespace platform

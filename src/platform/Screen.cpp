@@ -32,6 +32,8 @@ void Screen::setOverride(QSize size, int depth) {
     g_depth = depth;
 }
 
-void Screen::clearOverride() { g_override = false; }
+void Screen::clearOverride() {
+    g_override = false;
+}
 
 } // namespace platform

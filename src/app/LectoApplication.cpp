@@ -1,0 +1,18 @@
+#include "app/LectoApplication.h"
+
+#include "app/Errors.h"
+#include "app/Forms.h"
+#include "platform/MessageBoxes.h"
+
+LectoApplication::LectoApplication(int &argc, char **argv) : QApplication(argc, argv) {
+    setApplicationName(QString::fromLatin1(app::kApplicationTitle));
+}
+
+bool LectoApplication::notify(QObject *receiver, QEvent *event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const ConversionError &e) {
+        platform::MessageBoxes::error(e.message());
+        return true;
+    }
+}

@@ -1,0 +1,310 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class RadioGroup;
+class ScriptEditor;
+class StatusBar;
+
+// The main window: the operator's console and the owner of every setting.
+//
+// One class whose command groups live in several files, each in its subsystem's folder:
+//   app/Mainform.cpp          life cycle (FormCreate, FormShow, FormActivate), fade defaults
+//   app/MainformUi.cpp        building the menus, tool bar, panels and status bar
+//   app/ConfigFile.cpp        reading and writing the configuration file
+//   app/Exit.cpp              closing and the exit commands
+//   editor/Panels.cpp         track bars, play options, pixel and screen groups, layout, status
+//   editor/ScriptFiles.cpp    New, Open, Save, Save As
+//   editor/ReadingTime.cpp    the reading-time estimate
+//   preroll/TimedWait.cpp     Startdelay
+//   preroll/Clock.cpp         screen clock and auto start
+//   preroll/PrerollOptions.cpp colour bars, count-down, chroma check, 10-second background
+//   play/PlayCommand.cpp      the Play command
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+    Q_PROPERTY(bool fadesetupcheckbox1 READ getfadesetupcheckbox1 WRITE setfadesetupcheckbox1)
+    Q_PROPERTY(bool fadesetupcheckbox2 READ getfadesetupcheckbox2 WRITE setfadesetupcheckbox2)
+    Q_PROPERTY(bool fadesetupcheckbox3 READ getfadesetupcheckbox3 WRITE setfadesetupcheckbox3)
+    Q_PROPERTY(bool fadesetupcheckbox4 READ getfadesetupcheckbox4 WRITE setfadesetupcheckbox4)
+    Q_PROPERTY(int s_left READ getleft WRITE setleft)
+    Q_PROPERTY(int s_top READ gettop WRITE settop)
+    Q_PROPERTY(int s_right READ getright WRITE setright)
+    Q_PROPERTY(int s_bottom READ getbottom WRITE setbottom)
+
+public:
+    static constexpr const char *kDefaultIniName = "ZALSCROL.INI";
+
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // ---- Settings held as fields -------------------------------------------------------
+    int S_Left = 0, S_Top = 0, S_Right = 0, S_Bottom = 0; // the output (play) rectangle
+    bool FadeTitles = false;
+    bool FadeTwoline = false;
+    bool FadeTVTitle = false;
+    bool FadeAnti = false;
+    bool LowerThird = false;
+    bool CenterFade = false;
+    int FadeHoldTime = 0;
+    int ArrowAmt = 0;
+    int PgJumpAmt = 0;
+    int ProcessType = 0;
+    int DisPlaysize = 0;
+    int Delay = 0;
+    qint8 DelayFactor = 1;
+    int CbarTime = 0;
+    double Startime = 0.0; // time of day as a day fraction; 0 disables auto start
+    int WordPerMinute = 0;
+    bool Centering = false;
+    QString LastFile;
+    int FormColor = 0;
+    int DisPlaColor = 0;
+    int MainColor = 0;
+    QString Ver = QStringLiteral("01.24A");
+    QString WindowsDir;
+    bool StartedWithFile = false;
+    QString LastConfigFile;
+    quint16 RetracePort = 0;
+    int DelayLeft = 0;
+    qint8 BarCount = 0;
+
+    // Fields of the editor and the play.
+    int CaretLine = 0;
+    int LineCount = 0;
+    int ScriptWordCount = 0;
+    int FindNextLine = 0;
+    bool Calibrating = false;
+    bool LoopRunning = false;
+    bool WaveArmed = false;
+    bool AviStartsWithText = false;
+    QStringList CommandLine; // program arguments without the program name
+
+    bool getfadesetupcheckbox1() const { return FadeTitles; }
+    void setfadesetupcheckbox1(bool v) { FadeTitles = v; }
+    bool getfadesetupcheckbox2() const { return FadeTwoline; }
+    void setfadesetupcheckbox2(bool v) { FadeTwoline = v; }
+    bool getfadesetupcheckbox3() const { return FadeTVTitle; }
+    void setfadesetupcheckbox3(bool v) { FadeTVTitle = v; }
+    bool getfadesetupcheckbox4() const { return FadeAnti; }
+    void setfadesetupcheckbox4(bool v) { FadeAnti = v; }
+    int getleft() const { return S_Left; }
+    void setleft(int v) { S_Left = v; }
+    int gettop() const { return S_Top; }
+    void settop(int v) { S_Top = v; }
+    int getright() const { return S_Right; }
+    void setright(int v) { S_Right = v; }
+    int getbottom() const { return S_Bottom; }
+    void setbottom(int v) { S_Bottom = v; }
+
+    // ---- Controls ---------------------------------------------------------------------
+    // Menu bar.
+    QMenu *File1 = nullptr, *Edit1 = nullptr, *ModeConfigure1 = nullptr, *Font1 = nullptr,
+          *MediaPlayers1 = nullptr, *Window1 = nullptr, *Help1 = nullptr;
+    // File.
+    QAction *New1 = nullptr, *Open1 = nullptr, *Save1 = nullptr, *SaveAs1 = nullptr,
+            *SaveDefaultConfiguration1 = nullptr, *LoadConfiguration1 = nullptr,
+            *SaveConfigurationAs1 = nullptr, *Print1 = nullptr, *PrintSetup1 = nullptr,
+            *Exit1 = nullptr;
+    // Edit.
+    QAction *Undo1 = nullptr, *Cut1 = nullptr, *Copy1 = nullptr, *Paste1 = nullptr,
+            *Find1 = nullptr, *replacetext = nullptr;
+    // Mode Configure.
+    QAction *VideoMode1 = nullptr, *Adjustoutputwindowsize1 = nullptr, *StartbyAutoTimer1 = nullptr,
+            *SetAutoStartTime1 = nullptr, *ClockOn = nullptr, *SetColorBarTime1 = nullptr,
+            *usecolorbars = nullptr, *UseCountDown = nullptr, *Use10secondbackground1 = nullptr,
+            *ConfigureKeys1 = nullptr, *ReversMirrorText1 = nullptr, *LoopMode1 = nullptr,
+            *NoPauseDuringLoop1 = nullptr, *SyncWRetrace1 = nullptr;
+    // Font.
+    QAction *TypeansSize1 = nullptr, *Color3 = nullptr, *BackgroundColor1 = nullptr,
+            *Bold2 = nullptr, *Underline1 = nullptr, *Italic1 = nullptr, *CenterText1 = nullptr,
+            *StartfromCursor1 = nullptr, *FadeTitles1 = nullptr, *TVTitle1 = nullptr,
+            *WordWrap1 = nullptr, *Wantreturn = nullptr;
+    // Play, media, window, help, exit.
+    QAction *RunTelePrompter1 = nullptr;
+    QAction *AVI1 = nullptr, *WAVE1 = nullptr, *cd1 = nullptr;
+    QAction *ShowAll1 = nullptr, *HideAll1 = nullptr, *NewWindow1 = nullptr,
+            *DelayControl1 = nullptr, *PixelControl1 = nullptr, *ScreenOutputResolution1 = nullptr,
+            *Calibrate1 = nullptr, *SpeedBar1 = nullptr, *TextEditPanel1 = nullptr,
+            *AutoTimer1 = nullptr, *PlayOptions1 = nullptr;
+    QAction *MenuHelp1 = nullptr, *About2 = nullptr;
+    QAction *Exit2 = nullptr;
+
+    // Tool bar.
+    QToolBar *ToolBar1 = nullptr;
+    QToolButton *ToolButton1 = nullptr, *ToolButton2 = nullptr, *ToolButton3 = nullptr,
+                *ToolButton5 = nullptr, *ToolButton6 = nullptr, *ToolButton7 = nullptr,
+                *Playbutton = nullptr, *ToolButton11 = nullptr, *videomodebutton = nullptr,
+                *ReverseButton = nullptr, *ColorBarsButton = nullptr, *CountDownButton = nullptr,
+                *Chromacheck = nullptr;
+
+    // Editor.
+    ScriptEditor *Memo1 = nullptr;
+
+    // Delay panel.
+    QFrame *delaypanel = nullptr;
+    QLabel *Label10 = nullptr, *Label5 = nullptr, *Label6 = nullptr, *Label2 = nullptr,
+           *delayLabel = nullptr;
+    QCheckBox *CheckBox1 = nullptr;
+    QSlider *TrackBar1 = nullptr; // font size 2..200
+    QSlider *TrackBar2 = nullptr; // delay 0..1500
+
+    // Reading-time panel.
+    QFrame *calibratPanel = nullptr;
+    QPushButton *SpeedButton3 = nullptr;
+    QLabel *Approx = nullptr, *StaticText4 = nullptr, *calibrate = nullptr;
+
+    // Auto-timer panel with the summary texts.
+    QFrame *Panel1 = nullptr;
+    QLabel *StaticText1 = nullptr, *StaticText2 = nullptr, *FrontClockLabel = nullptr,
+           *AutoStarttimelabel = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QLabel *StaticText3 = nullptr, *StaticText5 = nullptr, *StaticText6 = nullptr,
+           *StaticText7 = nullptr, *StaticText8 = nullptr, *StaticText9 = nullptr,
+           *StaticText10 = nullptr;
+
+    // Play options.
+    QGroupBox *GroupBox1 = nullptr;
+    QCheckBox *CtrMarkerCheckbox = nullptr, *LoopCheckBox = nullptr, *Nopausecheckbox = nullptr,
+              *stopatend = nullptr;
+
+    RadioGroup *RadioGroup1 = nullptr; // Pixel Processing
+    RadioGroup *RadioGroup2 = nullptr; // Screen Res
+
+    // Media player controls (filled by the media players).
+    QFrame *AviPlayer = nullptr, *waveplayer = nullptr;
+    QToolButton *SpeedButton2 = nullptr; // "Start w/Video"
+    QPushButton *SpeedButton1 = nullptr; // "Close"
+
+    StatusBar *StatusBar1 = nullptr;
+
+    // One-second timers.
+    QTimer *Timer1 = nullptr;    // screen clock and auto start
+    QTimer *Timer2 = nullptr;    // the timed wait
+    QTimer *holdtimer = nullptr; // colour-bar hold
+
+    // ---- Life cycle -------------------------------------------------------------------
+    // Runs the creation steps; false when the program is to end (screen too narrow).
+    bool FormCreate();
+    // Creation steps 2 to 11 (the settings' start-up values), also callable on their own.
+    void initialiseSettings();
+    void FormShow();
+    void FormActivate();
+    void setfadedefaults();
+    bool backgroundcolorisBlack();
+
+    // ---- Closing and exit ---------------------------------------------------------------
+    bool FormCloseQuery();
+    void FormClose();
+    void Exit1Click();
+    // Returns false when the program stays open.
+    bool Exit2Click();
+
+    // ---- Panels, controls and layout ------------------------------------------------------
+    void TrackBar1Change();
+    void TrackBar2Change();
+    void CheckBox1Click();
+    void RadioGroup1Click();
+    void RadioGroup2Click();
+    void LoopCheckBoxClick();
+    void LoopMode1Click();
+    void stopatendClick();
+    void NopausecheckboxClick();
+    void NoPauseDuringLoop1Click();
+    void VideoMode1Click();
+    void videomodebuttonClick();
+    void ReverseButtonClick();
+    void ReversMirrorText1Click();
+    void ShowAll1Click();
+    void HideAll1Click();
+    void MainFormResize();
+    void ShowStats();
+    int GetCurrentLineNumber();
+    void Memo1Change();
+    // Sets a track bar's position from the program: clamped, and no rule runs.
+    static void setTrackBarPosition(QSlider *bar, int position);
+    int editorFontSize() const;
+    void setEditorFontSize(int points);
+
+    // ---- Timed wait ---------------------------------------------------------------------
+    void Startdelay(int seconds);
+    void Timer2Timer();
+
+    // ---- Script files (the script-files work fills these) --------------------------------
+    void New1Click();
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void openafile(const QString &path);
+    bool Verify_Current_File();
+    bool checkmemo();
+    // Loads a script file into the editor as plain text; false (editor unchanged) on failure.
+    bool loadEditorFromFile(const QString &path);
+
+    // ---- Configuration file -------------------------------------------------------------
+    void ReadTheIniFile(const QString &name);
+    bool WriteTheIniFile(const QString &name);
+    void SaveDefaultConfiguration1Click();
+    void LoadConfiguration1Click();
+    void SaveConfigurationAs1Click();
+
+    // ---- Clock and auto start -----------------------------------------------------------
+    void Timer1Timer();
+    int CalcBarTime();
+    void ToggleScreenClockOnClick();
+    void StartbyAutoTimer1Click();
+    void SetAutoStartTime1Click();
+    void SetColorBarTime1Click();
+
+    // ---- Pre-roll options ---------------------------------------------------------------
+    void usecolorbarsClick();
+    void ColorBarsButtonClick();
+    void UseCountDown2Click();
+    void CountDownButtonClick();
+    void ChromacheckClick();
+    void Use10secondbackground1Click();
+    void holdtimerTimer();
+
+    // ---- Editing commands used by the configuration -------------------------------------
+    void CenterText1Click();
+    void ToolButton7Click();
+
+    // ---- Play ---------------------------------------------------------------------------
+    void RunTelePrompter1Click();
+    void PlaybuttonClick();
+    void SpeedButton3Click();
+    void showEstimate(); // the reading-time display, after a measured line
+    void vdelayit(int n);
+    void chkcrt();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void buildPanels();
+    void buildStatusBar();
+    void connectControls();
+    void applyPanelToggle(QAction *item, QWidget *control);
+    void applyCenteringState();
+
+    bool m_closingFromExit = false;
+    bool m_inResize = false;
+};

@@ -1,0 +1,33 @@
+#include "app/StatusBar.h"
+
+#include <QLabel>
+
+StatusBar::StatusBar(QWidget *parent) : QStatusBar(parent) {
+    setSizeGripEnabled(true);
+    static constexpr int widths[kPanels] = {80, 80, 80, 100, 100};
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(13);
+    for (int i = 0; i < kPanels; ++i) {
+        auto *label = new QLabel(this);
+        label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        label->setFont(f);
+        label->setFixedWidth(widths[i]);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        addWidget(label);
+        m_panels[i] = label;
+    }
+}
+
+QString StatusBar::panelText(int index) const {
+    return (index >= 0 && index < kPanels) ? m_panels[index]->text() : QString();
+}
+
+void StatusBar::setPanelText(int index, const QString &text) {
+    if (index >= 0 && index < kPanels)
+        m_panels[index]->setText(text);
+}
+
+QLabel *StatusBar::panel(int index) const {
+    return (index >= 0 && index < kPanels) ? m_panels[index] : nullptr;
+}

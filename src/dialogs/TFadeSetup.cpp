@@ -1,0 +1,6 @@
+#include "dialogs/TFadeSetup.h"
+
+TFadeSetup::TFadeSetup(QWidget *parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TFadeSetup"));
+    setWindowTitle(QStringLiteral("Fading Options"));
+}

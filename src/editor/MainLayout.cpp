@@ -1,0 +1,55 @@
+#include "editor/MainLayout.h"
+
+namespace mainlayout {
+
+std::optional<OutputRect> screenResRect(int index, int sw, int sh, bool marker) {
+    const int m = marker ? 15 : 0;
+    const int hw = sw / 2;
+    const int hh = sh / 2;
+    switch (index) {
+    case 0:
+        return OutputRect{m, 0, sw, sh};
+    case 1:
+        return OutputRect{hw - 320 + m, hh - 240, hw + 320, hh + 240};
+    case 2:
+        return OutputRect{hw - 250 + m, hh - 210, hw + 250, hh + 210};
+    case 3:
+        return OutputRect{hw - 200 + m, hh - 160, hw + 200, hh + 160};
+    case 4:
+        return OutputRect{hw - 160 + m, hh - 90, hw + 160, hh + 90};
+    case 5:
+        return OutputRect{m, hh - 90, sw, hh + 90};
+    default:
+        return std::nullopt;
+    }
+}
+
+LayoutResult computeLayout(const LayoutInput &in) {
+    LayoutResult r;
+    r.editorWidth = (in.output.right - in.output.left) / 2;
+    r.middleX = in.editorVisible ? 10 + r.editorWidth + 10 : 10;
+    r.rightX = r.middleX + in.panel1Width + 10;
+    r.editorTop = in.toolBarVisible ? in.toolBarBottom + 10 : 0;
+    r.editorHeight = in.clientHeight - r.editorTop - in.statusBarHeight - 10;
+    r.editorLeft = 10;
+    return r;
+}
+
+StatsTexts computeStats(const StatsInput &in) {
+    const OutputRect &o = in.output;
+    const int w = o.right - o.left;
+    const int h = o.bottom - o.top;
+    StatsTexts t;
+    t.panel3 = in.fadeTitlesChecked ? QStringLiteral("Left %1 Top %2").arg(o.left).arg(o.top)
+                                    : QStringLiteral(" %1 x %2").arg(w).arg(h);
+    t.staticText6 = QStringLiteral("Window %1 x %2").arg(w).arg(h);
+    t.staticText5 = in.fadeTitles ? QStringLiteral("Fading On") : QString();
+    t.staticText8 = in.fadeAnti ? QStringLiteral("Antialias On") : QString();
+    t.staticText9 = in.fadeTwoline ? QStringLiteral("Two line On") : QString();
+    t.staticText10 = in.fadeTVTitle ? QStringLiteral("TVTitle On") : QString();
+    t.staticText7 = QStringLiteral("Left  :%1 Top :%2").arg(o.left).arg(o.top);
+    t.staticText3 = QStringLiteral("Right :%1 Bottom:%2").arg(o.right).arg(o.bottom);
+    return t;
+}
+
+} // namespace mainlayout

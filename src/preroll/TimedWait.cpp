@@ -1,0 +1,21 @@
+// The timed wait: every seconds-long pause of a play waits on ticks of the one-second
+// Timer2 while letting window messages run.
+#include "app/Mainform.h"
+
+#include "platform/Platform.h"
+
+#include <QTimer>
+
+void TForm1::Startdelay(int seconds) {
+    DelayLeft = seconds;
+    Timer2->setInterval(platform::secondMs());
+    Timer2->start();
+    // A wait started inside this one replaces DelayLeft; when it ends both are over.
+    while (DelayLeft > 0)
+        platform::waitForMessages();
+    Timer2->stop();
+}
+
+void TForm1::Timer2Timer() {
+    DelayLeft -= 1;
+}

@@ -1,0 +1,597 @@
+// The main window: start-up states, the controls' captions, the couplings between check
+// boxes, menu items and tool buttons, the Screen Res group, the layout rule and the
+// summary texts.
+#include "TestSupport.h"
+
+#include "app/Forms.h"
+#include "app/Mainform.h"
+#include "app/RadioGroup.h"
+#include "app/StatusBar.h"
+#include "editor/ScriptEditor.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Platform.h"
+#include "platform/Screen.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSlider>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+class TestMainform : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testsupport::Sandbox> sandbox;
+    TForm1 *f = nullptr;
+
+    template <typename T> T *control(const char *name) {
+        T *c = f->findChild<T *>(QString::fromLatin1(name));
+        if (!c)
+            qFatal("no control %s", name);
+        return c;
+    }
+
+private slots:
+    void init() {
+        sandbox = std::make_unique<testsupport::Sandbox>();
+        f = new TForm1;
+        f->initialiseSettings();
+    }
+    void cleanup() {
+        delete f;
+        f = nullptr;
+        sandbox.reset();
+    }
+
+    void startupFields() {
+        QCOMPARE(f->Delay, 0);
+        QCOMPARE(int(f->DelayFactor), 1);
+        QCOMPARE(f->S_Left, 0);
+        QCOMPARE(f->S_Top, 0);
+        QCOMPARE(f->S_Right, 1024);
+        QCOMPARE(f->S_Bottom, 768);
+        QCOMPARE(f->CbarTime, 15);
+        QCOMPARE(f->FadeHoldTime, 3);
+        QCOMPARE(f->DisPlaColor, 0xFFFFFF);
+        QCOMPARE(f->FormColor, 0);
+        QCOMPARE(f->ArrowAmt, 50);
+        QCOMPARE(f->PgJumpAmt, 100);
+        QCOMPARE(f->ProcessType, 0);
+        QCOMPARE(f->Ver, QStringLiteral("01.24A"));
+        QVERIFY(!f->StartedWithFile);
+        QCOMPARE(f->WindowsDir, sandbox->configDir());
+        // No vertical blank can be waited on here: the item is off and no port is set.
+        QVERIFY(!f->SyncWRetrace1->isEnabled());
+        QCOMPARE(int(f->RetracePort), 0);
+        QVERIFY(!f->cd1->isVisible());
+        QCOMPARE(f->Label10->text(), f->Memo1->font().family());
+        QVERIFY(f->Panel1->isHidden());
+        QVERIFY(f->ProgressBar1->isHidden());
+    }
+
+    void editorDesign() {
+        const QFont font = f->Memo1->font();
+        QCOMPARE(font.family(), QStringLiteral("Arial"));
+        QCOMPARE(font.pointSize(), 14);
+        QVERIFY(font.bold());
+        QCOMPARE(f->TrackBar1->value(), 8);
+        QCOMPARE(f->TrackBar2->value(), 1);
+        QCOMPARE(f->TrackBar2->maximum(), 1500);
+        QCOMPARE(f->TrackBar1->minimum(), 2);
+        QCOMPARE(f->TrackBar1->maximum(), 200);
+    }
+
+    void menuItems_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shortcut");
+        QTest::addColumn<bool>("checkable");
+        QTest::addColumn<bool>("checked");
+        auto row = [](const char *n, const char *c, const char *k = "", bool able = false,
+                      bool on = false) {
+            QTest::newRow(n) << QString::fromLatin1(n) << QString::fromLatin1(c)
+                             << QString::fromLatin1(k) << able << on;
+        };
+        row("New1", "&New");
+        row("Open1", "&Open...");
+        row("Save1", "&Save Text File");
+        row("SaveAs1", "Save Text File &As...");
+        row("SaveDefaultConfiguration1", "Save Default Configuration");
+        row("LoadConfiguration1", "Load Configuration...");
+        row("SaveConfigurationAs1", "Save Configuration As...");
+        row("Print1", "&Print...");
+        row("PrintSetup1", "P&rint Setup...");
+        row("Exit1", "E&xit");
+        row("Cut1", "Cut", "Ctrl+X");
+        row("Find1", "Find", "Ctrl+F");
+        row("replacetext", "Replace", "Ctrl+R");
+        row("VideoMode1", "&Video Mode (full screen)", "", true, true);
+        row("Adjustoutputwindowsize1", "Ad&just  output window size", "Ctrl+J");
+        row("StartbyAutoTimer1", "St&art by Auto Timer", "", true, false);
+        row("ClockOn", "&Toggle Screen Clock On", "", true, false);
+        row("usecolorbars", "Use &Color Bars", "", true, false);
+        row("UseCountDown", "&Use Count Down", "", true, false);
+        row("Use10secondbackground1", "U&se 10 second background", "", true, false);
+        row("ReversMirrorText1", "&Reverse Mirror Text", "", true, false);
+        row("LoopMode1", "&Loop Mode - Repeat", "", true, false);
+        row("NoPauseDuringLoop1", "No Pause During Loop", "", true, false);
+        row("SyncWRetrace1", "S&ync W/Retrace", "", true, false);
+        row("FadeTitles1", "Fade Titles ...", "", true, false);
+        row("WordWrap1", "Word Wrap", "", true, false);
+        row("Wantreturn", "No Returns (CR)", "", true, false);
+        row("RunTelePrompter1", "&Play", "Ctrl+P");
+        row("DelayControl1", "Delay Control", "", true, true);
+        row("AutoTimer1", "Auto Timer ", "", true, false);
+        row("PlayOptions1", "Play Options", "", true, true);
+        row("About2", "&About LectoScope-32", "Ctrl+A");
+        row("Exit2", "E&xit");
+    }
+    void menuItems() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, shortcut);
+        QFETCH(bool, checkable);
+        QFETCH(bool, checked);
+        auto *a = f->findChild<QAction *>(name);
+        QVERIFY2(a, qPrintable(name));
+        QCOMPARE(a->text(), caption);
+        QCOMPARE(a->shortcut().toString(), shortcut);
+        QCOMPARE(a->isCheckable(), checkable);
+        QCOMPARE(a->isChecked(), checked);
+    }
+
+    void menuBarOrder() {
+        QStringList titles;
+        for (QAction *a : f->menuBar()->actions())
+            titles << a->text();
+        QCOMPARE(titles, (QStringList{"&File", "&Edit", " &Mode Configure", "F&ont", "&Play",
+                                      "Me&dia Players", "&Window", "&Help", "E&xit"}));
+    }
+
+    void toolButtons() {
+        const QStringList captions = {"Clear",  "Open",  "Save",   "FColor", "BColor",
+                                      "Center", "Play",  "Save C", "Vmode",  "Reverse",
+                                      "CBars",  "CDown", "Ccheck"};
+        QList<QToolButton *> buttons;
+        for (QAction *a : f->ToolBar1->actions())
+            if (auto *b = qobject_cast<QToolButton *>(f->ToolBar1->widgetForAction(a)))
+                buttons << b;
+        QCOMPARE(buttons.size(), 13);
+        for (int i = 0; i < 13; ++i) {
+            QCOMPARE(buttons[i]->text(), captions[i]);
+            QVERIFY(!buttons[i]->toolTip().isEmpty());
+            QVERIFY(!buttons[i]->icon().isNull());
+            QCOMPARE(buttons[i]->size(), QSize(47, 36));
+        }
+        QCOMPARE(f->Playbutton->toolTip(), QStringLiteral("Start LectoScope-32"));
+        QVERIFY(f->videomodebutton->isChecked());
+        QVERIFY(f->ToolButton7->isCheckable());
+        QVERIFY(!f->Playbutton->isCheckable());
+    }
+
+    // Track bars moved from the program run no rule; moved by the operator they do.
+    void trackBarRules() {
+        TForm1::setTrackBarPosition(f->TrackBar2, 30);
+        QCOMPARE(f->Delay, 0);
+        TForm1::setTrackBarPosition(f->TrackBar2, 5000);
+        QCOMPARE(f->TrackBar2->value(), 1500);
+        f->TrackBar2->triggerAction(QSlider::SliderSingleStepAdd);
+        QCOMPARE(f->TrackBar2->value(), 1500);
+        f->TrackBar2->triggerAction(QSlider::SliderPageStepSub);
+        QCOMPARE(f->Delay, 1450);
+        QCOMPARE(f->delayLabel->text(), QStringLiteral("1450"));
+
+        f->TrackBar1->triggerAction(QSlider::SliderToMinimum);
+        f->TrackBar1->setValue(30);
+        QCOMPARE(f->Memo1->font().pointSize(), 30);
+        QCOMPARE(f->Label6->text(), QStringLiteral("30"));
+        QCOMPARE(f->Label10->text(), f->Memo1->font().family());
+    }
+
+    void slowerTimesTen() {
+        f->TrackBar2->setValue(30);
+        f->CheckBox1->setChecked(true); // set from the program: the click rule runs
+        QCOMPARE(int(f->DelayFactor), 10);
+        QCOMPARE(f->Delay, 300);
+        QCOMPARE(f->delayLabel->text(), QStringLiteral("300"));
+        QTest::mouseClick(f->CheckBox1, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(int(f->DelayFactor), 1);
+        QCOMPARE(f->Delay, 30);
+    }
+
+    void formShowDelayBar_data() {
+        QTest::addColumn<bool>("slower");
+        QTest::addColumn<int>("delay");
+        QTest::addColumn<int>("position");
+        QTest::newRow("x10, 125") << true << 125 << 12;
+        QTest::newRow("plain, 125") << false << 125 << 125;
+        QTest::newRow("plain, beyond the bar") << false << 4000 << 1500;
+    }
+    void formShowDelayBar() {
+        QFETCH(bool, slower);
+        QFETCH(int, delay);
+        QFETCH(int, position);
+        {
+            const QSignalBlocker block(f->CheckBox1);
+            f->CheckBox1->setChecked(slower);
+        }
+        f->Delay = delay;
+        f->FormShow();
+        QCOMPARE(f->TrackBar2->value(), position);
+        QCOMPARE(f->Delay, delay);
+        QCOMPARE(f->delayLabel->text(), QString::number(delay));
+    }
+
+    void fadeTitlesFollowBackground() {
+        f->FormColor = 0x00FF00;
+        f->FormShow();
+        QVERIFY(!f->FadeTitles1->isEnabled());
+        f->FormColor = 0;
+        QVERIFY(f->backgroundcolorisBlack());
+        QVERIFY(f->FadeTitles1->isEnabled());
+    }
+
+    void setfadedefaults() {
+        f->FadeTitles = true;
+        f->setfadedefaults();
+        QVERIFY(f->FadeTitles1->isChecked());
+        QCOMPARE(f->Adjustoutputwindowsize1->text(),
+                 QStringLiteral("Ad&just Fading text position..."));
+        for (QWidget *w :
+             {static_cast<QWidget *>(f->RadioGroup1), static_cast<QWidget *>(f->RadioGroup2),
+              static_cast<QWidget *>(f->calibratPanel), static_cast<QWidget *>(f->videomodebutton)})
+            QVERIFY(!w->isEnabled());
+        QVERIFY(!f->AVI1->isEnabled());
+        f->FadeTitles = false;
+        f->setfadedefaults();
+        QVERIFY(!f->FadeTitles1->isChecked());
+        QCOMPARE(f->Adjustoutputwindowsize1->text(),
+                 QStringLiteral("Ad&just output window size..."));
+        QVERIFY(f->RadioGroup1->isEnabled() && f->calibratPanel->isEnabled() &&
+                f->AVI1->isEnabled());
+    }
+
+    void loopAndStopCouplings() {
+        f->LoopCheckBox->setChecked(true);
+        QVERIFY(f->LoopMode1->isChecked());
+        f->stopatend->setChecked(true);
+        QVERIFY(!f->LoopCheckBox->isChecked());
+        QVERIFY(!f->LoopMode1->isChecked());
+        f->LoopMode1->trigger(); // the menu item sets the check box, which clears Stop @ End
+        QVERIFY(f->LoopMode1->isChecked());
+        QVERIFY(f->LoopCheckBox->isChecked());
+        QVERIFY(!f->stopatend->isChecked());
+        f->LoopMode1->trigger();
+        QVERIFY(!f->LoopCheckBox->isChecked());
+
+        f->NoPauseDuringLoop1->trigger();
+        QVERIFY(f->Nopausecheckbox->isChecked());
+        f->Nopausecheckbox->setChecked(false);
+        QVERIFY(!f->NoPauseDuringLoop1->isChecked());
+    }
+
+    void typingClearsLoopMode() {
+        f->LoopCheckBox->setChecked(true);
+        f->show();
+        f->Memo1->setFocus();
+        QTest::keyClicks(f->Memo1, QStringLiteral("hello"));
+        QVERIFY(!f->LoopCheckBox->isChecked());
+        QVERIFY(!f->LoopMode1->isChecked());
+        QVERIFY(f->Memo1->isModified());
+        QCOMPARE(f->StatusBar1->panelText(1), QStringLiteral("Lines: 1"));
+    }
+
+    void videoModeToggles() {
+        f->videomodebutton->click();
+        QVERIFY(!f->VideoMode1->isChecked());
+        QVERIFY(!f->videomodebutton->isChecked());
+        f->VideoMode1->trigger();
+        QVERIFY(f->VideoMode1->isChecked());
+        QVERIFY(f->videomodebutton->isChecked());
+    }
+
+    void reverseAndPixelGroup_data() {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<bool>("groupEnabledWhenDown");
+        QTest::newRow("24-bit display") << 24 << false;
+        QTest::newRow("32-bit display") << 32 << true;
+        QTest::newRow("16-bit display") << 16 << true;
+    }
+    void reverseAndPixelGroup() {
+        QFETCH(int, depth);
+        QFETCH(bool, groupEnabledWhenDown);
+        platform::Screen::setOverride(QSize(1024, 768), depth);
+        f->ReverseButton->click();
+        QVERIFY(f->ReverseButton->isChecked());
+        QVERIFY(f->ReversMirrorText1->isChecked());
+        QCOMPARE(f->RadioGroup1->isEnabled(), groupEnabledWhenDown);
+        f->ReverseButton->click();
+        QVERIFY(!f->ReversMirrorText1->isChecked());
+        QVERIFY(f->RadioGroup1->isEnabled());
+        // The menu item alone leaves the group alone.
+        f->ReversMirrorText1->trigger();
+        QVERIFY(f->ReverseButton->isChecked());
+        QVERIFY(f->RadioGroup1->isEnabled());
+    }
+
+    void pixelProcessing() {
+        f->RadioGroup1->button(6)->click();
+        QCOMPARE(f->ProcessType, 6);
+        f->RadioGroup1->setItemIndex(2);
+        QCOMPARE(f->ProcessType, 2);
+    }
+
+    void screenRes_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("marker");
+        QTest::addColumn<QRect>("expected"); // left, top, right, bottom as x1,y1,x2,y2 fields
+        QTest::addColumn<QString>("panel3");
+        QTest::addColumn<int>("editorWidth");
+        auto r = [](int l, int t, int rr, int b) {
+            return QRect(QPoint(l, t), QPoint(rr, b));
+        };
+        QTest::newRow("Sw x 180, marker")
+            << 5 << true << r(15, 294, 1024, 474) << " 1009 x 180" << 504;
+        QTest::newRow("640 x 480") << 1 << false << r(192, 144, 832, 624) << " 640 x 480" << 320;
+        QTest::newRow("640 x 480, marker")
+            << 1 << true << r(207, 144, 832, 624) << " 625 x 480" << 312;
+        QTest::newRow("500 x 420") << 2 << false << r(262, 174, 762, 594) << " 500 x 420" << 250;
+        QTest::newRow("400 x 320") << 3 << false << r(312, 224, 712, 544) << " 400 x 320" << 200;
+        QTest::newRow("320 x 180, marker")
+            << 4 << true << r(367, 294, 672, 474) << " 305 x 180" << 152;
+        QTest::newRow("Full Screen, marker")
+            << 0 << true << r(15, 0, 1024, 768) << " 1009 x 768" << 504;
+    }
+    void screenRes() {
+        QFETCH(int, index);
+        QFETCH(bool, marker);
+        QFETCH(QRect, expected);
+        QFETCH(QString, panel3);
+        QFETCH(int, editorWidth);
+        f->CtrMarkerCheckbox->setChecked(marker);
+        f->RadioGroup2->setItemIndex(-1);
+        f->RadioGroup2->button(index)->click();
+        QCOMPARE(f->S_Left, expected.left());
+        QCOMPARE(f->S_Top, expected.top());
+        QCOMPARE(f->S_Right, expected.right());
+        QCOMPARE(f->S_Bottom, expected.bottom());
+        QCOMPARE(f->StatusBar1->panelText(3), panel3);
+        QCOMPARE(f->Memo1->width(), editorWidth);
+    }
+
+    void screenResNoneSelectedKeepsRectangle() {
+        f->S_Left = 11;
+        f->S_Right = 99;
+        f->RadioGroup2->setItemIndex(-1);
+        f->RadioGroup2Click();
+        QCOMPARE(f->S_Left, 11);
+        QCOMPARE(f->S_Right, 99);
+        QCOMPARE(f->StatusBar1->panelText(3), QStringLiteral(" 88 x 768"));
+    }
+
+    void layoutRule() {
+        f->show();
+        f->RadioGroup2->button(1)->click(); // 640 x 480: editor 320 wide
+        const int panelWidth = f->Panel1->width();
+        QCOMPARE(f->Memo1->x(), 10);
+        QCOMPARE(f->Panel1->x(), 340);
+        QCOMPARE(f->delaypanel->x(), 340);
+        QCOMPARE(f->calibratPanel->x(), 340);
+        QCOMPARE(f->GroupBox1->x(), 340 + panelWidth + 10);
+        QCOMPARE(f->RadioGroup2->x(), 340 + panelWidth + 10);
+        QCOMPARE(f->Memo1->y(), f->ToolBar1->geometry().bottom() + 1 + 10);
+        QCOMPARE(f->Memo1->geometry().bottom() + 1, f->centralWidget()->height() - 10);
+        QCOMPARE(f->delaypanel->y(), 124);
+        QCOMPARE(f->GroupBox1->y(), 40);
+
+        // Hiding the editor alone leaves the panels until the next re-layout.
+        f->TextEditPanel1->trigger();
+        QVERIFY(f->Memo1->isHidden());
+        QCOMPARE(f->Panel1->x(), 340);
+        f->resize(f->width() + 20, f->height());
+        QCOMPARE(f->Panel1->x(), 10);
+        QCOMPARE(f->GroupBox1->x(), 20 + panelWidth);
+
+        // Without the tool bar the editor starts at the top.
+        f->TextEditPanel1->trigger();
+        f->SpeedBar1->trigger();
+        QVERIFY(f->ToolBar1->isHidden());
+        QCOMPARE(f->Memo1->y(), 0);
+    }
+
+    void hideAllShowAll() {
+        f->show();
+        f->HideAll1Click();
+        const QList<QAction *> items = {f->Calibrate1,
+                                        f->AutoTimer1,
+                                        f->DelayControl1,
+                                        f->PixelControl1,
+                                        f->ScreenOutputResolution1,
+                                        f->SpeedBar1,
+                                        f->TextEditPanel1,
+                                        f->PlayOptions1};
+        for (QAction *a : items)
+            QVERIFY(!a->isChecked());
+        QVERIFY(f->Memo1->isHidden() && f->ToolBar1->isHidden() && f->GroupBox1->isHidden());
+        QCOMPARE(f->Panel1->x(), 10);
+
+        f->ShowAll1Click();
+        for (QAction *a : items)
+            QVERIFY2(a->isChecked(), qPrintable(a->objectName()));
+        QVERIFY(!f->Memo1->isHidden() && !f->ToolBar1->isHidden() && !f->RadioGroup1->isHidden());
+        QVERIFY(f->Panel1->isHidden()); // only with auto start armed
+        f->HideAll1Click();
+        f->StartbyAutoTimer1->setChecked(true);
+        f->ShowAll1Click();
+        QVERIFY(!f->Panel1->isHidden());
+    }
+
+    void panelToggles_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("delay") << "DelayControl1"
+                               << "delaypanel";
+        QTest::newRow("pixel") << "PixelControl1"
+                               << "RadioGroup1";
+        QTest::newRow("screen") << "ScreenOutputResolution1"
+                                << "RadioGroup2";
+        QTest::newRow("calibrate") << "Calibrate1"
+                                   << "calibratPanel";
+        QTest::newRow("speed bar") << "SpeedBar1"
+                                   << "ToolBar1";
+        QTest::newRow("editor") << "TextEditPanel1"
+                                << "Memo1";
+        QTest::newRow("auto timer") << "AutoTimer1"
+                                    << "Panel1";
+        QTest::newRow("play options") << "PlayOptions1"
+                                      << "GroupBox1";
+    }
+    void panelToggles() {
+        QFETCH(QString, item);
+        QFETCH(QString, control);
+        auto *a = f->findChild<QAction *>(item);
+        auto *w = f->findChild<QWidget *>(control);
+        QVERIFY(a && w);
+        const bool before = a->isChecked();
+        a->trigger();
+        QCOMPARE(a->isChecked(), !before);
+        QCOMPARE(w->isHidden(), before);
+        a->trigger();
+        QCOMPARE(a->isChecked(), before);
+        QCOMPARE(w->isHidden(), !before);
+    }
+
+    void showStats_data() {
+        QTest::addColumn<bool>("fade");
+        QTest::addColumn<bool>("anti");
+        QTest::addColumn<bool>("two");
+        QTest::addColumn<bool>("tv");
+        QTest::newRow("none") << false << false << false << false;
+        QTest::newRow("all") << true << true << true << true;
+        QTest::newRow("fade and tv") << true << false << false << true;
+    }
+    void showStats() {
+        QFETCH(bool, fade);
+        QFETCH(bool, anti);
+        QFETCH(bool, two);
+        QFETCH(bool, tv);
+        f->S_Left = 15;
+        f->S_Top = 294;
+        f->S_Right = 1024;
+        f->S_Bottom = 474;
+        f->FadeTitles = fade;
+        f->FadeAnti = anti;
+        f->FadeTwoline = two;
+        f->FadeTVTitle = tv;
+        f->setfadedefaults();
+        f->ShowStats();
+        QCOMPARE(f->StatusBar1->panelText(3),
+                 fade ? QStringLiteral("Left 15 Top 294") : QStringLiteral(" 1009 x 180"));
+        QCOMPARE(f->StaticText6->text(), QStringLiteral("Window 1009 x 180"));
+        QCOMPARE(f->StaticText7->text(), QStringLiteral("Left  :15 Top :294"));
+        QCOMPARE(f->StaticText3->text(), QStringLiteral("Right :1024 Bottom:474"));
+        QCOMPARE(f->StaticText5->text(), fade ? QStringLiteral("Fading On") : QString());
+        QCOMPARE(f->StaticText8->text(), anti ? QStringLiteral("Antialias On") : QString());
+        QCOMPARE(f->StaticText9->text(), two ? QStringLiteral("Two line On") : QString());
+        QCOMPARE(f->StaticText10->text(), tv ? QStringLiteral("TVTitle On") : QString());
+    }
+
+    void caretLineAndStatus() {
+        f->show();
+        QCOMPARE(f->GetCurrentLineNumber(), 0); // empty editor: nothing changes
+        QCOMPARE(f->StatusBar1->panelText(0), QString());
+        f->Memo1->setText(QStringLiteral("one\ntwo\nthree"));
+        QTextCursor c = f->Memo1->textCursor();
+        c.movePosition(QTextCursor::End);
+        f->Memo1->setTextCursor(c);
+        QCOMPARE(f->GetCurrentLineNumber(), 2);
+        QCOMPARE(f->CaretLine, 2);
+        QCOMPARE(f->StatusBar1->panelText(0), QStringLiteral("Line: 2"));
+        QCOMPARE(f->StatusBar1->panelText(1), QStringLiteral("Lines: 3"));
+    }
+
+    void centering() {
+        f->ToolButton7->click();
+        QVERIFY(f->Centering);
+        QVERIFY(f->CenterText1->isChecked());
+        QVERIFY(f->Memo1->isCentered());
+        f->CenterText1->trigger();
+        QVERIFY(!f->Centering);
+        QVERIFY(!f->ToolButton7->isChecked());
+        QVERIFY(!f->Memo1->isCentered());
+    }
+
+    void checkmemoAndVerify() {
+        QVERIFY(!f->checkmemo());
+        QVERIFY(!f->Verify_Current_File());
+        const auto &shown = platform::MessageBoxes::shown();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[0].text, QStringLiteral("Open a text file and try again"));
+        QCOMPARE(shown[1].text, QStringLiteral("Nothing To Save"));
+        f->Memo1->setText(QStringLiteral("a\nb\n"));
+        QVERIFY(f->checkmemo());
+        QCOMPARE(f->LineCount, 2);
+    }
+};
+
+// Start-up through the real creation order, on screens of several widths.
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void screenWidth_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("639") << 639 << false;
+        QTest::newRow("640") << 640 << true;
+        QTest::newRow("600") << 600 << false;
+        QTest::newRow("1024") << 1024 << true;
+    }
+    void screenWidth() {
+        QFETCH(int, width);
+        QFETCH(bool, starts);
+        testsupport::Sandbox sandbox;
+        platform::Screen::setOverride(QSize(width, 480), 32);
+        QCOMPARE(testsupport::createWindows(), starts);
+        QCOMPARE(platform::terminateRequested(), !starts);
+        if (!starts) {
+            QCOMPARE(platform::MessageBoxes::shown().size(), 1);
+            QCOMPARE(
+                platform::MessageBoxes::shown()[0].text,
+                QStringLiteral("LectoScope-32 does support your current screen resolution : %1")
+                    .arg(width));
+            QVERIFY(!Form4);
+        } else {
+            QVERIFY(Form1 && FadeSetup && Form5 && Bconfig && bFontForm && Form4 && dechk &&
+                    form8 && ConfigKeys && Form2);
+            QCOMPARE(Form1->windowTitle(), QStringLiteral("ZAL LectoScope-32 PRO 01.24A"));
+        }
+    }
+
+    void missingCommandLineFileIsIgnored() {
+        testsupport::Sandbox sandbox;
+        QVERIFY(testsupport::createWindows({sandbox.path("no-such-script.txt")}));
+        QVERIFY(!Form1->StartedWithFile);
+        QVERIFY(platform::MessageBoxes::shown().isEmpty());
+    }
+};
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    int status = 0;
+    {
+        TestMainform t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        TestStartup t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    return status;
+}
+
+#include "tst_mainform.moc"

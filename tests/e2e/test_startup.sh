@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# The real program starts on a 1024 x 768 screen and shows its main window; on a screen
+# 600 pixels wide it shows the resolution message and ends after OK.
+source "$(dirname "$0")/lib.sh"
+
+start_xvfb 1024 768
+start_app
+wait_until 60 window_named "ZAL LectoScope-32 PRO 01.24A" || { app_log; fail "main window not shown"; }
+screenshot "$WORK/main.png"
+# The window shows something other than the bare black root: its menu and panels.
+colours=$(convert "$WORK/main.png" -format "%k" info:)
+[ "$colours" -gt 20 ] || fail "main window looks empty ($colours colours)"
+kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true; APP_PID=""
+kill "$XVFB_PID"; wait "$XVFB_PID" 2>/dev/null || true; XVFB_PID=""
+
+start_xvfb 600 800
+start_app
+wait_until 60 window_named "ZAL LectoScope-32" || { app_log; fail "no message box"; }
+box=$(window_id "ZAL LectoScope-32")
+screenshot "$WORK/narrow.png"
+xdotool windowactivate --sync "$box" 2>/dev/null || xdotool windowfocus --sync "$box" || true
+xdotool key --window "$box" Return
+wait_until 30 app_ended || fail "program still running after OK"
+code=0; wait "$APP_PID" || code=$?; APP_PID=""
+[ "$code" -eq 0 ] || fail "exit code $code"
+echo "e2e startup: 2 passed, 0 failed"
