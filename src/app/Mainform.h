@@ -247,7 +247,8 @@ public:
     void New1Click();
     void Open1Click();
     void Save1Click();
-    void SaveAs1Click();
+    // True when the text was written.
+    bool SaveAs1Click();
     void openafile(const QString &path);
     bool Verify_Current_File();
     bool checkmemo();

@@ -452,7 +452,7 @@ void TForm1::connectControls() {
     connect(ToolButton2, &QToolButton::clicked, this, &TForm1::Open1Click);
     connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
     connect(ToolButton3, &QToolButton::clicked, this, &TForm1::Save1Click);
-    connect(SaveAs1, &QAction::triggered, this, &TForm1::SaveAs1Click);
+    connect(SaveAs1, &QAction::triggered, this, [this] { SaveAs1Click(); });
 
     // Configuration.
     connect(SaveDefaultConfiguration1, &QAction::triggered, this,
@@ -504,10 +504,9 @@ void TForm1::connectControls() {
                                                        {AutoTimer1, Panel1},
                                                        {PlayOptions1, GroupBox1}};
     for (const auto &[item, control] : toggles) {
-        connect(item, &QAction::triggered, this, [this, item = item, control = control](bool) {
-            item->setChecked(!item->isChecked());
-            applyPanelToggle(item, control);
-        });
+        // Qt has already toggled the check mark when triggered arrives.
+        connect(item, &QAction::triggered, this,
+                [this, item = item, control = control](bool) { applyPanelToggle(item, control); });
     }
 
     // Delay panel, play options and the two groups.

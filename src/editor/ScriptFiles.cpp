@@ -29,7 +29,7 @@ void TForm1::New1Click() {
 // TODO(script files): Open, Save, Save As, openafile with encodings.
 void TForm1::Open1Click() {}
 void TForm1::Save1Click() {}
-void TForm1::SaveAs1Click() {}
+bool TForm1::SaveAs1Click() { return false; }
 void TForm1::openafile(const QString &) {}
 
 bool TForm1::loadEditorFromFile(const QString &path) {

@@ -1,12 +1,94 @@
-// The screen clock and the auto-start timer.
+// The screen clock and the auto-start timer of the main window.
 #include "app/Mainform.h"
 
-// TODO(clock): clock tick, auto start and the two dialogs.
-void TForm1::Timer1Timer() {}
-int TForm1::CalcBarTime() {
-    return 0;
+#include "app/Forms.h"
+#include "platform/Clock.h"
+#include "platform/Platform.h"
+#include "preroll/TBconfig.h"
+#include "preroll/TForm5.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+
+namespace {
+int secondsOfDay(const QTime &t) {
+    return t.hour() * 3600 + t.minute() * 60 + t.second();
 }
-void TForm1::ToggleScreenClockOnClick() {}
-void TForm1::StartbyAutoTimer1Click() {}
-void TForm1::SetAutoStartTime1Click() {}
-void TForm1::SetColorBarTime1Click() {}
+} // namespace
+
+void TForm1::Timer1Timer() {
+    const QTime now = platform::Clock::timeOfDay();
+    if (ClockOn->isChecked())
+        FrontClockLabel->setText(platform::Clock::longTimeText(now));
+    const QTime start = platform::dayFractionToTime(Startime);
+    if (StartbyAutoTimer1->isChecked() && secondsOfDay(start) > 0) {
+        // A value outside the bar's range shows as an empty or a full bar.
+        ProgressBar1->setValue(
+            qBound(ProgressBar1->minimum(), CalcBarTime(), ProgressBar1->maximum()));
+        const QString startText = platform::Clock::longTimeText(start);
+        AutoStarttimelabel->setText(startText);
+        if (startText == platform::Clock::longTimeText(now))
+            RunTelePrompter1Click();
+    }
+    platform::pumpMessages();
+}
+
+int TForm1::CalcBarTime() {
+    return secondsOfDay(platform::dayFractionToTime(Startime)) -
+           secondsOfDay(platform::Clock::timeOfDay());
+}
+
+void TForm1::ToggleScreenClockOnClick() {
+    if (ClockOn->isChecked()) {
+        ClockOn->setChecked(false);
+        Timer1->stop();
+        FrontClockLabel->hide();
+        return;
+    }
+    FrontClockLabel->show();
+    ClockOn->setChecked(true);
+    Timer1->setInterval(platform::secondMs());
+    Timer1->start();
+    FrontClockLabel->setText(platform::Clock::longTimeText(platform::Clock::timeOfDay()));
+}
+
+void TForm1::StartbyAutoTimer1Click() {
+    StartbyAutoTimer1->setChecked(!StartbyAutoTimer1->isChecked());
+    if (StartbyAutoTimer1->isChecked()) {
+        if (!ClockOn->isChecked())
+            ToggleScreenClockOnClick();
+        for (QLabel *l : {StaticText3, StaticText5, StaticText6, StaticText7})
+            l->hide();
+        Panel1->show();
+        StaticText1->show();
+        StaticText2->show();
+        if (ProgressBar1->maximum() > 0)
+            ProgressBar1->show();
+        AutoStarttimelabel->setText(
+            platform::Clock::longTimeText(platform::dayFractionToTime(Startime)));
+        AutoStarttimelabel->show();
+        return;
+    }
+    Timer1->stop();
+    AutoStarttimelabel->hide();
+    ProgressBar1->hide();
+    FrontClockLabel->hide();
+    ClockOn->setChecked(false);
+    StaticText1->hide();
+    StaticText2->hide();
+    for (QLabel *l : {StaticText3, StaticText5, StaticText6, StaticText7})
+        l->show();
+    ShowStats();
+}
+
+void TForm1::SetAutoStartTime1Click() {
+    if (Form5)
+        Form5->exec();
+}
+
+void TForm1::SetColorBarTime1Click() {
+    if (Bconfig)
+        Bconfig->exec();
+}

@@ -18,6 +18,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressBar>
+#include <QRadioButton>
 #include <QSlider>
 #include <QTest>
 #include <QToolBar>

@@ -16,10 +16,12 @@ kill "$XVFB_PID"; wait "$XVFB_PID" 2>/dev/null || true; XVFB_PID=""
 start_xvfb 600 800
 start_app
 wait_until 60 window_named "ZAL LectoScope-32" || { app_log; fail "no message box"; }
-box=$(window_id "ZAL LectoScope-32")
 screenshot "$WORK/narrow.png"
-xdotool windowactivate --sync "$box" 2>/dev/null || xdotool windowfocus --sync "$box" || true
-xdotool key --window "$box" Return
+# Answer OK: focus the box and press Enter (it is the only window on this screen).
+for id in $(xdotool search --onlyvisible --name "ZAL LectoScope-32"); do
+    xdotool windowfocus --sync "$id" 2>/dev/null && break
+done
+xdotool key Return
 wait_until 30 app_ended || fail "program still running after OK"
 code=0; wait "$APP_PID" || code=$?; APP_PID=""
 [ "$code" -eq 0 ] || fail "exit code $code"

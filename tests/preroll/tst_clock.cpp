@@ -1,0 +1,299 @@
+// The screen clock, auto start, and the start-time and colour-bar-time dialogs.
+#include "TestSupport.h"
+
+#include "app/Forms.h"
+#include "app/Mainform.h"
+#include "platform/Clock.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Platform.h"
+#include "preroll/TBconfig.h"
+#include "preroll/TForm5.h"
+#include "preroll/UpDown.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+QDateTime at(int h, int m, int s) {
+    return QDateTime(QDate(2026, 12, 7), QTime(h, m, s));
+}
+double fraction(int h, int m, int s) {
+    return platform::timeToDayFraction(QTime(h, m, s));
+}
+} // namespace
+
+// TForm1::RunTelePrompter1Click is the play command; here it only has to be reached, so the
+// tests count plays through the message an empty editor gives.
+class TestClock : public QObject {
+    Q_OBJECT
+    std::unique_ptr<testsupport::Sandbox> sandbox;
+    TForm1 *f = nullptr;
+
+    int playsStarted() const {
+        int n = 0;
+        for (const auto &m : platform::MessageBoxes::shown())
+            n += m.text == QStringLiteral("Open a text file and try again");
+        return n;
+    }
+
+private slots:
+    void init() {
+        sandbox = std::make_unique<testsupport::Sandbox>();
+        f = new TForm1;
+        f->initialiseSettings();
+    }
+    void cleanup() {
+        delete f;
+        sandbox.reset();
+    }
+
+    void calcBarTime_data() {
+        QTest::addColumn<QTime>("now");
+        QTest::addColumn<QTime>("start");
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("two seconds ahead") << QTime(9, 59, 58) << QTime(10, 0, 0) << 2;
+        QTest::newRow("earlier in the day") << QTime(11, 0, 0) << QTime(10, 0, 0) << -3600;
+        QTest::newRow("milliseconds dropped") << QTime(9, 59, 58, 900) << QTime(10, 0, 0) << 2;
+        QTest::newRow("same second") << QTime(10, 0, 0, 500) << QTime(10, 0, 0) << 0;
+    }
+    void calcBarTime() {
+        QFETCH(QTime, now);
+        QFETCH(QTime, start);
+        QFETCH(int, seconds);
+        platform::Clock::setNow(QDateTime(QDate(2026, 12, 7), now));
+        f->Startime = platform::timeToDayFraction(start);
+        QCOMPARE(f->CalcBarTime(), seconds);
+    }
+
+    void clockToggle() {
+        f->ToggleScreenClockOnClick();
+        QVERIFY(f->ClockOn->isChecked());
+        QVERIFY(f->Timer1->isActive());
+        QVERIFY(!f->FrontClockLabel->isHidden());
+        f->ClockOn->trigger();
+        QVERIFY(!f->ClockOn->isChecked());
+        QVERIFY(!f->Timer1->isActive());
+        QVERIFY(f->FrontClockLabel->isHidden());
+    }
+
+    void armingShowsThePanel() {
+        f->Startime = fraction(10, 0, 0);
+        f->StartbyAutoTimer1->trigger();
+        QVERIFY(f->StartbyAutoTimer1->isChecked());
+        QVERIFY(f->ClockOn->isChecked()); // the clock is started with it
+        QVERIFY(f->Timer1->isActive());
+        QVERIFY(!f->Panel1->isHidden());
+        QVERIFY(!f->AutoStarttimelabel->isHidden());
+        QVERIFY(!f->ProgressBar1->isHidden());
+        QVERIFY(f->StaticText6->isHidden());
+        QCOMPARE(f->AutoStarttimelabel->text(), platform::Clock::longTimeText(QTime(10, 0, 0)));
+
+        f->StartbyAutoTimer1->trigger();
+        QVERIFY(!f->StartbyAutoTimer1->isChecked());
+        QVERIFY(!f->ClockOn->isChecked());
+        QVERIFY(!f->Timer1->isActive());
+        QVERIFY(f->AutoStarttimelabel->isHidden());
+        QVERIFY(!f->StaticText6->isHidden());
+        QVERIFY(!f->Panel1->isHidden()); // the panel stays as it was
+    }
+
+    // Armed for 10:00:00: two seconds before, the bar shows 2; the tick of 10:00:00 plays.
+    void autoStartFiresInItsSecond() {
+        f->Startime = fraction(10, 0, 0);
+        f->ProgressBar1->setMaximum(100);
+        f->StartbyAutoTimer1Click();
+        platform::Clock::setNow(at(9, 59, 58));
+        f->Timer1Timer();
+        QCOMPARE(f->ProgressBar1->value(), 2);
+        QCOMPARE(playsStarted(), 0);
+        platform::Clock::setNow(at(10, 0, 0));
+        f->Timer1Timer();
+        QCOMPARE(playsStarted(), 1);
+        QCOMPARE(f->FrontClockLabel->text(), platform::Clock::longTimeText(QTime(10, 0, 0)));
+        platform::Clock::setNow(at(10, 0, 1));
+        f->Timer1Timer();
+        QCOMPARE(playsStarted(), 1);
+        QCOMPARE(f->ProgressBar1->value(), 0); // past: an empty bar
+    }
+
+    // The real timer drives it too: a fixed clock moved on by each tick.
+    void autoStartThroughTimer() {
+        platform::Clock::setNow(at(10, 0, 0).addSecs(-3));
+        connect(f->Timer1, &QTimer::timeout, this, [] { platform::Clock::advance(1000); });
+        f->Startime = fraction(10, 0, 0);
+        f->StartbyAutoTimer1Click();
+        QTRY_COMPARE_WITH_TIMEOUT(playsStarted(), 1, 5000);
+    }
+
+    void neverFires_data() {
+        QTest::addColumn<bool>("armed");
+        QTest::addColumn<bool>("clockOff");
+        QTest::addColumn<QTime>("start");
+        QTest::newRow("midnight never fires") << true << false << QTime(0, 0, 0);
+        QTest::newRow("not armed") << false << false << QTime(10, 0, 0);
+        QTest::newRow("clock turned off") << true << true << QTime(10, 0, 0);
+    }
+    void neverFires() {
+        QFETCH(bool, armed);
+        QFETCH(bool, clockOff);
+        QFETCH(QTime, start);
+        f->Startime = platform::timeToDayFraction(start);
+        if (armed)
+            f->StartbyAutoTimer1Click();
+        if (clockOff)
+            f->ToggleScreenClockOnClick();
+        platform::Clock::setNow(QDateTime(QDate(2026, 12, 7), start));
+        if (f->Timer1->isActive())
+            f->Timer1Timer();
+        QCOMPARE(playsStarted(), 0);
+    }
+
+    void startTimeDialogOk() {
+        TForm5 dialog(f);
+        platform::Clock::setNow(at(8, 5, 9));
+        dialog.FormShow();
+        QCOMPARE(dialog.Edit1->text(), QStringLiteral("8"));
+        QCOMPARE(dialog.Edit2->text(), QStringLiteral("5"));
+        QCOMPARE(dialog.Edit3->text(), QStringLiteral("9"));
+        QVERIFY(dialog.Timer1->isActive());
+        dialog.UpDown1->stepUp(); // 9
+        dialog.UpDown3->stepUp(); // 9 + 5 = 14
+        QCOMPARE(dialog.Edit1->text(), QStringLiteral("9"));
+        QCOMPARE(dialog.Edit3->text(), QStringLiteral("14"));
+        dialog.OKClick();
+        QCOMPARE(platform::dayFractionToTime(f->Startime), QTime(9, 5, 14));
+        QVERIFY(!dialog.Timer1->isActive());
+        QVERIFY(f->Timer1->isActive());
+        QCOMPARE(f->ProgressBar1->maximum(), 3600 + 5);
+    }
+
+    void upDownRanges() {
+        TForm5 dialog(f);
+        platform::Clock::setNow(at(0, 59, 58));
+        dialog.FormShow();
+        QCOMPARE(dialog.UpDown1->position(), 1); // 0 is below the hour range
+        dialog.UpDown2->stepUp();
+        QCOMPARE(dialog.Edit2->text(), QStringLiteral("59")); // no wrap-around
+        dialog.UpDown3->stepUp();
+        QCOMPARE(dialog.Edit3->text(), QStringLiteral("59"));
+        dialog.Edit3Click();
+        QVERIFY(dialog.UpDown1->isHidden() && dialog.UpDown2->isHidden());
+        dialog.FormShow();
+        QVERIFY(!dialog.UpDown1->isHidden());
+    }
+
+    void startTimeDialogInvalid_data() {
+        QTest::addColumn<QString>("hour");
+        QTest::addColumn<QString>("minute");
+        QTest::newRow("hour 25") << "25"
+                                 << "0";
+        QTest::newRow("letters") << "x"
+                                 << "0";
+        QTest::newRow("empty minute") << "10"
+                                      << "";
+    }
+    void startTimeDialogInvalid() {
+        QFETCH(QString, hour);
+        QFETCH(QString, minute);
+        TForm5 dialog(f);
+        f->Startime = fraction(7, 0, 0);
+        dialog.FormShow();
+        dialog.Edit1->setText(hour);
+        dialog.Edit2->setText(minute);
+        dialog.Edit3->setText(QStringLiteral("0"));
+        dialog.OKClick();
+        QCOMPARE(f->Startime, fraction(7, 0, 0));
+        QCOMPARE(platform::MessageBoxes::shown().last().text,
+                 QStringLiteral("'%1:%2:0' is not a valid time").arg(hour, minute));
+        QVERIFY(f->Timer1->isActive());
+        QVERIFY(!dialog.Timer1->isActive());
+    }
+
+    void nonIntegerField() {
+        TForm5 dialog(f);
+        dialog.show();
+        dialog.Edit2->setFocus();
+        dialog.Edit2->setText(QStringLiteral("ab"));
+        emit dialog.Edit2->editingFinished();
+        QCOMPARE(platform::MessageBoxes::shown().last().text,
+                 QStringLiteral("'ab' is not a valid integer value"));
+        dialog.hide();
+    }
+
+    // Cancel with the panel showing toggles auto start: armed becomes disarmed and back.
+    void startTimeDialogCancel_data() {
+        QTest::addColumn<bool>("armedBefore");
+        QTest::newRow("armed") << true;
+        QTest::newRow("disarmed") << false;
+    }
+    void startTimeDialogCancel() {
+        QFETCH(bool, armedBefore);
+        f->Panel1->show();
+        f->StartbyAutoTimer1->setChecked(armedBefore);
+        f->Startime = fraction(6, 30, 0);
+        TForm5 dialog(f);
+        dialog.FormShow();
+        dialog.Edit1->setText(QStringLiteral("11"));
+        dialog.CancelClick();
+        QCOMPARE(f->StartbyAutoTimer1->isChecked(), !armedBefore);
+        QCOMPARE(f->Startime, fraction(6, 30, 0));
+        QVERIFY(f->Timer1->isActive());
+    }
+
+    void colourBarTimeDialog_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("after");
+        QTest::newRow("OK takes the bar") << 15 << 15 << true << 22;
+        QTest::newRow("Cancel keeps the old value") << 15 << 15 << false << 15;
+        QTest::newRow("above 30 shows as 30") << 45 << 30 << false << 45;
+    }
+    void colourBarTimeDialog() {
+        QFETCH(int, stored);
+        QFETCH(int, shown);
+        QFETCH(bool, ok);
+        QFETCH(int, after);
+        TBconfig dialog(f);
+        f->CbarTime = stored;
+        dialog.FormShow();
+        QCOMPARE(dialog.TrackBar1->value(), shown);
+        QCOMPARE(dialog.Label2->text(), QString::number(shown));
+        dialog.TrackBar1->setValue(22);
+        QCOMPARE(dialog.Label2->text(), QStringLiteral("22"));
+        ok ? dialog.OKClick() : dialog.CancelClick();
+        QCOMPARE(f->CbarTime, after);
+    }
+
+    // The menu items open the dialogs modally; the dialogs answer and close.
+    void menuItemsOpenTheDialogs() {
+        QVERIFY(testsupport::createWindows());
+        platform::Clock::setNow(at(14, 20, 0));
+        QTimer::singleShot(0, Form5, [] {
+            QVERIFY(Form5->isVisible());
+            Form5->Edit1->setText(QStringLiteral("15"));
+            Form5->OKButton->click();
+        });
+        Form1->SetAutoStartTime1->trigger();
+        QVERIFY(!Form5->isVisible());
+        QCOMPARE(platform::dayFractionToTime(Form1->Startime), QTime(15, 20, 0));
+
+        Form1->CbarTime = 10;
+        QTimer::singleShot(0, Bconfig, [] {
+            Bconfig->TrackBar1->setValue(4);
+            Bconfig->OKButton->click();
+        });
+        Form1->SetColorBarTime1->trigger();
+        QCOMPARE(Form1->CbarTime, 4);
+    }
+};
+
+QTEST_MAIN(TestClock)
+#include "tst_clock.moc"
