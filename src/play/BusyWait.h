@@ -1,0 +1,7 @@
+#pragma once
+
+// The busy-wait between two scrolled pixel rows: reads the tick count once, then n times
+// counts an empty loop from 0 to n and reads the tick count again. The time it takes grows
+// with n squared and depends on the processor; the loop really runs (its counter is
+// volatile). n of 0 or less waits for nothing.
+void vdelayit(int n);

@@ -1,0 +1,145 @@
+#include "play/LineStrip.h"
+
+#include "platform/Colors.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+
+int Currentpf(int bits) {
+    switch (bits) {
+    case 0:
+        return 0;
+    case 1:
+        return 1;
+    case 4:
+        return 2;
+    case 15:
+        return 4;
+    case 16:
+        return 5;
+    case 24:
+        return 6;
+    case 32:
+        return 7;
+    default:
+        return 3;
+    }
+}
+
+platform::PixelFormat formatForProcessType(int processType) {
+    if (processType < 0 || processType > 7)
+        return platform::PixelFormat::Device;
+    return static_cast<platform::PixelFormat>(processType);
+}
+
+bool isTvTitle(bool tvTitleMode, bool previousEmpty, const QString &text) {
+    return tvTitleMode && previousEmpty && !text.isEmpty();
+}
+
+int tvTitlePointSize(int editorPointSize) {
+    // Computed in 64 bits: a damaged size must not overflow.
+    const long long size = 2LL * editorPointSize - 8;
+    return static_cast<int>(std::clamp<long long>(size, 1, 0x7FFF));
+}
+
+int playPointSize(int editorPointSize) {
+    const long long size = 2LL * editorPointSize;
+    return static_cast<int>(std::clamp<long long>(size, 1, 0x7FFF));
+}
+
+LineStrip::LineStrip() : m_strip(1, 1) {}
+
+void LineStrip::updatebitmap(const QFont &editorFont, int editorPointSize, int disPlaColor,
+                             int formColor, bool twoLineTitles, int outputWidth) {
+    m_editorFont = editorFont;
+    m_editorPointSize = editorPointSize;
+    m_textColor = disPlaColor;
+    m_brushColor = formColor;
+    m_font = fontFor(false);
+    const int lineHeight = QFontMetrics(m_font).height();
+    m_stripHeight = twoLineTitles ? 2 * lineHeight : lineHeight;
+    m_width = std::max(outputWidth, 0);
+    m_strip.setSize(m_width, m_stripHeight);
+    applyPalette();
+}
+
+platform::PixelFormat LineStrip::selectPixelFormat(int processType, bool mirror) {
+    const platform::PixelFormat f =
+        mirror ? platform::PixelFormat::Bits8 : formatForProcessType(processType);
+    m_strip.setPixelFormat(f);
+    applyPalette();
+    return f;
+}
+
+void LineStrip::setColors(int disPlaColor, int formColor) {
+    m_textColor = disPlaColor;
+    m_brushColor = formColor;
+    applyPalette();
+}
+
+void LineStrip::applyPalette() {
+    const int bits = m_strip.bitsPerPixel();
+    if (bits != 4 && bits != 8)
+        return;
+    m_strip.setPalette(platform::Bitmap::rampPalette(platform::toQColor(m_brushColor).rgb(),
+                                                     platform::toQColor(m_textColor).rgb(),
+                                                     bits == 4 ? 16 : 256));
+}
+
+QFont LineStrip::fontFor(bool title) const {
+    QFont f = m_editorFont;
+    if (title) {
+        f.setBold(false);
+        f.setItalic(false);
+        f.setStrikeOut(false);
+        f.setUnderline(true);
+        f.setPointSize(tvTitlePointSize(m_editorPointSize));
+    } else {
+        f.setPointSize(playPointSize(m_editorPointSize));
+    }
+    return f;
+}
+
+int LineStrip::centredX(const QString &text) const {
+    const int textWidth = QFontMetrics(m_font).horizontalAdvance(text);
+    return m_width / 2 - textWidth / 2;
+}
+
+int LineStrip::drawLine(const QString &text, bool previousEmpty, bool tvTitleMode, bool centring) {
+    m_font = fontFor(isTvTitle(tvTitleMode, previousEmpty, text));
+    const int x = centring ? centredX(text) : 0;
+    drawWith(m_font, text, x);
+    return x;
+}
+
+void LineStrip::drawText(const QString &text, int x) {
+    m_font = fontFor(false);
+    drawWith(m_font, text, x);
+}
+
+void LineStrip::drawWith(const QFont &font, const QString &text, int x) {
+    if (m_strip.isNull() || text.isEmpty())
+        return;
+    const QFontMetrics fm(font);
+    const QColor brush = platform::toQColor(m_brushColor);
+    const QColor ink = platform::toQColor(m_textColor);
+    m_strip.paint([&](QPainter &p) {
+        p.fillRect(QRect(x, 0, fm.horizontalAdvance(text), fm.height()), brush);
+        p.setFont(font);
+        p.setPen(ink);
+        p.drawText(QPoint(x, fm.ascent()), text);
+    });
+}
+
+void LineStrip::ClearBitmap() {
+    const QRect r = StripRect();
+    m_strip.fillRect(r, platform::toQColor(m_brushColor).rgb());
+    m_image2.fillRect(r, platform::toQColor(m_image2Brush).rgb());
+}
+
+const QImage &LineStrip::toRgb32() {
+    m_strip.toRgb32(m_rgb32);
+    return m_rgb32;
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "platform/Bitmap.h"
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+// Format index (the "Pixel Processing" order) for a colour depth in bits per pixel:
+// 0 -> 0, 1 -> 1, 4 -> 2, 15 -> 4, 16 -> 5, 24 -> 6, 32 -> 7, anything else (8 too) -> 3.
+int Currentpf(int bits);
+
+// Bitmap format for a "Pixel Processing" index 0..7; an index outside that range (a damaged
+// configuration) gives the device format.
+platform::PixelFormat formatForProcessType(int processType);
+
+// TV-title rule: with TV-title mode on, a non-empty line whose previous line is empty (the
+// line before the first counts as empty) is a title.
+bool isTvTitle(bool tvTitleMode, bool previousEmpty, const QString &text);
+
+// Point size of a TV title for an editor font size: 2 x size - 8. The text system accepts
+// no size below 1 point, so a result of 0 or less is drawn at 1 point, the nearest size it
+// can draw.
+int tvTitlePointSize(int editorPointSize);
+// Point size of the play text: 2 x the editor's size, at least 1.
+int playPointSize(int editorPointSize);
+
+// The line strip: the off-screen bitmap one text line high into which each script line is
+// drawn before it is moved onto the play surface, and its copy Image2 (used by fade titles).
+// No widget: the play window feeds it the settings.
+class LineStrip {
+public:
+    LineStrip();
+
+    // Lays the strip out afresh: the strip font is the editor's font (face and style) at
+    // 2 x editorPointSize, the text colour disPlaColor, the brush formColor (colour values
+    // 0x00BBGGRR). The height is that of "Wg" in the strip font, doubled for two-line titles
+    // (twoLineTitles = FadeTitles && FadeTwoline); the width is outputWidth. The bitmap is
+    // resized to StripRect and keeps its pixel format.
+    void updatebitmap(const QFont &editorFont, int editorPointSize, int disPlaColor, int formColor,
+                      bool twoLineTitles, int outputWidth);
+
+    int StripHeight() const { return m_stripHeight; }
+    QRect StripRect() const { return QRect(0, 0, m_width, m_stripHeight); }
+
+    // The format choice of a scrolling pass: the format of processType, or 8 bits when the
+    // pass mirrors. Returns the format set. At 4 and 8 bits the palette is a ramp from the
+    // brush colour to the text colour, so antialiased text keeps its shades.
+    platform::PixelFormat selectPixelFormat(int processType, bool mirror);
+    // True when the strip holds 1 bit per pixel (the pass then plays white on black).
+    bool isMonochrome() const { return m_strip.bitsPerPixel() == 1; }
+
+    // Text and brush colours (0x00BBGGRR) for the lines drawn from now on.
+    void setColors(int disPlaColor, int formColor);
+    int textColor() const { return m_textColor; }
+    int brushColor() const { return m_brushColor; }
+    int editorPointSize() const { return m_editorPointSize; }
+
+    // Draws one script line at y = 0: a title (underline only, tvTitlePointSize) when
+    // isTvTitle(tvTitleMode, previousEmpty, text), else the editor's style at 2 x its size.
+    // x = 0, or with centring (strip width / 2) - (text width / 2), truncating; x may be
+    // negative and the line is cut at the strip's edges. The text cell is filled with the
+    // brush colour first (opaque background). Returns x.
+    int drawLine(const QString &text, bool previousEmpty, bool tvTitleMode, bool centring);
+    // Draws text at (x, 0) in the play font (no title rule), as the reverse scroll does.
+    void drawText(const QString &text, int x);
+    // x of a centred text in the current font.
+    int centredX(const QString &text) const;
+
+    // The font last chosen (by updatebitmap or the last drawn line).
+    const QFont &font() const { return m_font; }
+
+    // Fills StripRect in the strip with the brush colour and in Image2 with Image2's brush.
+    void ClearBitmap();
+
+    platform::Bitmap &strip() { return m_strip; }
+    const platform::Bitmap &strip() const { return m_strip; }
+    platform::Bitmap &Image2() { return m_image2; }
+    const platform::Bitmap &Image2() const { return m_image2; }
+    void setImage2Brush(int colorValue) { m_image2Brush = colorValue; }
+    int image2Brush() const { return m_image2Brush; }
+
+    // The strip as 32 bits, converted once (call after drawing and mirroring a line); the
+    // image is reused from line to line.
+    const QImage &toRgb32();
+
+private:
+    void applyPalette();
+    QFont fontFor(bool title) const;
+    void drawWith(const QFont &font, const QString &text, int x);
+
+    platform::Bitmap m_strip;
+    platform::Bitmap m_image2{1, 1};
+    QFont m_editorFont;
+    QFont m_font;
+    int m_editorPointSize = 10;
+    int m_textColor = 0xFFFFFF;
+    int m_brushColor = 0;
+    int m_image2Brush = 0xFFFFFF;
+    int m_stripHeight = 0;
+    int m_width = 0;
+    QImage m_rgb32;
+};
