@@ -33,9 +33,11 @@ public:
 
     int lineCount() const;
     QString line(int index) const;
-    // Zero-based display line holding the caret.
+    // Zero-based display line holding the caret. After a final line break the caret sits
+    // on the uncounted empty line, so this can equal lineCount().
     int caretLine() const;
-    // Character index (in text()) of the first character of display line index; -1 past the end.
+    // Character index (in text()) of the first character of display line index; the
+    // uncounted final empty line has one too. -1 for a negative index or past the end.
     int lineIndex(int index) const;
     // Scrolls the view by the given number of display lines (negative: up).
     void scrollLines(int count);
@@ -49,7 +51,8 @@ public:
 
     bool wordWrap() const;
     void setWordWrap(bool on);
-    // "Enter inserts a line break" (true by design).
+    // "Enter inserts a line break" (true by design). Shift+Enter breaks the line like
+    // Enter; the editor never holds soft line breaks. Pasted text ends lines like a load.
     bool wantReturns() const { return m_wantReturns; }
     void setWantReturns(bool on) { m_wantReturns = on; }
     void setCentered(bool centered);
