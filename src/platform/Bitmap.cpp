@@ -2,7 +2,6 @@
 
 #include "platform/Screen.h"
 
-#include <QHash>
 #include <QPainter>
 
 #include <algorithm>
@@ -12,9 +11,17 @@
 namespace platform {
 namespace {
 
-int rowBytes(int width, int bits) {
-    return ((width * bits + 31) / 32) * 4;
+// Bits a pixel takes in memory: the 15-bit format keeps each pixel in a 16-bit word.
+int storedBits(int bits) {
+    return bits == 15 ? 16 : bits;
 }
+
+int rowBytes(int width, int bits) {
+    return static_cast<int>((static_cast<qint64>(width) * storedBits(bits) + 31) / 32 * 4);
+}
+
+// Largest pixel memory a bitmap may take; a larger size leaves the bitmap null.
+constexpr qint64 kMaxBytes = qint64(512) * 1024 * 1024;
 
 PixelFormat resolve(PixelFormat f) {
     return f == PixelFormat::Device ? Bitmap::deviceFormat(Screen::depth()) : f;
@@ -39,40 +46,22 @@ int colourDistance(QRgb a, QRgb b) {
     return dr * dr + dg * dg + db * db;
 }
 
-// Nearest palette entry, remembered for the colours seen so far (a text line holds few).
-struct NearestCache {
-    QHash<QRgb, int> known;
-    QRgb lastColour = 0;
-    int lastIndex = -1;
-};
-
-int nearestInPalette(const QVector<QRgb> &palette, QRgb colour, NearestCache &cache) {
-    colour = opaque(colour);
-    if (cache.lastIndex >= 0 && cache.lastColour == colour)
-        return cache.lastIndex;
-    auto it = cache.known.constFind(colour);
+int nearestInPalette(const QVector<QRgb> &palette, QRgb colour) {
+    int best = INT_MAX;
     int index = 0;
-    if (it != cache.known.constEnd()) {
-        index = it.value();
-    } else {
-        int best = INT_MAX;
-        for (int i = 0; i < palette.size(); ++i) {
-            const int d = colourDistance(palette[i], colour);
-            if (d < best) {
-                best = d;
-                index = i;
-                if (d == 0)
-                    break;
-            }
+    for (int i = 0; i < palette.size(); ++i) {
+        const int d = colourDistance(palette[i], colour);
+        if (d < best) {
+            best = d;
+            index = i;
+            if (d == 0)
+                break;
         }
-        if (cache.known.size() > 4096)
-            cache.known.clear();
-        cache.known.insert(colour, index);
     }
-    cache.lastColour = colour;
-    cache.lastIndex = index;
     return index;
 }
+
+constexpr int kNearestSlots = 4096;
 
 } // namespace
 
@@ -161,11 +150,28 @@ QVector<QRgb> Bitmap::rampPalette(QRgb from, QRgb to, int n) {
 
 void Bitmap::resetPalette() {
     m_palette = defaultPalette(m_bits);
+    m_nearestKey.clear();
+}
+
+int Bitmap::nearestIndex(QRgb colour) const {
+    colour = opaque(colour);
+    if (m_nearestKey.empty()) {
+        m_nearestKey.assign(kNearestSlots, 0);
+        m_nearestIndex.assign(kNearestSlots, 0);
+    }
+    const size_t slot = ((colour * 2654435761u) >> 20) & (kNearestSlots - 1);
+    if (m_nearestKey[slot] != colour) {
+        m_nearestKey[slot] = colour;
+        m_nearestIndex[slot] = static_cast<uchar>(nearestInPalette(m_palette, colour));
+    }
+    return m_nearestIndex[slot];
 }
 
 void Bitmap::allocate(int width, int height, int bits) {
     m_width = std::max(width, 0);
     m_height = std::max(height, 0);
+    if (static_cast<qint64>(m_width) * m_height * storedBits(bits) / 8 > kMaxBytes)
+        m_width = m_height = 0;
     m_bits = bits;
     m_bytesPerLine = rowBytes(m_width, bits);
     m_data.assign(static_cast<size_t>(m_bytesPerLine) * m_height, 0);
@@ -183,9 +189,11 @@ void Bitmap::setSize(int width, int height) {
     allocate(width, height, m_bits);
     // Keep the overlapping part: whole bytes first, then the bits of a partial last byte.
     const int keepWidth = std::min(oldWidth, m_width);
-    const int keepBits = keepWidth * m_bits;
+    const int keepBits = keepWidth * storedBits(m_bits);
     const int fullBytes = keepBits / 8;
     const int restBits = keepBits % 8;
+    if (keepWidth == 0)
+        return;
     for (int y = 0; y < std::min(oldHeight, m_height); ++y) {
         const uchar *src = old.data() + static_cast<size_t>(oldBpl) * y;
         uchar *dst = m_data.data() + static_cast<size_t>(m_bytesPerLine) * y;
@@ -230,6 +238,7 @@ void Bitmap::setPalette(const QVector<QRgb> &colours) {
         c = opaque(c);
     while (m_palette.size() < n)
         m_palette.append(qRgb(0, 0, 0));
+    m_nearestKey.clear();
 }
 
 QRgb Bitmap::pixel(int x, int y) const {
@@ -295,19 +304,23 @@ void Bitmap::encodeRow(const QRgb *in, int row) {
             if (qGray(in[x]) >= 128)
                 d[x >> 3] |= static_cast<uchar>(0x80 >> (x & 7));
         break;
-    case 4: {
-        NearestCache cache;
-        std::memset(d, 0, m_bytesPerLine);
-        for (int x = 0; x < w; ++x) {
-            const int v = nearestInPalette(m_palette, in[x], cache);
-            d[x >> 1] |= static_cast<uchar>((x & 1) ? v : (v << 4));
-        }
-        break;
-    }
+    case 4:
     case 8: {
-        NearestCache cache;
-        for (int x = 0; x < w; ++x)
-            d[x] = static_cast<uchar>(nearestInPalette(m_palette, in[x], cache));
+        // Runs of one colour are the rule (background): look each run up once.
+        QRgb last = in[0];
+        int v = nearestIndex(last);
+        if (m_bits == 4)
+            std::memset(d, 0, m_bytesPerLine);
+        for (int x = 0; x < w; ++x) {
+            if (in[x] != last) {
+                last = in[x];
+                v = nearestIndex(last);
+            }
+            if (m_bits == 8)
+                d[x] = static_cast<uchar>(v);
+            else
+                d[x >> 1] |= static_cast<uchar>((x & 1) ? v : (v << 4));
+        }
         break;
     }
     case 15:

@@ -46,7 +46,8 @@ public:
     int bitsPerPixel() const { return m_bits; }
 
     // Changes the size; the overlapping part of the picture is kept, new pixels are zero
-    // bytes. Negative sizes count as 0.
+    // bytes. Negative sizes count as 0; a size needing more than 512 MiB of pixel memory
+    // leaves the bitmap null.
     void setSize(int width, int height);
     // Changes the format; the picture is converted into the new one.
     void setPixelFormat(PixelFormat format);
@@ -98,6 +99,7 @@ private:
     void resetPalette();
     void decodeRow(int row, QRgb *out) const;
     void encodeRow(const QRgb *in, int row);
+    int nearestIndex(QRgb colour) const;
 
     int m_width = 0;
     int m_height = 0;
@@ -107,6 +109,10 @@ private:
     std::vector<uchar> m_data;
     QVector<QRgb> m_palette;
     mutable QImage m_scratch;
+    // Nearest palette entry of the colours met so far: a direct-mapped table of opaque
+    // colours (0 = free slot) and their indexes, emptied when the palette changes.
+    mutable std::vector<quint32> m_nearestKey;
+    mutable std::vector<uchar> m_nearestIndex;
 };
 
 } // namespace platform

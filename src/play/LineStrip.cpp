@@ -102,34 +102,38 @@ QFont LineStrip::fontFor(bool title) const {
     return f;
 }
 
-int LineStrip::centredX(const QString &text) const {
-    const int textWidth = QFontMetrics(m_font).horizontalAdvance(text);
+int LineStrip::centredX(const QFont &font, const QString &text) const {
+    const int textWidth = QFontMetrics(font).horizontalAdvance(text);
     return m_width / 2 - textWidth / 2;
 }
 
 int LineStrip::drawLine(const QString &text, bool previousEmpty, bool tvTitleMode, bool centring) {
-    m_font = fontFor(isTvTitle(tvTitleMode, previousEmpty, text));
-    const int x = centring ? centredX(text) : 0;
-    drawWith(m_font, text, x);
+    const QFont f = fontFor(isTvTitle(tvTitleMode, previousEmpty, text));
+    const int x = centring ? centredX(f, text) : 0;
+    drawText(f, text, x, 0);
     return x;
 }
 
-void LineStrip::drawText(const QString &text, int x) {
-    m_font = fontFor(false);
-    drawWith(m_font, text, x);
+int LineStrip::drawReverseLine(const QString &text, bool centring) {
+    QFont f = m_font;
+    f.setPointSize(playPointSize(m_editorPointSize));
+    const int x = centring ? centredX(f, text) : 0;
+    drawText(f, text, x, 0);
+    return x;
 }
 
-void LineStrip::drawWith(const QFont &font, const QString &text, int x) {
+void LineStrip::drawText(const QFont &font, const QString &text, int x, int y) {
+    m_font = font;
     if (m_strip.isNull() || text.isEmpty())
         return;
     const QFontMetrics fm(font);
     const QColor brush = platform::toQColor(m_brushColor);
     const QColor ink = platform::toQColor(m_textColor);
     m_strip.paint([&](QPainter &p) {
-        p.fillRect(QRect(x, 0, fm.horizontalAdvance(text), fm.height()), brush);
+        p.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), brush);
         p.setFont(font);
         p.setPen(ink);
-        p.drawText(QPoint(x, fm.ascent()), text);
+        p.drawText(QPoint(x, y + fm.ascent()), text);
     });
 }
 

@@ -63,10 +63,16 @@ public:
     // negative and the line is cut at the strip's edges. The text cell is filled with the
     // brush colour first (opaque background). Returns x.
     int drawLine(const QString &text, bool previousEmpty, bool tvTitleMode, bool centring);
-    // Draws text at (x, 0) in the play font (no title rule), as the reverse scroll does.
-    void drawText(const QString &text, int x);
-    // x of a centred text in the current font.
-    int centredX(const QString &text) const;
+    // The reverse scroll's drawing: the current font is set to 2 x the editor's size (its
+    // style stays as the last line left it), then text is drawn at y = 0 and x = 0, or with
+    // centring at the centred x in that font. Returns x.
+    int drawReverseLine(const QString &text, bool centring);
+    // Draws text with its cell's top-left corner at (x, y) in the given font, with an opaque
+    // background in the brush colour; the font becomes font().
+    void drawText(const QFont &font, const QString &text, int x, int y);
+    // (strip width / 2) - (width of text in font / 2), truncating; negative for a text wider
+    // than the strip.
+    int centredX(const QFont &font, const QString &text) const;
 
     // The font last chosen (by updatebitmap or the last drawn line).
     const QFont &font() const { return m_font; }
@@ -88,7 +94,6 @@ public:
 private:
     void applyPalette();
     QFont fontFor(bool title) const;
-    void drawWith(const QFont &font, const QString &text, int x);
 
     platform::Bitmap m_strip;
     platform::Bitmap m_image2{1, 1};

@@ -69,6 +69,11 @@ void PlaySurface::writeAreaRow(int y, const QRgb *pixels, int count) {
     m_dirty |= QRect(m_area.left(), y, n, 1);
 }
 
+void PlaySurface::writeTopRows(const QRgb *first, const QRgb *second, int count) {
+    writeAreaRow(m_area.top(), first, count);
+    writeAreaRow(m_area.top() + 1, second, count);
+}
+
 void PlaySurface::scrollArea(int dy) {
     const int h = m_area.height();
     const int n = dy < 0 ? -dy : dy;

@@ -37,6 +37,8 @@ public:
     void writeEntryRow(const QRgb *pixels, int count);
     // Writes count pixels onto row y (T <= y < B) of the scroll area from x = L.
     void writeAreaRow(int y, const QRgb *pixels, int count);
+    // The reverse scroll's entry: two rows onto (L, T)-(R, T + 2).
+    void writeTopRows(const QRgb *first, const QRgb *second, int count);
     // Scrolls the scroll area by dy rows (negative: up), clipped to it. The uncovered rows
     // are neither cleared nor invalidated: they keep what they showed before.
     void scrollArea(int dy);

@@ -43,6 +43,8 @@ void TestBitmap::rowLayout_data() {
     QTest::newRow("24 bit") << PixelFormat::Bits24 << 3 << 12
                             << QByteArray("\x56\x34\x12\x56\x34\x12", 6);
     QTest::newRow("32 bit") << PixelFormat::Bits32 << 3 << 12 << QByteArray("\x56\x34\x12", 3);
+    QTest::newRow("15 bit, 33 wide: 16-bit words")
+        << PixelFormat::Bits15 << 33 << 68 << QByteArray("\xCA\x08", 2);
     QTest::newRow("8 bit, 5 wide") << PixelFormat::Bits8 << 5 << 8 << QByteArray();
     QTest::newRow("4 bit, 9 wide") << PixelFormat::Bits4 << 9 << 8 << QByteArray();
     QTest::newRow("1 bit, 33 wide") << PixelFormat::Bits1 << 33 << 8 << QByteArray();
@@ -184,6 +186,11 @@ void TestBitmap::resizeKeepsOverlap() {
     bmp.setSize(-5, 2);
     QVERIFY(bmp.isNull());
     QVERIFY(bmp.scanLine(0) == nullptr);
+    bmp.setSize(3, 3);
+    bmp.setSize(0, 3); // no row memory left
+    QVERIFY(bmp.isNull());
+    Bitmap huge(1 << 20, 1 << 20, PixelFormat::Bits32);
+    QVERIFY(huge.isNull());
 }
 
 void TestBitmap::formatChangeConvertsPicture() {

@@ -56,6 +56,8 @@ private slots:
     void centredLineWiderThanStripIsCut();
     void textIsDrawnOpaqueInColours();
     void clearBitmapFillsBothBitmaps();
+    void reverseLineKeepsStyleAtPlaySize();
+    void secondTitleLineGoesBelow();
     void eightBitPaletteIsRamp();
 };
 
@@ -281,6 +283,36 @@ void TestLineStrip::clearBitmapFillsBothBitmaps() {
     strip.ClearBitmap();
     QCOMPARE(strip.Image2().width(), 1);
     QCOMPARE(strip.Image2().pixel(0, 0), qRgb(255, 255, 255));
+}
+
+void TestLineStrip::reverseLineKeepsStyleAtPlaySize() {
+    LineStrip strip;
+    strip.updatebitmap(editorFont(), 10, kWhite, kBlack, false, 400);
+    strip.drawLine(QStringLiteral("Title"), true, true, false); // underlined, 12 points
+    const QString text = QStringLiteral("Back");
+    const int x = strip.drawReverseLine(text, true);
+    QCOMPARE(strip.font().pointSize(), 20);
+    QVERIFY(strip.font().underline());
+    QCOMPARE(x, 200 - QFontMetrics(strip.font()).horizontalAdvance(text) / 2);
+    QCOMPARE(strip.drawReverseLine(text, false), 0);
+}
+
+void TestLineStrip::secondTitleLineGoesBelow() {
+    LineStrip strip;
+    strip.updatebitmap(editorFont(), 10, kWhite, kBlack, true, 300);
+    strip.selectPixelFormat(7, false);
+    strip.ClearBitmap();
+    const int half = strip.StripHeight() / 2;
+    strip.drawText(strip.font(), QStringLiteral("Second line"), 0, half);
+    const QImage img = strip.toRgb32();
+    bool inkBelow = false;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, y) != qRgb(0, 0, 0)) {
+                QVERIFY(y >= half);
+                inkBelow = true;
+            }
+    QVERIFY(inkBelow);
 }
 
 void TestLineStrip::eightBitPaletteIsRamp() {

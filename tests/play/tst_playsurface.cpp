@@ -146,8 +146,7 @@ void TestPlaySurface::reverseScrollGeometry() {
     for (int y = h - 2; y >= 0; y -= 2) {
         const auto a = stripRow(y, 80);
         const auto b = stripRow(y + 1, 80);
-        s.writeAreaRow(5, a.data(), 80);
-        s.writeAreaRow(6, b.data(), 80);
+        s.writeTopRows(a.data(), b.data(), 80);
         s.scrollArea(2);
     }
     // The strip stands upright from T + 2; the top two rows keep rows 0 and 1.

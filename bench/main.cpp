@@ -1,0 +1,252 @@
+// Figures of the play engine for a 1920 x 1080 output, one per line as "name value unit":
+// the cost of a scroll step, a present, a drawn line and a mirror in every pixel format,
+// rows per second at Delay 0, the spread of the row interval at Delay 3000, and the naive
+// whole-area scroll for comparison. "--quick" keeps the run short.
+//
+// Run with QT_QPA_PLATFORM=offscreen.
+
+#include "platform/Screen.h"
+#include "play/BusyWait.h"
+#include "play/LineStrip.h"
+#include "play/Mirror.h"
+#include "play/PlaySurface.h"
+#include "play/PresentPacer.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPixmap>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+constexpr int kEditorPointSize = 24; // a 48-point play font
+constexpr int kTextColour = 0xFFFFFF;
+constexpr int kBackColour = 0x000000;
+
+using Clock = std::chrono::steady_clock;
+
+qint64 nowNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch())
+        .count();
+}
+
+double percentile(std::vector<qint64> v, double p) {
+    if (v.empty())
+        return 0.0;
+    std::sort(v.begin(), v.end());
+    const size_t i = std::min(v.size() - 1, static_cast<size_t>(p * (v.size() - 1) + 0.5));
+    return static_cast<double>(v[i]);
+}
+
+double medianNs(const std::vector<qint64> &v) {
+    return percentile(v, 0.5);
+}
+
+// Times each call of step separately; returns the samples in nanoseconds.
+std::vector<qint64> sample(int count, const std::function<void(int)> &step) {
+    std::vector<qint64> out;
+    out.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const qint64 t0 = nowNs();
+        step(i);
+        out.push_back(nowNs() - t0);
+    }
+    return out;
+}
+
+void report(const char *name, const QString &suffix, double value, const char *unit) {
+    std::printf("%s%s %.2f %s\n", name, qPrintable(suffix), value, unit);
+    std::fflush(stdout);
+}
+
+struct Format {
+    int processType;
+    const char *name;
+};
+
+const Format kFormats[] = {{0, "device"}, {1, "1bpp"},  {2, "4bpp"},  {3, "8bpp"},
+                           {4, "15bpp"},  {5, "16bpp"}, {6, "24bpp"}, {7, "32bpp"}};
+
+const QStringList kLines = {
+    QStringLiteral("Good evening, and welcome to the programme."),
+    QStringLiteral("Tonight: the harbour bridge reopens after three years of work,"),
+    QStringLiteral("and the city council votes on the new tram line."),
+    QStringLiteral("WEATHER 0123456789 - showers in the north, sun in the south"),
+};
+
+QFont editorFont() {
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(kEditorPointSize);
+    return f;
+}
+
+struct Budget {
+    int steps;
+    int presents;
+    int lines;
+    int mirrors;
+    double rowsSeconds;
+    int slowRows;
+    int naiveSteps;
+};
+
+void benchFormat(const Format &f, const Budget &b) {
+    const QString suffix = QStringLiteral("_%1_%2x%3").arg(f.name).arg(kWidth).arg(kHeight);
+
+    LineStrip strip;
+    strip.updatebitmap(editorFont(), kEditorPointSize, kTextColour, kBackColour, false, kWidth);
+    strip.selectPixelFormat(f.processType, false);
+    strip.ClearBitmap();
+    strip.drawLine(kLines[0], false, false, true);
+    const QImage rows = strip.toRgb32();
+    const int stripHeight = strip.StripHeight();
+
+    PlaySurface surface;
+    surface.resize(QSize(kWidth, kHeight), qRgb(0, 0, 0));
+    surface.setScrollArea(0, 0, kWidth, kHeight);
+
+    // Scroll step: write the entry row, scroll the area up by one pixel.
+    auto step = [&](int i) {
+        surface.writeEntryRow(reinterpret_cast<const QRgb *>(rows.constScanLine(i % stripHeight)),
+                              kWidth);
+        surface.scrollUp();
+    };
+    report("scroll_step", suffix, medianNs(sample(b.steps, step)) / 1000.0, "us");
+
+    // Present: the whole surface onto a screen-sized image, as a window's paint would.
+    QImage screen(kWidth, kHeight, QImage::Format_RGB32);
+    std::vector<qint64> presents;
+    for (int i = 0; i < b.presents; ++i) {
+        step(i); // a scroll leaves the whole area to present
+        const qint64 t0 = nowNs();
+        {
+            QPainter p(&screen);
+            surface.paintOnto(p, surface.dirtyRect());
+        }
+        presents.push_back(nowNs() - t0);
+        surface.clearDirty();
+    }
+    report("present", suffix, medianNs(presents) / 1000.0, "us");
+
+    // Line drawn: clear the strip, draw a centred line, convert it to 32 bits once.
+    const auto lines = sample(b.lines, [&](int i) {
+        strip.ClearBitmap();
+        strip.drawLine(kLines[i % kLines.size()], false, false, true);
+        (void)strip.toRgb32();
+    });
+    report("line_draw", suffix, medianNs(lines) / 1000.0, "us");
+
+    // Rows per second at Delay 0: the whole line loop with paced presents.
+    PresentPacer pacer;
+    qint64 rowCount = 0;
+    int presentsDone = 0;
+    const qint64 start = nowNs();
+    const qint64 end = start + static_cast<qint64>(b.rowsSeconds * 1e9);
+    for (int line = 0; nowNs() < end; ++line) {
+        strip.ClearBitmap();
+        strip.drawLine(kLines[line % kLines.size()], false, false, true);
+        const QImage &converted = strip.toRgb32();
+        for (int i = 0; i < stripHeight; ++i) {
+            surface.writeEntryRow(reinterpret_cast<const QRgb *>(converted.constScanLine(i)),
+                                  kWidth);
+            surface.scrollUp();
+            vdelayit(0);
+            if (pacer.due(i == stripHeight - 1)) {
+                QPainter p(&screen);
+                surface.paintOnto(p, surface.dirtyRect());
+                surface.clearDirty();
+                ++presentsDone;
+            }
+            ++rowCount;
+        }
+    }
+    const double seconds = (nowNs() - start) / 1e9;
+    report("rows_per_second_delay0", suffix, rowCount / seconds, "rows/s");
+    report("presents_per_second_delay0", suffix, presentsDone / seconds, "presents/s");
+}
+
+void benchMirror(const Budget &b) {
+    LineStrip strip;
+    strip.updatebitmap(editorFont(), kEditorPointSize, kTextColour, kBackColour, false, kWidth);
+    strip.selectPixelFormat(0, true);
+    strip.ClearBitmap();
+    strip.drawLine(kLines[1], false, false, true);
+    const QString suffix = QStringLiteral("_8bpp_%1x%2").arg(kWidth).arg(strip.StripHeight());
+    const auto mirrors = sample(b.mirrors, [&](int) { mirrorStrip(strip.strip()); });
+    report("mirror", suffix, medianNs(mirrors) / 1000.0, "us");
+}
+
+void benchSlowPace(const Budget &b) {
+    // Delay 3000: the busy-wait of 3000 x 3000 empty iterations, then the step.
+    PlaySurface surface;
+    surface.resize(QSize(kWidth, kHeight), qRgb(0, 0, 0));
+    surface.setScrollArea(0, 0, kWidth, kHeight);
+    std::vector<QRgb> row(kWidth, qRgb(255, 255, 255));
+    std::vector<qint64> intervals;
+    qint64 last = nowNs();
+    for (int i = 0; i < b.slowRows; ++i) {
+        vdelayit(3000);
+        surface.writeEntryRow(row.data(), kWidth);
+        surface.scrollUp();
+        const qint64 t = nowNs();
+        intervals.push_back(t - last);
+        last = t;
+    }
+    const QString suffix = QStringLiteral("_%1x%2").arg(kWidth).arg(kHeight);
+    report("row_interval_delay3000_median", suffix, percentile(intervals, 0.5) / 1e6, "ms");
+    report("row_interval_delay3000_p95", suffix, percentile(intervals, 0.95) / 1e6, "ms");
+}
+
+void benchNaive(const Budget &b) {
+    const QString suffix = QStringLiteral("_%1x%2").arg(kWidth).arg(kHeight);
+    // Moving the whole area up one row with memmove, then writing the entry row.
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(qRgb(0, 0, 0));
+    std::vector<QRgb> row(kWidth, qRgb(255, 255, 255));
+    const qsizetype bpl = image.bytesPerLine();
+    const auto moves = sample(b.naiveSteps, [&](int) {
+        uchar *bits = image.bits();
+        std::memmove(bits, bits + bpl, static_cast<size_t>(bpl) * (kHeight - 1));
+        std::memcpy(image.scanLine(kHeight - 1), row.data(), row.size() * sizeof(QRgb));
+    });
+    report("naive_memmove_step", suffix, medianNs(moves) / 1000.0, "us");
+
+    // The toolkit's own scroll of a picture.
+    QPixmap pixmap(kWidth, kHeight);
+    pixmap.fill(Qt::black);
+    const auto scrolls = sample(b.naiveSteps, [&](int) { pixmap.scroll(0, -1, pixmap.rect()); });
+    report("naive_pixmap_scroll_step", suffix, medianNs(scrolls) / 1000.0, "us");
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QGuiApplication app(argc, argv);
+    bool quick = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--quick") == 0) {
+            quick = true;
+        } else {
+            std::fprintf(stderr, "usage: %s [--quick]\n", argv[0]);
+            return 2;
+        }
+    }
+    const Budget budget = quick ? Budget{2000, 40, 30, 100, 0.4, 40, 100}
+                                : Budget{10800, 300, 300, 1000, 2.0, 200, 500};
+
+    std::printf("screen_depth %d bits\n", platform::Screen::depth());
+    for (const Format &f : kFormats)
+        benchFormat(f, budget);
+    benchMirror(budget);
+    benchSlowPace(budget);
+    benchNaive(budget);
+    return 0;
+}
