@@ -2,12 +2,14 @@
 // the layout rule and the status texts.
 #include "app/Mainform.h"
 
+#include "app/Forms.h"
 #include "app/RadioGroup.h"
 #include "app/StatusBar.h"
 #include "editor/MainLayout.h"
 #include "editor/ScriptEditor.h"
 #include "platform/Platform.h"
 #include "platform/Screen.h"
+#include "play/BlackScroll.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -38,6 +40,8 @@ void TForm1::setEditorFontSize(int points) {
 
 void TForm1::TrackBar1Change() {
     setEditorFontSize(TrackBar1->value());
+    if (Form4)
+        Form4->setCanvasFontSize(2 * editorFontSize());
     Label10->setText(Memo1->font().family());
     Label6->setText(QString::number(editorFontSize()));
 }

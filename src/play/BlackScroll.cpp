@@ -1,7 +1,311 @@
+// The play window: creation, show, the orderly close, the operator panel, painting and the
+// translation of Qt's key and mouse events into the window's handlers.
 #include "play/BlackScroll.h"
 
-TForm4::TForm4(QWidget *parent) : QWidget(parent, Qt::FramelessWindowHint) {
-    setObjectName(QStringLiteral("Form4"));
+#include "app/Forms.h"
+#include "app/Mainform.h"
+#include "platform/Colors.h"
+#include "platform/Platform.h"
+#include "platform/Screen.h"
+#include "play/BusyWait.h"
+#include "play/VirtualKeys.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The antialias weights as designed, one byte each.
+constexpr quint8 kAntiKernelBytes[5][5] = {
+    {1, 0, 1, 0, 1}, {0, 1, 0, 1, 0}, {1, 0, 8, 0, 1}, {0, 1, 0, 1, 0}, {1, 0, 1, 0, 1}};
+
+// The panel's tool button pictures: restart (a bar and a triangle pointing back to it) and
+// pause (two bars).
+QIcon restartIcon() {
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 96, 0));
+    p.drawRect(2, 2, 3, 12);
+    const QPointF triangle[] = {{14, 2}, {14, 14}, {5, 8}};
+    p.drawPolygon(triangle, 3);
+    return QIcon(pm);
 }
 
-void TForm4::FormCreate() {}
+QIcon pauseIcon() {
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 128));
+    p.drawRect(3, 2, 4, 12);
+    p.drawRect(9, 2, 4, 12);
+    return QIcon(pm);
+}
+
+QLabel *panelLabel(QWidget *parent, const char *name, const QString &text) {
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setAlignment(Qt::AlignHCenter);
+    return l;
+}
+
+QSlider *panelTrackBar(QWidget *parent, const char *name, int min, int max, int tick,
+                       const QString &hint) {
+    auto *t = new QSlider(Qt::Vertical, parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setRange(min, max);
+    t->setTickInterval(tick);
+    t->setTickPosition(QSlider::TicksBothSides);
+    t->setInvertedAppearance(true); // minimum at the top, as a vertical track bar
+    t->setToolTip(hint);
+    t->setFocusPolicy(Qt::NoFocus);
+    return t;
+}
+
+} // namespace
+
+TForm4::TForm4(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("Form4"));
+    // The picture is the play surface: Qt must neither clear nor fill the window itself.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFocusPolicy(Qt::StrongFocus);
+    m_canvasFont = QFont(QStringLiteral("Arial"));
+    m_canvasFont.setPixelSize(28);
+    buildPanel();
+    setEnabled(false);
+}
+
+TForm4::~TForm4() = default;
+
+void TForm4::buildPanel() {
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameShape(QFrame::Panel);
+    Panel1->setFrameShadow(QFrame::Sunken);
+    Panel1->setCursor(Qt::PointingHandCursor);
+    Panel1->setAutoFillBackground(true);
+    Panel1->setGeometry(0, 4, 50, 400);
+    QFont small(QStringLiteral("Arial"));
+    small.setPixelSize(11);
+    Panel1->setFont(small);
+
+    ToolButton3 = new QToolButton(Panel1);
+    ToolButton3->setObjectName(QStringLiteral("ToolButton3"));
+    ToolButton3->setIcon(restartIcon());
+    ToolButton2 = new QToolButton(Panel1);
+    ToolButton2->setObjectName(QStringLiteral("ToolButton2"));
+    ToolButton2->setIcon(pauseIcon());
+    ToolButton2->setCheckable(true);
+    SpeedButton1 = new QPushButton(QStringLiteral("E&xit"), Panel1);
+    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
+    Label2 = panelLabel(Panel1, "Label2", QStringLiteral("Delay"));
+    CheckBox1 = new QCheckBox(QStringLiteral("x10"), Panel1);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    Label1 = panelLabel(Panel1, "Label1", QString());
+    TrackBar1 = panelTrackBar(Panel1, "TrackBar1", 8, 1500, 50, QStringLiteral("Change the Speed"));
+    Label3 = panelLabel(Panel1, "Label3", QStringLiteral("FSize"));
+    Label4 = panelLabel(Panel1, "Label4", QString());
+    TrackBar2 = panelTrackBar(Panel1, "TrackBar2", 2, 200, 4, QStringLiteral("Change Font Size"));
+    TrackBar2->setPageStep(4);
+    // The keys belong to the play window, never to a control of the panel.
+    for (QWidget *w : {static_cast<QWidget *>(ToolButton3), static_cast<QWidget *>(ToolButton2),
+                       static_cast<QWidget *>(SpeedButton1), static_cast<QWidget *>(CheckBox1)})
+        w->setFocusPolicy(Qt::NoFocus);
+
+    auto *layout = new QVBoxLayout(Panel1);
+    layout->setContentsMargins(2, 4, 2, 4);
+    layout->setSpacing(3);
+    layout->addWidget(ToolButton3, 0, Qt::AlignHCenter);
+    layout->addWidget(ToolButton2, 0, Qt::AlignHCenter);
+    layout->addWidget(SpeedButton1);
+    layout->addWidget(Label2);
+    layout->addWidget(CheckBox1);
+    layout->addWidget(Label1);
+    layout->addWidget(TrackBar1, 1, Qt::AlignHCenter);
+    layout->addWidget(Label3);
+    layout->addWidget(Label4);
+    layout->addWidget(TrackBar2, 1, Qt::AlignHCenter);
+    Panel1->hide();
+
+    connect(ToolButton3, &QToolButton::clicked, this, &TForm4::ToolButton3Click);
+    connect(ToolButton2, &QToolButton::clicked, this, &TForm4::ToolButton2Click);
+    connect(SpeedButton1, &QPushButton::clicked, this, &TForm4::SpeedButton1Click);
+    connect(CheckBox1, &QCheckBox::toggled, this, &TForm4::CheckBox1Click);
+    connect(TrackBar1, &QSlider::valueChanged, this, &TForm4::TrackBar1Change);
+    connect(TrackBar2, &QSlider::valueChanged, this, &TForm4::TrackBar2Change);
+}
+
+void TForm4::FormCreate() {
+    // The antialias weights come before everything else, a command-line play included.
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < 5; ++c)
+            AntiKernel[r][c] = kAntiKernelBytes[r][c];
+    killnow = false;
+    RightHeld = false;
+    Scrolling = false;
+    Reversed = false;
+    // The window covers the screen (its maximised state).
+    const QSize screen = platform::Screen::size();
+    setGeometry(QRect(QPoint(0, 0), screen));
+    m_surface.resize(screen, rgbOf(m_color));
+    if (Form1 && Form1->StartedWithFile) {
+        Form1->StartedWithFile = false;
+        Form1->RunTelePrompter1Click();
+    }
+}
+
+void TForm4::FormShow() {
+    TForm1 *m = Form1;
+    if (!m)
+        return;
+    ScreenBits = static_cast<qint8>(platform::Screen::depth());
+    // A change of the box runs its click rule.
+    CheckBox1->setChecked(m->CheckBox1->isChecked());
+    LineActive = false;
+    m_color = m->FormColor;
+    m_fontColor = m->DisPlaColor;
+    TForm1::setTrackBarPosition(TrackBar1, m->TrackBar2->value());
+    TrackBar1->setSingleStep(m->ArrowAmt);
+    TrackBar1->setPageStep(m->PgJumpAmt);
+    const QScreen *s = screen();
+    m_pacer.setRefreshHz(s ? s->refreshRate() : 60.0);
+    m_pacer.reset();
+}
+
+void TForm4::closeform4() {
+    TForm1 *m = Form1;
+    Scrolling = false;
+    Panel1->hide();
+    setVisible(false);
+    if (m) {
+        TForm1::setTrackBarPosition(m->TrackBar2, TrackBar1->value());
+        m->delayLabel->setText(QString::number(m->Delay));
+        if (!m->waveplayer->isHidden() && Media.stopWave)
+            Media.stopWave();
+        if (!m->AviPlayer->isHidden() && Media.stopAvi)
+            Media.stopAvi();
+        m->holdtimer->stop();
+        m->LoopRunning = false;
+    }
+    hide();
+    setEnabled(false);
+    if (m)
+        m->show();
+    // The close event of a hidden window: FormClose runs, nothing else happens.
+    QCloseEvent close;
+    QCoreApplication::sendEvent(this, &close);
+    platform::pumpMessages();
+}
+
+void TForm4::FormClose() {
+    FadeRunning = false;
+    killnow = false;
+    if (TForm1 *m = Form1) {
+        m->CheckBox1->setChecked(CheckBox1->isChecked());
+        TForm1::setTrackBarPosition(m->TrackBar2, TrackBar1->value());
+    }
+}
+
+void TForm4::setCanvasFontSize(int points) {
+    m_canvasFont.setPointSize(qMax(1, points));
+}
+
+QRgb TForm4::rgbOf(int colorValue) const {
+    return platform::toQColor(colorValue).rgb();
+}
+
+void TForm4::invalidate() {
+    m_erasePending = true;
+    update();
+}
+
+bool TForm4::flushErase() {
+    if (!m_erasePending)
+        return false;
+    m_erasePending = false;
+    if (EraseAllowed)
+        m_surface.erase(rgbOf(m_color));
+    return true;
+}
+
+void TForm4::presentDirty() {
+    const QRect dirty = m_surface.dirtyRect();
+    m_surface.clearDirty();
+    if (dirty.isEmpty() || !isVisible())
+        return;
+    m_presenting = true;
+    repaint(dirty);
+    m_presenting = false;
+}
+
+void TForm4::repaintNow() {
+    flushErase();
+    presentDirty();
+}
+
+void TForm4::pumpMessages() {
+    platform::pumpMessages();
+    // A pending repaint is processed at the pump even where the window system has not
+    // asked for a paint yet (the window may not be exposed).
+    if (flushErase())
+        update(m_surface.dirtyRect());
+}
+
+void TForm4::vdelayit(int n) {
+    ::vdelayit(n);
+}
+
+void TForm4::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TForm4::closeEvent(QCloseEvent *event) {
+    FormClose();
+    event->accept();
+}
+
+void TForm4::paintEvent(QPaintEvent *event) {
+    // A repaint asked for by an invalidation erases first, if erasing is allowed now; the
+    // presents of the scroll loop only show the surface.
+    if (!m_presenting)
+        flushErase();
+    QPainter p(this);
+    m_surface.paintOnto(p, event->rect());
+}
+
+void TForm4::keyPressEvent(QKeyEvent *event) {
+    event->accept();
+    onkeyHideBlackScreen(virtualKeyCode(event->key()));
+}
+
+void TForm4::mousePressEvent(QMouseEvent *event) {
+    event->accept();
+    PlayFormMouseDown(event->button());
+}
+
+void TForm4::mouseReleaseEvent(QMouseEvent *event) {
+    event->accept();
+    PlayFormMouseUp(event->button());
+}

@@ -1,11 +1,173 @@
 #pragma once
 
+#include "play/LineStrip.h"
+#include "play/PlaySurface.h"
+#include "play/PresentPacer.h"
+
+#include <QFont>
+#include <QRgb>
 #include <QWidget>
 
-// The play window: borderless, covering the screen while a script plays.
+#include <functional>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QSlider;
+class QToolButton;
+
+// The play window honours a request to erase its background (to its colour) only while
+// this is set; at all other times the scrolled picture survives repaints.
+inline bool EraseAllowed = false;
+// Milliseconds measured for the calibration line, read by the reading-time estimate.
+inline double ElapsedMs = 0.0;
+
+// The play window: borderless, covering the screen while a script plays. Its picture is
+// kept in memory (the play surface) and presented on screen by synchronous repaints; the
+// script is drawn one line at a time into the line strip and scrolled in row by row.
+//
+// Its handlers live in several files of play/:
+//   BlackScroll.cpp       creation, show, close, the operator panel, painting, events
+//   ScrollPass.cpp        the scrolling pass, the pause, the centre marker
+//   OperatorControls.cpp  keys, mouse buttons, reverse scroll, the panel's controls
+//   PlayPreroll.cpp       colour bars and count-down
 class TForm4 : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(bool killnow READ getkill WRITE setkill)
+
 public:
     explicit TForm4(QWidget *parent = nullptr);
+    ~TForm4() override;
+
+    // ---- Play state -----------------------------------------------------------------
+    int CurrentLine = 0;
+    int BackLine = 0;
+    bool Paused = false;
+    bool Reversed = false;
+    bool Scrolling = false;
+    bool LineActive = false;
+    bool RightHeld = false;
+    bool FadeRunning = false;
+    qint8 ScreenBits = 0;
+
+    bool getkill() const { return killnow; }
+    void setkill(bool v) { killnow = v; }
+
+    // The antialias weights of the fade titles, filled when the window is created.
+    int AntiKernel[5][5] = {};
+
+    // The output rectangle of the current play (left, top, right, bottom; right and bottom
+    // exclusive). In window mode the right edge leaves room for the operator panel.
+    int OutLeft = 0, OutTop = 0, OutRight = 0, OutBottom = 0;
+
+    // ---- Operator panel (window mode) ------------------------------------------------
+    QFrame *Panel1 = nullptr;
+    QToolButton *ToolButton3 = nullptr; // restart
+    QToolButton *ToolButton2 = nullptr; // pause while down
+    QPushButton *SpeedButton1 = nullptr;
+    QLabel *Label2 = nullptr, *Label1 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
+    QCheckBox *CheckBox1 = nullptr; // "x10"
+    QSlider *TrackBar1 = nullptr;   // speed 8..1500
+    QSlider *TrackBar2 = nullptr;   // font size 2..200
+
+    // Media start and stop points of a play. The media players connect here; while no
+    // player is connected the points do nothing.
+    struct MediaHooks {
+        std::function<void()> startArmed;       // "Start w/Video" down and the wave player armed
+        std::function<void()> startAviWithText; // the AVI player starts with the text
+        std::function<void()> stopWave;         // stop and rewind the wave/MIDI player
+        std::function<void()> stopAvi;          // stop and rewind the AVI player
+    };
+    MediaHooks Media;
+    // The fade-title pass; the play command runs it instead of the scrolling pass when
+    // fading titles are on and it is connected.
+    std::function<void()> fadetitles;
+
+    // ---- Life cycle -------------------------------------------------------------------
     void FormCreate();
+    void FormShow();
+    void FormClose();
+    void closeform4();
+
+    // ---- The scrolling pass ------------------------------------------------------------
+    void Form4Startup(bool TVTitle, bool Centring, bool Mirror, bool Calibration);
+    void updatebitmap();
+    void DIsplayCtrMarker(int Y, int Colour);
+    void pauseUNtilSpaceBarReset();
+    void vdelayit(int n);
+
+    // ---- Pre-roll ---------------------------------------------------------------------
+    void StartColorBars();
+    void StartCOuntDown();
+
+    // ---- Operator controls ------------------------------------------------------------
+    // key is a virtual-key code (27 Esc, 32 Space, 33/34 Page Up/Down, 38/40 Up/Down).
+    void onkeyHideBlackScreen(int key);
+    void PlayFormMouseDown(Qt::MouseButton button);
+    void PlayFormMouseUp(Qt::MouseButton button);
+    void highspeedreversit();
+    void TrackBar1Change();
+    void TrackBar2Change();
+    void CheckBox1Click();
+    void ToolButton2Click();
+    void ToolButton3Click();
+    void SpeedButton1Click();
+
+    // ---- Canvas -----------------------------------------------------------------------
+    // The window's colour (what an allowed erase fills with), its drawing brush, its font
+    // colour and drawing font. Colours are colour values 0x00BBGGRR.
+    int color() const { return m_color; }
+    void setColor(int colorValue) { m_color = colorValue; }
+    int brushColor() const { return m_brushColor; }
+    void setBrushColor(int colorValue) { m_brushColor = colorValue; }
+    int fontColor() const { return m_fontColor; }
+    void setFontColor(int colorValue) { m_fontColor = colorValue; }
+    const QFont &canvasFont() const { return m_canvasFont; }
+    void setCanvasFontSize(int points);
+    int penColor() const { return m_penColor; }
+
+    // Marks the whole window for repainting; the background is erased at that repaint
+    // only if EraseAllowed is set then.
+    void invalidate();
+    // Processes a pending repaint at once (erase included), as an immediate update does.
+    void repaintNow();
+
+    PlaySurface &surface() { return m_surface; }
+    const PlaySurface &surface() const { return m_surface; }
+    LineStrip &strip() { return m_strip; }
+    const LineStrip &strip() const { return m_strip; }
+    int StripHeight() const { return m_strip.StripHeight(); }
+    QRect StripRect() const { return m_strip.StripRect(); }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void buildPanel();
+    void pumpMessages();
+    bool flushErase();
+    void presentDirty();
+    void presentRow(bool lastRowOfLine, bool synced);
+    void scrollLineIn(bool synced);
+    bool drawAndMirror(bool TVTitle, bool Centring, bool Mirror);
+    void mirrorFailed();
+    QRgb rgbOf(int colorValue) const;
+
+    bool killnow = false;
+    int m_color = 0;
+    int m_brushColor = 0;
+    int m_fontColor = 0xFFFFFF;
+    int m_penColor = 0;
+    QFont m_canvasFont;
+    bool m_erasePending = false;
+    bool m_presenting = false;
+    PlaySurface m_surface;
+    LineStrip m_strip;
+    PresentPacer m_pacer;
 };

@@ -1,0 +1,128 @@
+#pragma once
+
+// What the play window's tests share: a stand-in for the vertical-blank wait that is
+// called once per scrolled row (so a test can act in the middle of a line), the windows
+// set up for a quick play, and the strip a line must leave on the play surface.
+
+#include "TestSupport.h"
+
+#include "app/Forms.h"
+#include "app/Mainform.h"
+#include "editor/ScriptEditor.h"
+#include "platform/Retrace.h"
+#include "platform/Screen.h"
+#include "play/BlackScroll.h"
+#include "play/LineStrip.h"
+#include "play/Mirror.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace playtest {
+
+// Counts the rows that waited for the "vertical blank" and runs a hook at each.
+struct FakeRetrace : platform::Retrace::Backend {
+    bool isAvailable = true;
+    int waits = 0;
+    std::function<void(int)> onWait;
+    bool available() override { return isAvailable; }
+    void wait() override {
+        ++waits;
+        if (onWait)
+            onWait(waits);
+    }
+};
+
+// Queues a key for the play window: it is handled at the pass's next message pump.
+inline void postKey(Qt::Key key) {
+    QCoreApplication::postEvent(Form4, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+}
+
+inline void postMouse(QEvent::Type type, Qt::MouseButton button) {
+    const QPointF at(200, 200);
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::MouseButtons();
+    QCoreApplication::postEvent(Form4, new QMouseEvent(type, at, at, button, held, Qt::NoModifier));
+}
+
+// A sandbox with all windows created, white text on black, a 10-point editor font, no
+// pauses, the rectangle the whole screen and the retrace stand-in in place.
+class PlayFixture {
+public:
+    explicit PlayFixture(const QStringList &arguments = {}, bool retraceAvailable = true,
+                         QSize screen = QSize(), int secondMs = 2)
+        : sandbox(secondMs) {
+        if (screen.isValid())
+            platform::Screen::setOverride(screen, 32);
+        retrace.isAvailable = retraceAvailable;
+        platform::Retrace::setBackend(&retrace);
+        // A configuration that plays at once: white on black, no pauses.
+        QFile ini(sandbox.configDir() + QStringLiteral("/ZALSCROL.INI"));
+        if (ini.open(QIODevice::WriteOnly))
+            ini.write("[Options]\r\nNoPause=1\r\n[Stuff]\r\nDisPlaColor=16777215\r\nFormColor=0\r\n"
+                      "FontSize=10\r\nDelay=0\r\n");
+        ini.close();
+        created = testsupport::createWindows(arguments);
+        if (!created)
+            return;
+        Form1->DisPlaColor = 0xFFFFFF;
+        Form1->FormColor = 0;
+        Form1->Delay = 0;
+        Form1->setEditorFontSize(10);
+        Form1->Nopausecheckbox->setChecked(true);
+        Form1->SyncWRetrace1->setChecked(retraceAvailable);
+    }
+    ~PlayFixture() {
+        testsupport::destroyWindows();
+        platform::Retrace::setBackend(nullptr);
+    }
+
+    void setScript(const QString &text) const {
+        Form1->Memo1->setText(text);
+        Form1->Memo1->setModified(false);
+        Form1->LoopCheckBox->setChecked(false);
+    }
+
+    testsupport::Sandbox sandbox;
+    FakeRetrace retrace;
+    bool created = false;
+};
+
+// The strip line k of the script leaves on the surface: laid out and drawn as the pass
+// does, in 32 bits.
+inline QImage expectedStrip(const QString &text, bool previousEmpty = true, bool mirror = false) {
+    LineStrip s;
+    s.updatebitmap(Form1->Memo1->font(), Form1->editorFontSize(), Form1->DisPlaColor,
+                   Form1->FormColor, false, Form4->OutRight - Form1->S_Left);
+    s.selectPixelFormat(Form1->ProcessType, mirror);
+    s.ClearBitmap();
+    s.drawLine(text, previousEmpty, false, false);
+    if (mirror)
+        mirrorStrip(s.strip());
+    return s.toRgb32().copy();
+}
+
+// Rows [top, top + count) of the output rectangle on the play surface.
+inline QImage surfaceRows(int top, int count) {
+    return Form4->surface().image().copy(Form4->OutLeft, top, Form4->OutRight - Form4->OutLeft,
+                                         count);
+}
+
+// True when every pixel of the image has the colour.
+inline bool allOf(const QImage &img, QRgb colour) {
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if ((img.pixel(x, y) | 0xFF000000u) != (colour | 0xFF000000u))
+                return false;
+    return true;
+}
+
+} // namespace playtest

@@ -1,0 +1,320 @@
+// The operator's controls during play: the keys and their limits, pause, the mouse
+// buttons with the reverse scroll and the resume, restart, and the window-mode panel.
+#include "PlayTestSupport.h"
+
+#include "play/VirtualKeys.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace playtest;
+
+namespace {
+
+// Acts once when the play window is paused: the operator at the keyboard.
+class PauseRobot {
+public:
+    explicit PauseRobot(std::function<void()> act) : m_act(std::move(act)) {
+        m_timer.setInterval(1);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (Form4->Paused && !m_done) {
+                m_done = true;
+                m_act();
+            }
+        });
+        m_timer.start();
+    }
+    bool acted() const { return m_done; }
+
+private:
+    std::function<void()> m_act;
+    QTimer m_timer;
+    bool m_done = false;
+};
+
+// The rightmost column holding a text pixel in rows [top, top + count) of the surface, or
+// -1 when the rows are empty.
+int rightmostInk(const QImage &img, int top, int count) {
+    int right = -1;
+    for (int y = top; y < top + count && y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if ((img.pixel(x, y) & 0xFFFFFF) != 0)
+                right = qMax(right, x);
+    return right;
+}
+
+} // namespace
+
+class TestOperatorControls : public QObject {
+    Q_OBJECT
+    std::unique_ptr<PlayFixture> fx;
+
+    void playOneLine() {
+        fx->setScript(QStringLiteral("ready"));
+        Form1->RunTelePrompter1Click();
+    }
+
+private slots:
+    void init() { fx = std::make_unique<PlayFixture>(); }
+    void cleanup() { fx.reset(); }
+
+    void virtualKeys_data() {
+        QTest::addColumn<int>("qtKey");
+        QTest::addColumn<int>("code");
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << 27;
+        QTest::newRow("Space") << int(Qt::Key_Space) << 32;
+        QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 33;
+        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 34;
+        QTest::newRow("Up") << int(Qt::Key_Up) << 38;
+        QTest::newRow("Down") << int(Qt::Key_Down) << 40;
+        QTest::newRow("A") << int(Qt::Key_A) << 65;
+        QTest::newRow("7") << int(Qt::Key_7) << 55;
+        QTest::newRow("F12") << int(Qt::Key_F12) << 123;
+        QTest::newRow("unmapped") << int(Qt::Key_VolumeUp) << 0;
+    }
+    void virtualKeys() {
+        QFETCH(int, qtKey);
+        QFETCH(int, code);
+        QCOMPARE(virtualKeyCode(qtKey), code);
+    }
+
+    // The keys change Delay only, never to 0 or below, and not on once 6000 is reached.
+    void keyLimits_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("afterOne");
+        QTest::addColumn<int>("afterTwo");
+        QTest::newRow("up from 60") << 60 << int(Qt::Key_Up) << 10 << 10;
+        QTest::newRow("page down from 5999") << 5999 << int(Qt::Key_PageDown) << 6099 << 6099;
+        QTest::newRow("page up from 150") << 150 << int(Qt::Key_PageUp) << 50 << 50;
+        QTest::newRow("down from 5990") << 5990 << int(Qt::Key_Down) << 6040 << 6040;
+        QTest::newRow("page up at the step") << 100 << int(Qt::Key_PageUp) << 100 << 100;
+        QTest::newRow("other key") << 300 << int(Qt::Key_A) << 300 << 300;
+    }
+    void keyLimits() {
+        QFETCH(int, start);
+        QFETCH(int, key);
+        QFETCH(int, afterOne);
+        QFETCH(int, afterTwo);
+        playOneLine();
+        const int bar = Form4->TrackBar1->value();
+        Form1->Delay = start;
+        QTest::keyClick(Form4, Qt::Key(key));
+        QCOMPARE(Form1->Delay, afterOne);
+        QTest::keyClick(Form4, Qt::Key(key));
+        QCOMPARE(Form1->Delay, afterTwo);
+        QCOMPARE(Form4->TrackBar1->value(), bar);
+        QVERIFY(Form4->isVisible());
+    }
+
+    // Space pauses between lines; a second Space goes on.
+    void spacePausesBetweenLines() {
+        fx->setScript(QStringLiteral("one\r\ntwo\r\nthree"));
+        fx->retrace.onWait = [](int n) {
+            if (n == 1)
+                postKey(Qt::Key_Space);
+        };
+        int rowsAtPause = -1;
+        PauseRobot robot([&] {
+            rowsAtPause = fx->retrace.waits;
+            postKey(Qt::Key_Space);
+        });
+        Form1->RunTelePrompter1Click();
+        QVERIFY(robot.acted());
+        QCOMPARE(rowsAtPause, Form4->StripHeight());
+        QCOMPARE(fx->retrace.waits, 3 * Form4->StripHeight());
+        QVERIFY(!Form4->Paused);
+    }
+
+    // "Stop @ End" pauses after the last line; leaving the play ends that pause too.
+    void stopAtEndPauseEndsOnExit() {
+        Form1->stopatend->setChecked(true);
+        PauseRobot robot([] { postKey(Qt::Key_Escape); });
+        playOneLine();
+        QVERIFY(robot.acted());
+        QVERIFY(!Form4->Paused);
+        QVERIFY(!Form4->isVisible());
+    }
+
+    // The right button brings lines back at the top, never past the caret line, then
+    // pauses; Space goes on from the current line, a left click starts after BackLine.
+    void reverseScroll_data() {
+        QTest::addColumn<bool>("leftClick");
+        QTest::addColumn<int>("linesAfter");
+        QTest::newRow("space continues from the current line") << false << 4;
+        QTest::newRow("left click starts after the back line") << true << 3;
+    }
+    void reverseScroll() {
+        QFETCH(bool, leftClick);
+        QFETCH(int, linesAfter);
+        fx->setScript(QStringLiteral("MMMMMMMMMMMMMMMMMMMMMMMMMMMMMM\r\ni\r\niiii\r\niiiiiiii"));
+        Form1->CaretLine = 1;
+        fx->retrace.onWait = [](int n) {
+            if (n == 2 * Form4->StripHeight() + 1) // line 2 is scrolling
+                postMouse(QEvent::MouseButtonPress, Qt::RightButton);
+        };
+        QImage atPause;
+        int backLine = -1, currentLine = -1;
+        PauseRobot robot([&] {
+            atPause = Form4->surface().image();
+            backLine = Form4->BackLine;
+            currentLine = Form4->CurrentLine;
+            if (leftClick)
+                postMouse(QEvent::MouseButtonPress, Qt::LeftButton);
+            else
+                postKey(Qt::Key_Space);
+        });
+        Form1->RunTelePrompter1Click();
+        QVERIFY(robot.acted());
+        const int h = Form4->StripHeight();
+        // Lines 3, 2 and 1 came back; line 0 (the caret is on 1) did not.
+        QCOMPARE(backLine, 0);
+        QCOMPARE(currentLine, 0);
+        const int top = Form4->OutTop;
+        const int first = rightmostInk(atPause, top, h + 2);
+        const int second = rightmostInk(atPause, top + h + 2, h);
+        const int third = rightmostInk(atPause, top + 2 * h + 2, h);
+        QVERIFY(first >= 0);
+        QVERIFY(first < second);
+        QVERIFY(second < third);
+        QVERIFY(rightmostInk(atPause, top, 3 * h + 2) < 200); // no trace of the wide line 0
+        QCOMPARE(fx->retrace.waits, (3 + linesAfter) * h);
+        QVERIFY(!Form4->Scrolling);
+    }
+
+    void buttonsThatDoNothing_data() {
+        QTest::addColumn<int>("button");
+        QTest::newRow("right before a line started") << int(Qt::RightButton);
+        QTest::newRow("middle") << int(Qt::MiddleButton);
+    }
+    void buttonsThatDoNothing() {
+        QFETCH(int, button);
+        playOneLine();
+        Form4->Scrolling = true;
+        Form4->LineActive = false;
+        Form4->PlayFormMouseDown(Qt::MouseButton(button));
+        Form4->PlayFormMouseUp(Qt::MouseButton(button));
+        QVERIFY(!Form4->Reversed);
+        QVERIFY(!Form4->Paused);
+        QVERIFY(Form4->isVisible());
+        QVERIFY(Form4->isEnabled());
+    }
+
+    void leftClickLeaves() {
+        playOneLine();
+        Form4->PlayFormMouseDown(Qt::LeftButton);
+        QVERIFY(!Form4->isVisible());
+        QVERIFY(!Form4->isEnabled());
+        QVERIFY(Form1->isVisible());
+    }
+
+    // During fade titles Esc and the first left click only ask the fade pass to end.
+    void exitsDuringFade_data() {
+        QTest::addColumn<bool>("useEsc");
+        QTest::newRow("Esc") << true;
+        QTest::newRow("left button") << false;
+    }
+    void exitsDuringFade() {
+        QFETCH(bool, useEsc);
+        playOneLine();
+        Form4->FadeRunning = true;
+        if (useEsc)
+            Form4->onkeyHideBlackScreen(27);
+        else
+            Form4->PlayFormMouseDown(Qt::LeftButton);
+        QVERIFY(Form4->getkill());
+        QVERIFY(Form4->isVisible());
+        if (useEsc)
+            return;
+        Form4->PlayFormMouseDown(Qt::LeftButton); // a second click closes at once
+        QVERIFY(!Form4->isVisible());
+        QVERIFY(!Form4->getkill());
+        QVERIFY(!Form4->FadeRunning);
+    }
+
+    // Restart runs a pass nested in the running one; the outer pass then finds the script
+    // played and ends.
+    void restartNestsAPass() {
+        fx->setScript(QStringLiteral("one\r\ntwo\r\nthree"));
+        fx->retrace.onWait = [](int n) {
+            if (n == 1)
+                QTimer::singleShot(0, Form4, &TForm4::ToolButton3Click);
+        };
+        Form1->RunTelePrompter1Click();
+        QCOMPARE(fx->retrace.waits, 4 * Form4->StripHeight());
+        QCOMPARE(Form4->CurrentLine, 3);
+    }
+
+    // The show step copies the main window's speed and x10 into the panel; the close step
+    // hands them back.
+    void showAndCloseHandOverSpeed() {
+        Form1->ArrowAmt = 30;
+        Form1->PgJumpAmt = 70;
+        TForm1::setTrackBarPosition(Form1->TrackBar2, 1);
+        Form1->CheckBox1->setChecked(true);
+        playOneLine();
+        QVERIFY(Form4->CheckBox1->isChecked());
+        QCOMPARE(Form4->TrackBar1->value(), 8); // held within 8..1500
+        QCOMPARE(Form4->TrackBar1->singleStep(), 30);
+        QCOMPARE(Form4->TrackBar1->pageStep(), 70);
+        Form4->TrackBar1->setValue(40); // the operator moves it
+        QCOMPARE(Form1->Delay, 400);
+        QCOMPARE(Form4->Label1->text(), QStringLiteral("400"));
+        Form4->CheckBox1->click(); // x10 off
+        QCOMPARE(int(Form1->DelayFactor), 1);
+        QCOMPARE(Form1->Delay, 40);
+        QVERIFY(!Form1->CheckBox1->isChecked());
+        Form4->SpeedButton1->click(); // "E&xit"
+        QVERIFY(!Form4->isVisible());
+        QCOMPARE(Form1->TrackBar2->value(), 40);
+        QCOMPARE(Form1->delayLabel->text(), QStringLiteral("40"));
+        QVERIFY(!Form1->CheckBox1->isChecked());
+    }
+
+    // The font-size bar sets the editor's size and lays the strip out afresh.
+    void fontSizeBar() {
+        Form1->VideoMode1->setChecked(false);
+        playOneLine();
+        const int before = Form4->StripHeight();
+        Form4->TrackBar2->setValue(20);
+        QCOMPARE(Form1->editorFontSize(), 20);
+        QCOMPARE(Form1->TrackBar1->value(), 20);
+        QCOMPARE(Form4->Label4->text(), QStringLiteral("40"));
+        QCOMPARE(Form4->canvasFont().pointSize(), 20); // twice the size before the change
+        QVERIFY(Form4->StripHeight() > before);
+    }
+
+    // The main window's font-size bar sets the play window's drawing font too.
+    void mainFontSizeBarSetsCanvasFont() {
+        Form1->TrackBar1->setValue(17);
+        QCOMPARE(Form4->canvasFont().pointSize(), 34);
+    }
+
+    // The pause button pauses while down; restart is offered only while it is up.
+    void pauseButton() {
+        playOneLine();
+        bool restartOffered = true;
+        PauseRobot robot([&] {
+            restartOffered = Form4->ToolButton3->isEnabled();
+            QTimer::singleShot(0, Form4->ToolButton2, &QToolButton::click);
+        });
+        QTimer::singleShot(0, Form4->ToolButton2, &QToolButton::click);
+        QTRY_VERIFY(robot.acted());
+        QTRY_VERIFY(!Form4->ToolButton2->isChecked());
+        QVERIFY(!restartOffered);
+        QVERIFY(Form4->ToolButton3->isEnabled());
+        QVERIFY(!Form4->Paused);
+    }
+};
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    TestOperatorControls t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_operatorcontrols.moc"

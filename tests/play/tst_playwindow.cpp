@@ -1,0 +1,427 @@
+// The play command and the scrolling pass, read from the play window's surface: where a
+// line ends, the start line, leaving with Esc, the checks before play, window mode, the
+// mirror, the retrace wait, Loop Mode, the calibration run and the command-line play.
+#include "PlayTestSupport.h"
+
+#include "editor/ReadingEstimate.h"
+#include "platform/Clock.h"
+#include "platform/Colors.h"
+#include "platform/MessageBoxes.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace playtest;
+
+namespace {
+
+int messagesWith(const QString &text) {
+    int n = 0;
+    for (const auto &m : platform::MessageBoxes::shown())
+        n += m.text == text;
+    return n;
+}
+
+// Counts the ticks of the timed wait's timer while alive.
+struct TickCounter {
+    int ticks = 0;
+    QMetaObject::Connection c;
+    TickCounter() {
+        c = QObject::connect(Form1->Timer2, &QTimer::timeout, [this] { ++ticks; });
+    }
+    ~TickCounter() { QObject::disconnect(c); }
+};
+
+// The line the pass left at the bottom of the output rectangle: strip row i on surface
+// row B - 1 - H + i, and the last strip row once more on the entry row.
+void verifyLineAtBottom(const QImage &strip) {
+    const int h = strip.height();
+    const int b = Form4->OutBottom;
+    QCOMPARE(surfaceRows(b - 1 - h, h), strip);
+    QCOMPARE(surfaceRows(b - 1, 1), strip.copy(0, h - 1, strip.width(), 1));
+}
+
+} // namespace
+
+class TestPlayWindow : public QObject {
+    Q_OBJECT
+    std::unique_ptr<PlayFixture> fx;
+
+private slots:
+    void init() { fx = std::make_unique<PlayFixture>(); }
+    void cleanup() { fx.reset(); }
+
+    void oneLineEndsAtBottom_data() {
+        QTest::addColumn<int>("processType");
+        QTest::addColumn<int>("text");
+        QTest::addColumn<int>("back");
+        QTest::newRow("32 bit") << 7 << 0xFFFFFF << 0;
+        QTest::newRow("8 bit, blue on yellow") << 3 << 0xFF0000 << 0x00FFFF;
+        QTest::newRow("16 bit") << 5 << 0x00FF00 << 0x000080;
+        QTest::newRow("device") << 0 << 0xFFFFFF << 0;
+    }
+    // A one-line script scrolls in for exactly StripHeight steps and stops at the bottom.
+    void oneLineEndsAtBottom() {
+        QFETCH(int, processType);
+        QFETCH(int, text);
+        QFETCH(int, back);
+        Form1->ProcessType = processType;
+        Form1->DisPlaColor = text;
+        Form1->FormColor = back;
+        fx->setScript(QStringLiteral("Hello Wg"));
+        Form1->RunTelePrompter1Click();
+        QCOMPARE(fx->retrace.waits, Form4->StripHeight());
+        const QImage strip = expectedStrip(QStringLiteral("Hello Wg"));
+        verifyLineAtBottom(strip);
+        // Above the line: the background, cleared before the text.
+        QVERIFY(allOf(surfaceRows(0, Form4->OutBottom - 1 - strip.height()),
+                      platform::toQColor(back).rgb()));
+        // The pass ended: the window stays up and enabled with its picture.
+        QVERIFY(Form4->isVisible());
+        QVERIFY(Form4->isEnabled());
+        QVERIFY(!Form4->Scrolling);
+    }
+
+    // At one bit per pixel the pass plays white on black, and the settings keep it.
+    void monochromeForcesWhiteOnBlack() {
+        Form1->ProcessType = 1;
+        Form1->DisPlaColor = 0x0000FF;
+        Form1->FormColor = 0x00FF00;
+        fx->setScript(QStringLiteral("Mono"));
+        Form1->RunTelePrompter1Click();
+        QCOMPARE(Form1->DisPlaColor, 0xFFFFFF);
+        QCOMPARE(Form1->FormColor, 0);
+        verifyLineAtBottom(expectedStrip(QStringLiteral("Mono")));
+    }
+
+    void startFromCursor_data() {
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<int>("rowsScrolled");
+        QTest::newRow("last line") << 2 << 1;
+        QTest::newRow("past the end") << 6 << 0;
+    }
+    void startFromCursor() {
+        QFETCH(int, caret);
+        QFETCH(int, rowsScrolled);
+        fx->setScript(QStringLiteral("First line\r\nSecond line\r\nLast line"));
+        Form1->StartfromCursor1->setChecked(true);
+        Form1->Use10secondbackground1->setChecked(true);
+        Form1->CaretLine = caret;
+        TickCounter ticks;
+        Form1->RunTelePrompter1Click();
+        const int h = Form4->StripHeight();
+        QCOMPARE(fx->retrace.waits, rowsScrolled * h);
+        // The lead-in and the end steps both ran: ten seconds each.
+        QCOMPARE(ticks.ticks, 20);
+        QCOMPARE(Form4->CurrentLine, qMax(caret, 3));
+        const int b = Form4->OutBottom;
+        if (rowsScrolled) {
+            verifyLineAtBottom(expectedStrip(QStringLiteral("Last line"), false));
+            QVERIFY(allOf(surfaceRows(0, b - 1 - h), qRgb(0, 0, 0)));
+        } else {
+            QVERIFY(allOf(surfaceRows(0, b), qRgb(0, 0, 0)));
+        }
+    }
+
+    // Esc ends the pass after the line it came in, without the end steps.
+    void escStopsAfterCurrentLine() {
+        fx->setScript(QStringLiteral("one\r\ntwo\r\nthree\r\nfour\r\nfive"));
+        Form1->Use10secondbackground1->setChecked(true);
+        Form1->stopatend->setChecked(true);
+        fx->retrace.onWait = [](int n) {
+            if (n == 1)
+                postKey(Qt::Key_Escape);
+        };
+        TickCounter ticks;
+        Form1->RunTelePrompter1Click();
+        QCOMPARE(fx->retrace.waits, Form4->StripHeight());
+        QCOMPARE(Form4->CurrentLine, 1);
+        QCOMPARE(ticks.ticks, 10); // the lead-in only
+        QVERIFY(!Form4->Paused);
+        QVERIFY(!Form4->isVisible());
+        QVERIFY(!Form4->isEnabled());
+        QVERIFY(Form1->isVisible());
+    }
+
+    void emptyEditorNeverShowsTheWindow() {
+        fx->setScript(QString());
+        int shows = 0;
+        struct ShowSpy : QObject {
+            int *count;
+            explicit ShowSpy(int *c) : count(c) {}
+            bool eventFilter(QObject *, QEvent *e) override {
+                *count += e->type() == QEvent::Show;
+                return false;
+            }
+        } spy(&shows);
+        Form4->installEventFilter(&spy);
+        Form1->RunTelePrompter1Click();
+        Form4->removeEventFilter(&spy);
+        QCOMPARE(messagesWith(QStringLiteral("Open a text file and try again")), 1);
+        QCOMPARE(shows, 0);
+        QVERIFY(!Form4->isVisible());
+    }
+
+    void sameColoursRefused() {
+        Form1->DisPlaColor = 0x123456;
+        Form1->FormColor = 0x123456;
+        fx->setScript(QStringLiteral("text"));
+        Form1->RunTelePrompter1Click();
+        QCOMPARE(messagesWith(QStringLiteral("Font color and background color are the same.")), 1);
+        QCOMPARE(fx->retrace.waits, 0);
+        QVERIFY(!Form4->isVisible());
+        QVERIFY(Form1->isVisible());
+    }
+
+    void centreMarker_data() {
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("leftAfter");
+        QTest::newRow("0 makes room") << 0 << 15;
+        QTest::newRow("already set") << 40 << 40;
+    }
+    void centreMarker() {
+        QFETCH(int, left);
+        QFETCH(int, leftAfter);
+        Form1->S_Left = left;
+        Form1->CtrMarkerCheckbox->setChecked(true);
+        Form1->DisPlaColor = 0x00FFFF; // yellow
+        fx->setScript(QStringLiteral("x"));
+        for (int play = 0; play < 2; ++play) {
+            Form1->RunTelePrompter1Click();
+            QCOMPARE(Form1->S_Left, leftAfter);
+            QCOMPARE(Form4->OutLeft, leftAfter);
+        }
+        // The triangle at the left edge, its tip at half height - 10, in the text colour.
+        const int y = Form4->height() / 2;
+        QCOMPARE(Form4->surface().pixel(1, y - 10), qRgb(255, 255, 0));
+        QCOMPARE(Form4->surface().pixel(1, y - 30), qRgb(0, 0, 0));
+        QCOMPARE(Form4->penColor(), 0x00FFFF);
+    }
+
+    // Window mode shortens this play's rectangle for the panel, never the stored one.
+    void windowModeKeepsRightEdge() {
+        Form1->VideoMode1->setChecked(false);
+        Form1->S_Right = 1000;
+        fx->setScript(QStringLiteral("w"));
+        for (int play = 0; play < 10; ++play) {
+            Form1->RunTelePrompter1Click();
+            QCOMPARE(Form1->S_Right, 1000);
+            QCOMPARE(Form4->OutRight, 945);
+            QCOMPARE(Form4->strip().StripRect().width(), 945);
+        }
+        QVERIFY(Form4->Panel1->isVisible());
+        QCOMPARE(Form4->Panel1->geometry(), QRect(1024 - 50, 4, 50, 768 - 8));
+        QCOMPARE(Form4->TrackBar2->value(), 10);
+        QCOMPARE(Form4->Label4->text(), QStringLiteral("20"));
+        QCOMPARE(Form4->cursor().shape(), Qt::DragMoveCursor);
+        // The text never reaches the panel's side of the rectangle.
+        const QImage right = Form4->surface().image().copy(945, 0, 1024 - 945, 768);
+        QVERIFY(allOf(right.copy(0, 0, 1024 - 945 - 50, 768), qRgb(0, 0, 0)));
+    }
+
+    void videoModeHidesCursorAndPanel() {
+        fx->setScript(QStringLiteral("v"));
+        Form1->RunTelePrompter1Click();
+        QVERIFY(!Form4->Panel1->isVisible());
+        QCOMPARE(Form4->cursor().shape(), Qt::BlankCursor);
+        QCOMPARE(Form4->geometry(), QRect(0, 0, 1024, 768));
+    }
+
+    // The strip is mirrored row by row into the row above before it scrolls in.
+    void mirrorDuringPass() {
+        Form1->ReverseButtonClick();
+        QVERIFY(Form1->ReverseButton->isChecked());
+        Form1->ProcessType = 7; // a mirrored pass draws in 8 bits whatever is chosen
+        fx->setScript(QStringLiteral("Mirror Wg"));
+        Form1->RunTelePrompter1Click();
+        QCOMPARE(Form4->strip().strip().bitsPerPixel(), 8);
+        const QImage mirrored = expectedStrip(QStringLiteral("Mirror Wg"), true, true);
+        verifyLineAtBottom(mirrored);
+        QVERIFY(mirrored != expectedStrip(QStringLiteral("Mirror Wg"), true, false));
+    }
+
+    // A strip whose pixel memory cannot be reached ends the play with the driver message.
+    void mirrorFailureIsReported() {
+        Form1->ReverseButtonClick();
+        Form1->S_Left = 300;
+        Form1->S_Right = 300; // no width: the strip has no pixel memory
+        fx->setScript(QStringLiteral("m"));
+        Form1->RunTelePrompter1Click();
+        QCOMPARE(messagesWith(QStringLiteral("Native Video Driver problem.\rPlease change your "
+                                             "system display settings and try again.")),
+                 1);
+        QVERIFY(!Form4->isEnabled());
+        QVERIFY(!Form4->isVisible());
+        QCOMPARE(Form4->strip().strip().width(), 1);
+    }
+
+    // Loop Mode plays the text again; it reloads the file only over an unchanged editor.
+    void loopMode_data() {
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<bool>("fromCursor");
+        QTest::addColumn<QString>("secondPass");
+        QTest::newRow("saved text is reloaded") << false << false << "Changed on disk";
+        QTest::newRow("unsaved edits are kept") << true << false << "Edited here";
+        QTest::newRow("start from cursor never reloads") << false << true << "Disk text";
+    }
+    void loopMode() {
+        QFETCH(bool, edited);
+        QFETCH(bool, fromCursor);
+        QFETCH(QString, secondPass);
+        const QString path = fx->sandbox.writeFile(QStringLiteral("loop.txt"), "Disk text");
+        Form1->LastFile = path;
+        fx->setScript(QStringLiteral("Disk text"));
+        if (edited) {
+            Form1->Memo1->setText(QStringLiteral("Edited here"));
+            Form1->Memo1->setModified(true);
+        }
+        Form1->StartfromCursor1->setChecked(fromCursor);
+        Form1->CaretLine = 0;
+        Form1->LoopCheckBox->setChecked(true);
+        QVERIFY(Form1->LoopMode1->isChecked());
+        QString seen;
+        fx->retrace.onWait = [&](int n) {
+            const int h = Form4->StripHeight();
+            if (n == 1)
+                fx->sandbox.writeFile(QStringLiteral("loop.txt"), "Changed on disk");
+            if (n == h + 1) { // the second pass has begun
+                seen = Form1->Memo1->text();
+                QVERIFY(Form1->LoopRunning);
+            }
+            if (n == 2 * h) // Esc ends the whole repetition
+                postKey(Qt::Key_Escape);
+        };
+        Form1->RunTelePrompter1Click();
+        QCOMPARE(seen, secondPass);
+        QCOMPARE(fx->retrace.waits, 2 * Form4->StripHeight());
+        QVERIFY(!Form1->LoopRunning);
+        QCOMPARE(Form1->Memo1->isModified(), edited);
+        QVERIFY(!Form4->isVisible());
+    }
+
+    // Without a file the editor's text plays again as it is.
+    void loopModeWithoutFile() {
+        Form1->LastFile = fx->sandbox.path(QStringLiteral("gone.txt"));
+        fx->setScript(QStringLiteral("Only here"));
+        Form1->LoopCheckBox->setChecked(true);
+        fx->retrace.onWait = [](int n) {
+            if (n == 3 * Form4->StripHeight())
+                postKey(Qt::Key_Escape);
+        };
+        Form1->RunTelePrompter1Click();
+        QCOMPARE(fx->retrace.waits, 3 * Form4->StripHeight());
+        QCOMPARE(Form1->Memo1->text(), QStringLiteral("Only here"));
+    }
+
+    // Waiting for the vertical blank: each scrolled row waits once where the display has
+    // the wait; where it has none the item is off and nothing waits.
+    void retraceWait_data() {
+        QTest::addColumn<bool>("available");
+        QTest::newRow("display with a vertical blank") << true;
+        QTest::newRow("no vertical blank") << false;
+    }
+    void retraceWait() {
+        QFETCH(bool, available);
+        fx.reset();
+        fx = std::make_unique<PlayFixture>(QStringList(), available);
+        QCOMPARE(Form1->SyncWRetrace1->isEnabled(), available);
+        QCOMPARE(int(Form1->RetracePort), available ? 0x3DA : 0);
+        Form1->SyncWRetrace1->setChecked(true);
+        fx->setScript(QStringLiteral("one\r\ntwo"));
+        Form1->RunTelePrompter1Click();
+        QCOMPARE(fx->retrace.waits, available ? 2 * Form4->StripHeight() : 0);
+        QCOMPARE(Form4->CurrentLine, 2);
+    }
+
+    // A calibration plays exactly one line, measures it and closes the window.
+    void calibrationPlaysOneLine() {
+        QStringList lines;
+        for (int i = 0; i < 120; ++i)
+            lines << QStringLiteral("five words on this line");
+        fx->setScript(lines.join(QStringLiteral("\r\n")));
+        Form1->ScriptWordCount = 600;
+        platform::Clock::setNow(QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0)));
+        fx->retrace.onWait = [](int) {
+            platform::Clock::advance(4);
+        };
+        Form1->SpeedButton3Click();
+        const int h = Form4->StripHeight();
+        QCOMPARE(fx->retrace.waits, h);
+        QCOMPARE(ElapsedMs, 4.0 * h);
+        QVERIFY(!Form1->Calibrating);
+        QVERIFY(!Form4->isVisible());
+        QVERIFY(!Form4->isEnabled());
+        const ReadingEstimate e = estimateReadingTime(120, 4.0 * h, 600);
+        QCOMPARE(Form1->Approx->text(), e.approx);
+        QCOMPARE(Form1->SpeedButton3->text(), e.buttonCaption);
+        QCOMPARE(Form1->calibrate->text(), QString::number(e.wordsPerMinute));
+        QVERIFY(!Form1->calibrate->isHidden());
+    }
+
+    // With an empty editor the run does not start and stays due.
+    void calibrationOnEmptyEditorStaysDue() {
+        fx->setScript(QString());
+        Form1->SpeedButton3Click();
+        QVERIFY(Form1->Calibrating);
+        QCOMPARE(Form1->calibrate->text(), QStringLiteral("Calibrat"));
+        QCOMPARE(messagesWith(QStringLiteral("Open a text file and try again")), 1);
+    }
+};
+
+// A script named on the command line plays inside the play window's creation, before the
+// windows created after it exist and before the main window is shown.
+class TestCommandLinePlay : public QObject {
+    Q_OBJECT
+private slots:
+    void playsAtCreation() {
+        testsupport::Sandbox probe; // only to find a scratch folder for the script
+        const QString script =
+            probe.writeFile(QStringLiteral("cli.txt"), "First line\r\nSecond line\r\nWg end");
+        bool sawPlay = false, laterWindowsMissing = false, weightsReady = false, mainHidden = false;
+        QTimer watch;
+        watch.setInterval(0);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (Form4 && Form4->Scrolling && !sawPlay) {
+                sawPlay = true;
+                laterWindowsMissing = Form2 == nullptr && dechk == nullptr;
+                weightsReady = Form4->AntiKernel[2][2] == 8 && Form4->AntiKernel[0][0] == 1 &&
+                               Form4->AntiKernel[1][2] == 0;
+                mainHidden = !Form1->isVisible();
+            }
+        });
+        watch.start();
+        PlayFixture fx({script});
+        watch.stop();
+        QVERIFY(fx.created);
+        QVERIFY(sawPlay);
+        QVERIFY(laterWindowsMissing);
+        QVERIFY(weightsReady);
+        QVERIFY(mainHidden);
+        QVERIFY(!Form1->StartedWithFile);
+        QCOMPARE(Form1->LastFile, script);
+        QCOMPARE(Form4->CurrentLine, 3);
+        QVERIFY(Form4->isVisible());
+        verifyLineAtBottom(expectedStrip(QStringLiteral("Wg end"), false));
+    }
+};
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    int status = 0;
+    {
+        TestPlayWindow t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        TestCommandLinePlay t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    return status;
+}
+
+#include "tst_playwindow.moc"
