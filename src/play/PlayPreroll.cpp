@@ -14,9 +14,6 @@
 #include <QPainter>
 #include <QTimer>
 
-#include <algorithm>
-#include <limits>
-
 void TForm4::StartColorBars() {
     TForm1 *m = Form1;
     pumpMessages();
@@ -27,13 +24,12 @@ void TForm4::StartColorBars() {
     presentDirty();
     if (m->CbarTime == 0)
         m->CbarTime = 15;
-    // The seconds are counted in a signed byte: a hold longer than it can count ends at
-    // its largest value instead of never.
-    const int hold = std::min<int>(m->CbarTime, std::numeric_limits<qint8>::max());
+    // The seconds are counted in a signed byte: a hold longer than it can count ends when
+    // the count runs over instead of never.
     m->BarCount = 0;
     m->holdtimer->setInterval(platform::secondMs());
     m->holdtimer->start();
-    while (m->BarCount < hold)
+    while (m->BarCount >= 0 && m->BarCount < m->CbarTime)
         platform::waitForMessages();
     m->holdtimer->stop();
     platform::pumpMessages();

@@ -58,7 +58,7 @@ inline void postMouse(QEvent::Type type, Qt::MouseButton button) {
 class PlayFixture {
 public:
     explicit PlayFixture(const QStringList &arguments = {}, bool retraceAvailable = true,
-                         QSize screen = QSize(), int secondMs = 2)
+                         QSize screen = QSize(), int secondMs = 10)
         : sandbox(secondMs) {
         if (screen.isValid())
             platform::Screen::setOverride(screen, 32);
