@@ -179,12 +179,15 @@ void TForm4::FormShow() {
     if (!m)
         return;
     ScreenBits = static_cast<qint8>(platform::Screen::depth());
-    // A change of the box runs its click rule.
+    // The speed bar takes the main window's position before the x10 box is copied: a
+    // change of the box runs its click rule, which sets Delay from the bar's position,
+    // and a position left over from an earlier play (or the bar's minimum before the
+    // first) would replace the operator's speed.
+    TForm1::setTrackBarPosition(TrackBar1, m->TrackBar2->value());
     CheckBox1->setChecked(m->CheckBox1->isChecked());
     LineActive = false;
     m_color = m->FormColor;
     m_fontColor = m->DisPlaColor;
-    TForm1::setTrackBarPosition(TrackBar1, m->TrackBar2->value());
     TrackBar1->setSingleStep(m->ArrowAmt);
     TrackBar1->setPageStep(m->PgJumpAmt);
     const QScreen *s = screen();

@@ -275,6 +275,17 @@ private slots:
         QVERIFY(!Form1->CheckBox1->isChecked());
     }
 
+    // "Slower x10" stored with the speed: the first play keeps that speed.
+    void firstPlayKeepsSpeedWithX10() {
+        TForm1::setTrackBarPosition(Form1->TrackBar2, 125);
+        Form1->CheckBox1->setChecked(true);
+        QCOMPARE(Form1->Delay, 1250);
+        playOneLine();
+        QCOMPARE(int(Form1->DelayFactor), 10);
+        QCOMPARE(Form1->Delay, 1250);
+        QCOMPARE(Form4->TrackBar1->value(), 125);
+    }
+
     // The font-size bar sets the editor's size and lays the strip out afresh.
     void fontSizeBar() {
         Form1->VideoMode1->setChecked(false);

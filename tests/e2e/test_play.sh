@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# A script named on the command line plays at once: the play window covers the screen and
+# its text rises (two screenshots a second apart show the same text higher up); Esc hides
+# the play window and brings back the main window.
+source "$(dirname "$0")/lib.sh"
+
+start_xvfb 1024 768
+
+# White on black, a moderate pace, no pauses before the text.
+mkdir -p "$XDG_CONFIG_HOME/lectoscope"
+printf '[Options]\r\nNoPause=1\r\nVideoMode=1\r\n[Stuff]\r\nDisPlaColor=16777215\r\nFormColor=0\r\nDelay=2000\r\nFontSize=24\r\n' \
+    >"$XDG_CONFIG_HOME/lectoscope/ZALSCROL.INI"
+for i in $(seq 1 300); do
+    printf 'Line %d of the script, rising up the screen\r\n' "$i"
+done >"$WORK/script.txt"
+
+# The play window: a visible window of the program covering the whole screen.
+play_window() {
+    local w
+    for w in $(xdotool search --onlyvisible --class lectoscope 2>/dev/null); do
+        if xdotool getwindowgeometry "$w" | grep -q "Geometry: 1024x768"; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# Average brightness of each screen row (x 0..799), one value a line.
+row_profile() {
+    convert "$1" -crop 800x768+0+0 -colorspace Gray -resize '1x768!' -depth 8 txt:- |
+        awk -F'[(),]' 'NR > 1 { print $3 }'
+}
+
+# The shift s (1..300) at which the later profile best matches the earlier one moved up:
+# later[y] = earlier[y + s]. Prints "shift cost".
+best_upward_shift() {
+    awk 'NR == FNR { a[FNR - 1] = $1; next } { b[FNR - 1] = $1 }
+        END {
+            best = -1; bestCost = 1e18
+            for (s = 1; s <= 300; s++) {
+                cost = 0; n = 0
+                for (y = 0; y + s < 768; y++) { d = b[y] - a[y + s]; cost += (d < 0 ? -d : d); n++ }
+                cost /= n
+                if (cost < bestCost) { bestCost = cost; best = s }
+            }
+            printf "%d %.2f\n", best, bestCost
+        }' "$1" "$2"
+}
+
+# Text pixels: white on the play window's black.
+has_text() { [ "$(convert "$1" -crop 800x768+0+0 -threshold 50% -format '%[fx:mean]' info:)" != "0" ]; }
+
+start_app "$WORK/script.txt"
+wait_until 60 play_window || { app_log; fail "play window not shown"; }
+shot_has_text() { screenshot "$WORK/probe.png" && has_text "$WORK/probe.png"; }
+wait_until 60 shot_has_text || { app_log; fail "no text on the play window"; }
+# The main window is not up while the command-line script plays.
+window_named "ZAL LectoScope-32 PRO 01.24A" && fail "main window shown during the play"
+
+screenshot "$WORK/first.png"
+sleep 1
+screenshot "$WORK/second.png"
+cmp -s "$WORK/first.png" "$WORK/second.png" && fail "the picture did not change in a second"
+row_profile "$WORK/first.png" >"$WORK/first.txt"
+row_profile "$WORK/second.png" >"$WORK/second.txt"
+read -r shift cost < <(best_upward_shift "$WORK/first.txt" "$WORK/second.txt")
+echo "text rose by $shift px in about a second (mean row difference $cost)"
+[ "$shift" -ge 2 ] || fail "text did not move up (shift $shift)"
+awk -v c="$cost" 'BEGIN { exit !(c < 8) }' || fail "later picture is not the earlier one moved up (cost $cost)"
+
+# Esc ends the play: the play window goes, the main window comes.
+pw=$(play_window)
+xdotool windowfocus --sync "$pw" 2>/dev/null || true
+xdotool key Escape
+wait_until 30 window_named "ZAL LectoScope-32 PRO 01.24A" || { app_log; fail "main window not back after Esc"; }
+no_play_window() { ! play_window >/dev/null; }
+wait_until 30 no_play_window || fail "play window still shown after Esc"
+app_running || fail "program ended"
+
+kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true; APP_PID=""
+echo "e2e play: 3 passed, 0 failed"
