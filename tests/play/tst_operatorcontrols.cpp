@@ -2,8 +2,6 @@
 // buttons with the reverse scroll and the resume, restart, and the window-mode panel.
 #include "PlayTestSupport.h"
 
-#include "play/VirtualKeys.h"
-
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -61,26 +59,6 @@ class TestOperatorControls : public QObject {
 private slots:
     void init() { fx = std::make_unique<PlayFixture>(); }
     void cleanup() { fx.reset(); }
-
-    void virtualKeys_data() {
-        QTest::addColumn<int>("qtKey");
-        QTest::addColumn<int>("code");
-        QTest::newRow("Esc") << int(Qt::Key_Escape) << 27;
-        QTest::newRow("Space") << int(Qt::Key_Space) << 32;
-        QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 33;
-        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 34;
-        QTest::newRow("Up") << int(Qt::Key_Up) << 38;
-        QTest::newRow("Down") << int(Qt::Key_Down) << 40;
-        QTest::newRow("A") << int(Qt::Key_A) << 65;
-        QTest::newRow("7") << int(Qt::Key_7) << 55;
-        QTest::newRow("F12") << int(Qt::Key_F12) << 123;
-        QTest::newRow("unmapped") << int(Qt::Key_VolumeUp) << 0;
-    }
-    void virtualKeys() {
-        QFETCH(int, qtKey);
-        QFETCH(int, code);
-        QCOMPARE(virtualKeyCode(qtKey), code);
-    }
 
     // The keys change Delay only, never to 0 or below, and not on once 6000 is reached.
     void keyLimits_data() {
