@@ -146,6 +146,8 @@ void TForm4::buildPanel() {
     layout->addWidget(Label4);
     layout->addWidget(TrackBar2, 1, Qt::AlignHCenter);
     Panel1->hide();
+    // A click on the panel belongs to the panel, not to the play window behind it.
+    Panel1->installEventFilter(this);
 
     connect(ToolButton3, &QToolButton::clicked, this, &TForm4::ToolButton3Click);
     connect(ToolButton2, &QToolButton::clicked, this, &TForm4::ToolButton2Click);
@@ -311,4 +313,18 @@ void TForm4::mousePressEvent(QMouseEvent *event) {
 void TForm4::mouseReleaseEvent(QMouseEvent *event) {
     event->accept();
     PlayFormMouseUp(event->button());
+}
+
+bool TForm4::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == Panel1) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

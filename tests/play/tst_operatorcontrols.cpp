@@ -182,9 +182,14 @@ private slots:
         QVERIFY(Form4->isEnabled());
     }
 
+    // A left click leaves the play; on the panel it does not.
     void leftClickLeaves() {
+        Form1->VideoMode1->setChecked(false);
         playOneLine();
-        Form4->PlayFormMouseDown(Qt::LeftButton);
+        QTest::mouseClick(Form4->Panel1, Qt::LeftButton, {}, QPoint(25, 300));
+        QTest::mouseClick(Form4->Label2, Qt::LeftButton);
+        QVERIFY(Form4->isVisible());
+        QTest::mouseClick(Form4, Qt::LeftButton, {}, QPoint(300, 300));
         QVERIFY(!Form4->isVisible());
         QVERIFY(!Form4->isEnabled());
         QVERIFY(Form1->isVisible());
