@@ -159,7 +159,7 @@ void benchFormat(const Format &f, const Budget &b) {
                                   kWidth);
             surface.scrollUp();
             vdelayit(0);
-            if (pacer.due(i == stripHeight - 1)) {
+            if (pacer.due()) {
                 QPainter p(&screen);
                 surface.paintOnto(p, surface.dirtyRect());
                 surface.clearDirty();

@@ -92,6 +92,9 @@ TForm4::TForm4(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
     m_canvasFont = QFont(QStringLiteral("Arial"));
     m_canvasFont.setPixelSize(28);
     buildPanel();
+    m_deferredPresent = new QTimer(this);
+    m_deferredPresent->setSingleShot(true);
+    connect(m_deferredPresent, &QTimer::timeout, this, &TForm4::presentWhenDue);
     setEnabled(false);
 }
 

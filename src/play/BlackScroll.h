@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class QTimer;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -155,6 +156,7 @@ private:
     bool flushErase();
     void presentDirty();
     void presentRow(bool lastRowOfLine, bool synced);
+    void presentWhenDue();
     void scrollLineIn(bool synced);
     bool drawAndMirror(bool TVTitle, bool Centring, bool Mirror);
     void mirrorFailed();
@@ -171,4 +173,5 @@ private:
     PlaySurface m_surface;
     LineStrip m_strip;
     PresentPacer m_pacer;
+    QTimer *m_deferredPresent = nullptr; // shows a line's last row once the pacer allows
 };

@@ -13,14 +13,25 @@ void PresentPacer::setRefreshHz(double hz) {
     m_intervalNs = std::llround(1e9 / hz);
 }
 
-bool PresentPacer::due(bool lastRowOfLine, qint64 nowNs) {
-    if (!lastRowOfLine && m_havePresented && nowNs - m_lastNs < m_intervalNs)
+bool PresentPacer::due(qint64 nowNs) {
+    if (m_havePresented && nowNs - m_lastNs < m_intervalNs)
         return false;
     m_havePresented = true;
     m_lastNs = nowNs;
     return true;
 }
 
-bool PresentPacer::due(bool lastRowOfLine) {
-    return due(lastRowOfLine, m_clock.nsecsElapsed());
+bool PresentPacer::due() {
+    return due(m_clock.nsecsElapsed());
+}
+
+int PresentPacer::msUntilDue(qint64 nowNs) const {
+    if (!m_havePresented)
+        return 0;
+    const qint64 left = m_lastNs + m_intervalNs - nowNs;
+    return left <= 0 ? 0 : static_cast<int>((left + 999999) / 1000000);
+}
+
+int PresentPacer::msUntilDue() const {
+    return msUntilDue(m_clock.nsecsElapsed());
 }

@@ -3,9 +3,10 @@
 #include <QElapsedTimer>
 #include <QtGlobal>
 
-// Decides, row by row, whether the play surface must be shown on screen now: never more
-// often than the display refreshes, except that the last row of every line is always shown
-// (the picture must be whole when messages run between lines).
+// Decides, row by row, whether the play surface may be shown on screen now: never more
+// often than the display refreshes. A row that may not be shown yet is not lost: the next
+// present shows the whole surface, and the play window presents the last row of a line as
+// soon as the pacer allows (msUntilDue), so the picture is whole once the line is in.
 class PresentPacer {
 public:
     explicit PresentPacer(double refreshHz = 60.0);
@@ -14,12 +15,15 @@ public:
     void setRefreshHz(double hz);
     qint64 intervalNs() const { return m_intervalNs; }
 
-    // True when the row just scrolled must be presented: the last row of a line, the first
-    // row after reset(), or a refresh interval or more since the last present. A true answer
-    // counts as a present at that time. nowNs is a steady time in nanoseconds.
-    bool due(bool lastRowOfLine, qint64 nowNs);
+    // True when a present may happen now: the first one after reset(), or a refresh
+    // interval or more since the last present. A true answer counts as a present at that
+    // time. nowNs is a steady time in nanoseconds.
+    bool due(qint64 nowNs);
     // The same with the pacer's own steady clock.
-    bool due(bool lastRowOfLine);
+    bool due();
+    // Milliseconds (rounded up) until due() answers true; 0 when it does now.
+    int msUntilDue(qint64 nowNs) const;
+    int msUntilDue() const;
 
     // Forgets the last present (the next row is presented).
     void reset() { m_havePresented = false; }

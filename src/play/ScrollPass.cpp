@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QSlider>
+#include <QTimer>
 #include <QToolButton>
 
 void TForm4::updatebitmap() {
@@ -42,11 +43,22 @@ void TForm4::pauseUNtilSpaceBarReset() {
 }
 
 void TForm4::presentRow(bool lastRowOfLine, bool synced) {
-    // With the retrace wait every row is its own frame; otherwise at most one present per
-    // display refresh, and always the last row of a line.
-    if (!synced && !m_pacer.due(lastRowOfLine))
-        return;
-    presentDirty();
+    // With the retrace wait every row is its own frame. Otherwise at most one present per
+    // display refresh; the last row of a line that may not be shown yet is shown as soon
+    // as the refresh allows, at the latest from the message pump after the line.
+    if (synced || m_pacer.due()) {
+        m_deferredPresent->stop();
+        presentDirty();
+    } else if (lastRowOfLine && !m_deferredPresent->isActive()) {
+        m_deferredPresent->start(qMax(1, m_pacer.msUntilDue()));
+    }
+}
+
+void TForm4::presentWhenDue() {
+    if (m_pacer.due())
+        presentDirty();
+    else
+        m_deferredPresent->start(qMax(1, m_pacer.msUntilDue()));
 }
 
 void TForm4::scrollLineIn(bool synced) {

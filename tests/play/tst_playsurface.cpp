@@ -308,19 +308,23 @@ void TestPlaySurface::pacer() {
     const qint64 ms = 1000000;
     PresentPacer pacer; // 60 Hz
     QCOMPARE(pacer.intervalNs(), qint64(16666667));
-    QVERIFY(pacer.due(false, 0));        // the first row
-    QVERIFY(!pacer.due(false, 10 * ms)); // too soon
-    QVERIFY(pacer.due(true, 11 * ms));   // the last row of a line, always
-    QVERIFY(!pacer.due(false, 20 * ms)); // 9 ms after that
-    QVERIFY(pacer.due(false, 28 * ms));  // a refresh interval later
-    QVERIFY(!pacer.due(false, 44 * ms));
-    QVERIFY(pacer.due(false, 45 * ms));
+    QVERIFY(pacer.due(0));                  // the first row
+    QVERIFY(!pacer.due(10 * ms));           // too soon
+    QCOMPARE(pacer.msUntilDue(10 * ms), 7); // 6.67 ms left, rounded up
+    QVERIFY(!pacer.due(16 * ms));
+    QVERIFY(pacer.due(17 * ms)); // a refresh interval later
+    QCOMPARE(pacer.msUntilDue(17 * ms), 17);
+    QVERIFY(!pacer.due(33 * ms));
+    QVERIFY(pacer.due(34 * ms));
+    QCOMPARE(pacer.msUntilDue(60 * ms), 0);
+    pacer.reset();
+    QVERIFY(pacer.due(35 * ms)); // after a reset, at once
     // Rows every millisecond for a second: about 60 presents, never two within 16 ms.
     PresentPacer p120(120);
     int presents = 0;
     qint64 last = -100 * ms;
     for (qint64 t = 0; t < 1000 * ms; t += ms / 4)
-        if (p120.due(false, t)) {
+        if (p120.due(t)) {
             QVERIFY(t - last >= p120.intervalNs());
             last = t;
             ++presents;
@@ -329,7 +333,7 @@ void TestPlaySurface::pacer() {
     p120.setRefreshHz(0);
     QCOMPARE(p120.intervalNs(), qint64(16666667));
     p120.reset();
-    QVERIFY(p120.due(false, last + 1));
+    QVERIFY(p120.due(last + 1));
 }
 
 QTEST_MAIN(TestPlaySurface)
