@@ -1,6 +1,7 @@
 // The main window's life cycle: creation steps, show, activation, and the fade defaults.
 #include "app/Mainform.h"
 
+#include "app/DefaultConfiguration.h"
 #include "app/Errors.h"
 #include "app/Forms.h"
 #include "app/RadioGroup.h"
@@ -33,8 +34,10 @@ bool TForm1::FormCreate() {
         return false;
     }
     initialiseSettings();
-    // 12. The default configuration. A conversion error ends the creation steps here.
+    // 12. The default configuration; a first start gets the shipped one. A conversion
+    // error ends the creation steps here.
     platform::pumpMessages();
+    app::installDefaultConfiguration(WindowsDir);
     try {
         ReadTheIniFile(QString::fromLatin1(kDefaultIniName));
     } catch (const ConversionError &e) {

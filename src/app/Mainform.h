@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/FileDialogs.h"
+#include "platform/TextCodec.h"
+
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
@@ -92,6 +95,18 @@ public:
     bool WaveArmed = false;
     bool AviStartsWithText = false;
     QStringList CommandLine; // program arguments without the program name
+    // The media players' files (Stuff/Aviname, Stuff/Wavname), carried from run to run.
+    QString AviPlayerFileName;
+    QString waveplayerFileName;
+
+    // The script file dialogs. Their file names are remembered between uses: the save
+    // dialog's is the current save name. The configuration commands borrow both.
+    platform::FileDialogRequest OpenDialog1 = scriptOpenDialog();
+    platform::FileDialogRequest SaveDialog1 = scriptSaveDialog();
+    static platform::FileDialogRequest scriptOpenDialog();
+    static platform::FileDialogRequest scriptSaveDialog();
+    // The encoding the script was read in; it is saved back in the same one.
+    platform::TextEncoding ScriptEncoding = platform::TextEncoding::Utf8;
 
     bool getfadesetupcheckbox1() const { return FadeTitles; }
     void setfadesetupcheckbox1(bool v) { FadeTitles = v; }
@@ -208,7 +223,8 @@ public:
 
     // ---- Closing and exit ---------------------------------------------------------------
     bool FormCloseQuery();
-    void FormClose();
+    // Returns false when the program stays open.
+    bool FormClose();
     void Exit1Click();
     // Returns false when the program stays open.
     bool Exit2Click();
@@ -249,7 +265,8 @@ public:
     void Save1Click();
     // True when the text was written.
     bool SaveAs1Click();
-    void openafile(const QString &path);
+    // False (nothing changed, error shown) when the file exists but cannot be read.
+    bool openafile(const QString &path);
     bool Verify_Current_File();
     bool checkmemo();
     // Loads a script file into the editor as plain text; false (editor unchanged) on failure.

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The default configuration shipped with the program: white text on black, a 24-point
+// font, a moderate speed, Word Wrap and full-screen video mode on, every panel shown, and a
+// main window that fits a 1024 x 768 screen, so that a first start can play at once.
+namespace app {
+
+inline constexpr char kShippedConfiguration[] = ":/resources/ZALSCROL.INI";
+
+// When windowsDir holds no "ZALSCROL.INI", puts the shipped one there, whole or not at all.
+// True when it was written; false when a file (or anything else) of that name is already
+// there or the write failed, in which case the reader's per-key defaults apply.
+bool installDefaultConfiguration(const QString &windowsDir);
+
+} // namespace app
