@@ -323,6 +323,5 @@ private:
     void applyPanelToggle(QAction *item, QWidget *control);
     void applyCenteringState();
 
-    bool m_closingFromExit = false;
     bool m_inResize = false;
 };

@@ -90,7 +90,12 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent) {
     setGeometry(130, 319, 900, 600);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The controls are deleted after this object has stopped being a TForm1; none of their
+    // last signals (the editor losing the focus) may reach a handler then.
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
+}
 
 void TForm1::buildMenus() {
     QMenuBar *bar = menuBar();
