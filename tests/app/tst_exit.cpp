@@ -17,25 +17,12 @@ using platform::MessageKind;
 
 Q_DECLARE_METATYPE(platform::Answer)
 
-namespace {
-
-QByteArray readAll(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // What the Save As dialog answers.
 enum class SaveAs { NotAsked, Chosen, Cancelled, Unwritable };
-
-} // namespace
-
 Q_DECLARE_METATYPE(SaveAs)
 
-class TestExit : public QObject {
+class TestExit : public QObject, testsupport::MainWindowFixture {
     Q_OBJECT
-
-    std::unique_ptr<testsupport::Sandbox> sandbox;
-    TForm1 *f = nullptr;
 
     QString target() const { return sandbox->path(QStringLiteral("saved.txt")); }
 
@@ -64,16 +51,8 @@ class TestExit : public QObject {
     }
 
 private slots:
-    void init() {
-        sandbox = std::make_unique<testsupport::Sandbox>();
-        f = new TForm1;
-        f->initialiseSettings();
-    }
-    void cleanup() {
-        delete f;
-        f = nullptr;
-        sandbox.reset();
-    }
+    void init() { openForm(); }
+    void cleanup() { closeForm(); }
 
     // File menu "E&xit" ends at once, whatever the editor holds.
     void exit1EndsAtOnce() {
@@ -131,7 +110,7 @@ private slots:
         }
         QCOMPARE(QFile::exists(target()), saved);
         if (saved)
-            QCOMPARE(readAll(target()), text.toUtf8());
+            QCOMPARE(testsupport::readFile(target()), text.toUtf8());
         QCOMPARE(platform::FileDialogs::requests().size(), saveAs == SaveAs::NotAsked ? 0 : 1);
         if (!ends) {
             QCOMPARE(f->Memo1->text(), text);

@@ -25,30 +25,12 @@
 #include <QToolBar>
 #include <QToolButton>
 
-class TestMainform : public QObject {
+class TestMainform : public QObject, testsupport::MainWindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::Sandbox> sandbox;
-    TForm1 *f = nullptr;
-
-    template <typename T> T *control(const char *name) {
-        T *c = f->findChild<T *>(QString::fromLatin1(name));
-        if (!c)
-            qFatal("no control %s", name);
-        return c;
-    }
-
 private slots:
-    void init() {
-        sandbox = std::make_unique<testsupport::Sandbox>();
-        f = new TForm1;
-        f->initialiseSettings();
-    }
-    void cleanup() {
-        delete f;
-        f = nullptr;
-        sandbox.reset();
-    }
+    void init() { openForm(); }
+    void cleanup() { closeForm(); }
 
     void startupFields() {
         QCOMPARE(f->Delay, 0);
@@ -74,9 +56,6 @@ private slots:
         QCOMPARE(f->Label10->text(), f->Memo1->font().family());
         QVERIFY(f->Panel1->isHidden());
         QVERIFY(f->ProgressBar1->isHidden());
-    }
-
-    void editorDesign() {
         const QFont font = f->Memo1->font();
         QCOMPARE(font.family(), QStringLiteral("Arial"));
         QCOMPARE(font.pointSize(), 14);
@@ -88,63 +67,27 @@ private slots:
         QCOMPARE(f->TrackBar1->maximum(), 200);
     }
 
-    void menuItems_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("shortcut");
-        QTest::addColumn<bool>("checkable");
-        QTest::addColumn<bool>("checked");
-        auto row = [](const char *n, const char *c, const char *k = "", bool able = false,
-                      bool on = false) {
-            QTest::newRow(n) << QString::fromLatin1(n) << QString::fromLatin1(c)
-                             << QString::fromLatin1(k) << able << on;
-        };
-        row("New1", "&New");
-        row("Open1", "&Open...");
-        row("Save1", "&Save Text File");
-        row("SaveAs1", "Save Text File &As...");
-        row("SaveDefaultConfiguration1", "Save Default Configuration");
-        row("LoadConfiguration1", "Load Configuration...");
-        row("SaveConfigurationAs1", "Save Configuration As...");
-        row("Print1", "&Print...");
-        row("PrintSetup1", "P&rint Setup...");
-        row("Exit1", "E&xit");
-        row("Cut1", "Cut", "Ctrl+X");
-        row("Find1", "Find", "Ctrl+F");
-        row("replacetext", "Replace", "Ctrl+R");
-        row("VideoMode1", "&Video Mode (full screen)", "", true, true);
-        row("Adjustoutputwindowsize1", "Ad&just  output window size", "Ctrl+J");
-        row("StartbyAutoTimer1", "St&art by Auto Timer", "", true, false);
-        row("ClockOn", "&Toggle Screen Clock On", "", true, false);
-        row("usecolorbars", "Use &Color Bars", "", true, false);
-        row("UseCountDown", "&Use Count Down", "", true, false);
-        row("Use10secondbackground1", "U&se 10 second background", "", true, false);
-        row("ReversMirrorText1", "&Reverse Mirror Text", "", true, false);
-        row("LoopMode1", "&Loop Mode - Repeat", "", true, false);
-        row("NoPauseDuringLoop1", "No Pause During Loop", "", true, false);
-        row("SyncWRetrace1", "S&ync W/Retrace", "", true, false);
-        row("FadeTitles1", "Fade Titles ...", "", true, false);
-        row("WordWrap1", "Word Wrap", "", true, false);
-        row("Wantreturn", "No Returns (CR)", "", true, false);
-        row("RunTelePrompter1", "&Play", "Ctrl+P");
-        row("DelayControl1", "Delay Control", "", true, true);
-        row("AutoTimer1", "Auto Timer ", "", true, false);
-        row("PlayOptions1", "Play Options", "", true, true);
-        row("About2", "&About LectoScope-32", "Ctrl+A");
-        row("Exit2", "E&xit");
-    }
+    // Which menu items carry a check mark at start-up, and the keys of the others.
     void menuItems() {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(QString, shortcut);
-        QFETCH(bool, checkable);
-        QFETCH(bool, checked);
-        auto *a = f->findChild<QAction *>(name);
-        QVERIFY2(a, qPrintable(name));
-        QCOMPARE(a->text(), caption);
-        QCOMPARE(a->shortcut().toString(), shortcut);
-        QCOMPARE(a->isCheckable(), checkable);
-        QCOMPARE(a->isChecked(), checked);
+        const QStringList checkedAtStart{"VideoMode1", "DelayControl1", "PlayOptions1"};
+        for (const char *name :
+             {"VideoMode1", "StartbyAutoTimer1", "ClockOn", "usecolorbars", "UseCountDown",
+              "Use10secondbackground1", "ReversMirrorText1", "LoopMode1", "NoPauseDuringLoop1",
+              "SyncWRetrace1", "FadeTitles1", "WordWrap1", "Wantreturn", "DelayControl1",
+              "AutoTimer1", "PlayOptions1"}) {
+            auto *a = f->findChild<QAction *>(QLatin1String(name));
+            QVERIFY2(a && a->isCheckable(), name);
+            QCOMPARE(a->isChecked(), checkedAtStart.contains(QLatin1String(name)));
+        }
+        const QList<std::pair<const char *, const char *>> keys{
+            {"Cut1", "Ctrl+X"},        {"Find1", "Ctrl+F"},
+            {"replacetext", "Ctrl+R"}, {"RunTelePrompter1", "Ctrl+P"},
+            {"About2", "Ctrl+A"},      {"Adjustoutputwindowsize1", "Ctrl+J"}};
+        for (const auto &[name, key] : keys)
+            QCOMPARE(f->findChild<QAction *>(QLatin1String(name))->shortcut().toString(),
+                     QLatin1String(key));
+        QVERIFY(!f->Exit2->isCheckable());
+        QCOMPARE(f->Exit2->text(), QStringLiteral("E&xit"));
     }
 
     void menuBarOrder() {
@@ -170,10 +113,7 @@ private slots:
             QVERIFY(!buttons[i]->icon().isNull());
             QCOMPARE(buttons[i]->size(), QSize(47, 36));
         }
-        QCOMPARE(f->Playbutton->toolTip(), QStringLiteral("Start LectoScope-32"));
         QVERIFY(f->videomodebutton->isChecked());
-        QVERIFY(f->ToolButton7->isCheckable());
-        QVERIFY(!f->Playbutton->isCheckable());
     }
 
     // Track bars moved from the program run no rule; moved by the operator they do.
@@ -244,11 +184,9 @@ private slots:
         QVERIFY(f->FadeTitles1->isChecked());
         QCOMPARE(f->Adjustoutputwindowsize1->text(),
                  QStringLiteral("Ad&just Fading text position..."));
-        for (QWidget *w :
-             {static_cast<QWidget *>(f->RadioGroup1), static_cast<QWidget *>(f->RadioGroup2),
-              static_cast<QWidget *>(f->calibratPanel), static_cast<QWidget *>(f->videomodebutton)})
-            QVERIFY(!w->isEnabled());
-        QVERIFY(!f->AVI1->isEnabled());
+        QVERIFY(!f->RadioGroup1->isEnabled() && !f->RadioGroup2->isEnabled() &&
+                !f->calibratPanel->isEnabled() && !f->videomodebutton->isEnabled() &&
+                !f->AVI1->isEnabled());
         f->FadeTitles = false;
         f->setfadedefaults();
         QVERIFY(!f->FadeTitles1->isChecked());
@@ -268,13 +206,6 @@ private slots:
         QVERIFY(f->LoopMode1->isChecked());
         QVERIFY(f->LoopCheckBox->isChecked());
         QVERIFY(!f->stopatend->isChecked());
-        f->LoopMode1->trigger();
-        QVERIFY(!f->LoopCheckBox->isChecked());
-
-        f->NoPauseDuringLoop1->trigger();
-        QVERIFY(f->Nopausecheckbox->isChecked());
-        f->Nopausecheckbox->setChecked(false);
-        QVERIFY(!f->NoPauseDuringLoop1->isChecked());
     }
 
     void typingClearsLoopMode() {
@@ -288,13 +219,37 @@ private slots:
         QCOMPARE(f->StatusBar1->panelText(1), QStringLiteral("Lines: 1"));
     }
 
-    void videoModeToggles() {
-        f->videomodebutton->click();
-        QVERIFY(!f->VideoMode1->isChecked());
-        QVERIFY(!f->videomodebutton->isChecked());
-        f->VideoMode1->trigger();
-        QVERIFY(f->VideoMode1->isChecked());
-        QVERIFY(f->videomodebutton->isChecked());
+    // A check box or tool button and its menu item show one state, whichever is used.
+    void pairedControls_data() {
+        QTest::addColumn<QString>("used");
+        QTest::addColumn<QString>("other");
+        const auto row = [](const char *name, const char *used, const char *other) {
+            QTest::newRow(name) << QString::fromLatin1(used) << QString::fromLatin1(other);
+        };
+        row("video mode button", "videomodebutton", "VideoMode1");
+        row("video mode item", "VideoMode1", "videomodebutton");
+        row("centring button", "ToolButton7", "CenterText1");
+        row("centring item", "CenterText1", "ToolButton7");
+        row("count down button", "CountDownButton", "UseCountDown");
+        row("colour bars item", "usecolorbars", "ColorBarsButton");
+        row("loop item", "LoopMode1", "LoopCheckBox");
+        row("no pause item", "NoPauseDuringLoop1", "Nopausecheckbox");
+        row("no pause box", "Nopausecheckbox", "NoPauseDuringLoop1");
+    }
+    void pairedControls() {
+        QFETCH(QString, used);
+        QFETCH(QString, other);
+        const bool before = testsupport::isChecked(f, used);
+        QCOMPARE(testsupport::isChecked(f, other), before);
+        testsupport::toggle(f, used);
+        QCOMPARE(testsupport::isChecked(f, used), !before);
+        QCOMPARE(testsupport::isChecked(f, other), !before);
+        if (used == QLatin1String("ToolButton7") || used == QLatin1String("CenterText1")) {
+            QCOMPARE(f->Centering, !before);
+            QCOMPARE(f->Memo1->isCentered(), !before);
+        }
+        testsupport::toggle(f, used);
+        QCOMPARE(testsupport::isChecked(f, other), before);
     }
 
     void reverseAndPixelGroup_data() {
@@ -515,17 +470,6 @@ private slots:
         QCOMPARE(f->CaretLine, 2);
         QCOMPARE(f->StatusBar1->panelText(0), QStringLiteral("Line: 2"));
         QCOMPARE(f->StatusBar1->panelText(1), QStringLiteral("Lines: 3"));
-    }
-
-    void centering() {
-        f->ToolButton7->click();
-        QVERIFY(f->Centering);
-        QVERIFY(f->CenterText1->isChecked());
-        QVERIFY(f->Memo1->isCentered());
-        f->CenterText1->trigger();
-        QVERIFY(!f->Centering);
-        QVERIFY(!f->ToolButton7->isChecked());
-        QVERIFY(!f->Memo1->isCentered());
     }
 
     void checkmemoAndVerify() {

@@ -1,14 +1,19 @@
 #include "TestSupport.h"
 
 #include "app/Forms.h"
+#include "app/Mainform.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "platform/Screen.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QDir>
 #include <QFile>
+
+#include <csignal>
 
 namespace testsupport {
 namespace {
@@ -68,6 +73,108 @@ bool createWindows(const QStringList &arguments) {
 
 void destroyWindows() {
     app::destroyWindows();
+}
+
+void MainWindowFixture::openForm() {
+    sandbox = std::make_unique<Sandbox>();
+    f = new TForm1;
+    f->initialiseSettings();
+}
+
+void MainWindowFixture::closeForm() {
+    delete f;
+    f = nullptr;
+    sandbox.reset();
+}
+
+void MainWindowFixture::renewForm() {
+    delete f;
+    f = new TForm1;
+    f->initialiseSettings();
+}
+
+QByteArray readFile(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+QStringList shownTexts() {
+    QStringList texts;
+    for (const auto &m : platform::MessageBoxes::shown())
+        texts << m.text;
+    return texts;
+}
+
+QString dialogText(const platform::FileDialogRequest &request) {
+    return (request.save ? QStringLiteral("Save: ") : QStringLiteral("Open: ")) + request.title +
+           QStringLiteral(" | ") + request.filter + QStringLiteral(" | ") + request.defaultExt;
+}
+
+bool isChecked(const QObject *root, const QString &name) {
+    if (auto *a = root->findChild<QAction *>(name))
+        return a->isChecked();
+    if (auto *b = root->findChild<QAbstractButton *>(name))
+        return b->isChecked();
+    qFatal("no control %s", qPrintable(name));
+}
+
+void toggle(const QObject *root, const QString &name) {
+    if (auto *a = root->findChild<QAction *>(name))
+        a->trigger();
+    else if (auto *b = root->findChild<QAbstractButton *>(name))
+        b->click();
+    else
+        qFatal("no control %s", qPrintable(name));
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &m_saved);
+    m_handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = m_saved;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &m_saved);
+    std::signal(SIGXFSZ, m_handler);
+}
+
+QByteArray oldContent() {
+    return QByteArrayLiteral("[Old]\r\nkept=1\r\n");
+}
+
+QString refusedPath(const QString &dir, Refusal how, const QString &name) {
+    switch (how) {
+    case Refusal::ParentIsFile:
+        writeBytes(dir + QStringLiteral("/plain"), "x");
+        return dir + QStringLiteral("/plain/") + name;
+    case Refusal::PathIsFolder:
+        QDir().mkpath(dir + u'/' + name);
+        return dir + u'/' + name;
+    case Refusal::FolderMissing:
+        return dir + QStringLiteral("/no/such/") + name;
+    case Refusal::DiskFull:
+        writeBytes(dir + u'/' + name, oldContent());
+        return dir + u'/' + name;
+    }
+    return {};
+}
+
+bool attemptSave(Refusal how, const std::function<bool()> &save) {
+    if (how != Refusal::DiskFull)
+        return save();
+    const FileSizeLimit limit(256);
+    return save();
+}
+
+QStringList entriesIn(const QString &dir) {
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 } // namespace testsupport

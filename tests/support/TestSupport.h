@@ -1,9 +1,19 @@
 #pragma once
 
+#include <QMetaType>
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
+#include <memory>
+#include <sys/resource.h>
+
 class TForm1;
+class QObject;
+
+namespace platform {
+struct FileDialogRequest;
+}
 
 namespace testsupport {
 
@@ -26,8 +36,65 @@ private:
     QByteArray m_oldConfigHome;
 };
 
+// A main window in its designed state inside a fresh Sandbox; a test class derives from it
+// and calls openForm() from init() and closeForm() from cleanup().
+class MainWindowFixture {
+protected:
+    void openForm();
+    void closeForm();
+    void renewForm(); // a fresh window in the same sandbox
+
+    std::unique_ptr<Sandbox> sandbox;
+    TForm1 *f = nullptr;
+};
+
 // Creates all windows as the program does; false when start-up asked to end.
 bool createWindows(const QStringList &arguments = {});
 void destroyWindows();
 
+// The file's bytes, or "<unreadable>".
+QByteArray readFile(const QString &path);
+// Writes the bytes whole; false when any of them did not reach the file.
+bool writeBytes(const QString &path, const QByteArray &bytes);
+
+// The texts of the scripted message boxes shown so far, in order.
+QStringList shownTexts();
+
+// A file dialog request in one line: "Open: title | filter | ext".
+QString dialogText(const platform::FileDialogRequest &request);
+
+// The check state of the menu item, check box or tool button of that name under root, and a
+// click (or trigger) on it. A missing control ends the test run.
+bool isChecked(const QObject *root, const QString &name);
+void toggle(const QObject *root, const QString &name);
+
+// Makes every write that would grow a file past `bytes` fail with EFBIG, as a full disk
+// would, for the lifetime of the object. Root is not exempt, unlike permission bits.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = nullptr;
+};
+
+// The ways a save must be refused without harm: the parent is a plain file, the path is a
+// folder, the folder is missing, or the disk fills up half way over an old file.
+enum class Refusal { ParentIsFile, PathIsFolder, FolderMissing, DiskFull };
+
+// Prepares a path ending in `name` inside `dir` that a save must refuse in that way; for
+// DiskFull the path holds oldContent().
+QString refusedPath(const QString &dir, Refusal how, const QString &name);
+QByteArray oldContent();
+// Runs save, for DiskFull under a file size limit of 256 bytes; returns what it returned.
+bool attemptSave(Refusal how, const std::function<bool()> &save);
+// Every name in the folder, hidden ones too: a refused save leaves none behind.
+QStringList entriesIn(const QString &dir);
+
 } // namespace testsupport
+
+Q_DECLARE_METATYPE(testsupport::Refusal)
