@@ -2,13 +2,15 @@
 
 // What the play window's tests share: a stand-in for the vertical-blank wait that is
 // called once per scrolled row (so a test can act in the middle of a line), the windows
-// set up for a quick play, and the strip a line must leave on the play surface.
+// set up for a quick play, the strip a line must leave on the play surface, and the pixel
+// and message checks the drawing and play tests all use.
 
 #include "TestSupport.h"
 
 #include "app/Forms.h"
 #include "app/Mainform.h"
 #include "editor/ScriptEditor.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Retrace.h"
 #include "platform/Screen.h"
 #include "play/BlackScroll.h"
@@ -52,6 +54,13 @@ inline void postMouse(QEvent::Type type, Qt::MouseButton button) {
         type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::MouseButtons();
     QCoreApplication::postEvent(Form4, new QMouseEvent(type, at, at, button, held, Qt::NoModifier));
 }
+
+// A main window alone in a sandbox, for the tests that need no other window.
+struct MainWindowFixture {
+    explicit MainWindowFixture(int secondMs = 5) : sandbox(secondMs) {}
+    testsupport::Sandbox sandbox;
+    TForm1 form;
+};
 
 // A sandbox with all windows created, white text on black, a 10-point editor font, no
 // pauses, the rectangle the whole screen and the retrace stand-in in place.
@@ -116,13 +125,37 @@ inline QImage surfaceRows(int top, int count) {
                                          count);
 }
 
-// True when every pixel of the image has the colour.
-inline bool allOf(const QImage &img, QRgb colour) {
+// The smallest rectangle holding every pixel of another colour than the background; empty
+// when there is none.
+inline QRect inkRect(const QImage &img, QRgb background = qRgb(0, 0, 0)) {
+    QRect ink;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
-            if ((img.pixel(x, y) | 0xFF000000u) != (colour | 0xFF000000u))
-                return false;
-    return true;
+            if ((img.pixel(x, y) | 0xFF000000u) != (background | 0xFF000000u))
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+// True when every pixel of the image has the colour.
+inline bool allOf(const QImage &img, QRgb colour) {
+    return inkRect(img, colour).isEmpty();
+}
+
+// True when some pixel of the image has exactly the colour.
+inline bool hasPixel(const QImage &img, QRgb colour) {
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, y) == colour)
+                return true;
+    return false;
+}
+
+// How often a message box with the text was shown.
+inline int messagesWith(const QString &text) {
+    int n = 0;
+    for (const auto &m : platform::MessageBoxes::shown())
+        n += m.text == text;
+    return n;
 }
 
 } // namespace playtest

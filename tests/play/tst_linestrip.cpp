@@ -1,13 +1,12 @@
-#include "platform/Colors.h"
+#include "PlayTestSupport.h"
+
 #include "platform/Screen.h"
 #include "play/LineStrip.h"
 
 #include <QFontMetrics>
 #include <QtTest>
 
-using platform::PixelFormat;
-
-Q_DECLARE_METATYPE(platform::PixelFormat)
+using playtest::inkRect;
 
 namespace {
 const int kWhite = 0xFFFFFF;
@@ -20,18 +19,12 @@ QFont editorFont() {
     return f;
 }
 
-// Columns of the strip that hold any pixel other than the background.
-QPair<int, int> inkColumns(const QImage &img, QRgb background) {
-    int first = -1, last = -1;
-    for (int x = 0; x < img.width(); ++x)
-        for (int y = 0; y < img.height(); ++y)
-            if (img.pixel(x, y) != background) {
-                if (first < 0)
-                    first = x;
-                last = x;
-                break;
-            }
-    return {first, last};
+// A strip laid out for the editor font at the given size, in 32 bits and cleared.
+void layOut(LineStrip &strip, int width, int size = 10, int text = kWhite, int back = kBlack,
+            bool twoLine = false) {
+    strip.updatebitmap(editorFont(), size, text, back, twoLine, width);
+    strip.selectPixelFormat(7, false);
+    strip.ClearBitmap();
 }
 } // namespace
 
@@ -40,301 +33,223 @@ class TestLineStrip : public QObject {
 private slots:
     void cleanup() { platform::Screen::clearOverride(); }
 
-    void currentPf_data();
-    void currentPf();
-    void stripHeightAndWidth_data();
-    void stripHeightAndWidth();
-    void formatPerProcessType_data();
-    void formatPerProcessType();
-    void titleSizes_data();
-    void titleSizes();
-    void titleRule_data();
-    void titleRule();
-    void titleLineIsUnderlinedOnly();
-    void tinyTitleDrawsWithoutCrash();
-    void centringTruncates();
-    void centredLineWiderThanStripIsCut();
-    void textIsDrawnOpaqueInColours();
-    void clearBitmapFillsBothBitmaps();
-    void reverseLineKeepsStyleAtPlaySize();
-    void secondTitleLineGoesBelow();
-    void eightBitPaletteIsRamp();
-};
+    void currentPf_data() {
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<int>("index");
+        const int listed[][2] = {{0, 0},  {1, 1},  {4, 2}, {8, 3},  {15, 4}, {16, 5},
+                                 {24, 6}, {32, 7}, {2, 3}, {48, 3}, {-1, 3}};
+        for (const auto &r : listed)
+            QTest::addRow("%d bits", r[0]) << r[0] << r[1];
+    }
+    void currentPf() {
+        QFETCH(int, bits);
+        QFETCH(int, index);
+        QCOMPARE(Currentpf(bits), index);
+    }
 
-void TestLineStrip::currentPf_data() {
-    QTest::addColumn<int>("bits");
-    QTest::addColumn<int>("index");
-    QTest::newRow("0") << 0 << 0;
-    QTest::newRow("1") << 1 << 1;
-    QTest::newRow("4") << 4 << 2;
-    QTest::newRow("8") << 8 << 3;
-    QTest::newRow("15") << 15 << 4;
-    QTest::newRow("16") << 16 << 5;
-    QTest::newRow("24") << 24 << 6;
-    QTest::newRow("32") << 32 << 7;
-    QTest::newRow("2 unlisted") << 2 << 3;
-    QTest::newRow("48 unlisted") << 48 << 3;
-    QTest::newRow("-1 unlisted") << -1 << 3;
-}
+    void stripHeightAndWidth_data() {
+        QTest::addColumn<int>("editorSize");
+        QTest::addColumn<bool>("twoLine");
+        QTest::addColumn<int>("width");
+        QTest::newRow("10 pt, one line") << 10 << false << 800;
+        QTest::newRow("10 pt, two-line titles") << 10 << true << 800;
+        QTest::newRow("36 pt, narrow") << 36 << false << 120;
+        QTest::newRow("zero width") << 12 << false << 0;
+    }
+    void stripHeightAndWidth() {
+        QFETCH(int, editorSize);
+        QFETCH(bool, twoLine);
+        QFETCH(int, width);
+        LineStrip strip;
+        strip.updatebitmap(editorFont(), editorSize, kWhite, kBlack, twoLine, width);
+        QFont play = editorFont();
+        play.setPointSize(2 * editorSize);
+        const int wg = QFontMetrics(play).height();
+        QCOMPARE(strip.font().pointSize(), 2 * editorSize);
+        QCOMPARE(strip.StripHeight(), twoLine ? 2 * wg : wg);
+        QCOMPARE(strip.StripRect(), QRect(0, 0, width, strip.StripHeight()));
+        QCOMPARE(QSize(strip.strip().width(), strip.strip().height()),
+                 QSize(width, strip.StripHeight()));
+    }
 
-void TestLineStrip::currentPf() {
-    QFETCH(int, bits);
-    QFETCH(int, index);
-    QCOMPARE(Currentpf(bits), index);
-}
+    void formatPerProcessType_data() {
+        QTest::addColumn<int>("processType");
+        QTest::addColumn<bool>("mirror");
+        QTest::addColumn<int>("screenDepth");
+        QTest::addColumn<int>("bits");
+        QTest::newRow("device on 16-bit screen") << 0 << false << 16 << 16;
+        QTest::newRow("device on 24-bit screen") << 0 << false << 24 << 32;
+        const int listed[] = {1, 4, 8, 15, 16, 24, 32};
+        for (int i = 0; i < 7; ++i)
+            QTest::addRow("%d bit", listed[i]) << i + 1 << false << 32 << listed[i];
+        QTest::newRow("mirror forces 8") << 6 << true << 32 << 8;
+        QTest::newRow("mirror over 1 bit") << 1 << true << 32 << 8;
+        QTest::newRow("damaged index is device") << 12 << false << 15 << 15;
+    }
+    void formatPerProcessType() {
+        QFETCH(int, processType);
+        QFETCH(bool, mirror);
+        QFETCH(int, screenDepth);
+        QFETCH(int, bits);
+        platform::Screen::setOverride(QSize(800, 600), screenDepth);
+        LineStrip strip;
+        strip.updatebitmap(editorFont(), 10, kWhite, kBlack, false, 300);
+        strip.selectPixelFormat(processType, mirror);
+        QCOMPARE(strip.strip().bitsPerPixel(), bits);
+        QCOMPARE(strip.isMonochrome(), bits == 1);
+        QCOMPARE(QSize(strip.strip().width(), strip.strip().height()),
+                 QSize(300, strip.StripHeight())); // the layout survives
+    }
 
-void TestLineStrip::stripHeightAndWidth_data() {
-    QTest::addColumn<int>("editorSize");
-    QTest::addColumn<bool>("twoLine");
-    QTest::addColumn<int>("width");
-    QTest::newRow("10 pt, one line") << 10 << false << 800;
-    QTest::newRow("10 pt, two-line titles") << 10 << true << 800;
-    QTest::newRow("36 pt, narrow") << 36 << false << 120;
-    QTest::newRow("zero width") << 12 << false << 0;
-}
+    // Titles are drawn underlined only, at the title size (at least 1 point), centred or not;
+    // the next line is back at the play size and style.
+    void titleSizes_data() {
+        QTest::addColumn<int>("editorSize");
+        QTest::addColumn<int>("playSize");
+        QTest::addColumn<int>("titleSize");
+        QTest::newRow("10") << 10 << 20 << 12;
+        QTest::newRow("5") << 5 << 10 << 2;
+        QTest::newRow("4: title size 0 drawn at 1") << 4 << 8 << 1;
+        QTest::newRow("2: title size -4 drawn at 1") << 2 << 4 << 1;
+    }
+    void titleSizes() {
+        QFETCH(int, editorSize);
+        QFETCH(int, playSize);
+        QFETCH(int, titleSize);
+        QCOMPARE(playPointSize(editorSize), playSize);
+        QCOMPARE(tvTitlePointSize(editorSize), titleSize);
+        QFont f = editorFont();
+        f.setBold(true);
+        f.setItalic(true);
+        LineStrip strip;
+        strip.updatebitmap(f, editorSize, kWhite, kBlack, false, 400);
+        strip.ClearBitmap();
+        strip.drawLine(QStringLiteral("Title"), true, true, true);
+        QCOMPARE(strip.font().pointSize(), titleSize);
+        QVERIFY(strip.font().underline() && !strip.font().bold() && !strip.font().italic());
+        QCOMPARE(strip.font().family(), f.family());
+        strip.drawLine(QStringLiteral("Body"), false, true, false);
+        QCOMPARE(strip.font().pointSize(), playSize);
+        QVERIFY(strip.font().bold() && strip.font().italic() && !strip.font().underline());
+    }
 
-void TestLineStrip::stripHeightAndWidth() {
-    QFETCH(int, editorSize);
-    QFETCH(bool, twoLine);
-    QFETCH(int, width);
-    LineStrip strip;
-    strip.updatebitmap(editorFont(), editorSize, kWhite, kBlack, twoLine, width);
-    QFont play = editorFont();
-    play.setPointSize(2 * editorSize);
-    const int wg = QFontMetrics(play).height();
-    QVERIFY(wg > 0);
-    QCOMPARE(strip.font().pointSize(), 2 * editorSize);
-    QCOMPARE(strip.StripHeight(), twoLine ? 2 * wg : wg);
-    QCOMPARE(strip.StripRect(), QRect(0, 0, width, strip.StripHeight()));
-    QCOMPARE(strip.strip().width(), width);
-    QCOMPARE(strip.strip().height(), strip.StripHeight());
-}
+    void titleRule_data() {
+        QTest::addColumn<bool>("mode");
+        QTest::addColumn<bool>("previousEmpty");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("title");
+        QTest::newRow("first line, not empty") << true << true << "Hello" << true;
+        QTest::newRow("empty after empty") << true << true << "" << false;
+        QTest::newRow("after a text line") << true << false << "Hello" << false;
+        QTest::newRow("mode off") << false << true << "Hello" << false;
+        QTest::newRow("blank is not empty") << true << true << " " << true;
+    }
+    void titleRule() {
+        QFETCH(bool, mode);
+        QFETCH(bool, previousEmpty);
+        QFETCH(QString, text);
+        QFETCH(bool, title);
+        QCOMPARE(isTvTitle(mode, previousEmpty, text), title);
+    }
 
-void TestLineStrip::formatPerProcessType_data() {
-    QTest::addColumn<int>("processType");
-    QTest::addColumn<bool>("mirror");
-    QTest::addColumn<int>("screenDepth");
-    QTest::addColumn<int>("bits");
-    QTest::newRow("device on 16-bit screen") << 0 << false << 16 << 16;
-    QTest::newRow("device on 24-bit screen") << 0 << false << 24 << 32;
-    QTest::newRow("1 bit") << 1 << false << 32 << 1;
-    QTest::newRow("4 bit") << 2 << false << 32 << 4;
-    QTest::newRow("8 bit") << 3 << false << 32 << 8;
-    QTest::newRow("15 bit") << 4 << false << 32 << 15;
-    QTest::newRow("16 bit") << 5 << false << 32 << 16;
-    QTest::newRow("24 bit") << 6 << false << 32 << 24;
-    QTest::newRow("32 bit") << 7 << false << 32 << 32;
-    QTest::newRow("mirror forces 8") << 6 << true << 32 << 8;
-    QTest::newRow("mirror over 1 bit") << 1 << true << 32 << 8;
-    QTest::newRow("damaged index is device") << 12 << false << 15 << 15;
-}
-
-void TestLineStrip::formatPerProcessType() {
-    QFETCH(int, processType);
-    QFETCH(bool, mirror);
-    QFETCH(int, screenDepth);
-    QFETCH(int, bits);
-    platform::Screen::setOverride(QSize(800, 600), screenDepth);
-    LineStrip strip;
-    strip.updatebitmap(editorFont(), 10, kWhite, kBlack, false, 300);
-    strip.selectPixelFormat(processType, mirror);
-    QCOMPARE(strip.strip().bitsPerPixel(), bits);
-    QCOMPARE(strip.isMonochrome(), bits == 1);
-    // The layout survives the format change.
-    QCOMPARE(strip.strip().width(), 300);
-    QCOMPARE(strip.strip().height(), strip.StripHeight());
-}
-
-void TestLineStrip::titleSizes_data() {
-    QTest::addColumn<int>("editorSize");
-    QTest::addColumn<int>("playSize");
-    QTest::addColumn<int>("titleSize");
-    QTest::newRow("10") << 10 << 20 << 12;
-    QTest::newRow("4: title size 0 drawn at 1") << 4 << 8 << 1;
-    QTest::newRow("2: title size -4 drawn at 1") << 2 << 4 << 1;
-    QTest::newRow("5") << 5 << 10 << 2;
-}
-
-void TestLineStrip::titleSizes() {
-    QFETCH(int, editorSize);
-    QFETCH(int, playSize);
-    QFETCH(int, titleSize);
-    QCOMPARE(playPointSize(editorSize), playSize);
-    QCOMPARE(tvTitlePointSize(editorSize), titleSize);
-    LineStrip strip;
-    strip.updatebitmap(editorFont(), editorSize, kWhite, kBlack, false, 400);
-    strip.drawLine(QStringLiteral("Title"), true, true, false);
-    QCOMPARE(strip.font().pointSize(), titleSize);
-    strip.drawLine(QStringLiteral("Body"), false, true, false);
-    QCOMPARE(strip.font().pointSize(), playSize);
-}
-
-void TestLineStrip::titleRule_data() {
-    QTest::addColumn<bool>("mode");
-    QTest::addColumn<bool>("previousEmpty");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("title");
-    QTest::newRow("first line, not empty") << true << true << "Hello" << true;
-    QTest::newRow("empty after empty") << true << true << "" << false;
-    QTest::newRow("after a text line") << true << false << "Hello" << false;
-    QTest::newRow("mode off") << false << true << "Hello" << false;
-    QTest::newRow("blank is not empty") << true << true << " " << true;
-}
-
-void TestLineStrip::titleRule() {
-    QFETCH(bool, mode);
-    QFETCH(bool, previousEmpty);
-    QFETCH(QString, text);
-    QFETCH(bool, title);
-    QCOMPARE(isTvTitle(mode, previousEmpty, text), title);
-}
-
-void TestLineStrip::titleLineIsUnderlinedOnly() {
-    QFont f = editorFont();
-    f.setBold(true);
-    f.setItalic(true);
-    LineStrip strip;
-    strip.updatebitmap(f, 10, kWhite, kBlack, false, 400);
-    QVERIFY(strip.font().bold() && strip.font().italic());
-    strip.drawLine(QStringLiteral("Title"), true, true, false);
-    QVERIFY(strip.font().underline());
-    QVERIFY(!strip.font().bold());
-    QVERIFY(!strip.font().italic());
-    QCOMPARE(strip.font().family(), f.family());
-    strip.drawLine(QStringLiteral("Body"), false, true, false);
-    QVERIFY(strip.font().bold() && strip.font().italic() && !strip.font().underline());
-}
-
-void TestLineStrip::tinyTitleDrawsWithoutCrash() {
-    LineStrip strip;
-    strip.updatebitmap(editorFont(), 4, kWhite, kBlack, false, 200);
-    strip.ClearBitmap();
-    strip.drawLine(QStringLiteral("Tiny title"), true, true, true);
-    QCOMPARE(strip.font().pointSize(), 1);
-    QVERIFY(strip.StripHeight() > 0);
-}
-
-void TestLineStrip::centringTruncates() {
-    LineStrip strip;
-    strip.updatebitmap(editorFont(), 10, kWhite, kBlack, false, 401);
-    const QString text = QStringLiteral("Centre me");
-    const int x = strip.drawLine(text, false, false, true);
-    const int tw = QFontMetrics(strip.font()).horizontalAdvance(text);
-    QCOMPARE(x, 401 / 2 - tw / 2);
-    QCOMPARE(strip.drawLine(text, false, false, false), 0);
-}
-
-void TestLineStrip::centredLineWiderThanStripIsCut() {
-    LineStrip strip;
-    strip.updatebitmap(editorFont(), 10, kWhite, kBlack, false, 60);
-    strip.selectPixelFormat(7, false);
-    strip.ClearBitmap();
-    const QString text = QStringLiteral("WWWWWWWWWWWWWWWWWWWW");
-    const int x = strip.drawLine(text, false, false, true);
-    QVERIFY(x < 0);
-    const int tw = QFontMetrics(strip.font()).horizontalAdvance(text);
-    QVERIFY(x + tw > 60);
-    // Ink reaches both edges of the strip: the line is cut on both sides.
-    const QImage img = strip.toRgb32();
-    QCOMPARE(img.width(), 60);
-    const auto cols = inkColumns(img, qRgb(0, 0, 0));
-    QCOMPARE(cols.first, 0);
-    QCOMPARE(cols.second, 59);
-}
-
-void TestLineStrip::textIsDrawnOpaqueInColours() {
-    LineStrip strip;
-    strip.updatebitmap(editorFont(), 10, kYellow, 0x800000 /* navy */, false, 300);
-    strip.selectPixelFormat(7, false);
-    strip.strip().fill(qRgb(255, 0, 0)); // not the brush: the text cell must cover it
-    const QString text = QStringLiteral("Hello");
-    strip.drawLine(text, false, false, false);
-    const QImage img = strip.toRgb32();
-    const QFontMetrics fm(strip.font());
-    const int tw = fm.horizontalAdvance(text);
-    bool sawInk = false;
-    for (int y = 0; y < fm.height(); ++y)
-        for (int x = 0; x < tw; ++x) {
-            const QRgb p = img.pixel(x, y);
-            QVERIFY2(p != qRgb(255, 0, 0), "text cell not filled");
-            sawInk |= p == qRgb(255, 255, 0);
+    // A centred line starts at half the strip less half its width; one wider than the strip
+    // starts left of it and is cut on both sides.
+    void centring_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("narrower than the strip") << 401 << "Centre me";
+        QTest::newRow("wider than the strip") << 60 << "WWWWWWWWWWWWWWWWWWWW";
+    }
+    void centring() {
+        QFETCH(int, width);
+        QFETCH(QString, text);
+        LineStrip strip;
+        layOut(strip, width);
+        const int x = strip.drawLine(text, false, false, true);
+        const int tw = QFontMetrics(strip.font()).horizontalAdvance(text);
+        QCOMPARE(x, width / 2 - tw / 2);
+        if (tw > width) { // ink reaches both edges
+            QVERIFY(x < 0);
+            const QRect ink = inkRect(strip.toRgb32());
+            QCOMPARE(ink.left(), 0);
+            QCOMPARE(ink.right(), width - 1);
         }
-    QVERIFY(sawInk);
-    QCOMPARE(img.pixel(tw + 2, 1), qRgb(255, 0, 0)); // right of the cell: untouched
-}
+        QCOMPARE(strip.drawLine(text, false, false, false), 0);
+    }
 
-void TestLineStrip::clearBitmapFillsBothBitmaps() {
-    LineStrip strip;
-    strip.updatebitmap(editorFont(), 10, kWhite, 0x0000FF, false, 100);
-    strip.selectPixelFormat(6, false);
-    strip.Image2().setPixelFormat(PixelFormat::Bits24);
-    strip.Image2().setSize(100, strip.StripHeight());
-    strip.setImage2Brush(0x00FF00);
-    strip.drawLine(QStringLiteral("ink"), false, false, false);
-    strip.ClearBitmap();
-    const QImage a = strip.strip().toRgb32();
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            QCOMPARE(a.pixel(x, y), qRgb(255, 0, 0));
-    QCOMPARE(strip.Image2().pixel(99, strip.StripHeight() - 1), qRgb(0, 255, 0));
-    // A copy smaller than the strip is filled where it is, and not resized.
-    strip.Image2().setSize(1, 1);
-    strip.setImage2Brush(kWhite);
-    strip.ClearBitmap();
-    QCOMPARE(strip.Image2().width(), 1);
-    QCOMPARE(strip.Image2().pixel(0, 0), qRgb(255, 255, 255));
-}
+    // The text cell is filled with the background over whatever was there; the rest stays.
+    void textIsDrawnOpaqueInColours() {
+        LineStrip strip;
+        layOut(strip, 300, 10, kYellow, 0x800000 /* navy */);
+        strip.strip().fill(qRgb(255, 0, 0));
+        const QString text = QStringLiteral("Hello");
+        strip.drawLine(text, false, false, false);
+        const QFontMetrics fm(strip.font());
+        const QImage cell = strip.toRgb32().copy(0, 0, fm.horizontalAdvance(text), fm.height());
+        QVERIFY(playtest::hasPixel(cell, qRgb(255, 255, 0)));
+        for (int y = 0; y < cell.height(); ++y)
+            for (int x = 0; x < cell.width(); ++x)
+                QVERIFY2(cell.pixel(x, y) != qRgb(255, 0, 0), "text cell not filled");
+        QCOMPARE(strip.toRgb32().pixel(cell.width() + 2, 1), qRgb(255, 0, 0));
+    }
 
-void TestLineStrip::reverseLineKeepsStyleAtPlaySize() {
-    LineStrip strip;
-    strip.updatebitmap(editorFont(), 10, kWhite, kBlack, false, 400);
-    strip.drawLine(QStringLiteral("Title"), true, true, false); // underlined, 12 points
-    const QString text = QStringLiteral("Back");
-    const int x = strip.drawReverseLine(text, true);
-    QCOMPARE(strip.font().pointSize(), 20);
-    QVERIFY(strip.font().underline());
-    QCOMPARE(x, 200 - QFontMetrics(strip.font()).horizontalAdvance(text) / 2);
-    QCOMPARE(strip.drawReverseLine(text, false), 0);
-}
+    void clearBitmapFillsBothBitmaps() {
+        LineStrip strip;
+        strip.updatebitmap(editorFont(), 10, kWhite, 0x0000FF, false, 100);
+        strip.selectPixelFormat(6, false);
+        strip.Image2().setPixelFormat(platform::PixelFormat::Bits24);
+        strip.Image2().setSize(100, strip.StripHeight());
+        strip.setImage2Brush(0x00FF00);
+        strip.drawLine(QStringLiteral("ink"), false, false, false);
+        strip.ClearBitmap();
+        QVERIFY(playtest::allOf(strip.strip().toRgb32(), qRgb(255, 0, 0)));
+        QVERIFY(playtest::allOf(strip.Image2().toRgb32(), qRgb(0, 255, 0)));
+        // A copy smaller than the strip is filled where it is, and not resized.
+        strip.Image2().setSize(1, 1);
+        strip.setImage2Brush(kWhite);
+        strip.ClearBitmap();
+        QCOMPARE(strip.Image2().width(), 1);
+        QCOMPARE(strip.Image2().pixel(0, 0), qRgb(255, 255, 255));
+    }
 
-void TestLineStrip::secondTitleLineGoesBelow() {
-    LineStrip strip;
-    strip.updatebitmap(editorFont(), 10, kWhite, kBlack, true, 300);
-    strip.selectPixelFormat(7, false);
-    strip.ClearBitmap();
-    const int half = strip.StripHeight() / 2;
-    strip.drawText(strip.font(), QStringLiteral("Second line"), 0, half);
-    const QImage img = strip.toRgb32();
-    bool inkBelow = false;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (img.pixel(x, y) != qRgb(0, 0, 0)) {
-                QVERIFY(y >= half);
-                inkBelow = true;
-            }
-    QVERIFY(inkBelow);
-}
+    void reverseLineKeepsStyleAtPlaySize() {
+        LineStrip strip;
+        strip.updatebitmap(editorFont(), 10, kWhite, kBlack, false, 400);
+        strip.drawLine(QStringLiteral("Title"), true, true, false); // underlined, 12 points
+        const QString text = QStringLiteral("Back");
+        const int x = strip.drawReverseLine(text, true);
+        QCOMPARE(strip.font().pointSize(), 20);
+        QVERIFY(strip.font().underline());
+        QCOMPARE(x, 200 - QFontMetrics(strip.font()).horizontalAdvance(text) / 2);
+        QCOMPARE(strip.drawReverseLine(text, false), 0);
+    }
 
-void TestLineStrip::eightBitPaletteIsRamp() {
-    LineStrip strip;
-    strip.updatebitmap(editorFont(), 12, kYellow, kBlack, false, 200);
-    strip.selectPixelFormat(0, true);
-    QCOMPARE(strip.strip().palette().first(), qRgb(0, 0, 0));
-    QCOMPARE(strip.strip().palette().last(), qRgb(255, 255, 0));
-    strip.ClearBitmap();
-    strip.drawLine(QStringLiteral("Hello"), false, false, false);
-    // Fully inked pixels keep the exact text colour at 8 bits.
-    const QImage img = strip.toRgb32();
-    bool exact = false;
-    for (int y = 0; y < img.height() && !exact; ++y)
-        for (int x = 0; x < img.width() && !exact; ++x)
-            exact = img.pixel(x, y) == qRgb(255, 255, 0);
-    QVERIFY(exact);
-    // New colours give a new ramp.
-    strip.setColors(kWhite, 0x800000);
-    QCOMPARE(strip.strip().palette().first(), qRgb(0, 0, 128));
-    QCOMPARE(strip.strip().palette().last(), qRgb(255, 255, 255));
-}
+    void secondTitleLineGoesBelow() {
+        LineStrip strip;
+        layOut(strip, 300, 10, kWhite, kBlack, true);
+        const int half = strip.StripHeight() / 2;
+        strip.drawText(strip.font(), QStringLiteral("Second line"), 0, half);
+        const QRect ink = inkRect(strip.toRgb32());
+        QVERIFY(!ink.isEmpty());
+        QVERIFY(ink.top() >= half);
+    }
+
+    // At 8 bits the palette runs from the background to the text colour, so fully inked
+    // pixels keep the exact text colour; new colours give a new ramp.
+    void eightBitPaletteIsRamp() {
+        LineStrip strip;
+        strip.updatebitmap(editorFont(), 12, kYellow, kBlack, false, 200);
+        strip.selectPixelFormat(0, true);
+        QCOMPARE(strip.strip().palette().first(), qRgb(0, 0, 0));
+        QCOMPARE(strip.strip().palette().last(), qRgb(255, 255, 0));
+        strip.ClearBitmap();
+        strip.drawLine(QStringLiteral("Hello"), false, false, false);
+        QVERIFY(playtest::hasPixel(strip.toRgb32(), qRgb(255, 255, 0)));
+        strip.setColors(kWhite, 0x800000);
+        QCOMPARE(strip.strip().palette().first(), qRgb(0, 0, 128));
+        QCOMPARE(strip.strip().palette().last(), qRgb(255, 255, 255));
+    }
+};
 
 QTEST_MAIN(TestLineStrip)
 #include "tst_linestrip.moc"

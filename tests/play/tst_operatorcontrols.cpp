@@ -34,15 +34,10 @@ private:
     bool m_done = false;
 };
 
-// The rightmost column holding a text pixel in rows [top, top + count) of the surface, or
+// The rightmost column holding a text pixel in rows [top, top + count) of the picture, or
 // -1 when the rows are empty.
 int rightmostInk(const QImage &img, int top, int count) {
-    int right = -1;
-    for (int y = top; y < top + count && y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if ((img.pixel(x, y) & 0xFFFFFF) != 0)
-                right = qMax(right, x);
-    return right;
+    return inkRect(img.copy(0, top, img.width(), count)).right();
 }
 
 } // namespace
@@ -113,9 +108,7 @@ private slots:
         Form1->stopatend->setChecked(true);
         PauseRobot robot([] { postKey(Qt::Key_Escape); });
         playOneLine();
-        QVERIFY(robot.acted());
-        QVERIFY(!Form4->Paused);
-        QVERIFY(!Form4->isVisible());
+        QVERIFY(robot.acted() && !Form4->Paused && !Form4->isVisible());
     }
 
     // The right button brings lines back at the top, never past the caret line, then
@@ -178,8 +171,7 @@ private slots:
         Form4->PlayFormMouseUp(Qt::MouseButton(button));
         QVERIFY(!Form4->Reversed);
         QVERIFY(!Form4->Paused);
-        QVERIFY(Form4->isVisible());
-        QVERIFY(Form4->isEnabled());
+        QVERIFY(Form4->isVisible() && Form4->isEnabled());
     }
 
     // A left click leaves the play; on the panel it does not.
@@ -190,9 +182,7 @@ private slots:
         QTest::mouseClick(Form4->Label2, Qt::LeftButton);
         QVERIFY(Form4->isVisible());
         QTest::mouseClick(Form4, Qt::LeftButton, {}, QPoint(300, 300));
-        QVERIFY(!Form4->isVisible());
-        QVERIFY(!Form4->isEnabled());
-        QVERIFY(Form1->isVisible());
+        QVERIFY(!Form4->isVisible() && !Form4->isEnabled() && Form1->isVisible());
     }
 
     // During fade titles Esc and the first left click only ask the fade pass to end.
@@ -280,11 +270,7 @@ private slots:
         QCOMPARE(Form4->Label4->text(), QStringLiteral("40"));
         QCOMPARE(Form4->canvasFont().pointSize(), 20); // twice the size before the change
         QVERIFY(Form4->StripHeight() > before);
-    }
-
-    // The main window's font-size bar sets the play window's drawing font too.
-    void mainFontSizeBarSetsCanvasFont() {
-        Form1->TrackBar1->setValue(17);
+        Form1->TrackBar1->setValue(17); // the main window's bar sets the drawing font too
         QCOMPARE(Form4->canvasFont().pointSize(), 34);
     }
 

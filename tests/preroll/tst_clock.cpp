@@ -1,16 +1,12 @@
 // The screen clock, auto start, and the start-time and colour-bar-time dialogs.
-#include "TestSupport.h"
+#include "../play/PlayTestSupport.h"
 
-#include "app/Forms.h"
-#include "app/Mainform.h"
 #include "platform/Clock.h"
-#include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "preroll/TBconfig.h"
 #include "preroll/TForm5.h"
 #include "preroll/UpDown.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,26 +29,20 @@ double fraction(int h, int m, int s) {
 // tests count plays through the message an empty editor gives.
 class TestClock : public QObject {
     Q_OBJECT
-    std::unique_ptr<testsupport::Sandbox> sandbox;
+    std::unique_ptr<playtest::MainWindowFixture> fx;
     TForm1 *f = nullptr;
 
-    int playsStarted() const {
-        int n = 0;
-        for (const auto &m : platform::MessageBoxes::shown())
-            n += m.text == QStringLiteral("Open a text file and try again");
-        return n;
+    static int playsStarted() {
+        return playtest::messagesWith(QStringLiteral("Open a text file and try again"));
     }
 
 private slots:
     void init() {
-        sandbox = std::make_unique<testsupport::Sandbox>();
-        f = new TForm1;
+        fx = std::make_unique<playtest::MainWindowFixture>();
+        f = &fx->form;
         f->initialiseSettings();
     }
-    void cleanup() {
-        delete f;
-        sandbox.reset();
-    }
+    void cleanup() { fx.reset(); }
 
     void calcBarTime_data() {
         QTest::addColumn<QTime>("now");
@@ -74,33 +64,26 @@ private slots:
 
     void clockToggle() {
         f->ToggleScreenClockOnClick();
-        QVERIFY(f->ClockOn->isChecked());
-        QVERIFY(f->Timer1->isActive());
-        QVERIFY(!f->FrontClockLabel->isHidden());
+        QVERIFY(f->ClockOn->isChecked() && f->Timer1->isActive() &&
+                !f->FrontClockLabel->isHidden());
         f->ClockOn->trigger();
-        QVERIFY(!f->ClockOn->isChecked());
-        QVERIFY(!f->Timer1->isActive());
-        QVERIFY(f->FrontClockLabel->isHidden());
+        QVERIFY(!f->ClockOn->isChecked() && !f->Timer1->isActive() &&
+                f->FrontClockLabel->isHidden());
     }
 
     void armingShowsThePanel() {
         f->Startime = fraction(10, 0, 0);
         f->StartbyAutoTimer1->trigger();
         QVERIFY(f->StartbyAutoTimer1->isChecked());
-        QVERIFY(f->ClockOn->isChecked()); // the clock is started with it
-        QVERIFY(f->Timer1->isActive());
-        QVERIFY(!f->Panel1->isHidden());
-        QVERIFY(!f->AutoStarttimelabel->isHidden());
-        QVERIFY(!f->ProgressBar1->isHidden());
-        QVERIFY(f->StaticText6->isHidden());
+        QVERIFY(f->ClockOn->isChecked() && f->Timer1->isActive()); // the clock starts with it
+        QVERIFY(!f->Panel1->isHidden() && !f->AutoStarttimelabel->isHidden());
+        QVERIFY(!f->ProgressBar1->isHidden() && f->StaticText6->isHidden());
         QCOMPARE(f->AutoStarttimelabel->text(), platform::Clock::longTimeText(QTime(10, 0, 0)));
 
         f->StartbyAutoTimer1->trigger();
         QVERIFY(!f->StartbyAutoTimer1->isChecked());
-        QVERIFY(!f->ClockOn->isChecked());
-        QVERIFY(!f->Timer1->isActive());
-        QVERIFY(f->AutoStarttimelabel->isHidden());
-        QVERIFY(!f->StaticText6->isHidden());
+        QVERIFY(!f->ClockOn->isChecked() && !f->Timer1->isActive());
+        QVERIFY(f->AutoStarttimelabel->isHidden() && !f->StaticText6->isHidden());
         QVERIFY(!f->Panel1->isHidden()); // the panel stays as it was
     }
 
@@ -192,12 +175,10 @@ private slots:
     void startTimeDialogInvalid_data() {
         QTest::addColumn<QString>("hour");
         QTest::addColumn<QString>("minute");
-        QTest::newRow("hour 25") << "25"
-                                 << "0";
-        QTest::newRow("letters") << "x"
-                                 << "0";
-        QTest::newRow("empty minute") << "10"
-                                      << "";
+        for (const auto &[name, hour, minute] :
+             {std::tuple("hour 25", "25", "0"), std::tuple("letters", "x", "0"),
+              std::tuple("empty minute", "10", "")})
+            QTest::newRow(name) << QString::fromLatin1(hour) << QString::fromLatin1(minute);
     }
     void startTimeDialogInvalid() {
         QFETCH(QString, hour);
