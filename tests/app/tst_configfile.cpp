@@ -68,42 +68,6 @@ class TestConfigFile : public QObject, testsupport::MainWindowFixture {
         f->ReadTheIniFile(sandbox->writeFile(QStringLiteral("load.ini"), bytes));
     }
 
-    // A setting by name: a field's value, "hidden" for a hidden panel, or a check mark.
-    QString setting(const QString &name) const {
-        const QList<std::pair<const char *, QString>> values{
-            {"ArrowAmt", QString::number(f->ArrowAmt)},
-            {"MainColor", QString::number(f->MainColor)},
-            {"FormColor", QString::number(f->FormColor)},
-            {"DisPlaColor", QString::number(f->DisPlaColor)},
-            {"FadeHoldTime", QString::number(f->FadeHoldTime)},
-            {"CbarTime", QString::number(f->CbarTime)},
-            {"WordPerMinute", QString::number(f->WordPerMinute)},
-            {"Delay", QString::number(f->Delay)},
-            {"DelayFactor", QString::number(int(f->DelayFactor))},
-            {"DisPlaysize", QString::number(f->DisPlaysize)},
-            {"ProcessType", QString::number(f->ProcessType)},
-            {"S_Left", QString::number(f->S_Left)},
-            {"S_Right", QString::number(f->S_Right)},
-            {"S_Bottom", QString::number(f->S_Bottom)},
-            {"FontSize", QString::number(f->editorFontSize())},
-            {"TrackBar1", QString::number(f->TrackBar1->value())},
-            {"TrackBar2", QString::number(f->TrackBar2->value())},
-            {"RadioGroup2", QString::number(f->RadioGroup2->itemIndex())},
-            {"delayLabel", f->delayLabel->text()},
-            {"FontName", f->Memo1->font().family()},
-            {"Aviname", f->AviPlayerFileName},
-            {"Wavname", f->waveplayerFileName},
-            {"Startime", platform::dayFractionToTime(f->Startime).toString(u"HH:mm:ss")},
-            {"CenterFade", QString::number(int(f->CenterFade))},
-            {"Timer1", QString::number(int(f->Timer1->isActive()))},
-            {"ToolBar1",
-             f->ToolBar1->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown")}};
-        for (const auto &[key, value] : values)
-            if (name == QLatin1String(key))
-                return value;
-        return QString::number(int(testsupport::isChecked(f, name)));
-    }
-
     // Settings away from every default, as an operator could leave them.
     void changeEverything() {
         f->FadeTitles = true;
@@ -256,10 +220,7 @@ private slots:
         f->ArrowAmt = 9999;
         f->MainColor = 5;
         load(file + "\r\n");
-        for (const QString &e : expected) {
-            const QString name = e.section(u'=', 0, 0);
-            QCOMPARE(name + u'=' + setting(name), e);
-        }
+        expectSettings(expected);
         QVERIFY(platform::MessageBoxes::shown().isEmpty());
     }
 
@@ -287,18 +248,12 @@ private slots:
              "Centering=1\r\nFadeTitles=1\r\n[Stuff]\r\nFontSize=30\r\nProcessType=5\r\n"
              "[OptionWindows]\r\nPixelControl=0\r\nAutoTimer=1\r\nTextEditPanel=0\r\nML=20\r\n"
              "MT=30\r\nMW=640\r\nMH=480\r\n");
-        // Auto start armed with a running clock.
-        QVERIFY(f->StartbyAutoTimer1->isChecked());
-        QVERIFY(f->ClockOn->isChecked());
-        QVERIFY(f->Timer1->isActive());
-        QVERIFY(!f->VideoMode1->isChecked());
-        QVERIFY(f->ColorBarsButton->isChecked());
+        // Auto start armed with a running clock, the fade defaults and track bar step applied.
+        expectSettings({"StartbyAutoTimer1=1", "ClockOn=1", "Timer1=1", "VideoMode1=0",
+                        "ColorBarsButton=1", "FadeTitles1=1", "TrackBar1=30", "ProcessType=5"});
         QVERIFY(f->Memo1->isCentered());
-        QVERIFY(f->FadeTitles1->isChecked()); // fade defaults applied
         QVERIFY(!f->RadioGroup1->isEnabled());
-        QCOMPARE(f->TrackBar1->value(), 30);
         QCOMPARE(f->RadioGroup1->itemIndex(), 5);
-        QCOMPARE(f->ProcessType, 5);
         QVERIFY(f->RadioGroup1->isHidden());
         QVERIFY(!f->Panel1->isHidden());
         QVERIFY(f->Memo1->isHidden());
@@ -351,13 +306,9 @@ private slots:
         QTRY_COMPARE(platform::MessageBoxes::shown().size(), 1);
         QCOMPARE(platform::MessageBoxes::shown().first().kind, platform::MessageKind::Error);
         QCOMPARE(shownTexts(), QStringList{"'25:99' is not a valid time"});
-        QVERIFY(f->FadeTitles);                // before the time
-        QCOMPARE(f->editorFontSize(), 30);     // before the time
-        QCOMPARE(f->FormColor, 0);             // after it
-        QCOMPARE(f->Delay, 0);                 // after it
-        QVERIFY(!f->stopatend->isChecked());   // after it
-        QVERIFY(!f->FadeTitles1->isChecked()); // no fade defaults
-        QCOMPARE(f->TrackBar1->value(), 8);    // no track bar step
+        QVERIFY(f->FadeTitles); // before the time, like the font size; then no apply steps
+        expectSettings({"FontSize=30", "FormColor=0", "Delay=0", "stopatend=0", "FadeTitles1=0",
+                        "TrackBar1=8"});
         QCOMPARE(f->LastConfigFile, path);
         QCOMPARE(dialogText(f->OpenDialog1), kConfigOpen);
         QCOMPARE(f->OpenDialog1.fileName, path);
@@ -479,17 +430,9 @@ private slots:
         QVERIFY(f->FormCreate());
         QCOMPARE(readFile(defaultIni()), readFile(QString::fromLatin1(app::kShippedConfiguration)));
         QVERIFY(platform::MessageBoxes::shown().isEmpty());
-        QCOMPARE(f->DisPlaColor, 0xFFFFFF);
-        QCOMPARE(f->FormColor, 0);
-        QCOMPARE(f->editorFontSize(), 24);
-        QCOMPARE(f->Delay, 60);
-        QCOMPARE(f->TrackBar2->value(), 60);
-        QVERIFY(f->ClockOn->isChecked());
-        QVERIFY(!f->StartbyAutoTimer1->isChecked());
-        QVERIFY(f->WordWrap1->isChecked());
-        QVERIFY(f->videomodebutton->isChecked());
-        QCOMPARE(f->S_Right, 1024);
-        QCOMPARE(f->S_Bottom, 768);
+        expectSettings({"DisPlaColor=16777215", "FormColor=0", "FontSize=24", "Delay=60",
+                        "TrackBar2=60", "ClockOn=1", "StartbyAutoTimer1=0", "WordWrap1=1",
+                        "videomodebutton=1", "S_Right=1024", "S_Bottom=768"});
         for (const char *name : {"ToolBar1", "Memo1", "delaypanel", "calibratPanel", "RadioGroup1",
                                  "RadioGroup2", "Panel1", "GroupBox1"})
             QVERIFY2(!f->findChild<QWidget *>(QLatin1String(name))->isHidden(), name);

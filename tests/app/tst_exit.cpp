@@ -1,4 +1,4 @@
-// Closing the main window and the two exit commands, answered through the message-box and
+// Closing the main window and the exit commands, answered through the message-box and
 // file-dialog seams; "ending" is recorded by the test hook instead of ending the process.
 #include "TestSupport.h"
 
@@ -17,8 +17,10 @@ using platform::MessageKind;
 
 Q_DECLARE_METATYPE(platform::Answer)
 
-// What the Save As dialog answers.
+// How the program is asked to end, and what the Save As dialog answers.
+enum class Path { FileExit, MenuBarExit, CloseWindow };
 enum class SaveAs { NotAsked, Chosen, Cancelled, Unwritable };
+Q_DECLARE_METATYPE(Path)
 Q_DECLARE_METATYPE(SaveAs)
 
 class TestExit : public QObject, testsupport::MainWindowFixture {
@@ -26,142 +28,101 @@ class TestExit : public QObject, testsupport::MainWindowFixture {
 
     QString target() const { return sandbox->path(QStringLiteral("saved.txt")); }
 
-    // The editor holds typed, unsaved text (or nothing at all).
-    void type(const QString &text) {
-        f->LastFile = QStringLiteral("/scripts/news.txt");
-        f->Memo1->setText(text);
-        f->Memo1->setModified(true);
-    }
-
-    void queueSaveAs(SaveAs saveAs) {
-        switch (saveAs) {
-        case SaveAs::NotAsked:
-            break;
-        case SaveAs::Chosen:
-            platform::FileDialogs::queueAnswer(target());
-            break;
-        case SaveAs::Cancelled:
-            platform::FileDialogs::queueAnswer(std::nullopt);
-            break;
-        case SaveAs::Unwritable:
-            platform::FileDialogs::queueAnswer(sandbox->writeFile(QStringLiteral("plain"), "x") +
-                                               QStringLiteral("/saved.txt"));
-            break;
-        }
-    }
-
 private slots:
     void init() { openForm(); }
     void cleanup() { closeForm(); }
 
-    // File menu "E&xit" ends at once, whatever the editor holds.
-    void exit1EndsAtOnce() {
-        type(QStringLiteral("unsaved words"));
-        f->Exit1->trigger();
-        QVERIFY(platform::terminateRequested());
-        QVERIFY(platform::MessageBoxes::shown().isEmpty());
-        QVERIFY(platform::FileDialogs::requests().isEmpty());
-    }
-
-    // Menu bar "E&xit": the save question and its answers.
-    void exit2_data() {
+    // File menu "E&xit" ends at once, whatever the editor holds. Menu bar "E&xit" asks
+    // "Save lastest changes ...?" when there are changes; closing the window first asks
+    // "Quit ... Now?", then the same. Cancel, or a Save As that writes nothing, keeps the
+    // program open with the unsaved text.
+    void exit_data() {
+        QTest::addColumn<Path>("path");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("modified");
-        QTest::addColumn<Answer>("answer");
-        QTest::addColumn<SaveAs>("saveAs");
-        QTest::addColumn<bool>("ends");
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("unchanged: ends without a question")
-            << "text" << false << Answer::Ok << SaveAs::NotAsked << true << false;
-        QTest::newRow("No: ends unsaved")
-            << "text" << true << Answer::No << SaveAs::NotAsked << true << false;
-        QTest::newRow("Yes, saved: ends")
-            << "text" << true << Answer::Yes << SaveAs::Chosen << true << true;
-        QTest::newRow("Cancel: stays open")
-            << "text" << true << Answer::Cancel << SaveAs::NotAsked << false << false;
-        QTest::newRow("Yes, Save As cancelled: stays open")
-            << "text" << true << Answer::Yes << SaveAs::Cancelled << false << false;
-        QTest::newRow("Yes, Save As failed: stays open")
-            << "text" << true << Answer::Yes << SaveAs::Unwritable << false << false;
-        QTest::newRow("Yes on an empty editor: nothing to lose, ends")
-            << "" << true << Answer::Yes << SaveAs::NotAsked << true << false;
-    }
-    void exit2() {
-        QFETCH(QString, text);
-        QFETCH(bool, modified);
-        QFETCH(Answer, answer);
-        QFETCH(SaveAs, saveAs);
-        QFETCH(bool, ends);
-        QFETCH(bool, saved);
-        type(text);
-        f->Memo1->setModified(modified);
-        if (modified)
-            platform::MessageBoxes::queueAnswer(answer);
-        queueSaveAs(saveAs);
-
-        QCOMPARE(f->Exit2Click(), ends);
-        QCOMPARE(platform::terminateRequested(), ends);
-        if (modified) {
-            const auto &first = platform::MessageBoxes::shown().first();
-            QCOMPARE(first.kind, MessageKind::ConfirmCancel);
-            QCOMPARE(first.text, QStringLiteral("Save lastest changes /scripts/news.txt?"));
-        } else {
-            QVERIFY(platform::MessageBoxes::shown().isEmpty());
-        }
-        QCOMPARE(QFile::exists(target()), saved);
-        if (saved)
-            QCOMPARE(testsupport::readFile(target()), text.toUtf8());
-        QCOMPARE(platform::FileDialogs::requests().size(), saveAs == SaveAs::NotAsked ? 0 : 1);
-        if (!ends) {
-            QCOMPARE(f->Memo1->text(), text);
-            QVERIFY(f->Memo1->isModified());
-        }
-    }
-
-    // Closing the window: first "Quit ... Now?", then the exit question when there are
-    // changes. Cancel, or a Save As that writes nothing, keeps the program open.
-    void closeWindow_data() {
         QTest::addColumn<bool>("modified");
         QTest::addColumn<QList<Answer>>("answers");
         QTest::addColumn<SaveAs>("saveAs");
-        QTest::addColumn<bool>("closes");
-        QTest::newRow("No: stays open")
-            << true << QList<Answer>{Answer::No} << SaveAs::NotAsked << false;
-        QTest::newRow("Yes, unchanged: ends")
-            << false << QList<Answer>{Answer::Yes} << SaveAs::NotAsked << true;
-        QTest::newRow("Yes, then No: ends unsaved")
-            << true << QList<Answer>{Answer::Yes, Answer::No} << SaveAs::NotAsked << true;
-        QTest::newRow("Yes, then Cancel: stays open")
-            << true << QList<Answer>{Answer::Yes, Answer::Cancel} << SaveAs::NotAsked << false;
-        QTest::newRow("Yes, Yes, Save As cancelled: stays open")
-            << true << QList<Answer>{Answer::Yes, Answer::Yes} << SaveAs::Cancelled << false;
-        QTest::newRow("Yes, Yes, saved: ends")
-            << true << QList<Answer>{Answer::Yes, Answer::Yes} << SaveAs::Chosen << true;
+        QTest::addColumn<bool>("ends");
+        using L = QList<Answer>;
+        const Answer Y = Answer::Yes, N = Answer::No, C = Answer::Cancel;
+        const auto row = [](const char *name, Path p, const char *text, bool modified,
+                            const L &answers, SaveAs s, bool ends) {
+            QTest::newRow(name) << p << QString::fromLatin1(text) << modified << answers << s
+                                << ends;
+        };
+        row("File Exit: ends unasked", Path::FileExit, "text", true, {}, SaveAs::NotAsked, true);
+        const Path m = Path::MenuBarExit;
+        row("Exit, unchanged: ends unasked", m, "text", false, {}, SaveAs::NotAsked, true);
+        row("Exit, No: ends unsaved", m, "text", true, L{N}, SaveAs::NotAsked, true);
+        row("Exit, Yes, saved: ends", m, "text", true, L{Y}, SaveAs::Chosen, true);
+        row("Exit, Cancel: stays open", m, "text", true, L{C}, SaveAs::NotAsked, false);
+        row("Exit, Yes, Save As cancelled: stays open", m, "text", true, L{Y}, SaveAs::Cancelled,
+            false);
+        row("Exit, Yes, Save As failed: stays open", m, "text", true, L{Y}, SaveAs::Unwritable,
+            false);
+        row("Exit, Yes on an empty editor: ends", m, "", true, L{Y}, SaveAs::NotAsked, true);
+        const Path w = Path::CloseWindow;
+        row("Close, No: stays open", w, "text", true, L{N}, SaveAs::NotAsked, false);
+        row("Close, Yes, unchanged: ends", w, "text", false, L{Y}, SaveAs::NotAsked, true);
+        row("Close, Yes, No: ends unsaved", w, "text", true, L{Y, N}, SaveAs::NotAsked, true);
+        row("Close, Yes, Cancel: stays open", w, "text", true, L{Y, C}, SaveAs::NotAsked, false);
+        row("Close, Yes, Yes, Save As cancelled: stays open", w, "text", true, L{Y, Y},
+            SaveAs::Cancelled, false);
+        row("Close, Yes, Yes, saved: ends", w, "text", true, L{Y, Y}, SaveAs::Chosen, true);
     }
-    void closeWindow() {
+    void exit() {
+        QFETCH(Path, path);
+        QFETCH(QString, text);
         QFETCH(bool, modified);
         QFETCH(QList<Answer>, answers);
         QFETCH(SaveAs, saveAs);
-        QFETCH(bool, closes);
-        type(QStringLiteral("the script"));
+        QFETCH(bool, ends);
+        f->LastFile = QStringLiteral("/scripts/news.txt");
+        f->Memo1->setText(text);
         f->Memo1->setModified(modified);
         for (Answer a : answers)
             platform::MessageBoxes::queueAnswer(a);
-        queueSaveAs(saveAs);
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f));
+        if (saveAs == SaveAs::Chosen)
+            platform::FileDialogs::queueAnswer(target());
+        else if (saveAs == SaveAs::Cancelled)
+            platform::FileDialogs::queueAnswer(std::nullopt);
+        else if (saveAs == SaveAs::Unwritable)
+            platform::FileDialogs::queueAnswer(testsupport::refusedPath(
+                sandbox->path(QString()), testsupport::Refusal::ParentIsFile, "saved.txt"));
 
-        QCOMPARE(f->close(), closes);
-        QCOMPARE(platform::terminateRequested(), closes);
-        QCOMPARE(f->isVisible(), !closes);
-        const QList<platform::ShownMessage> &shown = platform::MessageBoxes::shown();
-        QCOMPARE(shown.size(), answers.size());
-        QCOMPARE(shown.first().kind, MessageKind::Confirm);
-        QCOMPARE(shown.first().text, QStringLiteral("Quit ZAL LectoScope-32 Now?"));
-        if (shown.size() > 1)
-            QCOMPARE(shown.at(1).kind, MessageKind::ConfirmCancel);
-        QCOMPARE(f->Memo1->text(), QStringLiteral("the script"));
-        QCOMPARE(f->Memo1->isModified(), modified && !(saveAs == SaveAs::Chosen));
+        if (path == Path::FileExit) {
+            f->Exit1->trigger();
+        } else if (path == Path::MenuBarExit) {
+            QCOMPARE(f->Exit2Click(), ends);
+        } else {
+            f->show();
+            QVERIFY(QTest::qWaitForWindowExposed(f));
+            QCOMPARE(f->close(), ends);
+            QCOMPARE(f->isVisible(), !ends);
+        }
+        QCOMPARE(platform::terminateRequested(), ends);
+
+        const char *kinds[] = {"Information: ", "Error: ", "Confirm: ", "ConfirmCancel: "};
+        QStringList asked;
+        for (const platform::ShownMessage &m : platform::MessageBoxes::shown())
+            asked << kinds[int(m.kind)] + m.text;
+        QStringList expected;
+        if (path == Path::CloseWindow)
+            expected << QStringLiteral("Confirm: Quit ZAL LectoScope-32 Now?");
+        if (path != Path::FileExit && modified && answers.size() > expected.size())
+            expected << QStringLiteral("ConfirmCancel: Save lastest changes /scripts/news.txt?");
+        if (text.isEmpty())
+            expected << QStringLiteral("Information: Nothing To Save");
+        if (saveAs == SaveAs::Unwritable)
+            expected << QStringLiteral("Error: File save problem, Try using [Save As]");
+        QCOMPARE(asked, expected);
+        QCOMPARE(platform::FileDialogs::requests().size(), saveAs == SaveAs::NotAsked ? 0 : 1);
+        QCOMPARE(testsupport::readFile(target()),
+                 saveAs == SaveAs::Chosen ? text.toUtf8() : QByteArray("<unreadable>"));
+        if (!ends || path == Path::CloseWindow) {
+            QCOMPARE(f->Memo1->text(), text);
+            QCOMPARE(f->Memo1->isModified(), modified && saveAs != SaveAs::Chosen);
+        }
     }
 };
 

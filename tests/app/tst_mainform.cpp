@@ -33,38 +33,23 @@ private slots:
     void cleanup() { closeForm(); }
 
     void startupFields() {
-        QCOMPARE(f->Delay, 0);
-        QCOMPARE(int(f->DelayFactor), 1);
-        QCOMPARE(f->S_Left, 0);
-        QCOMPARE(f->S_Top, 0);
-        QCOMPARE(f->S_Right, 1024);
-        QCOMPARE(f->S_Bottom, 768);
-        QCOMPARE(f->CbarTime, 15);
-        QCOMPARE(f->FadeHoldTime, 3);
-        QCOMPARE(f->DisPlaColor, 0xFFFFFF);
-        QCOMPARE(f->FormColor, 0);
-        QCOMPARE(f->ArrowAmt, 50);
-        QCOMPARE(f->PgJumpAmt, 100);
-        QCOMPARE(f->ProcessType, 0);
-        QCOMPARE(f->Ver, QStringLiteral("01.24A"));
-        QVERIFY(!f->StartedWithFile);
-        QCOMPARE(f->WindowsDir, sandbox->configDir());
         // No vertical blank can be waited on here: the item is off and no port is set.
-        QVERIFY(!f->SyncWRetrace1->isEnabled());
-        QCOMPARE(int(f->RetracePort), 0);
-        QVERIFY(!f->cd1->isVisible());
-        QCOMPARE(f->Label10->text(), f->Memo1->font().family());
-        QVERIFY(f->Panel1->isHidden());
-        QVERIFY(f->ProgressBar1->isHidden());
-        const QFont font = f->Memo1->font();
-        QCOMPARE(font.family(), QStringLiteral("Arial"));
-        QCOMPARE(font.pointSize(), 14);
-        QVERIFY(font.bold());
-        QCOMPARE(f->TrackBar1->value(), 8);
-        QCOMPARE(f->TrackBar2->value(), 1);
-        QCOMPARE(f->TrackBar2->maximum(), 1500);
+        expectSettings({"Delay=0",         "DelayFactor=1",  "S_Left=0",
+                        "S_Top=0",         "S_Right=1024",   "S_Bottom=768",
+                        "CbarTime=15",     "FadeHoldTime=3", "DisPlaColor=16777215",
+                        "FormColor=0",     "ArrowAmt=50",    "PgJumpAmt=100",
+                        "ProcessType=0",   "Ver=01.24A",     "StartedWithFile=0",
+                        "SyncWRetrace1=0", "RetracePort=0",  "FontName=Arial",
+                        "TrackBar1=8",     "TrackBar2=1"});
+        QCOMPARE(f->WindowsDir, sandbox->configDir());
+        QVERIFY(!f->SyncWRetrace1->isEnabled() && !f->cd1->isVisible());
+        QVERIFY(f->Panel1->isHidden() && f->ProgressBar1->isHidden());
+        QCOMPARE(f->Label10->text(), QStringLiteral("Arial"));
+        QCOMPARE(f->Memo1->font().pointSize(), 14);
+        QVERIFY(f->Memo1->font().bold());
         QCOMPARE(f->TrackBar1->minimum(), 2);
         QCOMPARE(f->TrackBar1->maximum(), 200);
+        QCOMPARE(f->TrackBar2->maximum(), 1500);
     }
 
     // Which menu items carry a check mark at start-up, and the keys of the others.

@@ -2,6 +2,8 @@
 
 #include "app/Forms.h"
 #include "app/Mainform.h"
+#include "app/RadioGroup.h"
+#include "editor/ScriptEditor.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
@@ -12,6 +14,11 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
 
 #include <csignal>
 
@@ -91,6 +98,55 @@ void MainWindowFixture::renewForm() {
     delete f;
     f = new TForm1;
     f->initialiseSettings();
+}
+
+QString MainWindowFixture::setting(const QString &name) const {
+    const auto n = [](auto v) {
+        return QString::number(v);
+    };
+    const QList<std::pair<const char *, QString>> values{
+        {"ArrowAmt", n(f->ArrowAmt)},
+        {"PgJumpAmt", n(f->PgJumpAmt)},
+        {"MainColor", n(f->MainColor)},
+        {"FormColor", n(f->FormColor)},
+        {"DisPlaColor", n(f->DisPlaColor)},
+        {"FadeHoldTime", n(f->FadeHoldTime)},
+        {"CbarTime", n(f->CbarTime)},
+        {"WordPerMinute", n(f->WordPerMinute)},
+        {"Delay", n(f->Delay)},
+        {"DelayFactor", n(int(f->DelayFactor))},
+        {"DisPlaysize", n(f->DisPlaysize)},
+        {"ProcessType", n(f->ProcessType)},
+        {"S_Left", n(f->S_Left)},
+        {"S_Top", n(f->S_Top)},
+        {"S_Right", n(f->S_Right)},
+        {"S_Bottom", n(f->S_Bottom)},
+        {"FontSize", n(f->editorFontSize())},
+        {"TrackBar1", n(f->TrackBar1->value())},
+        {"TrackBar2", n(f->TrackBar2->value())},
+        {"RadioGroup2", n(f->RadioGroup2->itemIndex())},
+        {"RetracePort", n(int(f->RetracePort))},
+        {"delayLabel", f->delayLabel->text()},
+        {"FontName", f->Memo1->font().family()},
+        {"Aviname", f->AviPlayerFileName},
+        {"Wavname", f->waveplayerFileName},
+        {"Ver", f->Ver},
+        {"Startime", platform::dayFractionToTime(f->Startime).toString(u"HH:mm:ss")},
+        {"CenterFade", n(int(f->CenterFade))},
+        {"StartedWithFile", n(int(f->StartedWithFile))},
+        {"Timer1", n(int(f->Timer1->isActive()))},
+        {"ToolBar1", f->ToolBar1->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown")}};
+    for (const auto &[key, value] : values)
+        if (name == QLatin1String(key))
+            return value;
+    return n(int(isChecked(f, name)));
+}
+
+void MainWindowFixture::expectSettings(const QStringList &expected) const {
+    for (const QString &e : expected) {
+        const QString name = e.section(u'=', 0, 0);
+        QCOMPARE(name + u'=' + setting(name), e);
+    }
 }
 
 QByteArray readFile(const QString &path) {
