@@ -10,7 +10,6 @@
 #include "app/Forms.h"
 #include "app/Mainform.h"
 #include "editor/ScriptEditor.h"
-#include "platform/MessageBoxes.h"
 #include "platform/Retrace.h"
 #include "platform/Screen.h"
 #include "play/BlackScroll.h"
@@ -54,13 +53,6 @@ inline void postMouse(QEvent::Type type, Qt::MouseButton button) {
         type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::MouseButtons();
     QCoreApplication::postEvent(Form4, new QMouseEvent(type, at, at, button, held, Qt::NoModifier));
 }
-
-// A main window alone in a sandbox, for the tests that need no other window.
-struct MainWindowFixture {
-    explicit MainWindowFixture(int secondMs = 5) : sandbox(secondMs) {}
-    testsupport::Sandbox sandbox;
-    TForm1 form;
-};
 
 // A sandbox with all windows created, white text on black, a 10-point editor font, no
 // pauses, the rectangle the whole screen and the retrace stand-in in place.
@@ -152,10 +144,7 @@ inline bool hasPixel(const QImage &img, QRgb colour) {
 
 // How often a message box with the text was shown.
 inline int messagesWith(const QString &text) {
-    int n = 0;
-    for (const auto &m : platform::MessageBoxes::shown())
-        n += m.text == text;
-    return n;
+    return testsupport::shownTexts().count(text);
 }
 
 } // namespace playtest

@@ -6,7 +6,6 @@
 #include "editor/ReadingEstimate.h"
 #include "platform/Clock.h"
 #include "platform/Colors.h"
-#include "platform/MessageBoxes.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -128,9 +127,7 @@ private slots:
         QCOMPARE(Form4->CurrentLine, 1);
         QCOMPARE(ticks.ticks, 10); // the lead-in only
         QVERIFY(!Form4->Paused);
-        QVERIFY(!Form4->isVisible());
-        QVERIFY(!Form4->isEnabled());
-        QVERIFY(Form1->isVisible());
+        QVERIFY(!Form4->isVisible() && !Form4->isEnabled() && Form1->isVisible());
     }
 
     // An empty editor, or text and background in one colour: a message, and the play
@@ -251,8 +248,7 @@ private slots:
         QCOMPARE(messagesWith(QStringLiteral("Native Video Driver problem.\rPlease change your "
                                              "system display settings and try again.")),
                  1);
-        QVERIFY(!Form4->isEnabled());
-        QVERIFY(!Form4->isVisible());
+        QVERIFY(!Form4->isEnabled() && !Form4->isVisible());
         QCOMPARE(Form4->strip().strip().width(), 1);
     }
 
@@ -340,8 +336,7 @@ private slots:
         QCOMPARE(fx->retrace.waits, h);
         QCOMPARE(ElapsedMs, 4.0 * h);
         QVERIFY(!Form1->Calibrating);
-        QVERIFY(!Form4->isVisible());
-        QVERIFY(!Form4->isEnabled());
+        QVERIFY(!Form4->isVisible() && !Form4->isEnabled());
         const ReadingEstimate e = estimateReadingTime(120, 4.0 * h, 600);
         QCOMPARE(Form1->Approx->text(), e.approx);
         QCOMPARE(Form1->SpeedButton3->text(), e.buttonCaption);
@@ -368,26 +363,22 @@ private slots:
         testsupport::Sandbox probe; // only to find a scratch folder for the script
         const QString script =
             probe.writeFile(QStringLiteral("cli.txt"), "First line\r\nSecond line\r\nWg end");
-        bool sawPlay = false, laterWindowsMissing = false, weightsReady = false, mainHidden = false;
+        // What the pass finds: later windows missing, the smoothing weights set, the main
+        // window hidden.
+        QList<bool> atPlay;
         QTimer watch;
-        watch.setInterval(0);
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (Form4 && Form4->Scrolling && !sawPlay) {
-                sawPlay = true;
-                laterWindowsMissing = Form2 == nullptr && dechk == nullptr;
-                weightsReady = Form4->AntiKernel[2][2] == 8 && Form4->AntiKernel[0][0] == 1 &&
-                               Form4->AntiKernel[1][2] == 0;
-                mainHidden = !Form1->isVisible();
-            }
+            if (Form4 && Form4->Scrolling && atPlay.isEmpty())
+                atPlay = {Form2 == nullptr && dechk == nullptr,
+                          Form4->AntiKernel[2][2] == 8 && Form4->AntiKernel[0][0] == 1 &&
+                              Form4->AntiKernel[1][2] == 0,
+                          !Form1->isVisible()};
         });
-        watch.start();
+        watch.start(0);
         PlayFixture fx({script});
         watch.stop();
         QVERIFY(fx.created);
-        QVERIFY(sawPlay);
-        QVERIFY(laterWindowsMissing);
-        QVERIFY(weightsReady);
-        QVERIFY(mainHidden);
+        QCOMPARE(atPlay, QList<bool>({true, true, true}));
         QVERIFY(!Form1->StartedWithFile);
         QCOMPARE(Form1->LastFile, script);
         QCOMPARE(Form4->CurrentLine, 3);

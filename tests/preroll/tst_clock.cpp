@@ -1,12 +1,15 @@
 // The screen clock, auto start, and the start-time and colour-bar-time dialogs.
-#include "../play/PlayTestSupport.h"
+#include "TestSupport.h"
 
+#include "app/Forms.h"
+#include "app/Mainform.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "preroll/TBconfig.h"
 #include "preroll/TForm5.h"
 #include "preroll/UpDown.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,22 +30,15 @@ double fraction(int h, int m, int s) {
 
 // TForm1::RunTelePrompter1Click is the play command; here it only has to be reached, so the
 // tests count plays through the message an empty editor gives.
-class TestClock : public QObject {
+class TestClock : public QObject, testsupport::MainWindowFixture {
     Q_OBJECT
-    std::unique_ptr<playtest::MainWindowFixture> fx;
-    TForm1 *f = nullptr;
-
     static int playsStarted() {
-        return playtest::messagesWith(QStringLiteral("Open a text file and try again"));
+        return testsupport::shownTexts().count(QStringLiteral("Open a text file and try again"));
     }
 
 private slots:
-    void init() {
-        fx = std::make_unique<playtest::MainWindowFixture>();
-        f = &fx->form;
-        f->initialiseSettings();
-    }
-    void cleanup() { fx.reset(); }
+    void init() { openForm(); }
+    void cleanup() { closeForm(); }
 
     void calcBarTime_data() {
         QTest::addColumn<QTime>("now");
@@ -172,29 +168,46 @@ private slots:
         QVERIFY(!dialog.UpDown1->isHidden());
     }
 
-    void startTimeDialogInvalid_data() {
+    // The start time is kept by an invalid time (with a message) and by Cancel; Cancel with
+    // the panel showing toggles auto start: armed becomes disarmed and back.
+    void startTimeDialogKeepsTime_data() {
         QTest::addColumn<QString>("hour");
         QTest::addColumn<QString>("minute");
-        for (const auto &[name, hour, minute] :
-             {std::tuple("hour 25", "25", "0"), std::tuple("letters", "x", "0"),
-              std::tuple("empty minute", "10", "")})
-            QTest::newRow(name) << QString::fromLatin1(hour) << QString::fromLatin1(minute);
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<bool>("armed");
+        QTest::newRow("hour 25") << "25"
+                                 << "0" << false << false;
+        QTest::newRow("letters") << "x"
+                                 << "0" << false << false;
+        QTest::newRow("empty minute") << "10"
+                                      << "" << false << false;
+        QTest::newRow("Cancel disarms") << "11"
+                                        << "0" << true << true;
+        QTest::newRow("Cancel arms") << "11"
+                                     << "0" << true << false;
     }
-    void startTimeDialogInvalid() {
+    void startTimeDialogKeepsTime() {
         QFETCH(QString, hour);
         QFETCH(QString, minute);
-        TForm5 dialog(f);
+        QFETCH(bool, cancel);
+        QFETCH(bool, armed);
+        f->Panel1->setVisible(cancel);
+        f->StartbyAutoTimer1->setChecked(armed);
         f->Startime = fraction(7, 0, 0);
+        TForm5 dialog(f);
         dialog.FormShow();
         dialog.Edit1->setText(hour);
         dialog.Edit2->setText(minute);
         dialog.Edit3->setText(QStringLiteral("0"));
-        dialog.OKClick();
+        cancel ? dialog.CancelClick() : dialog.OKClick();
         QCOMPARE(f->Startime, fraction(7, 0, 0));
-        QCOMPARE(platform::MessageBoxes::shown().last().text,
-                 QStringLiteral("'%1:%2:0' is not a valid time").arg(hour, minute));
         QVERIFY(f->Timer1->isActive());
         QVERIFY(!dialog.Timer1->isActive());
+        if (cancel)
+            QCOMPARE(f->StartbyAutoTimer1->isChecked(), !armed);
+        else
+            QCOMPARE(testsupport::shownTexts().last(),
+                     QStringLiteral("'%1:%2:0' is not a valid time").arg(hour, minute));
     }
 
     void nonIntegerField() {
@@ -203,29 +216,9 @@ private slots:
         dialog.Edit2->setFocus();
         dialog.Edit2->setText(QStringLiteral("ab"));
         emit dialog.Edit2->editingFinished();
-        QCOMPARE(platform::MessageBoxes::shown().last().text,
+        QCOMPARE(testsupport::shownTexts().last(),
                  QStringLiteral("'ab' is not a valid integer value"));
         dialog.hide();
-    }
-
-    // Cancel with the panel showing toggles auto start: armed becomes disarmed and back.
-    void startTimeDialogCancel_data() {
-        QTest::addColumn<bool>("armedBefore");
-        QTest::newRow("armed") << true;
-        QTest::newRow("disarmed") << false;
-    }
-    void startTimeDialogCancel() {
-        QFETCH(bool, armedBefore);
-        f->Panel1->show();
-        f->StartbyAutoTimer1->setChecked(armedBefore);
-        f->Startime = fraction(6, 30, 0);
-        TForm5 dialog(f);
-        dialog.FormShow();
-        dialog.Edit1->setText(QStringLiteral("11"));
-        dialog.CancelClick();
-        QCOMPARE(f->StartbyAutoTimer1->isChecked(), !armedBefore);
-        QCOMPARE(f->Startime, fraction(6, 30, 0));
-        QVERIFY(f->Timer1->isActive());
     }
 
     void colourBarTimeDialog_data() {

@@ -1,26 +1,24 @@
 // The timed wait: ticks of Timer2, nesting, and what it leaves behind.
-#include "../play/PlayTestSupport.h"
+#include "TestSupport.h"
 
+#include "app/Mainform.h"
 #include "platform/Platform.h"
 
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 
-class TestTimedWait : public QObject {
+class TestTimedWait : public QObject, testsupport::MainWindowFixture {
     Q_OBJECT
-    std::unique_ptr<playtest::MainWindowFixture> fx;
-    TForm1 *f = nullptr;
     int ticks = 0;
 
 private slots:
     void init() {
-        fx = std::make_unique<playtest::MainWindowFixture>(20);
-        f = &fx->form;
+        openForm();
         ticks = 0;
         connect(f->Timer2, &QTimer::timeout, this, [this] { ++ticks; });
     }
-    void cleanup() { fx.reset(); }
+    void cleanup() { closeForm(); }
 
     void waitsForItsTicks_data() {
         QTest::addColumn<int>("seconds");
