@@ -7,11 +7,11 @@
 #include "platform/Clock.h"
 #include "platform/Colors.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -352,17 +352,14 @@ private slots:
         QCOMPARE(Form1->calibrate->text(), QStringLiteral("Calibrat"));
         QCOMPARE(messagesWith(QStringLiteral("Open a text file and try again")), 1);
     }
-};
 
-// A script named on the command line plays inside the play window's creation, before the
-// windows created after it exist and before the main window is shown.
-class TestCommandLinePlay : public QObject {
-    Q_OBJECT
-private slots:
+    // A script named on the command line plays inside the play window's creation, before the
+    // windows created after it exist and before the main window is shown.
     void playsAtCreation() {
-        testsupport::Sandbox probe; // only to find a scratch folder for the script
-        const QString script =
-            probe.writeFile(QStringLiteral("cli.txt"), "First line\r\nSecond line\r\nWg end");
+        fx.reset(); // the windows are created anew with the script named
+        QTemporaryDir dir;
+        const QString script = dir.filePath(QStringLiteral("cli.txt"));
+        QVERIFY(testsupport::writeBytes(script, "First line\r\nSecond line\r\nWg end"));
         // What the pass finds: later windows missing, the smoothing weights set, the main
         // window hidden.
         QList<bool> atPlay;
@@ -375,9 +372,9 @@ private slots:
                           !Form1->isVisible()};
         });
         watch.start(0);
-        PlayFixture fx({script});
+        fx = std::make_unique<PlayFixture>(QStringList{script});
         watch.stop();
-        QVERIFY(fx.created);
+        QVERIFY(fx->created);
         QCOMPARE(atPlay, QList<bool>({true, true, true}));
         QVERIFY(!Form1->StartedWithFile);
         QCOMPARE(Form1->LastFile, script);
@@ -387,18 +384,5 @@ private slots:
     }
 };
 
-int main(int argc, char **argv) {
-    QApplication app(argc, argv);
-    int status = 0;
-    {
-        TestPlayWindow t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        TestCommandLinePlay t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    return status;
-}
-
+QTEST_MAIN(TestPlayWindow)
 #include "tst_playwindow.moc"
