@@ -222,16 +222,28 @@ private slots:
         QCOMPARE(Form4->CurrentLine, 3);
     }
 
-    // The show step copies the main window's speed and x10 into the panel; the close step
-    // hands them back.
-    void showAndCloseHandOverSpeed() {
+    // The show step copies the main window's speed (with "Slower x10" stored with it), its
+    // steps and x10 into the panel, its bar held within 8..1500; the operator's changes go
+    // back to the main window, and the close step hands the bar back.
+    void panelSpeed_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("panelBar");
+        QTest::newRow("1 x 10 held at 8") << 1 << 8;
+        QTest::newRow("125 x 10 kept") << 125 << 125;
+    }
+    void panelSpeed() {
+        QFETCH(int, position);
+        QFETCH(int, panelBar);
         Form1->ArrowAmt = 30;
         Form1->PgJumpAmt = 70;
-        TForm1::setTrackBarPosition(Form1->TrackBar2, 1);
+        TForm1::setTrackBarPosition(Form1->TrackBar2, position);
         Form1->CheckBox1->setChecked(true);
+        QCOMPARE(Form1->Delay, 10 * position);
         playOneLine();
+        QCOMPARE(int(Form1->DelayFactor), 10);
+        QCOMPARE(Form1->Delay, 10 * panelBar);
         QVERIFY(Form4->CheckBox1->isChecked());
-        QCOMPARE(Form4->TrackBar1->value(), 8); // held within 8..1500
+        QCOMPARE(Form4->TrackBar1->value(), panelBar);
         QCOMPARE(Form4->TrackBar1->singleStep(), 30);
         QCOMPARE(Form4->TrackBar1->pageStep(), 70);
         Form4->TrackBar1->setValue(40); // the operator moves it
@@ -246,17 +258,6 @@ private slots:
         QCOMPARE(Form1->TrackBar2->value(), 40);
         QCOMPARE(Form1->delayLabel->text(), QStringLiteral("40"));
         QVERIFY(!Form1->CheckBox1->isChecked());
-    }
-
-    // "Slower x10" stored with the speed: the first play keeps that speed.
-    void firstPlayKeepsSpeedWithX10() {
-        TForm1::setTrackBarPosition(Form1->TrackBar2, 125);
-        Form1->CheckBox1->setChecked(true);
-        QCOMPARE(Form1->Delay, 1250);
-        playOneLine();
-        QCOMPARE(int(Form1->DelayFactor), 10);
-        QCOMPARE(Form1->Delay, 1250);
-        QCOMPARE(Form4->TrackBar1->value(), 125);
     }
 
     // The font-size bar sets the editor's size and lays the strip out afresh.
