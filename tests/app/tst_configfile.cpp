@@ -424,8 +424,9 @@ private slots:
                         "TrackBar2=60", "ClockOn=1", "StartbyAutoTimer1=0", "WordWrap1=1",
                         "videomodebutton=1", "S_Right=1024", "S_Bottom=768"});
         for (const char *name : {"ToolBar1", "Memo1", "delaypanel", "calibratPanel", "RadioGroup1",
-                                 "RadioGroup2", "Panel1", "GroupBox1"})
+                                 "RadioGroup2", "GroupBox1"})
             QVERIFY2(!f->findChild<QWidget *>(QLatin1String(name))->isHidden(), name);
+        QVERIFY(f->Panel1->isHidden()); // the auto-timer panel comes with auto start
         // The window fits a 1024 x 768 screen and shows every panel whole.
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f));
