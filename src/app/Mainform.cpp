@@ -75,8 +75,10 @@ void TForm1::initialiseSettings() {
     // 4.-5.
     DelayFactor = 1;
     WindowsDir = platform::windowsDirectory().trimmed();
-    // 6. Waiting for the vertical retrace is offered only where the display has a real wait.
-    const bool retrace = platform::Retrace::available();
+    // 6. Waiting for the vertical retrace is offered only off the NT family and where the
+    // display has a real vertical-blank wait.
+    const bool retrace =
+        platform::platformName() != QLatin1String("Windows NT") && platform::Retrace::available();
     SyncWRetrace1->setEnabled(retrace);
     RetracePort = retrace ? 0x3DA : 0;
     // 7.-8.

@@ -105,9 +105,6 @@ void Clock::advance(qint64 ms) {
 void Clock::useRealTime() {
     g_fixed = false;
 }
-bool Clock::isFixed() {
-    return g_fixed;
-}
 
 double timeToDayFraction(const QTime &t) {
     return t.isValid() ? t.msecsSinceStartOfDay() / 86400000.0 : 0.0;

@@ -31,7 +31,6 @@ public:
     static void setNow(const QDateTime &fixed);
     static void advance(qint64 ms);
     static void useRealTime();
-    static bool isFixed();
 };
 
 // A date-time value as a double counting days since 1899-12-30, whose fraction is the time.

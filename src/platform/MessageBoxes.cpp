@@ -9,7 +9,6 @@ namespace {
 bool g_scripted = false;
 QQueue<Answer> g_answers;
 QList<ShownMessage> g_shown;
-std::function<void(const ShownMessage &)> g_observer;
 
 Answer defaultAnswer(MessageKind kind) {
     return (kind == MessageKind::Information || kind == MessageKind::Error) ? Answer::Ok
@@ -47,8 +46,6 @@ Answer MessageBoxes::show(MessageKind kind, const QString &text) {
     if (g_scripted) {
         const ShownMessage message{kind, text};
         g_shown.append(message);
-        if (g_observer)
-            g_observer(message);
         return g_answers.isEmpty() ? defaultAnswer(kind) : g_answers.dequeue();
     }
     const QString title = QApplication::applicationName();
@@ -90,7 +87,6 @@ void MessageBoxes::queueAnswer(Answer a) {
 void MessageBoxes::unscripted() {
     g_scripted = false;
     g_answers.clear();
-    g_observer = nullptr;
 }
 bool MessageBoxes::isScripted() {
     return g_scripted;
@@ -100,9 +96,6 @@ const QList<ShownMessage> &MessageBoxes::shown() {
 }
 void MessageBoxes::clearShown() {
     g_shown.clear();
-}
-void MessageBoxes::setObserver(std::function<void(const ShownMessage &)> observer) {
-    g_observer = std::move(observer);
 }
 
 } // namespace platform

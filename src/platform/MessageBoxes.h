@@ -3,8 +3,6 @@
 #include <QList>
 #include <QString>
 
-#include <functional>
-
 namespace platform {
 
 enum class MessageKind { Information, Error, Confirm, ConfirmCancel };
@@ -34,9 +32,6 @@ public:
     static bool isScripted();
     static const QList<ShownMessage> &shown();
     static void clearShown();
-    // Called for each message while scripted, before it is answered; may return an answer
-    // of its own (for example to run code "while the box is open").
-    static void setObserver(std::function<void(const ShownMessage &)> observer);
 
 private:
     static Answer show(MessageKind kind, const QString &text);
