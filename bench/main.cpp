@@ -1,10 +1,13 @@
 // Figures of the play engine for a 1920 x 1080 output, one per line as "name value unit":
 // the cost of a scroll step, a present, a drawn line and a mirror in every pixel format,
 // rows per second at Delay 0, the spread of the row interval at Delay 3000, and the naive
-// whole-area scroll for comparison. "--quick" keeps the run short.
+// whole-area scroll for comparison, and the time to open, count and save a 5 MB script.
+// "--quick" keeps the run short.
 //
 // Run with QT_QPA_PLATFORM=offscreen.
 
+#include "editor/ScriptEditor.h"
+#include "editor/ScriptText.h"
 #include "platform/Screen.h"
 #include "play/BusyWait.h"
 #include "play/LineStrip.h"
@@ -12,9 +15,10 @@
 #include "play/PlaySurface.h"
 #include "play/PresentPacer.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPainter>
 #include <QPixmap>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
@@ -226,10 +230,37 @@ void benchNaive(const Budget &b) {
     report("naive_pixmap_scroll_step", suffix, medianNs(scrolls) / 1000.0, "us");
 }
 
+// A 5 MB script, unwrapped and wrapped in a 500-pixel editor: decode and load it, count its
+// display lines and read one far down, then save it.
+void benchScript() {
+    const QByteArray line = "The quick brown fox jumps over the lazy dog again and again.\r\n";
+    QByteArray bytes;
+    while (bytes.size() < 5 * 1024 * 1024)
+        bytes += line;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("script.txt"));
+    for (bool wrap : {false, true}) {
+        ScriptEditor editor;
+        editor.resize(500, 400);
+        editor.setWordWrap(wrap);
+        const qint64 t0 = nowNs();
+        const std::optional<LoadedScript> loaded = decodeScript(bytes);
+        editor.setText(loaded->text);
+        const int lines = editor.lineCount();
+        (void)editor.line(lines / 2);
+        const qint64 t1 = nowNs();
+        saveScriptFile(path, editor.text(), loaded->encoding);
+        const qint64 t2 = nowNs();
+        const QString suffix = wrap ? QStringLiteral("_wrapped") : QStringLiteral("_unwrapped");
+        report("script_5mb_open_count", suffix, (t1 - t0) / 1e6, "ms");
+        report("script_5mb_save", suffix, (t2 - t1) / 1e6, "ms");
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     bool quick = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--quick") == 0) {
@@ -248,5 +279,6 @@ int main(int argc, char **argv) {
     benchMirror(budget);
     benchSlowPace(budget);
     benchNaive(budget);
+    benchScript();
     return 0;
 }

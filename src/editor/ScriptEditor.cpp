@@ -123,6 +123,7 @@ struct ScriptEditor::LineCache {
     int dirtyLo = 0;
     int dirtyHi = -1;
     bool loading = false;
+    long long measured = 0;
 
     // The paragraph laid out last, for reading its lines one after another.
     int lastBlock = -1;
@@ -502,6 +503,7 @@ void ScriptEditor::ensureCounts() const {
             if (c.counts[i] != 0)
                 continue;
             const int n = c.breaker.breakLines(block.text());
+            ++c.measured;
             c.counts[i] = n;
             if (!c.treeDirty)
                 c.treeAdd(i, n);
@@ -511,6 +513,10 @@ void ScriptEditor::ensureCounts() const {
     }
     if (c.treeDirty)
         c.rebuildTree();
+}
+
+long long ScriptEditor::paragraphsMeasured() const {
+    return m_cache->measured;
 }
 
 const std::vector<int> &ScriptEditor::blockLineStarts(const QTextBlock &block) const {

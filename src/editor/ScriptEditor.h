@@ -46,6 +46,10 @@ public:
     // Selects from character index start (in text()) for length characters.
     void selectRange(int start, int length);
 
+    // How many paragraphs have been broken into display lines so far; an edit should add
+    // only the paragraphs it touched.
+    long long paragraphsMeasured() const;
+
     bool isModified() const;
     void setModified(bool modified);
 

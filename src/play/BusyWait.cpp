@@ -2,12 +2,16 @@
 
 #include "platform/Clock.h"
 
-void vdelayit(int n) {
+long long vdelayit(int n) {
     (void)platform::Clock::tickMs();
+    long long done = 0;
     for (int i = 0; i < n; ++i) {
         // 64-bit, so that counting up to the largest n cannot overflow.
-        for (volatile long long j = 0; j <= n;)
+        volatile long long j = 0;
+        while (j <= n)
             j = j + 1;
+        done += j;
         (void)platform::Clock::tickMs();
     }
+    return done;
 }

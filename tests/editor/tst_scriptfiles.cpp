@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -322,7 +321,7 @@ private slots:
         QCOMPARE(panel(2), QStringLiteral("Words: 2"));
     }
 
-    // A 5 MB script opens, is counted and saved in a second or two.
+    // A 5 MB script opens, is counted and saved unchanged (the benchmark times it).
     void largeScript() {
         QByteArray bytes;
         const QByteArray line = "The quick brown fox jumps over the lazy dog again and again.\r\n";
@@ -332,16 +331,11 @@ private slots:
         const QString path = sandbox->writeFile(QStringLiteral("big.txt"), bytes);
         const int lines = int(bytes.count('\n')) + 1;
         f->Memo1->setWordWrap(false);
-        QElapsedTimer timer;
-        timer.start();
         openThroughMenu(path);
         f->Save1->trigger();
-        const qint64 ms = timer.elapsed();
-        qInfo("5 MB: open, count and save in %lld ms", ms);
         QCOMPARE(f->LineCount, lines);
         QCOMPARE(f->ScriptWordCount, lines * 12);
         QCOMPARE(readFile(path), bytes);
-        QVERIFY2(ms < 8000, qPrintable(QStringLiteral("%1 ms").arg(ms)));
     }
 };
 

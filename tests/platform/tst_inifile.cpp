@@ -5,7 +5,6 @@
 #include "platform/IniFile.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -209,8 +208,6 @@ private slots:
         QFETCH(QByteArray, bytes);
         const QString path = m_dir.filePath(QStringLiteral("odd.ini"));
         QVERIFY(writeBytes(path, bytes));
-        QElapsedTimer timer;
-        timer.start();
         IniFile ini = IniFile::load(path);
         QCOMPARE(ini.loadStatus(), IniFile::LoadStatus::Loaded);
         QCOMPARE(ini.readInteger(QStringLiteral("Stuff"), QStringLiteral("PgJumpAmt"), 100), 100);
@@ -223,7 +220,6 @@ private slots:
         QCOMPARE(reread.readInteger(QStringLiteral("stuff"), QStringLiteral("arrowamt"), 0), 50);
         QCOMPARE(reread.readBool(QStringLiteral("OptionWindows"), QStringLiteral("Speedbar"), true),
                  false);
-        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
     }
 
     void tooLargeFileIsNeverOverwritten() {
