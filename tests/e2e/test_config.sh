@@ -21,14 +21,25 @@ cmp -s "$INI" "$SHIPPED" || fail "the default configuration differs from the shi
 
 # 2. File menu, keyboard only: Alt+F opens it on "&New"; four steps down (the separator is
 #    skipped) reach "Save Default Configuration"; Enter runs it.
+#    The keys go only once the menu's window is up; on a slow machine the whole sequence
+#    is tried again after Esc.
 rm -f "$INI"
 win=$(window_id "$TITLE")
-xdotool windowfocus --sync "$win"
-xdotool key alt+f
-sleep 0.5
-xdotool key Down Down Down Down Return
-# The file is renamed into place complete, so once it is there it is whole.
-wait_until 30 file_present || { app_log; fail "Save Default Configuration wrote nothing"; }
+app_windows() { xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | wc -l; }
+base=$(app_windows)
+menu_open() { [ "$(app_windows)" -gt "$base" ]; }
+for attempt in 1 2 3; do
+    xdotool windowfocus --sync "$win"
+    xdotool key alt+f
+    if wait_until 10 menu_open; then
+        xdotool key Down Down Down Down Return
+        # The file is renamed into place complete, so once it is there it is whole.
+        wait_until 15 file_present && break
+    fi
+    echo "attempt $attempt: no configuration written yet; trying again"
+    xdotool key Escape Escape
+done
+file_present || { app_log; fail "Save Default Configuration wrote nothing"; }
 got=$(sections "$INI")
 [ "$got" = "[Options] [Stuff] [OptionWindows] " ] || fail "sections in the wrong order: $got"
 # Every line ends in CR LF, and the values are those the program loaded from the default.
