@@ -324,4 +324,6 @@ private:
     void applyCenteringState();
 
     bool m_inResize = false;
+    // The second (since the epoch) in which auto start last ran the play.
+    qint64 m_autoStartedSecond = -1;
 };

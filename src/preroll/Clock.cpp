@@ -8,6 +8,7 @@
 #include "preroll/TForm5.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -19,7 +20,8 @@ int secondsOfDay(const QTime &t) {
 } // namespace
 
 void TForm1::Timer1Timer() {
-    const QTime now = platform::Clock::timeOfDay();
+    const QDateTime nowFull = platform::Clock::now();
+    const QTime now = nowFull.time();
     if (ClockOn->isChecked())
         FrontClockLabel->setText(platform::Clock::longTimeText(now));
     const QTime start = platform::dayFractionToTime(Startime);
@@ -29,8 +31,13 @@ void TForm1::Timer1Timer() {
             qBound(ProgressBar1->minimum(), CalcBarTime(), ProgressBar1->maximum()));
         const QString startText = platform::Clock::longTimeText(start);
         AutoStarttimelabel->setText(startText);
-        if (startText == platform::Clock::longTimeText(now))
+        // One start per matching second: a tick that comes early, or one that runs while
+        // the play it started pumps messages, can land in the same second again.
+        if (startText == platform::Clock::longTimeText(now) &&
+            nowFull.toSecsSinceEpoch() != m_autoStartedSecond) {
+            m_autoStartedSecond = nowFull.toSecsSinceEpoch();
             RunTelePrompter1Click();
+        }
     }
     platform::pumpMessages();
 }

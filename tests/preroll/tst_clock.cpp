@@ -96,10 +96,15 @@ private slots:
         f->Timer1Timer();
         QCOMPARE(playsStarted(), 1);
         QCOMPARE(f->FrontClockLabel->text(), platform::Clock::longTimeText(QTime(10, 0, 0)));
+        f->Timer1Timer(); // a second tick in the same second does not play again
+        QCOMPARE(playsStarted(), 1);
         platform::Clock::setNow(at(10, 0, 1));
         f->Timer1Timer();
         QCOMPARE(playsStarted(), 1);
-        QCOMPARE(f->ProgressBar1->value(), 0); // past: an empty bar
+        QCOMPARE(f->ProgressBar1->value(), 0);            // past: an empty bar
+        platform::Clock::setNow(at(10, 0, 0).addDays(1)); // still armed the next day
+        f->Timer1Timer();
+        QCOMPARE(playsStarted(), 2);
     }
 
     // The real timer drives it too: a fixed clock moved on by each tick.
