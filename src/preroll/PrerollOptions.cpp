@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QPalette>
+#include <QTimer>
 #include <QToolButton>
 
 void TForm1::usecolorbarsClick() {
@@ -50,4 +51,7 @@ void TForm1::ChromacheckClick() {
 
 void TForm1::holdtimerTimer() {
     BarCount = static_cast<qint8>(BarCount + 1);
+    // The hold is over (or its count ran over): no further tick before the loop sees it.
+    if (BarCount < 0 || BarCount >= CbarTime)
+        holdtimer->stop();
 }

@@ -18,4 +18,8 @@ void TForm1::Startdelay(int seconds) {
 
 void TForm1::Timer2Timer() {
     DelayLeft -= 1;
+    // The wait is over: no further tick may arrive before the waiting loop sees it (a
+    // handler that pumps messages could otherwise let the timer fire once more).
+    if (DelayLeft <= 0)
+        Timer2->stop();
 }

@@ -42,6 +42,22 @@ private slots:
             QCOMPARE(f->DelayLeft, 0);
     }
 
+    // A handler that pumps messages while the wait runs, and is slow (a loaded machine):
+    // the wait's own tick arrives inside it, and no second tick follows before the wait
+    // returns.
+    void noTickAfterTheWaitEnds() {
+        platform::setSecondMs(5);
+        QTimer::singleShot(0, this, [] {
+            for (int i = 0; i < 3; ++i) {
+                QTest::qSleep(20);
+                platform::pumpMessages();
+            }
+        });
+        f->Startdelay(1);
+        QCOMPARE(ticks, 1);
+        QCOMPARE(f->DelayLeft, 0);
+    }
+
     // A one-second wait started inside a ten-second wait ends both at its tick.
     void nestedWaitEndsBoth() {
         int innerTicks = -1;
