@@ -249,7 +249,9 @@ void benchScript() {
         const int lines = editor.lineCount();
         (void)editor.line(lines / 2);
         const qint64 t1 = nowNs();
-        saveScriptFile(path, editor.text(), loaded->encoding);
+        QString error;
+        if (!saveScriptFile(path, editor.text(), loaded->encoding, &error))
+            std::fprintf(stderr, "script save failed: %s\n", qPrintable(error));
         const qint64 t2 = nowNs();
         const QString suffix = wrap ? QStringLiteral("_wrapped") : QStringLiteral("_unwrapped");
         report("script_5mb_open_count", suffix, (t1 - t0) / 1e6, "ms");
