@@ -75,8 +75,8 @@ void TForm1::initialiseSettings() {
     // The speed factor, and the folder of the configuration file.
     DelayFactor = 1;
     WindowsDir = platform::windowsDirectory().trimmed();
-    // Waiting for the vertical retrace is offered only off the NT family and where the
-    // display has a real vertical-blank wait.
+    // Waiting for the vertical retrace is offered only where the display has a real
+    // vertical-blank wait (and never on a platform that calls itself "Windows NT").
     const bool retrace =
         platform::platformName() != QLatin1String("Windows NT") && platform::Retrace::available();
     SyncWRetrace1->setEnabled(retrace);

@@ -29,8 +29,7 @@ QString resolveConfigPath(const QString &name, const QString &windowsDir);
 // "$", "12abc", "2147483648").
 std::optional<int> parseProfileInt(QStringView text);
 
-// An INI document held in memory, with the rules of the platform's private profile
-// functions:
+// An INI document held in memory, read and written by these rules:
 //  - section and key names match without regard to case; surrounding blanks of names and
 //    values are ignored; a value enclosed in a matching pair of double or single quotes is
 //    read without them;
