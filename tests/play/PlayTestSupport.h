@@ -113,8 +113,8 @@ inline QImage expectedStrip(const QString &text, bool previousEmpty = true, bool
 
 // Rows [top, top + count) of the output rectangle on the play surface.
 inline QImage surfaceRows(int top, int count) {
-    return Form4->surface().image().copy(Form4->options().left, top, Form4->options().right - Form4->options().left,
-                                         count);
+    return Form4->surface().image().copy(Form4->options().left, top,
+                                         Form4->options().right - Form4->options().left, count);
 }
 
 // The smallest rectangle holding every pixel of another colour than the background; empty
