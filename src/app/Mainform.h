@@ -7,6 +7,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
+namespace app {
+struct Configuration;
+}
+
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -49,8 +55,6 @@ class TForm1 : public QMainWindow {
     Q_PROPERTY(int s_bottom READ getbottom WRITE setbottom)
 
 public:
-    static constexpr const char *kDefaultIniName = "ZALSCROL.INI";
-
     explicit TForm1(QWidget *parent = nullptr);
     ~TForm1() override;
 
@@ -275,6 +279,15 @@ public:
     // ---- Configuration file -------------------------------------------------------------
     void ReadTheIniFile(const QString &name);
     bool WriteTheIniFile(const QString &name);
+    // The settings and control states as the configuration file holds them; the values that
+    // are only written (program, date and time, tick count) are those of this moment.
+    app::Configuration configurationFromControls() const;
+    // Stores loaded values in the reading order, each at once (a check box runs its click
+    // rule when its state changes), then applies them to the window. With invalidStartime
+    // set, only the values read before the start time are stored and the conversion error
+    // is thrown: later values keep what they held and nothing is applied.
+    void configurationToControls(const app::Configuration &values,
+                                 const std::optional<QString> &invalidStartime = std::nullopt);
     void SaveDefaultConfiguration1Click();
     void LoadConfiguration1Click();
     void SaveConfigurationAs1Click();
