@@ -1,3 +1,4 @@
+// The configuration file's key table, and reading and writing the record through it.
 #include "app/Configuration.h"
 
 #include "platform/Clock.h"
@@ -73,11 +74,13 @@ Key cutAt(Key k, qsizetype longest) {
 
 using Side = Key::ScreenDefault;
 
-// The written keys in write order; within each section in the order the file lists them.
-// Names are matched without regard to case, so the readers that ask for "CenterFade",
-// "DisPlaysize", "Speedbar" and "UseCounTdown" find the keys written as "Centerfade",
-// "DisPlaySize", "SpeedBar" and "UseCountDown".
-const std::vector<Key> &keys() {
+} // namespace
+
+// Every key in write order, the one read-only key next to the key it reads again. Names
+// match without regard to case, so the main window's "CenterFade", "DisPlaysize" and
+// "Speedbar" are the keys written as "Centerfade", "DisPlaySize" and "SpeedBar", and
+// "UseCounTdown" is "UseCountDown" read a second time.
+const std::vector<ConfigurationKey> &configurationKeys() {
     static const std::vector<Key> table = {
         written(kOptions, "Program", &C::Program),
         flag(kOptions, "Centering", &C::Centering, false),
@@ -150,6 +153,8 @@ const std::vector<Key> &keys() {
     return table;
 }
 
+namespace {
+
 // At most `longest` characters, never keeping half of a surrogate pair.
 QString cut(QString text, qsizetype longest) {
     if (text.size() > longest)
@@ -158,6 +163,7 @@ QString cut(QString text, qsizetype longest) {
 }
 
 template <typename... F> struct Overloaded : F... { using F::operator()...; };
+template <typename... F> Overloaded(F...) -> Overloaded<F...>;
 
 void readKey(const platform::IniFile &ini, const Key &k, QSize screen, ConfigurationRead &out) {
     Configuration &c = out.values;
@@ -210,21 +216,18 @@ void writeKey(platform::IniFile &ini, const Key &k, const Configuration &c) {
 
 // The row of a text member.
 const Key &keyOf(QString C::*member) {
-    return *std::find_if(keys().begin(), keys().end(), [member](const Key &k) {
-        const auto *m = std::get_if<ConfigurationMember<QString>>(&k.value);
-        return m && m->member == member;
-    });
+    return *std::find_if(configurationKeys().begin(), configurationKeys().end(),
+                         [member](const Key &k) {
+                             const auto *m = std::get_if<ConfigurationMember<QString>>(&k.value);
+                             return m && m->member == member;
+                         });
 }
 
 } // namespace
 
-const std::vector<ConfigurationKey> &configurationKeys() {
-    return keys();
-}
-
 ConfigurationRead readConfiguration(const platform::IniFile &ini, QSize screen) {
     ConfigurationRead out;
-    for (const Key &k : keys()) {
+    for (const Key &k : configurationKeys()) {
         if (k.isRead())
             readKey(ini, k, screen, out);
     }
@@ -235,7 +238,7 @@ void writeConfiguration(platform::IniFile &ini, const Configuration &values) {
     for (const QLatin1String section : {QLatin1String("Stuff"), QLatin1String("Configuration"),
                                         QLatin1String("OPTIONS"), QLatin1String("OptionWindows")})
         ini.eraseSection(section);
-    for (const Key &k : keys()) {
+    for (const Key &k : configurationKeys()) {
         if (k.isWritten())
             writeKey(ini, k, values);
     }

@@ -34,7 +34,7 @@ class StatusBar;
 // One class whose command groups live in several files, each in its subsystem's folder:
 //   app/Mainform.cpp          life cycle (FormCreate, FormShow, FormActivate), fade defaults
 //   app/MainformUi.cpp        building the menus, tool bar, panels and status bar
-//   app/ConfigFile.cpp        reading and writing the configuration file
+//   app/ConfigFile.cpp        configuration values to and from the controls, its commands
 //   app/Exit.cpp              closing and the exit commands
 //   editor/Panels.cpp         track bars, play options, pixel and screen groups, layout, status
 //   editor/ScriptFiles.cpp    New, Open, Save, Save As
