@@ -33,6 +33,8 @@ class RadioGroup;
 class ScriptEditor;
 class StatusBar;
 struct StartTimeChoice;
+struct FadeSetupResult;
+struct OutputWindowResult;
 
 // The main window: the operator's console and the owner of every setting.
 //
@@ -46,6 +48,7 @@ struct StartTimeChoice;
 //   app/AutoStart.cpp         screen clock and auto start, and their dialogs
 //   app/PrerollOptions.cpp    colour bars, count-down, chroma check, 10-second background
 //   app/PlayCommand.cpp       the Play command and the PlayHost the play window asks
+//   app/OptionDialogs.cpp     "Fade Titles ..." and the output window dialog
 //   editor/ScriptFiles.cpp    New, Open, Save, Save As
 //   editor/Centering.cpp      "Center Text" and the "Center" tool button
 //   editor/ReadingTime.cpp    the reading-time estimate
@@ -115,6 +118,7 @@ public:
         std::function<void()> startAviWithText; // the AVI player starts with the text
         std::function<void()> stopWave;         // stop and rewind the wave/MIDI player
         std::function<void()> stopAvi;          // stop and rewind the AVI player
+        std::function<void()> playWave;         // start the wave/MIDI player
     };
     MediaHooks Media;
 
@@ -238,7 +242,7 @@ public:
     void FormShow();
     void FormActivate();
     void setfadedefaults();
-    bool backgroundcolorisBlack();
+    bool backgroundcolorisBlack() override;
 
     // ---- Closing and exit ---------------------------------------------------------------
     bool FormCloseQuery();
@@ -321,6 +325,13 @@ public:
     // Where the clock's dialogs open: under the auto-timer panel.
     QPoint underAutoTimerPanel() const;
 
+    // ---- Option dialogs: fading options and the output window -------------------------
+    void FadeTitles1Click();
+    void Adjustoutputwindowsize1Click();
+    // Apply what the dialogs handed back.
+    void applyFadeSetup(const FadeSetupResult &result);
+    void applyOutputWindow(const OutputWindowResult &result);
+
     // ---- Pre-roll options ---------------------------------------------------------------
     void usecolorbarsClick();
     void ColorBarsButtonClick();
@@ -361,6 +372,9 @@ public:
     void applyEditorFontSize(int points) override;
     void playClosed() override;
     void runStartUpPlay() override;
+    bool aviShowing() const override;
+    void setTitlePosition(int left, int top) override;
+    void startWaveWithTitles() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

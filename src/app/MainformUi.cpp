@@ -488,6 +488,11 @@ void TForm1::connectControls() {
     connect(SetAutoStartTime1, &QAction::triggered, this, &TForm1::SetAutoStartTime1Click);
     connect(SetColorBarTime1, &QAction::triggered, this, &TForm1::SetColorBarTime1Click);
 
+    // Option dialogs; the "Fade Titles ..." check mark follows the fading switch.
+    connectToggle(FadeTitles1, this, &TForm1::FadeTitles1Click);
+    connect(Adjustoutputwindowsize1, &QAction::triggered, this,
+            &TForm1::Adjustoutputwindowsize1Click);
+
     // Centring.
     connectToggle(CenterText1, this, &TForm1::CenterText1Click);
     connect(ToolButton7, &QToolButton::clicked, this, &TForm1::ToolButton7Click);

@@ -215,3 +215,20 @@ void TForm1::runStartUpPlay() {
     StartedWithFile = false;
     RunTelePrompter1Click();
 }
+
+bool TForm1::aviShowing() const {
+    return !AviPlayer->isHidden();
+}
+
+void TForm1::setTitlePosition(int left, int top) {
+    S_Left = left;
+    S_Top = top;
+}
+
+void TForm1::startWaveWithTitles() {
+    if (!AviStartsWithText)
+        return;
+    waveplayer->show();
+    if (Media.playWave)
+        Media.playWave();
+}

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "platform/Screen.h"
 #include "platform/TrackBar.h"
+#include "play/Antialias.h"
 #include "play/BusyWait.h"
 #include "play/PlayHost.h"
 #include "play/VirtualKeys.h"
@@ -29,10 +30,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// The antialias weights as designed, one byte each.
-constexpr quint8 kAntiKernelBytes[5][5] = {
-    {1, 0, 1, 0, 1}, {0, 1, 0, 1, 0}, {1, 0, 8, 0, 1}, {0, 1, 0, 1, 0}, {1, 0, 1, 0, 1}};
 
 // The panel's tool button pictures: restart (a bar and a triangle pointing back to it) and
 // pause (two bars).
@@ -220,7 +217,7 @@ void TForm4::startPlay() {
 }
 
 void TForm4::runPass() {
-    if (m_options.fadeTitles && fadetitles) {
+    if (m_options.fadeTitles) {
         fadetitles();
         return;
     }

@@ -32,6 +32,7 @@ class PlayHost;
 //   ScrollPass.cpp        the scrolling pass, the pause, the centre marker
 //   OperatorControls.cpp  keys, mouse buttons, reverse scroll, the panel's controls
 //   PlayPreroll.cpp       colour bars and count-down
+//   FadePass.cpp          the fade titles: the pass, the title, the fades and their frames
 class TForm4 : public QWidget {
     Q_OBJECT
     Q_PROPERTY(bool killnow READ getkill WRITE setkill)
@@ -72,10 +73,6 @@ public:
     QSlider *TrackBar1 = nullptr;   // speed 8..1500
     QSlider *TrackBar2 = nullptr;   // font size 2..200
 
-    // The fade-title pass; a pass runs it instead of scrolling when fading titles are on
-    // and it is connected.
-    std::function<void()> fadetitles;
-
     // ---- Life cycle -------------------------------------------------------------------
     void FormCreate();
     void FormShow();
@@ -99,6 +96,24 @@ public:
     void DIsplayCtrMarker(int Y, int Colour);
     void pauseUNtilSpaceBarReset();
     void vdelayit(int n);
+
+    // ---- Fade titles --------------------------------------------------------------------
+    // One fade-title pass over the script: each line (or pair of lines) is drawn into the
+    // strip, faded in from black at the title's place, held, and faded out.
+    void fadetitles();
+    // Draws the title of line CurrentLine (and the next in two-line mode) into the strip, in
+    // 24 bits on displays of 8 to 24 bits per pixel, else in 32.
+    void MakeFadeBitmap();
+    // The fades of a 24-bit (FadeIn, FadeOut) or 32-bit (FadeIn32, FadeOut32) title: 33
+    // frames drawn on the play window with their top-left corner at (left, top), each shown
+    // on screen and followed by the busy-wait of d. A fade out starts from the background
+    // colour.
+    void FadeIn(const platform::Bitmap &source, int top, int left, int d);
+    void FadeOut(const platform::Bitmap &source, int top, int left, int background, int d);
+    void FadeIn32(const platform::Bitmap &source, int top, int left, int d);
+    void FadeOut32(const platform::Bitmap &source, int top, int left, int background, int d);
+    // Frames shown by the fades since the window was created.
+    int fadeFramesShown() const { return m_fadeFramesShown; }
 
     // ---- Pre-roll ---------------------------------------------------------------------
     void StartColorBars();
@@ -166,6 +181,14 @@ private:
 
     void restartPass();
 
+    bool fadePreconditionsHold();
+    void fadePreroll();
+    bool antialiasTitle();
+    bool fadeEnded();
+    void eraseNow();
+    void fade(const platform::Bitmap &source, int top, int left, bool in, int background, int d);
+    void presentFrame();
+
     PlayHost *m_host;
     PlayOptions m_options;
     bool killnow = false;
@@ -180,4 +203,7 @@ private:
     LineStrip m_strip;
     PresentPacer m_pacer;
     QTimer *m_deferredPresent = nullptr; // shows a line's last row once the pacer allows
+    PresentPacer m_framePacer;           // one fade frame a display refresh
+    QImage m_fadeFrame;                  // the frame in the surface's 32 bits
+    int m_fadeFramesShown = 0;
 };

@@ -65,6 +65,11 @@ void LineStrip::updatebitmap(const QFont &editorFont, int editorPointSize, int d
     applyPalette();
 }
 
+void LineStrip::setStripWidth(int width) {
+    m_width = std::max(width, 0);
+    m_strip.setSize(m_width, m_stripHeight);
+}
+
 platform::PixelFormat LineStrip::selectPixelFormat(int processType, bool mirror) {
     const platform::PixelFormat f =
         mirror ? platform::PixelFormat::Bits8 : formatForProcessType(processType);

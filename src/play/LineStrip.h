@@ -42,6 +42,9 @@ public:
                       bool twoLineTitles, int outputWidth);
 
     int StripHeight() const { return m_stripHeight; }
+    // A new width for the strip (a two-line title is as wide as its wider line); the
+    // height and the pixel format stay.
+    void setStripWidth(int width);
     QRect StripRect() const { return QRect(0, 0, m_width, m_stripHeight); }
 
     // The format choice of a scrolling pass: the format of processType, or 8 bits when the

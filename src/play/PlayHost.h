@@ -38,6 +38,18 @@ public:
     virtual void startArmedMedia() = 0;
     virtual void startVideoWithText() = 0;
 
+    // Fade titles. They refuse to run while the AVI player is showing, and on a background
+    // that is not black: backgroundcolorisBlack answers that, and enables the console's
+    // "Fade Titles ..." item exactly when it is black.
+    virtual bool aviShowing() const = 0;
+    virtual bool backgroundcolorisBlack() = 0;
+    // A title placed automatically (centred, lower third) keeps its position as the output
+    // rectangle's left and top.
+    virtual void setTitlePosition(int left, int top) = 0;
+    // The fade pass's media point at the text: with the video armed to start with the text,
+    // the wave/MIDI player is shown and started.
+    virtual void startWaveWithTitles() = 0;
+
     // Settings a pass changes: a one-bit strip plays white on black, and the panel's
     // font-size bar sets the editor's size (the console's font-size bar follows).
     virtual void setPlayColors(int textColor, int backColor) = 0;

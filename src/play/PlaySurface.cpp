@@ -102,6 +102,33 @@ void PlaySurface::scrollArea(int dy) {
     m_dirty |= m_area;
 }
 
+void PlaySurface::putImage(QPoint at, const QImage &picture) {
+    const QRect target = QRect(at, picture.size()).intersected(m_base.rect());
+    if (target.isEmpty() || picture.format() != QImage::Format_RGB32)
+        return;
+    const int x0 = target.left();
+    const int x1 = target.right() + 1;
+    for (int y = target.top(); y <= target.bottom(); ++y) {
+        const QRgb *row = reinterpret_cast<const QRgb *>(picture.constScanLine(y - at.y()));
+        const auto from = [&](int x) {
+            return row + (x - at.x());
+        };
+        const auto bytes = [](int a, int b) {
+            return static_cast<size_t>(b - a) * 4;
+        };
+        // The part of the row inside the scroll area lives in the ring, the rest in the base.
+        const bool inArea = !m_area.isEmpty() && y >= m_area.top() && y <= m_area.bottom();
+        const int a0 = inArea ? std::clamp(m_area.left(), x0, x1) : x1;
+        const int a1 = inArea ? std::clamp(m_area.right() + 1, x0, x1) : x1;
+        QRgb *base = reinterpret_cast<QRgb *>(m_base.scanLine(y));
+        std::memcpy(base + x0, from(x0), bytes(x0, a0));
+        std::memcpy(base + a1, from(a1), bytes(a1, x1));
+        if (a1 > a0)
+            std::memcpy(ringLine(y - m_area.top()) + (a0 - m_area.left()), from(a0), bytes(a0, a1));
+    }
+    m_dirty |= target;
+}
+
 void PlaySurface::paint(const std::function<void(QPainter &)> &draw) {
     if (m_base.isNull())
         return;

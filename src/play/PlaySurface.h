@@ -44,6 +44,9 @@ public:
     void scrollArea(int dy);
     void scrollUp() { scrollArea(-1); }
 
+    // Puts a 32-bit picture onto the surface with its top-left corner at `at`, clipped to the
+    // surface (inside the scroll area or not); the rest of the surface stays as it is.
+    void putImage(QPoint at, const QImage &picture);
     // Draws on the whole surface with a QPainter (antialiasing off).
     void paint(const std::function<void(QPainter &)> &draw);
     // The centre marker with its lower corner at height y: a triangle pointing right, pen

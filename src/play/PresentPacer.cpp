@@ -32,6 +32,13 @@ int PresentPacer::msUntilDue(qint64 nowNs) const {
     return left <= 0 ? 0 : static_cast<int>((left + 999999) / 1000000);
 }
 
+qint64 PresentPacer::nsUntilDue() const {
+    if (!m_havePresented)
+        return 0;
+    const qint64 left = m_lastNs + m_intervalNs - m_clock.nsecsElapsed();
+    return left <= 0 ? 0 : left;
+}
+
 int PresentPacer::msUntilDue() const {
     return msUntilDue(m_clock.nsecsElapsed());
 }

@@ -21,6 +21,8 @@ public:
     bool due(qint64 nowNs);
     // The same with the pacer's own steady clock.
     bool due();
+    // Nanoseconds until due() answers true; 0 when it does now.
+    qint64 nsUntilDue() const;
     // Milliseconds (rounded up) until due() answers true; 0 when it does now.
     int msUntilDue(qint64 nowNs) const;
     int msUntilDue() const;

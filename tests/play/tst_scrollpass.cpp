@@ -1,4 +1,5 @@
 // The scrolling pass on its own: a play window with a stand-in console and no main window.
+#include "FakeHost.h"
 #include "platform/Platform.h"
 #include "play/BlackScroll.h"
 #include "play/PlayHost.h"
@@ -7,42 +8,6 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTest>
-
-namespace {
-
-// Answers the play window's questions, counts the rows (one speed read each) and can queue
-// an Esc key at a given row.
-struct FakeHost : PlayHost {
-    QStringList lines;
-    TForm4 *window = nullptr;
-    int escAtRow = -1;
-    mutable int rows = 0;
-    int closed = 0;
-
-    int delay() const override {
-        if (++rows == escAtRow)
-            QCoreApplication::postEvent(window,
-                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
-        return 0;
-    }
-    void setDelay(int) override {}
-    int delayFactor() const override { return 1; }
-    void setSlowerX10(bool) override {}
-    void handBackSpeed(int) override {}
-    void Startdelay(int) override {}
-    void holdColorBars() override {}
-    int lineCount() const override { return int(lines.size()); }
-    QString line(int index) const override { return lines.value(index); }
-    void calibrated(double) override {}
-    void startArmedMedia() override {}
-    void startVideoWithText() override {}
-    void setPlayColors(int, int) override {}
-    void applyEditorFontSize(int) override {}
-    void playClosed() override { ++closed; }
-    void runStartUpPlay() override {}
-};
-
-} // namespace
 
 class TestScrollPass : public QObject {
     Q_OBJECT

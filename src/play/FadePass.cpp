@@ -1,0 +1,255 @@
+// The fade-title pass: each script line (or pair of lines) is drawn into the strip, faded
+// in from black at the title's place on the screen, held for the hold time and faded out,
+// before the next one. Messages run in the pre-roll, in each hold and after it; a fade in
+// progress always completes.
+#include "play/BlackScroll.h"
+
+#include "platform/MessageBoxes.h"
+#include "platform/Platform.h"
+#include "platform/Screen.h"
+#include "play/Antialias.h"
+#include "play/Dynarray.h"
+#include "play/FadeFrame.h"
+#include "play/FadeTitle.h"
+#include "play/PlayHost.h"
+
+#include <QScreen>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+// Displays whose titles are held in 24 bits per pixel; on every other depth they are held
+// in 32 bits.
+bool titleIn24Bits(int screenBits) {
+    return screenBits == 8 || screenBits == 16 || screenBits == 24;
+}
+
+} // namespace
+
+bool TForm4::fadePreconditionsHold() {
+    const PlayOptions &o = m_options;
+    QString refusal;
+    if (ScreenBits > 32)
+        refusal = QStringLiteral("LectoScope-32 does not support BPP > 32.");
+    else if (m_host->aviShowing())
+        refusal = QStringLiteral("Can not use Fading titles with AVI movies.");
+    else if (o.mirror)
+        refusal = QStringLiteral("Can not use Fading titles with mirror-reverse text.");
+    else if (!m_host->backgroundcolorisBlack())
+        refusal = QStringLiteral("Background color must be black to use fading.");
+    else if (o.textColor == o.backColor)
+        refusal = QStringLiteral("Font color and background color are the same.");
+    if (refusal.isEmpty())
+        return true;
+    platform::MessageBoxes::information(refusal);
+    closeform4();
+    return false;
+}
+
+void TForm4::eraseNow() {
+    EraseAllowed = true;
+    invalidate();
+    repaintNow();
+    EraseAllowed = false;
+}
+
+void TForm4::fadePreroll() {
+    const PlayOptions &o = m_options;
+    // Armed media start before the pre-roll.
+    m_host->startArmedMedia();
+    ElapsedMs = 0;
+    EraseAllowed = true;
+    invalidate();
+    // Colour bars, the count-down (a second on its last number) and the empty background,
+    // each leaving a clean screen: the titles touch only their own rectangle, so nothing of
+    // the pre-roll may stay behind them.
+    if (o.colorBars) {
+        StartColorBars();
+        eraseNow();
+    }
+    if (o.countDown) {
+        StartCOuntDown();
+        m_host->Startdelay(1);
+        eraseNow();
+    }
+    if (o.tenSecondBackground) {
+        eraseNow();
+        m_host->Startdelay(10);
+    }
+    // Two one-second pauses unless "No Pause".
+    if (!o.noPause)
+        m_host->Startdelay(1);
+    m_brushColor = o.backColor;
+    if (!o.noPause)
+        m_host->Startdelay(1);
+}
+
+void TForm4::fadetitles() {
+    if (!fadePreconditionsHold())
+        return;
+    const PlayOptions &o = m_options;
+    // A pass that ran to its end left killnow set; the next pass of Loop Mode starts
+    // without it, or the repetition would end at its first title.
+    setEnabled(true);
+    killnow = false;
+    // The strip in the display's format, laid out afresh.
+    m_strip.selectPixelFormat(Currentpf(ScreenBits), false);
+    updatebitmap();
+    // One frame a display refresh; the refresh is a fraction of the platform's second.
+    const QScreen *s = screen();
+    m_framePacer.setRefreshHz((s ? s->refreshRate() : 60.0) * 1000.0 / platform::secondMs());
+    m_framePacer.reset();
+    fadePreroll();
+    m_host->startWaveWithTitles();
+    setCursor(Qt::BlankCursor);
+    CurrentLine = o.startFromCursor ? o.caretLine : 0;
+    m_strip.ClearBitmap();
+    repaintNow();
+    FadeRunning = true;
+    pumpMessages();
+
+    // One title per turn: built, antialiased, placed, faded in, held, faded out.
+    TitlePosition at{o.left, o.top};
+    const QSize screenSize = platform::Screen::size();
+    while (CurrentLine <= m_host->lineCount() - 1 && isEnabled()) {
+        LineActive = true;
+        MakeFadeBitmap();
+        if (o.fadeAnti && !antialiasTitle())
+            return;
+        if (o.centerFade || o.lowerThird) {
+            const platform::Bitmap &title = m_strip.strip();
+            at = placeTitle(o.centerFade, o.lowerThird, QSize(title.width(), title.height()),
+                            screenSize, at);
+            m_host->setTitlePosition(at.left, at.top);
+        }
+        if (fadeEnded())
+            return;
+        if (titleIn24Bits(ScreenBits))
+            FadeIn(m_strip.strip(), at.top, at.left, m_host->delay());
+        else if (ScreenBits >= 32)
+            FadeIn32(m_strip.strip(), at.top, at.left, m_host->delay());
+        m_host->Startdelay(o.fadeHoldTime);
+        pumpMessages();
+        if (fadeEnded())
+            return;
+        const platform::Bitmap &shown = o.fadeAnti ? m_strip.Image2() : m_strip.strip();
+        if (titleIn24Bits(ScreenBits))
+            FadeOut(shown, at.top, at.left, o.backColor, m_host->delay());
+        else
+            FadeOut32(shown, at.top, at.left, o.backColor, m_host->delay());
+        if (fadeEnded())
+            return;
+        CurrentLine += o.fadeTwoline ? 2 : 1;
+        LineActive = true;
+        m_strip.ClearBitmap();
+    }
+    // The titles are over: from here Esc and a left click leave the play as they do after
+    // the scrolling pass. A pass left through a disabled window skips the end steps.
+    FadeRunning = false;
+    if (!isEnabled())
+        return;
+    if (o.tenSecondBackground)
+        m_host->Startdelay(10);
+    if (o.stopAtEnd) {
+        Paused = true;
+        pauseUNtilSpaceBarReset();
+    }
+    killnow = true;
+}
+
+bool TForm4::fadeEnded() {
+    // The operator's second left click has left the play already.
+    if (!isEnabled())
+        return true;
+    if (!killnow)
+        return false;
+    closeform4();
+    return true;
+}
+
+bool TForm4::antialiasTitle() {
+    // The filter follows the strip's format, which follows the display's depth.
+    try {
+        if (m_strip.strip().bitsPerPixel() == 24)
+            Anti(m_strip.strip(), AntiKernel);
+        else
+            Anti32(m_strip.strip(), AntiKernel);
+    } catch (const ENotEnoughMemory &e) {
+        // The pass ends with the error, and the play with it.
+        platform::MessageBoxes::error(e.message());
+        setEnabled(false);
+        closeform4();
+        return false;
+    }
+    m_strip.Image2() = m_strip.strip();
+    return true;
+}
+
+void TForm4::MakeFadeBitmap() {
+    const PlayOptions &o = m_options;
+    const platform::PixelFormat format =
+        titleIn24Bits(ScreenBits) ? platform::PixelFormat::Bits24 : platform::PixelFormat::Bits32;
+    if (m_strip.strip().pixelFormat() != format)
+        m_strip.strip().setPixelFormat(format);
+    if (m_strip.Image2().pixelFormat() != format)
+        m_strip.Image2().setPixelFormat(format);
+    FadeTitleRequest r;
+    r.line = m_host->line(CurrentLine);
+    if (CurrentLine + 1 < m_host->lineCount())
+        r.next = m_host->line(CurrentLine + 1);
+    r.font = m_strip.font();
+    r.editorPointSize = o.editorPointSize();
+    r.stripWidth = m_strip.StripRect().width();
+    r.twoLine = o.fadeTwoline;
+    r.tvTitle = o.fadeTVTitle;
+    r.centre = o.centreText;
+    const FadeTitleLayout layout = layoutFadeTitle(r);
+    if (layout.stripWidth != r.stripWidth)
+        m_strip.setStripWidth(layout.stripWidth);
+    // Each text leaves its font as the strip's, so the next title starts from the last.
+    for (const FadeTitleText &t : layout.texts)
+        m_strip.drawText(t.font, t.text, t.x, t.y);
+}
+
+void TForm4::FadeIn(const platform::Bitmap &source, int top, int left, int d) {
+    fade(source, top, left, true, 0, d);
+}
+
+void TForm4::FadeOut(const platform::Bitmap &source, int top, int left, int background, int d) {
+    fade(source, top, left, false, background, d);
+}
+
+void TForm4::FadeIn32(const platform::Bitmap &source, int top, int left, int d) {
+    fade(source, top, left, true, 0, d);
+}
+
+void TForm4::FadeOut32(const platform::Bitmap &source, int top, int left, int background, int d) {
+    fade(source, top, left, false, background, d);
+}
+
+void TForm4::fade(const platform::Bitmap &source, int top, int left, bool in, int background,
+                  int d) {
+    // The work bitmap has the source's size and format: black for a fade in, the
+    // background for a fade out. Each frame changes only the pixels under the letters.
+    platform::Bitmap work(source.width(), source.height(), source.pixelFormat());
+    work.fill(in ? qRgb(0, 0, 0) : rgbOf(background));
+    for (int frame = 0; frame < kFadeLevels; ++frame) {
+        fadeFrame(source, work, fadeLevel(in, frame));
+        work.toRgb32(m_fadeFrame);
+        m_surface.putImage(QPoint(left, top), m_fadeFrame);
+        presentFrame();
+        vdelayit(d);
+    }
+}
+
+void TForm4::presentFrame() {
+    // A frame is shown whole and never dropped: it waits for its display refresh, so the
+    // frames of a fade reach the screen one a refresh at most, each in a present of its own.
+    for (qint64 wait = m_framePacer.nsUntilDue(); wait > 0; wait = m_framePacer.nsUntilDue())
+        std::this_thread::sleep_for(std::chrono::nanoseconds(wait));
+    m_framePacer.due();
+    presentDirty();
+    ++m_fadeFramesShown;
+}

@@ -1,0 +1,232 @@
+// The fade-title pass: against a stand-in console (its refusals, the titles it shows and
+// holds, the operator's Esc, the automatic placement), and through the Play command in
+// Loop Mode.
+#include "FakeHost.h"
+#include "PlayTestSupport.h"
+
+#include "play/Antialias.h"
+
+#include <QTimer>
+
+namespace {
+
+// A play window on a stand-in console, white on black, no pauses, the output rectangle
+// (0, 0)-(400, 300) on a 1024 x 768 screen of the given depth.
+struct FadeRig {
+    testsupport::Sandbox sandbox;
+    FakeHost host;
+    TForm4 window{&host};
+    PlayOptions o;
+
+    explicit FadeRig(int depth = 32) {
+        platform::Screen::setOverride(QSize(1024, 768), depth);
+        host.window = &window;
+        window.FormCreate();
+        o.right = 400;
+        o.bottom = 300;
+        o.noPause = true;
+        o.editorFont = QFont(QStringLiteral("Arial"));
+        o.editorFont.setPointSize(10);
+        o.fadeTitles = true;
+    }
+    ~FadeRig() { platform::Screen::clearOverride(); }
+
+    void play() {
+        window.setOptions(o);
+        window.startPlay();
+        window.runPass();
+    }
+    // The title as it stands on the play surface at its place.
+    QImage shownTitle(QPoint at) const {
+        const platform::Bitmap &b = window.strip().strip();
+        return window.surface().image().copy(QRect(at, QSize(b.width(), b.height())));
+    }
+};
+
+} // namespace
+
+class TestFadePass : public QObject {
+    Q_OBJECT
+private slots:
+    // The checks before the titles, in their order: the first that fails is reported and
+    // the window closes before any title is shown.
+    void refusals_data() {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<bool>("avi");
+        QTest::addColumn<bool>("mirror");
+        QTest::addColumn<bool>("black");
+        QTest::addColumn<int>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("48 bits per pixel")
+            << 48 << true << true << false << 0
+            << QStringLiteral("LectoScope-32 does not support BPP > 32.");
+        QTest::newRow("AVI showing")
+            << 32 << true << true << false << 0
+            << QStringLiteral("Can not use Fading titles with AVI movies.");
+        QTest::newRow("mirrored") << 32 << false << true << false << 0
+                                  << QStringLiteral(
+                                         "Can not use Fading titles with mirror-reverse text.");
+        QTest::newRow("background not black")
+            << 32 << false << false << false << 0
+            << QStringLiteral("Background color must be black to use fading.");
+        QTest::newRow("black on black") << 32 << false << false << true << 0
+                                        << QStringLiteral("Font color and background color are "
+                                                          "the same.");
+    }
+    void refusals() {
+        QFETCH(int, depth);
+        QFETCH(bool, avi);
+        QFETCH(bool, mirror);
+        QFETCH(bool, black);
+        QFETCH(int, text);
+        QFETCH(QString, message);
+        FadeRig rig(depth);
+        rig.host.lines = {QStringLiteral("Title")};
+        rig.host.avi = avi;
+        rig.host.black = black;
+        rig.o.mirror = mirror;
+        rig.o.textColor = text;
+        rig.play();
+        QCOMPARE(testsupport::shownTexts(), QStringList{message});
+        QCOMPARE(rig.host.closed, 1);
+        QCOMPARE(rig.window.fadeFramesShown(), 0);
+        QVERIFY(!rig.window.isVisible());
+    }
+
+    // Each title fades in over 33 frames, is held at full strength for the hold time and
+    // fades out over 33 frames, leaving the screen black; two-line titles take two lines a
+    // title. After the last title Esc leaves the play.
+    void titles_data() {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<bool>("twoLine");
+        QTest::addColumn<int>("hold");
+        QTest::addColumn<int>("titles");
+        QTest::newRow("one-line titles, 32 bits")
+            << 32 << QStringList{"First title", "", "Third"} << false << 2 << 3;
+        QTest::newRow("one-line titles, 24 bits")
+            << 24 << QStringList{"Wg", "Hg"} << false << 1 << 2;
+        QTest::newRow("two-line titles, odd count")
+            << 32 << QStringList{"Top", "Bottom", "Alone"} << true << 3 << 2;
+        QTest::newRow("hold time 0") << 24 << QStringList{"Quick"} << false << 0 << 1;
+    }
+    void titles() {
+        QFETCH(int, depth);
+        QFETCH(QStringList, lines);
+        QFETCH(bool, twoLine);
+        QFETCH(int, hold);
+        QFETCH(int, titles);
+        FadeRig rig(depth);
+        rig.host.lines = lines;
+        rig.o.fadeTwoline = twoLine;
+        rig.o.fadeHoldTime = hold;
+        QList<QImage> held;
+        QList<QImage> strips;
+        rig.host.onWait = [&](int) {
+            held.append(rig.shownTitle(QPoint(0, 0)));
+            strips.append(rig.window.strip().strip().toRgb32());
+        };
+        rig.play();
+        QCOMPARE(rig.host.waits, QList<int>(titles, hold));
+        QCOMPARE(rig.window.fadeFramesShown(), titles * 2 * 33);
+        QCOMPARE(held, strips); // the title at full strength during its hold
+        QCOMPARE(rig.window.strip().strip().bitsPerPixel(), depth);
+        QVERIFY(playtest::inkRect(strips.first()).isValid());
+        QVERIFY(playtest::allOf(rig.window.surface().image(), qRgb(0, 0, 0)));
+        QCOMPARE(rig.window.CurrentLine, twoLine ? 4 : int(lines.size()));
+        QVERIFY(rig.window.getkill());
+        QCOMPARE(rig.host.closed, 0);
+        rig.window.onkeyHideBlackScreen(27);
+        QCOMPARE(rig.host.closed, 1);
+    }
+
+    // Esc during a hold ends the pass after the hold, before the fade out.
+    void escDuringHold() {
+        FadeRig rig;
+        rig.host.lines = {QStringLiteral("One"), QStringLiteral("Two")};
+        rig.o.fadeHoldTime = 1;
+        rig.host.onWait = [&](int) {
+            QCoreApplication::postEvent(&rig.window,
+                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
+        };
+        rig.play();
+        QCOMPARE(rig.window.fadeFramesShown(), 33);
+        QCOMPARE(rig.window.CurrentLine, 0);
+        QCOMPARE(rig.host.closed, 1);
+        QVERIFY(!rig.window.isVisible());
+    }
+
+    // Centred in the lower third: the position is kept by the console and the title stands
+    // there on the screen.
+    void placedInLowerThird() {
+        FadeRig rig;
+        rig.host.lines = {QStringLiteral("Placed")};
+        rig.o.centerFade = true;
+        rig.o.lowerThird = true;
+        QImage held, drawn;
+        rig.host.onWait = [&](int) {
+            held = rig.shownTitle(QPoint(312, 512));
+            drawn = rig.window.strip().strip().toRgb32();
+        };
+        rig.play();
+        QCOMPARE(rig.host.titlePositions, QList<QPoint>{QPoint(312, 512)});
+        QCOMPARE(held, drawn);
+        QVERIFY(playtest::inkRect(held).isValid());
+    }
+
+    // With antialiasing the title held and faded out is the drawn title through the filter
+    // with the window's weights, and the copy it fades out from is the same.
+    void antialiased() {
+        const auto heldTitle = [](bool anti) {
+            FadeRig rig;
+            rig.host.lines = {QStringLiteral("Soft edges")};
+            rig.o.fadeAnti = anti;
+            platform::Bitmap drawn;
+            QImage held;
+            rig.host.onWait = [&](int) {
+                drawn = rig.window.strip().strip();
+                held = rig.shownTitle(QPoint(0, 0));
+                if (anti)
+                    QCOMPARE(rig.window.strip().Image2().toRgb32(), drawn.toRgb32());
+            };
+            rig.play();
+            return std::make_pair(drawn, held);
+        };
+        auto [plain, plainHeld] = heldTitle(false);
+        const QImage softHeld = heldTitle(true).second;
+        int weights[5][5];
+        for (int r = 0; r < 5; ++r)
+            for (int c = 0; c < 5; ++c)
+                weights[r][c] = kAntiKernelBytes[r][c];
+        Anti32(plain, weights);
+        QVERIFY(softHeld != plainHeld);
+        QCOMPARE(softHeld, plain.toRgb32());
+    }
+
+    // Loop Mode repeats the titles until Esc: a pass that ran to its end does not end the
+    // next one.
+    void loopModeRepeats() {
+        playtest::PlayFixture fx;
+        QVERIFY(fx.created);
+        fx.setScript(QStringLiteral("Again and again"));
+        Form1->FadeTitles = true;
+        Form1->FadeHoldTime = 1;
+        Form1->StartfromCursor1->setChecked(true);
+        Form1->LoopCheckBox->setChecked(true);
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&watch] {
+            if (Form4->fadeFramesShown() < 3 * 66)
+                return;
+            watch.stop();
+            playtest::postKey(Qt::Key_Escape);
+        });
+        watch.start(1);
+        Form1->RunTelePrompter1Click();
+        QVERIFY(Form4->fadeFramesShown() >= 3 * 66);
+        QVERIFY(!Form1->LoopRunning);
+        QVERIFY(!Form4->isVisible());
+    }
+};
+
+QTEST_MAIN(TestFadePass)
+#include "tst_fadepass.moc"
