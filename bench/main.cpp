@@ -2,8 +2,11 @@
 // the cost of a scroll step, a present, a drawn line and a mirror in every pixel format,
 // rows per second at Delay 0, the spread of the row interval at Delay 3000, and the naive
 // whole-area scroll for comparison, and the time to open, count and save a 5 MB script,
-// to read all its display lines in order and to find the line of a position.
-// "--quick" keeps the run short.
+// to read all its display lines in order and to find the line of a position; the antialias
+// filter on a 1920 x 100 title (its row path and its 1-based path, which must agree byte for
+// byte) and one fade frame of a 1920 x 200 title.
+// "--quick" keeps the run short, "--fade" measures only the antialias filter and the fade
+// frame.
 //
 // Run with QT_QPA_PLATFORM=offscreen.
 
@@ -11,7 +14,9 @@
 #include "editor/ScriptText.h"
 #include "editor/WrappedLineIndex.h"
 #include "platform/Screen.h"
+#include "play/Antialias.h"
 #include "play/BusyWait.h"
+#include "play/FadeFrame.h"
 #include "play/LineStrip.h"
 #include "play/Mirror.h"
 #include "play/PlaySurface.h"
@@ -102,6 +107,8 @@ struct Budget {
     double rowsSeconds;
     int slowRows;
     int naiveSteps;
+    int antiRuns;
+    int fadeFrames;
 };
 
 void benchFormat(const Format &f, const Budget &b) {
@@ -232,6 +239,84 @@ void benchNaive(const Budget &b) {
     report("naive_pixmap_scroll_step", suffix, medianNs(scrolls) / 1000.0, "us");
 }
 
+// A title of the given size in 24 or 32 bits: white text on black across the width.
+platform::Bitmap titleBitmap(int width, int height, platform::PixelFormat format) {
+    platform::Bitmap b(width, height, format);
+    b.fill(qRgb(0, 0, 0));
+    b.paint([&](QPainter &p) {
+        QFont f(QStringLiteral("Arial"));
+        f.setPixelSize(height * 2 / 3);
+        p.setFont(f);
+        p.setPen(Qt::white);
+        p.drawText(QRect(0, 0, width, height), Qt::AlignCenter, kLines[1]);
+    });
+    return b;
+}
+
+QByteArray bitmapBytes(const platform::Bitmap &b) {
+    QByteArray all;
+    for (int y = 0; y < b.height(); ++y)
+        all.append(reinterpret_cast<const char *>(b.scanLine(y)), b.bytesPerLine());
+    return all;
+}
+
+// The antialias filter on a 1920 x 100 title in megapixels a second, by the row path and
+// the 1-based path; and one fade frame of a 1920 x 200 title: the level computed, the frame
+// converted to the surface's 32 bits and put on the surface.
+void benchFade(const Budget &b) {
+    int weights[5][5];
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < 5; ++c)
+            weights[r][c] = kAntiKernelBytes[r][c];
+    const struct {
+        platform::PixelFormat format;
+        const char *name;
+        platform::Bitmap &(*rows)(platform::Bitmap &, const AntiWeights &);
+        platform::Bitmap &(*oneBased)(platform::Bitmap &, const AntiWeights &);
+    } kinds[] = {{platform::PixelFormat::Bits24, "24bpp", Anti, antiOneBased},
+                 {platform::PixelFormat::Bits32, "32bpp", Anti32, anti32OneBased}};
+    for (const auto &k : kinds) {
+        const platform::Bitmap title = titleBitmap(kWidth, 100, k.format);
+        const double megapixels = kWidth * 100 / 1e6;
+        const auto timeFilter = [&](auto filter, int runs) {
+            std::vector<qint64> times;
+            for (int i = 0; i < runs; ++i) {
+                platform::Bitmap work = title;
+                const qint64 t0 = nowNs();
+                filter(work, weights);
+                times.push_back(nowNs() - t0);
+            }
+            return megapixels / (medianNs(times) / 1e9);
+        };
+        const QString suffix = QStringLiteral("_%1_%2x100").arg(k.name).arg(kWidth);
+        const double rowRate = timeFilter(k.rows, b.antiRuns);
+        const double oneBasedRate = timeFilter(k.oneBased, std::max(3, b.antiRuns / 10));
+        report("antialias_rows", suffix, rowRate, "Mpx/s");
+        report("antialias_one_based", suffix, oneBasedRate, "Mpx/s");
+        report("antialias_gain", suffix, rowRate / oneBasedRate, "x");
+        platform::Bitmap byRows = title;
+        platform::Bitmap byElements = title;
+        k.rows(byRows, weights);
+        k.oneBased(byElements, weights);
+        report("antialias_paths_agree", suffix,
+               bitmapBytes(byRows) == bitmapBytes(byElements) ? 1.0 : 0.0, "");
+
+        const platform::Bitmap source = titleBitmap(kWidth, 200, k.format);
+        platform::Bitmap work(kWidth, 200, k.format);
+        work.fill(qRgb(0, 0, 0));
+        PlaySurface surface;
+        surface.resize(QSize(kWidth, kHeight), qRgb(0, 0, 0));
+        QImage frame;
+        const auto frames = sample(b.fadeFrames, [&](int i) {
+            fadeFrame(source, work, fadeLevel(true, i % kFadeLevels));
+            work.toRgb32(frame);
+            surface.putImage(QPoint(0, 700), frame);
+        });
+        report("fade_frame", QStringLiteral("_%1_%2x200").arg(k.name).arg(kWidth),
+               medianNs(frames) / 1000.0, "us");
+    }
+}
+
 // A 5 MB script, unwrapped and wrapped in a 500-pixel editor: decode and load it, count its
 // display lines and read one far down, then save it; read every line, look up positions.
 void benchScript() {
@@ -278,23 +363,31 @@ void benchScript() {
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     bool quick = false;
+    bool fadeOnly = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--quick") == 0) {
             quick = true;
+        } else if (std::strcmp(argv[i], "--fade") == 0) {
+            fadeOnly = true;
         } else {
-            std::fprintf(stderr, "usage: %s [--quick]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--quick] [--fade]\n", argv[0]);
             return 2;
         }
     }
-    const Budget budget = quick ? Budget{2000, 40, 30, 100, 0.4, 40, 100}
-                                : Budget{10800, 300, 300, 1000, 2.0, 200, 500};
+    const Budget budget = quick ? Budget{2000, 40, 30, 100, 0.4, 40, 100, 10, 66}
+                                : Budget{10800, 300, 300, 1000, 2.0, 200, 500, 60, 660};
 
     std::printf("screen_depth %d bits\n", platform::Screen::depth());
+    if (fadeOnly) {
+        benchFade(budget);
+        return 0;
+    }
     for (const Format &f : kFormats)
         benchFormat(f, budget);
     benchMirror(budget);
     benchSlowPace(budget);
     benchNaive(budget);
+    benchFade(budget);
     benchScript();
     return 0;
 }

@@ -65,50 +65,79 @@ template <int Bytes> void copyIntoArray(const platform::Bitmap &strip, ByteArray
     }
 }
 
-// The row path. The channel sums of a row are formed byte lane by byte lane: a neighbour
-// dx pixels away is dx x Bytes bytes away in the same row, so each weight adds a shifted
-// copy of a whole source row, and lanes that would fall outside the row are the black
-// outside of the strip. Only the rows and columns written back are computed.
-template <int Bytes> platform::Bitmap &antiRows(platform::Bitmap &strip, const AntiWeights &k) {
-    if (!hasFormat<Bytes>(strip))
-        return strip;
+// The channel sums of one output row, lane by lane: a neighbour dx pixels away is
+// dx x Bytes bytes away in the same row, so every lane adds up nine weighted bytes of the
+// rows above, at and below it, and the lanes of the first and last pixel leave out the
+// neighbours beyond the row's ends (the black outside of the strip). Sum is 16 bits when
+// the weights cannot carry a sum past it, so that more lanes go through at a time.
+template <int Bytes, typename Sum>
+void rowSums(const uchar *const rows[3], qsizetype n, const int (&wt)[3][3], Sum *s) {
+    const auto edgeLane = [&](qsizetype i) {
+        int sum = 0;
+        for (int dy = 0; dy < 3; ++dy)
+            for (int dx = 0; dx < 3; ++dx) {
+                const qsizetype j = i + qsizetype(dx - 1) * Bytes;
+                if (j >= 0 && j < n)
+                    sum += wt[dy][dx] * rows[dy][j];
+            }
+        s[i] = Sum(sum);
+    };
+    for (qsizetype i = 0; i < Bytes; ++i) {
+        edgeLane(i);
+        edgeLane(n - Bytes + i);
+    }
+    const uchar *a = rows[0], *b = rows[1], *c = rows[2];
+    const Sum w00 = Sum(wt[0][0]), w01 = Sum(wt[0][1]), w02 = Sum(wt[0][2]);
+    const Sum w10 = Sum(wt[1][0]), w11 = Sum(wt[1][1]), w12 = Sum(wt[1][2]);
+    const Sum w20 = Sum(wt[2][0]), w21 = Sum(wt[2][1]), w22 = Sum(wt[2][2]);
+    for (qsizetype i = Bytes; i < n - Bytes; ++i)
+        s[i] = Sum(w00 * a[i - Bytes] + w01 * a[i] + w02 * a[i + Bytes] + w10 * b[i - Bytes] +
+                   w11 * b[i] + w12 * b[i + Bytes] + w20 * c[i - Bytes] + w21 * c[i] +
+                   w22 * c[i + Bytes]);
+}
+
+// The row path: the rows of the strip in one pixel array, then for each row written back
+// its lane sums and the packed result.
+template <int Bytes, typename Sum>
+void antiRowsWith(platform::Bitmap &strip, const uchar *src, const int (&wt)[3][3]) {
     const int w = strip.width();
     const int h = strip.height();
-    ByteArray2D<Bytes> source(w, h);
-    copyIntoArray(strip, source);
-    if (h < 3 || w < 2)
-        return strip; // nothing lies in the written-back window
     const qsizetype rowBytes = qsizetype(w) * Bytes;
-    const uchar *src = source.array().data();
-    std::vector<int> sums(static_cast<size_t>(rowBytes));
+    const std::vector<uchar> black(static_cast<size_t>(rowBytes), 0);
+    std::vector<Sum> sums(static_cast<size_t>(rowBytes));
     for (int y = 2; y < h; ++y) {
-        std::fill(sums.begin(), sums.end(), 0);
-        for (int dy = -1; dy <= 1; ++dy) {
-            if (y + dy >= h)
-                continue;
-            const uchar *row = src + qsizetype(y + dy) * rowBytes;
-            for (int dx = -1; dx <= 1; ++dx) {
-                const int weight = k[2 + dx][2 + dy];
-                if (weight == 0)
-                    continue;
-                const qsizetype shift = qsizetype(dx) * Bytes;
-                const qsizetype from = std::max<qsizetype>(0, -shift);
-                const qsizetype to = std::min(rowBytes, rowBytes - shift);
-                int *s = sums.data();
-                const uchar *r = row + shift;
-                for (qsizetype i = from; i < to; ++i)
-                    s[i] += weight * r[i];
-            }
-        }
+        const uchar *const rows[3] = {src + qsizetype(y - 1) * rowBytes,
+                                      src + qsizetype(y) * rowBytes,
+                                      y + 1 < h ? src + qsizetype(y + 1) * rowBytes : black.data()};
+        rowSums<Bytes>(rows, rowBytes, wt, sums.data());
         uchar *out = strip.scanLine(y);
         for (int x = 0; x < w - 1; ++x) {
-            const int *s = sums.data() + qsizetype(x) * Bytes;
+            const Sum *sum = sums.data() + qsizetype(x) * Bytes;
             uchar *o = out + qsizetype(x) * Bytes;
-            packResult(s[0], s[1], s[2], o);
+            packResult(sum[0], sum[1], sum[2], o);
             if constexpr (Bytes == 4)
                 o[3] = 0;
         }
     }
+}
+
+template <int Bytes> platform::Bitmap &antiRows(platform::Bitmap &strip, const AntiWeights &k) {
+    if (!hasFormat<Bytes>(strip))
+        return strip;
+    ByteArray2D<Bytes> source(strip.width(), strip.height());
+    copyIntoArray(strip, source);
+    if (strip.height() < 3 || strip.width() < 2)
+        return strip; // nothing lies in the written-back window
+    // The weights by row and column of the neighbourhood: wt[dy + 1][dx + 1].
+    int wt[3][3];
+    int total = 0;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            total += wt[dy + 1][dx + 1] = k[2 + dx][2 + dy];
+    if (total * 255 <= 0xFFFF)
+        antiRowsWith<Bytes, quint16>(strip, source.array().data(), wt);
+    else
+        antiRowsWith<Bytes, int>(strip, source.array().data(), wt);
     return strip;
 }
 
