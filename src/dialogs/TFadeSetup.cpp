@@ -3,7 +3,6 @@
 #include "platform/TrackBar.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -20,8 +19,8 @@ QCheckBox *box(QWidget *parent, const char *name, const QString &caption, int x,
 } // namespace
 
 TFadeSetup::TFadeSetup(QWidget *parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+    : ValueDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("TFadeSetup"));
     setWindowTitle(QStringLiteral("Fading Options"));
     setFixedSize(270, 220);
@@ -64,13 +63,12 @@ TFadeSetup::TFadeSetup(QWidget *parent)
 
 FadeSetupResult TFadeSetup::execute(const FadeSettings &settings) {
     m_values = settings;
-    m_closedBy = DialogClose::CloseBox;
-    exec();
-    return {m_closedBy, m_values};
+    run();
+    return {closedBy(), m_values};
 }
 
 void TFadeSetup::showEvent(QShowEvent *event) {
-    QDialog::showEvent(event);
+    ValueDialog::showEvent(event);
     FormShow();
 }
 
@@ -132,23 +130,10 @@ void TFadeSetup::BitBtn1Click() {
     m_values.FadeTwoline = CheckBox2->isChecked();
     m_values.FadeTVTitle = CheckBox3->isChecked();
     m_values.FadeAnti = checkbox4->isChecked();
-    m_closedBy = DialogClose::Ok;
-    done(QDialog::Accepted);
+    closeAs(DialogClose::Ok);
 }
 
 void TFadeSetup::BitBtn2Click() {
     m_values = m_remembered;
-    m_closedBy = DialogClose::Cancel;
-    done(QDialog::Rejected);
-}
-
-void TFadeSetup::reject() {
-    BitBtn2Click();
-}
-
-void TFadeSetup::closeEvent(QCloseEvent *event) {
-    // The close box keeps what was changed.
-    m_closedBy = DialogClose::CloseBox;
-    done(QDialog::Rejected);
-    event->accept();
+    closeAs(DialogClose::Cancel);
 }

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "dialogs/DialogValues.h"
-
-#include <QDialog>
+#include "dialogs/ValueDialog.h"
 
 class QCheckBox;
 class QLabel;
@@ -16,7 +14,7 @@ class QSlider;
 // the program changed it. Every change applies to the values at once; Cancel (or Esc)
 // hands back the values as they were when the dialog opened, the close box keeps the
 // changes.
-class TFadeSetup : public QDialog {
+class TFadeSetup : public ValueDialog {
     Q_OBJECT
 public:
     explicit TFadeSetup(QWidget *parent = nullptr);
@@ -42,16 +40,13 @@ public:
     void BitBtn1Click();
     void BitBtn2Click();
 
-    void reject() override; // Esc: as Cancel
-
 protected:
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    void cancel() override { BitBtn2Click(); }
 
 private:
     void updateEnabling();
 
     FadeSettings m_values;
     FadeSettings m_remembered;
-    DialogClose m_closedBy = DialogClose::CloseBox;
 };

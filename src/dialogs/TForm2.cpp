@@ -5,7 +5,6 @@
 #include "play/FadeTitle.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
@@ -38,8 +37,8 @@ QSlider *bar(QWidget *parent, const char *name, int y) {
 } // namespace
 
 TForm2::TForm2(QWidget *parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+    : ValueDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Adjust Output Window Size"));
     QFont bold(QStringLiteral("Arial"));
@@ -98,13 +97,12 @@ OutputWindowResult TForm2::execute(const OutputWindowRequest &request) {
     m_request = request;
     m_values = request.values;
     m_editorWidth = request.editorWidth;
-    m_closedBy = DialogClose::CloseBox;
-    exec();
-    return {m_closedBy, m_values, m_editorWidth};
+    run();
+    return {closedBy(), m_values, m_editorWidth};
 }
 
 void TForm2::showEvent(QShowEvent *event) {
-    QDialog::showEvent(event);
+    ValueDialog::showEvent(event);
     FormShow();
 }
 
@@ -233,14 +231,16 @@ void TForm2::setform2checks() {
 
 void TForm2::centerfadeClick() {
     m_values.CenterFade = centerfade->isChecked();
-    setform2checks();
-    barsFromPosition();
-    placeMarker();
-    showCoordinates();
+    placeByBoxes();
 }
 
 void TForm2::lowerthirdClick() {
     m_values.LowerThird = lowerthird->isChecked();
+    placeByBoxes();
+}
+
+void TForm2::placeByBoxes() {
+    // The boxes place the title at once: the bars, the marker and the coordinates follow.
     setform2checks();
     barsFromPosition();
     placeMarker();
@@ -259,7 +259,7 @@ void TForm2::pb2DragOver(QPoint point) {
 
 bool TForm2::eventFilter(QObject *watched, QEvent *event) {
     if (watched != Panel1)
-        return QDialog::eventFilter(watched, event);
+        return ValueDialog::eventFilter(watched, event);
     // The marker is dragged with the left button over the preview.
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -280,7 +280,7 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event) {
     default:
         break;
     }
-    return QDialog::eventFilter(watched, event);
+    return ValueDialog::eventFilter(watched, event);
 }
 
 void TForm2::BitBtn1Click() {
@@ -293,23 +293,10 @@ void TForm2::BitBtn1Click() {
             outputwindow::centredRect(TrackBar1->value(), TrackBar2->value(), m_request.screen);
         m_values.screenResIndex = -1;
     }
-    m_closedBy = DialogClose::Ok;
-    done(QDialog::Accepted);
+    closeAs(DialogClose::Ok);
 }
 
 void TForm2::BitBtn2Click() {
     m_values = m_remembered;
-    m_closedBy = DialogClose::Cancel;
-    done(QDialog::Rejected);
-}
-
-void TForm2::reject() {
-    BitBtn2Click();
-}
-
-void TForm2::closeEvent(QCloseEvent *event) {
-    // The close box keeps what the bars and boxes changed, without the OK steps.
-    m_closedBy = DialogClose::CloseBox;
-    done(QDialog::Rejected);
-    event->accept();
+    closeAs(DialogClose::Cancel);
 }

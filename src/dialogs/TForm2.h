@@ -1,8 +1,6 @@
 #pragma once
 
-#include "dialogs/DialogValues.h"
-
-#include <QDialog>
+#include "dialogs/ValueDialog.h"
 
 class QCheckBox;
 class QFrame;
@@ -20,7 +18,7 @@ class QSlider;
 // and the two boxes apply to the values at once, OK takes the bars' positions, Cancel (or
 // Esc) hands back the values as they were when the dialog opened, and the close box keeps
 // what was changed without the OK steps.
-class TForm2 : public QDialog {
+class TForm2 : public ValueDialog {
     Q_OBJECT
 public:
     explicit TForm2(QWidget *parent = nullptr);
@@ -52,11 +50,9 @@ public:
     // The marker dragged to this point of the preview.
     void pb2DragOver(QPoint point);
 
-    void reject() override; // Esc: as Cancel
-
 protected:
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    void cancel() override { BitBtn2Click(); }
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -67,11 +63,11 @@ private:
     void clearPreview();
     void placeMarker();
     void barsFromPosition();
+    void placeByBoxes();
 
     OutputWindowRequest m_request;
     OutputWindowValues m_values;
     OutputWindowValues m_remembered;
-    DialogClose m_closedBy = DialogClose::CloseBox;
     int m_editorWidth = 0;
     bool m_dragging = false;
 };

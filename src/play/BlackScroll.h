@@ -185,7 +185,11 @@ private:
     void fadePreroll();
     bool antialiasTitle();
     bool fadeEnded();
+    // The picture cleared to the background colour now.
     void eraseNow();
+    // The start of both passes' pre-roll: the armed media, then colour bars and the
+    // count-down, each followed by a clean screen.
+    void prerollPictures();
     void fade(const platform::Bitmap &source, int top, int left, bool in, int background, int d);
     void presentFrame();
 

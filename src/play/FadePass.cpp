@@ -48,32 +48,12 @@ bool TForm4::fadePreconditionsHold() {
     return false;
 }
 
-void TForm4::eraseNow() {
-    EraseAllowed = true;
-    invalidate();
-    repaintNow();
-    EraseAllowed = false;
-}
-
 void TForm4::fadePreroll() {
     const PlayOptions &o = m_options;
-    // Armed media start before the pre-roll.
-    m_host->startArmedMedia();
-    ElapsedMs = 0;
-    EraseAllowed = true;
-    invalidate();
-    // Colour bars, the count-down (a second on its last number) and the empty background,
-    // each leaving a clean screen: the titles touch only their own rectangle, so nothing of
-    // the pre-roll may stay behind them.
-    if (o.colorBars) {
-        StartColorBars();
-        eraseNow();
-    }
-    if (o.countDown) {
-        StartCOuntDown();
-        m_host->Startdelay(1);
-        eraseNow();
-    }
+    // Armed media, colour bars and the count-down, then the empty background, each leaving
+    // a clean screen: the titles touch only their own rectangle, so nothing of the pre-roll
+    // may stay behind them.
+    prerollPictures();
     if (o.tenSecondBackground) {
         eraseNow();
         m_host->Startdelay(10);

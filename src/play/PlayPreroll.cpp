@@ -1,5 +1,5 @@
 // The pre-roll pictures on the play window: the colour bars, held for the colour-bar time,
-// and the count-down from 10 to 1.
+// and the count-down from 10 to 1, as both passes show them.
 #include "play/BlackScroll.h"
 
 #include "platform/Colors.h"
@@ -10,6 +10,32 @@
 #include "preroll/CountDown.h"
 
 #include <QPainter>
+
+void TForm4::eraseNow() {
+    EraseAllowed = true;
+    invalidate();
+    repaintNow();
+    EraseAllowed = false;
+}
+
+void TForm4::prerollPictures() {
+    // Armed media start before the pre-roll; a clean screen is asked for.
+    m_host->startArmedMedia();
+    ElapsedMs = 0;
+    EraseAllowed = true;
+    invalidate();
+    // Colour bars, then a clean screen.
+    if (m_options.colorBars) {
+        StartColorBars();
+        eraseNow();
+    }
+    // The count-down, a second on its last number, then a clean screen.
+    if (m_options.countDown) {
+        StartCOuntDown();
+        m_host->Startdelay(1);
+        eraseNow();
+    }
+}
 
 void TForm4::StartColorBars() {
     pumpMessages();

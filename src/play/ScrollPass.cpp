@@ -114,28 +114,8 @@ void TForm4::Form4Startup(bool TVTitle, bool Centring, bool Mirror, bool Calibra
         m_color = o.backColor;
         m_fontColor = o.textColor;
     }
-    // Armed media start before the pre-roll.
-    m_host->startArmedMedia();
-    ElapsedMs = 0;
-    EraseAllowed = true;
-    invalidate();
-    // Colour bars, then a clean screen.
-    if (o.colorBars) {
-        StartColorBars();
-        EraseAllowed = true;
-        invalidate();
-        repaintNow();
-        EraseAllowed = false;
-    }
-    // The count-down, a second on its last number, then a clean screen.
-    if (o.countDown) {
-        StartCOuntDown();
-        m_host->Startdelay(1);
-        EraseAllowed = true;
-        invalidate();
-        repaintNow();
-        EraseAllowed = false;
-    }
+    // Armed media, colour bars and the count-down.
+    prerollPictures();
     // Ten seconds of empty background.
     if (o.tenSecondBackground) {
         EraseAllowed = true;
