@@ -265,9 +265,7 @@ QByteArray bitmapBytes(const platform::Bitmap &b) {
 // converted to the surface's 32 bits and put on the surface.
 void benchFade(const Budget &b) {
     int weights[5][5];
-    for (int r = 0; r < 5; ++r)
-        for (int c = 0; c < 5; ++c)
-            weights[r][c] = kAntiKernelBytes[r][c];
+    copyAntiKernel(weights);
     const struct {
         platform::PixelFormat format;
         const char *name;

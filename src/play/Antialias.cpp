@@ -7,6 +7,12 @@
 #include <cstring>
 #include <vector>
 
+void copyAntiKernel(AntiWeights &weights) {
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < 5; ++c)
+            weights[r][c] = kAntiKernelBytes[r][c];
+}
+
 quint32 rgb2tcolor(quint32 pixel) {
     const quint32 blue = pixel & 0xFF;
     const quint32 green = (pixel >> 8) & 0xFF;

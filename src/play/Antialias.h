@@ -23,6 +23,8 @@ inline constexpr quint8 kAntiKernelBytes[5][5] = {
     {1, 0, 1, 0, 1}, {0, 1, 0, 1, 0}, {1, 0, 8, 0, 1}, {0, 1, 0, 1, 0}, {1, 0, 1, 0, 1}};
 
 using AntiWeights = int[5][5];
+// The designed weights copied into a table of integers, as the filter reads them.
+void copyAntiKernel(AntiWeights &weights);
 
 // A 24-bit pixel value (blue in bits 0-7, green 8-15, red 16-23) as a colour value: red in
 // bits 0-7, green 8-15, blue 16-23, and bit 25 set.

@@ -160,9 +160,7 @@ void TForm4::buildPanel() {
 
 void TForm4::FormCreate() {
     // The antialias weights come before everything else, a command-line play included.
-    for (int r = 0; r < 5; ++r)
-        for (int c = 0; c < 5; ++c)
-            AntiKernel[r][c] = kAntiKernelBytes[r][c];
+    copyAntiKernel(AntiKernel);
     killnow = false;
     RightHeld = false;
     Scrolling = false;
