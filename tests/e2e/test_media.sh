@@ -12,59 +12,27 @@ source "$here/lib.sh"
 
 start_xvfb 1024 768
 # The test media: a moving pattern of 320 x 240 at 25 pictures a second, and a tone.
-ffmpeg -v error -y -f lavfi -i testsrc=size=320x240:rate=25 -t 60 -c:v mjpeg -q:v 6 \
-    "$WORK/clip.avi" || fail "ffmpeg made no video"
+make_video "$WORK/clip.avi" 60 || fail "ffmpeg made no video"
 ffmpeg -v error -y -f lavfi -i sine=frequency=440:duration=60 "$WORK/tone.wav" ||
     fail "ffmpeg made no sound"
 for i in $(seq 1 400); do
     printf 'Line %d of the script rises beneath the video\r\n' "$i"
 done >"$WORK/script.txt"
-# The script opens at start; white on black, a moderate pace, no pauses; the main window at
-# the top-left corner in a known size, so that its buttons stand where the test clicks.
-mkdir -p "$XDG_CONFIG_HOME/lectoscope"
-printf '%s\r\n' "[Options]" ShowClock=0 TimerMode=0 VideoMode=1 NoPause=1 "[Stuff]" Delay=2000 \
-    FontSize=24 FontName=Arial FormColor=0 DisPlaColor=16777215 "LastFile=$WORK/script.txt" \
-    "[OptionWindows]" ML=0 MT=0 MW=1000 MH=700 >"$XDG_CONFIG_HOME/lectoscope/ZALSCROL.INI"
+media_config 2000 "$WORK/script.txt"
 
 TITLE="ZAL LectoScope-32 PRO 01.24A"
 start_app
 wait_until 60 window_named "$TITLE" || { app_log; fail "main window not shown"; }
 main=$(window_id "$TITLE")
 
-app_windows() { xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | wc -l; }
-# open_media DOWNS PATH: the media menu's item DOWNS steps below "AVI", then the file in its
-# dialog. On a slow machine a lost key is sent again.
-open_media() {
-    local base
-    base=$(app_windows)
-    more_windows() { [ "$(app_windows)" -gt "$base" ]; }
-    for attempt in 1 2 3; do
-        xdotool windowfocus --sync "$main"
-        xdotool key alt+d
-        if wait_until 10 more_windows; then
-            for _ in $(seq 1 "$1"); do xdotool key Down; done
-            xdotool key Return
-            sleep 1
-            if wait_until 20 more_windows; then
-                xdotool type --delay 10 "$2"
-                xdotool key Return
-                return 0
-            fi
-        fi
-        echo "attempt $attempt: no dialog yet; trying again"
-        xdotool key Escape Escape
-    done
-    return 1
-}
-
 # 1. The video: the main window's title becomes its file name.
-open_media 0 "$WORK/clip.avi" || { app_log; fail "no video dialog"; }
+open_media "$main" 0 "$WORK/clip.avi" || { app_log; fail "no video dialog"; }
 wait_until 30 window_named "clip.avi" || { app_log; fail "the title does not name the video"; }
 # 2. The sound, through "Wave and Midi": a sound output exists here, so its dialog opens.
-open_media 1 "$WORK/tone.wav" || { app_log; fail "no sound dialog"; }
+open_media "$main" 1 "$WORK/tone.wav" || { app_log; fail "no sound dialog"; }
 sleep 2
-# 3. "Start w/Video" stands right of the players (in a 1000 x 700 main window at 0, 0).
-xdotool mousemove 695 399 click 1
+# 3. Armed with "Start w/Video".
+press_start_with_video
 sleep 0.5
 xdotool windowfocus --sync "$main"
 xdotool key ctrl+p
