@@ -78,12 +78,19 @@ void TForm1::buildMediaPlayers(QWidget *client) {
     };
 }
 
+namespace {
+// Runs a media open dialog; a confirmed file is remembered as the dialog's next choice.
+std::optional<QString> chooseMedia(platform::FileDialogRequest &dialog) {
+    const std::optional<QString> path = platform::FileDialogs::run(dialog);
+    if (path)
+        dialog.fileName = *path;
+    return path;
+}
+} // namespace
+
 void TForm1::AVI1Click() {
-    const std::optional<QString> path = platform::FileDialogs::run(OpenDialog3);
-    if (!path)
-        return;
-    OpenDialog3.fileName = *path;
-    setupavi(*path);
+    if (const auto path = chooseMedia(OpenDialog3))
+        setupavi(*path);
 }
 
 void TForm1::waveplayerClick() {
@@ -91,11 +98,8 @@ void TForm1::waveplayerClick() {
         platform::MessageBoxes::information(media::noWaveOutputMessage());
         return;
     }
-    const std::optional<QString> path = platform::FileDialogs::run(OpenDialog2);
-    if (!path)
-        return;
-    OpenDialog2.fileName = *path;
-    setupwave(*path);
+    if (const auto path = chooseMedia(OpenDialog2))
+        setupwave(*path);
 }
 
 void TForm1::CD1Click() {

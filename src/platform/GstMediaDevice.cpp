@@ -7,7 +7,10 @@
 #include "platform/GstMediaDevice.h"
 
 #include <QFileInfo>
+#include <QSet>
 #include <QUrl>
+
+#include <cstdlib>
 
 namespace platform {
 namespace {
@@ -65,16 +68,36 @@ GstBusSyncReply onBusMessage(GstBus *, GstMessage *message, gpointer data) {
     return GST_BUS_DROP;
 }
 
+// The devices alive. A program that ends at once (the exit commands) stops them first, so
+// that no streaming thread still draws or plays while the process winds down.
+QSet<GstMediaDevice *> &liveDevices() {
+    static auto *devices = new QSet<GstMediaDevice *>;
+    return *devices;
+}
+
+void closeLiveDevices() {
+    for (GstMediaDevice *d : liveDevices())
+        d->close();
+}
+
 } // namespace
 
-GstMediaDevice::GstMediaDevice(Kind kind) : m_kind(kind) {}
+GstMediaDevice::GstMediaDevice(Kind kind) : m_kind(kind) {
+    liveDevices().insert(this);
+}
 
 GstMediaDevice::~GstMediaDevice() {
     close();
+    liveDevices().remove(this);
 }
 
 bool GstMediaDevice::initialise() {
-    static const bool ok = gst_init_check(nullptr, nullptr, nullptr);
+    static const bool ok = [] {
+        if (!gst_init_check(nullptr, nullptr, nullptr))
+            return false;
+        std::atexit(closeLiveDevices);
+        return true;
+    }();
     return ok;
 }
 

@@ -73,6 +73,17 @@ class TestMediaPlayers : public QObject {
     void loadSound(const QString &name) { Form1->setupwave(media(name)); }
     void pressStartWithVideo() { Form1->SpeedButton2->click(); }
     bool shown(QWidget *w) const { return !w->isHidden(); }
+    // "video" and "sound" load a file that opens, "arm" presses "Start w/Video".
+    void runSteps(const QStringList &steps) {
+        for (const QString &step : steps) {
+            if (step == QLatin1String("video"))
+                loadVideo(QStringLiteral("ok clip.avi"));
+            else if (step == QLatin1String("sound"))
+                loadSound(QStringLiteral("ok tone.wav"));
+            else
+                pressStartWithVideo();
+        }
+    }
 
 private slots:
     void init() {
@@ -215,14 +226,7 @@ private slots:
         QFETCH(QStringList, closed);
         QFETCH(int, top);
         QFETCH(bool, aviStartsWithText);
-        for (const QString &step : steps) {
-            if (step == QLatin1String("video"))
-                loadVideo(QStringLiteral("ok clip.avi"));
-            else if (step == QLatin1String("sound"))
-                loadSound(QStringLiteral("ok tone.wav"));
-            else
-                pressStartWithVideo();
-        }
+        runSteps(steps);
         g_log.clear();
         Form1->SpeedButton1->click();
         QCOMPARE(g_log, closed);
@@ -330,14 +334,7 @@ private slots:
     void startAndStopPoints() {
         QFETCH(QStringList, steps);
         QFETCH(QStringList, expected);
-        for (const QString &step : steps) {
-            if (step == QLatin1String("video"))
-                loadVideo(QStringLiteral("ok clip.avi"));
-            else if (step == QLatin1String("sound"))
-                loadSound(QStringLiteral("ok tone.wav"));
-            else
-                pressStartWithVideo();
-        }
+        runSteps(steps);
         // Loading a sound arms it without "Start w/Video": only the button lets it start.
         if (!steps.contains(QStringLiteral("arm")))
             QVERIFY(Form1->WaveArmed && !Form1->SpeedButton2->isChecked());
