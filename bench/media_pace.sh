@@ -40,7 +40,7 @@ play() {
     rm -rf "$XDG_CONFIG_HOME"
     media_config "$delay" "$WORK/script.txt" S_Top=246
     start_app
-    wait_until 60 window_named "$TITLE" || fail "main window not shown"
+    wait_until 60 window_named "$TITLE" || { app_log; fail "main window not shown"; }
     main=$(window_id "$TITLE")
     if [ "$video" = 1 ]; then
         open_media "$main" 0 "$WORK/clip.avi" || fail "no video dialog"
@@ -62,14 +62,14 @@ play() {
     APP_PID=""
 }
 
-# The busy-wait grows with Delay squared, so speed ~ 1/Delay^2 (two corrections).
-play 3000 3 0
-v0=$(key speed_px_s <"$WORK/text.txt")
-[ -n "$v0" ] || fail "the text did not scroll at Delay 3000"
-d=$(awk -v v="$v0" -v s="$speed" 'BEGIN { printf "%d", 3000 * sqrt(v / s) }')
-play "$d" 3 0
-v1=$(key speed_px_s <"$WORK/text.txt")
-[ -n "$v1" ] && d=$(awk -v d="$d" -v v="$v1" -v s="$speed" 'BEGIN { printf "%d", d * sqrt(v / s) }')
+# The busy-wait grows with Delay squared, so speed ~ 1/Delay^2: three corrections from 3000.
+d=3000
+for _ in 1 2 3; do
+    play "$d" 5 0
+    v=$(key speed_px_s <"$WORK/text.txt")
+    [ -n "$v" ] || fail "the text did not scroll at Delay $d"
+    d=$(awk -v d="$d" -v v="$v" -v s="$speed" 'BEGIN { printf "%d", d * sqrt(v / s) }')
+done
 
 declare -A runs
 for r in $(seq 1 "$repeat"); do

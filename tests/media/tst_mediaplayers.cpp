@@ -11,7 +11,9 @@
 #include "platform/MessageBoxes.h"
 
 #include <QTimer>
+
 #include <QToolButton>
+#include <optional>
 
 using platform::MediaDevice;
 using namespace playtest;
@@ -22,28 +24,22 @@ namespace {
 QStringList g_log;
 
 // Opens a file whose name starts with "ok" (a 320 x 240 picture for a video) and refuses
-// anything else; playing and holding only change the mode.
+// anything else; the other commands only change the mode.
 class FakeDevice : public MediaDevice {
 public:
-    explicit FakeDevice(Kind kind) : m_name(kind == Kind::Video ? "video" : "sound") {}
+    explicit FakeDevice(Kind kind) : m_name(kind == Kind::Video ? "video " : "sound ") {}
     void setDisplayWindow(quintptr) override {}
     bool open(const QString &path) override {
-        const QString name = media::fileNameOf(path);
-        log(QStringLiteral("open ") + name);
-        m_open = name.startsWith(QLatin1String("ok"));
-        m_mode = m_open ? Mode::Stopped : Mode::NotOpen;
-        return m_open;
+        log(QStringLiteral("open ") + media::fileNameOf(path));
+        m_mode = media::fileNameOf(path).startsWith(u"ok") ? Mode::Stopped : Mode::NotOpen;
+        return isOpen();
     }
-    void close() override {
-        log(QStringLiteral("close"));
-        m_open = false;
-        m_mode = Mode::NotOpen;
-    }
-    bool isOpen() const override { return m_open; }
-    QSize naturalSize() const override { return m_open ? QSize(320, 240) : QSize(); }
-    void play() override { hold(Mode::Playing, "play"); }
-    void pause() override { hold(Mode::Paused, "pause"); }
-    void stop() override { hold(Mode::Stopped, "stop"); }
+    void close() override { log(QStringLiteral("close"), Mode::NotOpen); }
+    bool isOpen() const override { return m_mode != Mode::NotOpen; }
+    QSize naturalSize() const override { return isOpen() ? QSize(320, 240) : QSize(); }
+    void play() override { log(QStringLiteral("play"), Mode::Playing); }
+    void pause() override { log(QStringLiteral("pause"), Mode::Paused); }
+    void stop() override { log(QStringLiteral("stop"), Mode::Stopped); }
     void seek(qint64 ms) override { log(QStringLiteral("seek %1").arg(ms)); }
     qint64 position() const override { return 0; }
     qint64 length() const override { return 3000; }
@@ -51,13 +47,11 @@ public:
     void expose() override {}
 
 private:
-    void log(const QString &what) const { g_log << QString::fromLatin1(m_name) + u' ' + what; }
-    void hold(Mode mode, const char *what) {
-        log(QString::fromLatin1(what));
-        m_mode = mode;
+    void log(const QString &what, std::optional<Mode> mode = {}) {
+        g_log << QLatin1String(m_name) + what;
+        m_mode = mode.value_or(m_mode);
     }
     const char *m_name;
-    bool m_open = false;
     Mode m_mode = Mode::NotOpen;
 };
 
@@ -144,68 +138,6 @@ private slots:
         QCOMPARE(g_log.contains(QStringLiteral("video open ") + file), present);
     }
 
-    // A sound that opens is armed at once and takes the video's part before the pre-roll
-    // away; one that does not says so, disarms, and keeps its path and controls.
-    void loadSound_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("waveArmed");
-        QTest::addColumn<bool>("aviArmed");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("opens") << "ok tone.wav" << true << false << QString();
-        QTest::newRow("cannot play")
-            << "noise.mid" << false << true << media::soundUnplayableMessage();
-    }
-    void loadSound() {
-        QFETCH(QString, file);
-        QFETCH(bool, waveArmed);
-        QFETCH(bool, aviArmed);
-        QFETCH(QString, message);
-        loadVideo(QStringLiteral("ok clip.avi"));
-        pressStartWithVideo();
-        QVERIFY(Form1->AviArmed && Form1->AviStartsWithText && !Form1->WaveArmed);
-        loadSound(file);
-        QCOMPARE(Form1->WaveArmed, waveArmed);
-        QCOMPARE(Form1->AviArmed, aviArmed);
-        QVERIFY(Form1->AviStartsWithText);
-        QCOMPARE(testsupport::shownTexts(),
-                 message.isEmpty() ? QStringList() : QStringList{message});
-        QVERIFY(Form1->waveplayerFileName.endsWith(file));
-        QVERIFY(shown(Form1->waveplayer) && shown(Form1->SpeedButton2));
-    }
-
-    // "Start w/Video" arms the players shown, only while it is down; "Close" releases it.
-    void arming_data() {
-        QTest::addColumn<bool>("video");
-        QTest::addColumn<bool>("sound");
-        QTest::addColumn<int>("presses");
-        QTest::addColumn<bool>("waveArmed");
-        QTest::addColumn<bool>("aviArmed");
-        QTest::newRow("video") << true << false << 1 << false << true;
-        QTest::newRow("sound") << false << true << 1 << true << false;
-        QTest::newRow("both") << true << true << 1 << true << true;
-        QTest::newRow("released again") << true << true << 2 << false << false;
-        QTest::newRow("nothing shown") << false << false << 1 << false << false;
-    }
-    void arming() {
-        QFETCH(bool, video);
-        QFETCH(bool, sound);
-        QFETCH(int, presses);
-        QFETCH(bool, waveArmed);
-        QFETCH(bool, aviArmed);
-        if (sound)
-            loadSound(QStringLiteral("ok tone.wav"));
-        if (video)
-            loadVideo(QStringLiteral("ok clip.avi"));
-        Form1->SpeedButton2->setVisible(true); // reachable even with no player shown
-        for (int i = 0; i < presses; ++i)
-            pressStartWithVideo();
-        QCOMPARE(Form1->WaveArmed, waveArmed);
-        QCOMPARE(Form1->AviArmed, aviArmed);
-        QCOMPARE(Form1->AviStartsWithText, aviArmed);
-        Form1->SpeedButton1->click();
-        QVERIFY(!Form1->SpeedButton2->isChecked());
-    }
-
     // "Close" closes only armed media and hides every control; a closed armed video gives
     // the text its room back.
     void closing_data() {
@@ -232,7 +164,7 @@ private slots:
         QCOMPARE(g_log, closed);
         QCOMPARE(Form1->S_Top, top);
         QCOMPARE(Form1->AviStartsWithText, aviStartsWithText);
-        QVERIFY(!Form1->WaveArmed && !Form1->AviArmed);
+        QVERIFY(!Form1->WaveArmed && !Form1->AviArmed && !Form1->SpeedButton2->isChecked());
         for (QWidget *w :
              {static_cast<QWidget *>(Form1->AviPlayer), static_cast<QWidget *>(Form1->waveplayer),
               static_cast<QWidget *>(Form1->SpeedButton1),
@@ -279,10 +211,14 @@ private slots:
         QVERIFY(g_log.isEmpty());
     }
 
-    // The players' buttons: Pause resumes a paused medium, a player without an open device
-    // says so, and the video's Play before arming shows the play window over the screen.
+    // The players' buttons: a player without an open device says so, Pause resumes a paused
+    // medium, and the video's Play before arming shows the play window over the screen.
     void playerButtons() {
+        // A sound that cannot be played says so, disarms, and keeps its path and controls.
         loadSound(QStringLiteral("bad.wav"));
+        QCOMPARE(testsupport::shownTexts(), QStringList{media::soundUnplayableMessage()});
+        QVERIFY(!Form1->WaveArmed && Form1->waveplayerFileName.endsWith(u"bad.wav"));
+        QVERIFY(shown(Form1->waveplayer) && shown(Form1->SpeedButton2));
         g_log.clear();
         platform::MessageBoxes::clearShown();
         Form1->waveplayer->button(MediaPlayer::Button::Play)->click();
@@ -309,7 +245,8 @@ private slots:
     }
 
     // A play starts the armed sound (and the video armed with it) before the pre-roll, the
-    // video with the text, and stops and rewinds the players shown when it closes.
+    // video with the text, and stops and rewinds the players shown when it closes. A sound
+    // loaded after arming the video takes the video's start before the pre-roll away.
     void startAndStopPoints_data() {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("expected");
@@ -327,6 +264,9 @@ private slots:
             << QStringList{"video", "arm", "sound"}
             << QStringList{"sound play",   "pre-roll",   "video play",  "sound stop",
                            "sound seek 0", "video stop", "video seek 0"};
+        QTest::newRow("armed and released")
+            << QStringList{"sound", "video", "arm", "arm"}
+            << QStringList{"pre-roll", "sound stop", "sound seek 0", "video stop", "video seek 0"};
         QTest::newRow("loaded, not armed")
             << QStringList{"sound", "video"}
             << QStringList{"pre-roll", "sound stop", "sound seek 0", "video stop", "video seek 0"};
