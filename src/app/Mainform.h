@@ -12,6 +12,11 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
+
+namespace app {
+struct Configuration;
+}
 
 class QAction;
 class QCheckBox;
@@ -35,7 +40,7 @@ struct StartTimeChoice;
 // One class whose command groups live in several files, each in its subsystem's folder:
 //   app/Mainform.cpp          life cycle (FormCreate, FormShow, FormActivate), fade defaults
 //   app/MainformUi.cpp        building the menus, tool bar, panels and status bar
-//   app/ConfigFile.cpp        reading and writing the configuration file
+//   app/ConfigFile.cpp        configuration values to and from the controls, its commands
 //   app/Exit.cpp              closing and the exit commands
 //   app/Panels.cpp            track bars, play options, pixel and screen groups, layout, status
 //   app/TimedWait.cpp         Startdelay
@@ -58,8 +63,6 @@ class TForm1 : public QMainWindow, public PlayHost {
     Q_PROPERTY(int s_bottom READ getbottom WRITE setbottom)
 
 public:
-    static constexpr const char *kDefaultIniName = "ZALSCROL.INI";
-
     explicit TForm1(QWidget *parent = nullptr);
     ~TForm1() override;
 
@@ -294,6 +297,15 @@ public:
     // ---- Configuration file -------------------------------------------------------------
     void ReadTheIniFile(const QString &name);
     bool WriteTheIniFile(const QString &name);
+    // The settings and control states as the configuration file holds them; the values that
+    // are only written (program, date and time, tick count) are those of this moment.
+    app::Configuration configurationFromControls() const;
+    // Stores loaded values in the reading order, each at once (a check box runs its click
+    // rule when its state changes), then applies them to the window. With invalidStartime
+    // set, only the values read before the start time are stored and the conversion error
+    // is thrown: later values keep what they held and nothing is applied.
+    void configurationToControls(const app::Configuration &values,
+                                 const std::optional<QString> &invalidStartime = std::nullopt);
     void SaveDefaultConfiguration1Click();
     void LoadConfiguration1Click();
     void SaveConfigurationAs1Click();
