@@ -37,6 +37,8 @@ class StatusBar;
 //   preroll/Clock.cpp         screen clock and auto start
 //   preroll/PrerollOptions.cpp colour bars, count-down, chroma check, 10-second background
 //   play/PlayCommand.cpp      the Play command
+//   editor/Printing.cpp       Print and Print Setup
+//   sysinfo/SysinfoCommands.cpp  "Under my Hood ...", About and Help
 class TForm1 : public QMainWindow {
     Q_OBJECT
     Q_PROPERTY(bool fadesetupcheckbox1 READ getfadesetupcheckbox1 WRITE setfadesetupcheckbox1)
@@ -299,6 +301,13 @@ public:
     // ---- Editing commands used by the configuration -------------------------------------
     void CenterText1Click();
     void ToolButton7Click();
+
+    // ---- Printing, system information, About and help ----------------------------------
+    void Print1Click();
+    void PrintSetup1Click();
+    void NewWindow1Click();
+    void About2Click();
+    void MenuHelp1Click();
 
     // ---- Play ---------------------------------------------------------------------------
     void RunTelePrompter1Click();

@@ -497,6 +497,13 @@ void TForm1::connectControls() {
     connect(Playbutton, &QToolButton::clicked, this, &TForm1::PlaybuttonClick);
     connect(SpeedButton3, &QPushButton::clicked, this, &TForm1::SpeedButton3Click);
 
+    // Printing, system information, About and help.
+    connect(Print1, &QAction::triggered, this, &TForm1::Print1Click);
+    connect(PrintSetup1, &QAction::triggered, this, &TForm1::PrintSetup1Click);
+    connect(NewWindow1, &QAction::triggered, this, &TForm1::NewWindow1Click);
+    connect(About2, &QAction::triggered, this, &TForm1::About2Click);
+    connect(MenuHelp1, &QAction::triggered, this, &TForm1::MenuHelp1Click);
+
     // Window menu.
     connect(ShowAll1, &QAction::triggered, this, &TForm1::ShowAll1Click);
     connect(HideAll1, &QAction::triggered, this, &TForm1::HideAll1Click);
