@@ -49,6 +49,15 @@ QString temporaryBeside(const QString &path) {
         return QString();
     return file.fileName();
 }
+// A PDF ends with its end-of-file marker once it has been written whole.
+bool writtenWhole(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16)
+        return false;
+    file.seek(file.size() - 16);
+    return file.read(16).contains("%%EOF");
+}
+
 // Ends the job's bookkeeping: a complete file job replaces its file in one step; the
 // temporary file never stays.
 bool finishJob(bool complete) {
@@ -56,7 +65,8 @@ bool finishJob(bool complete) {
     if (g_jobPrinter && !g_jobTarget.isEmpty()) {
         g_jobPrinter->setOutputFileName(g_jobTarget);
         if (ok) {
-            ok = std::rename(QFile::encodeName(g_jobTemporary).constData(),
+            ok = writtenWhole(g_jobTemporary) &&
+                 std::rename(QFile::encodeName(g_jobTemporary).constData(),
                              QFile::encodeName(g_jobTarget).constData()) == 0;
             if (!ok)
                 MessageBoxes::error(QStringLiteral("Cannot write ") + g_jobTarget);
