@@ -19,8 +19,10 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent) {
 
     auto *column = new QVBoxLayout(this);
     auto *searchRow = new QHBoxLayout;
-    searchRow->addWidget(new QLabel(QStringLiteral("&Find:")));
+    auto *findLabel = new QLabel(QStringLiteral("&Find:"));
+    searchRow->addWidget(findLabel);
     SearchEdit = new QLineEdit;
+    findLabel->setBuddy(SearchEdit);
     SearchEdit->setObjectName(QStringLiteral("SearchEdit"));
     SearchEdit->setPlaceholderText(QStringLiteral("a word to look for"));
     SearchEdit->setClearButtonEnabled(true);

@@ -25,12 +25,19 @@
 
 namespace {
 
+constexpr int kFontPixels = 10;
+
+// A caption and its value. The value's size is fixed, so that a new value repaints the
+// value alone rather than laying the page out again (most of a refresh's cost otherwise).
 QLabel *addRow(QGridLayout *grid, int row, int column, const QString &caption, const QString &name,
-               const QString &initial = QStringLiteral("?")) {
+               int width, const QString &initial = QStringLiteral("?")) {
     grid->addWidget(new QLabel(caption), row, column);
     auto *value = new QLabel(initial);
     value->setObjectName(name);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont font;
+    font.setPixelSize(kFontPixels);
+    value->setFixedSize(width, QFontMetrics(font).height());
     grid->addWidget(value, row, column + 1);
     return value;
 }
@@ -52,7 +59,7 @@ Tdechk::Tdechk(QWidget *parent) : QDialog(parent) {
                    Qt::WindowCloseButtonHint);
     setFixedSize(582, 348);
     QFont small = font();
-    small.setPixelSize(10);
+    small.setPixelSize(kFontPixels);
     setFont(small);
 
     PageControl1 = new QTabWidget(this);
@@ -140,7 +147,7 @@ QWidget *Tdechk::buildSystemPage() {
     int row = 0;
     for (const auto &r : leftRows) {
         QLabel *v =
-            addRow(left, row++, 0, QString::fromUtf16(r.caption), QString::fromUtf16(r.name));
+            addRow(left, row++, 0, QString::fromUtf16(r.caption), QString::fromUtf16(r.name), 120);
         if (r.displayKind >= 0)
             m_displayKinds.insert(r.displayKind, v);
         else if (r.versionKind >= 0)
@@ -155,7 +162,7 @@ QWidget *Tdechk::buildSystemPage() {
     QLabel *memoryValues[4];
     for (int i = 0; i < 4; ++i)
         memoryValues[i] = addRow(left, row++, 0, QString::fromUtf16(memory[i][0]),
-                                 QString::fromUtf16(memory[i][1]));
+                                 QString::fromUtf16(memory[i][1]), 120);
     m_memory[0] = memoryValues[3];
     m_memory[1] = memoryValues[2];
     m_memory[2] = memoryValues[1];
@@ -168,8 +175,8 @@ QWidget *Tdechk::buildSystemPage() {
     ProgressBar1->setMaximumHeight(10);
     ProgressBar1->setToolTip(QStringLiteral("Current CPU load"));
     left->addWidget(ProgressBar1, row++, 0, 1, 2);
-    m_memoryLoad =
-        addRow(left, row++, 0, QStringLiteral("Current Memory Load"), QStringLiteral("MemoryLoad"));
+    m_memoryLoad = addRow(left, row++, 0, QStringLiteral("Current Memory Load"),
+                          QStringLiteral("MemoryLoad"), 120);
     // The refresh rate, the virtual desktop and the aspect figures below, set apart.
     left->setRowMinimumHeight(row++, 8);
     const std::pair<const char16_t *, int> middleRows[] = {{u"Refresh Rate", 4},
@@ -180,7 +187,7 @@ QWidget *Tdechk::buildSystemPage() {
     for (const auto &[caption, kind] : middleRows) {
         const QString initial = kind <= 6 ? QStringLiteral("Nt Only") : QStringLiteral("?");
         m_displayKinds.insert(kind, addRow(left, row++, 0, QString::fromUtf16(caption),
-                                           QStringLiteral("DeviceKind%1").arg(kind), initial));
+                                           QStringLiteral("DeviceKind%1").arg(kind), 120, initial));
     }
     left->setRowStretch(row, 1);
     columns->addSpacing(10);
@@ -199,7 +206,7 @@ QWidget *Tdechk::buildSystemPage() {
     row = 0;
     for (int kind = 11; kind <= 20; ++kind) {
         QLabel *v = addRow(right, row++, 0, QString::fromUtf16(rightRows[kind - 11]),
-                           QStringLiteral("DeviceKind%1").arg(kind));
+                           QStringLiteral("DeviceKind%1").arg(kind), 40);
         right->addWidget(v, row - 1, 1, 1, 3);
         m_displayKinds.insert(kind, v);
     }
@@ -213,7 +220,7 @@ QWidget *Tdechk::buildSystemPage() {
         const QString name = QString::fromUtf16(heapNames[i]);
         const int r = i < 10 ? i % 5 : 5;
         const int c = i < 10 ? (i / 5) * 2 : (i - 10) * 2;
-        m_heap[i] = addRow(heap, r, c, name, name);
+        m_heap[i] = addRow(heap, r, c, name, name, 64);
     }
     right->addLayout(heap, row++, 0, 1, 4);
     SpeedButton1 = new QPushButton(QStringLiteral("Print memory information"));
@@ -224,7 +231,8 @@ QWidget *Tdechk::buildSystemPage() {
     m_refreshed = new QLabel(QStringLiteral("?"));
     m_refreshed->setObjectName(QStringLiteral("RefreshTime"));
     m_refreshed->setAlignment(Qt::AlignRight);
-    right->addWidget(m_refreshed, row, 0, 1, 4);
+    m_refreshed->setFixedSize(220, QFontMetrics(font()).height());
+    right->addWidget(m_refreshed, row, 0, 1, 4, Qt::AlignRight);
     return page;
 }
 
