@@ -8,6 +8,7 @@
 #include "platform/Printers.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPainter>
 
 void TForm1::Print1Click() {
@@ -20,6 +21,8 @@ void TForm1::Print1Click() {
     if (!platform::Printers::beginJob(painter, (base.isEmpty() ? QStringLiteral("script") : base) +
                                                    QStringLiteral(".pdf")))
         return;
+    // A long script takes seconds: the pointer says so meanwhile.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     PainterPrintDevice device(painter, Memo1->font(), Memo1->palette().color(QPalette::Text));
     // Each display line whole, however long: sliced from the text between the starts of
     // this line and the next, without the line break.
@@ -33,6 +36,7 @@ void TForm1::Print1Click() {
         return piece.toString();
     };
     printScript(device, count, line, LastFile);
+    QGuiApplication::restoreOverrideCursor();
     platform::Printers::endJob(painter);
 }
 
