@@ -1,7 +1,7 @@
 // Figures of printing and of the "Under Your Hood" refresh, one per line as "name value
 // unit": the 5 MB script printed to PDF through the Print command (pages, seconds, pages
-// per second), and the user-interface time of one refresh of the memory figures, alone and
-// with the layout and painting of the labels it changed.
+// per second), and the user-interface thread's processor time of one refresh of the memory figures,
+// alone and with the layout and painting of the labels it changed.
 //
 // Run with QT_QPA_PLATFORM=offscreen.
 
@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -27,6 +28,14 @@ using Clock = std::chrono::steady_clock;
 
 double secondsSince(Clock::time_point t0) {
     return std::chrono::duration<double>(Clock::now() - t0).count();
+}
+
+// Processor time of this thread in microseconds: what a refresh costs the user-interface
+// thread, whatever else the machine runs.
+double threadMicroseconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e6 + t.tv_nsec / 1e3;
 }
 
 void report(const char *name, double value, const char *unit) {
@@ -79,13 +88,13 @@ void benchRefresh() {
     std::vector<double> bare;
     std::vector<double> painted;
     for (int i = 0; i < 200; ++i) {
-        auto t0 = Clock::now();
+        double t0 = threadMicroseconds();
         hood.Timer1Timer();
-        bare.push_back(secondsSince(t0) * 1e6);
-        t0 = Clock::now();
+        bare.push_back(threadMicroseconds() - t0);
+        t0 = threadMicroseconds();
         hood.Timer1Timer();
         QApplication::processEvents(); // the labels that changed are laid out and painted
-        painted.push_back(secondsSince(t0) * 1e6);
+        painted.push_back(threadMicroseconds() - t0);
     }
     std::sort(bare.begin(), bare.end());
     std::sort(painted.begin(), painted.end());
