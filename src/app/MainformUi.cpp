@@ -8,6 +8,7 @@
 #include "app/ToolIcons.h"
 #include "editor/ScriptEditor.h"
 #include "platform/Platform.h"
+#include "sysinfo/MenuShortcutFilter.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -502,6 +503,7 @@ void TForm1::connectControls() {
     connect(PrintSetup1, &QAction::triggered, this, &TForm1::PrintSetup1Click);
     connect(NewWindow1, &QAction::triggered, this, &TForm1::NewWindow1Click);
     connect(About2, &QAction::triggered, this, &TForm1::About2Click);
+    Memo1->installEventFilter(new MenuShortcutFilter(About2, this));
     connect(MenuHelp1, &QAction::triggered, this, &TForm1::MenuHelp1Click);
 
     // Window menu.

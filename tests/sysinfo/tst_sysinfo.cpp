@@ -5,6 +5,7 @@
 
 #include "app/Forms.h"
 #include "app/Mainform.h"
+#include "editor/ScriptEditor.h"
 #include "platform/AudioDevices.h"
 #include "platform/Printers.h"
 #include "platform/Screen.h"
@@ -359,6 +360,18 @@ private slots:
             });
             QTRY_VERIFY(first.isNull()); // gone once closed
         }
+        // Ctrl+A opens it from the script editor too.
+        Form1->show();
+        QVERIFY(QTest::qWaitForWindowActive(Form1));
+        Form1->Memo1->setFocus();
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            opened = qobject_cast<TAnimateXAbout *>(QApplication::activeModalWidget());
+            if (opened)
+                QApplication::activeModalWidget()->close();
+        });
+        QTest::keyClick(Form1->Memo1, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(opened);
     }
 
     void help() {
