@@ -30,10 +30,10 @@ bool createWindows(const QStringList &arguments) {
     if (!Form1->FormCreate())
         return false;
     FadeSetup = new TFadeSetup(Form1);
-    Form5 = new TForm5(Form1);
-    Bconfig = new TBconfig(Form1);
+    Form5 = new TForm5(Form1, Form1->underAutoTimerPanel());
+    Bconfig = new TBconfig(Form1, Form1->underAutoTimerPanel());
     bFontForm = new TbFontForm(Form1);
-    Form4 = new TForm4;
+    Form4 = new TForm4(Form1);
     Form4->FormCreate();
     dechk = new Tdechk(Form1);
     form8 = new Tform8;

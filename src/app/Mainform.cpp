@@ -7,6 +7,7 @@
 #include "app/RadioGroup.h"
 #include "app/StatusBar.h"
 #include "editor/ScriptEditor.h"
+#include "platform/IniFile.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "platform/Retrace.h"
@@ -24,7 +25,7 @@
 #include <QToolButton>
 
 bool TForm1::FormCreate() {
-    // 1. The screen must be at least 640 pixels wide.
+    // The screen must be at least 640 pixels wide.
     const int sw = platform::Screen::width();
     if (sw < 640) {
         platform::MessageBoxes::information(
@@ -34,17 +35,17 @@ bool TForm1::FormCreate() {
         return false;
     }
     initialiseSettings();
-    // 12. The default configuration; a first start gets the shipped one. A conversion
-    // error ends the creation steps here.
+    // The default configuration; a first start gets the shipped one. A conversion error
+    // ends the creation steps here.
     platform::pumpMessages();
     app::installDefaultConfiguration(WindowsDir);
     try {
-        ReadTheIniFile(QString::fromLatin1(kDefaultIniName));
+        ReadTheIniFile(QString::fromLatin1(platform::kDefaultConfigName));
     } catch (const ConversionError &e) {
         platform::MessageBoxes::error(e.message());
         return true;
     }
-    // 13. The command-line script replaces whatever the configuration opened.
+    // The command-line script replaces whatever the configuration opened.
     if (StartedWithFile) {
         const QString arg = CommandLine.first();
         Memo1->clear();
@@ -57,35 +58,35 @@ bool TForm1::FormCreate() {
             platform::MessageBoxes::information(QStringLiteral("Could not open ") + arg);
         }
     }
-    // 14.
+    // The status bar names the current script.
     StatusBar1->setPanelText(4, QFileInfo(LastFile).fileName());
     return true;
 }
 
-// Creation steps 2 to 11: the start-up values of the settings.
+// The start-up values of the settings, before the configuration file is read.
 void TForm1::initialiseSettings() {
     const int sw = platform::Screen::width();
-    // 2.-3. A script named on the command line is played at once.
+    // A script named on the command line is played at once.
     StartedWithFile = false;
     FindNextLine = 0;
     if (!CommandLine.isEmpty() && QFileInfo(CommandLine.first()).isFile()) {
         StartedWithFile = true;
         LastFile = CommandLine.first();
     }
-    // 4.-5.
+    // The speed factor, and the folder of the configuration file.
     DelayFactor = 1;
     WindowsDir = platform::windowsDirectory().trimmed();
-    // 6. Waiting for the vertical retrace is offered only off the NT family and where the
-    // display has a real vertical-blank wait.
+    // Waiting for the vertical retrace is offered only where the display has a real
+    // vertical-blank wait (and never on a platform that calls itself "Windows NT").
     const bool retrace =
         platform::platformName() != QLatin1String("Windows NT") && platform::Retrace::available();
     SyncWRetrace1->setEnabled(retrace);
     RetracePort = retrace ? 0x3DA : 0;
-    // 7.-8.
+    // No CD player; the version goes into the caption.
     cd1->setVisible(false);
     Ver = QStringLiteral("01.24A");
     setWindowTitle(QString::fromLatin1(app::kApplicationTitle) + QStringLiteral(" PRO ") + Ver);
-    // 9.
+    // Speed, output rectangle, colour-bar time and media flags start afresh.
     Delay = 0;
     S_Left = 0;
     S_Top = 0;
@@ -96,14 +97,14 @@ void TForm1::initialiseSettings() {
     Label10->setText(Memo1->font().family());
     WaveArmed = false;
     AviStartsWithText = false;
-    // 10.
+    // Fade hold time; the auto-timer panel and its parts stay hidden until armed.
     FadeHoldTime = 3;
     Panel1->hide();
     AutoStarttimelabel->hide();
     ProgressBar1->hide();
     StaticText1->hide();
     StaticText2->hide();
-    // 11.
+    // Colours, key steps, fade placement and the pixel format.
     DisPlaColor = 0xFFFFFF;
     ArrowAmt = 50;
     PgJumpAmt = 100;

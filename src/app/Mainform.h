@@ -2,10 +2,20 @@
 
 #include "platform/FileDialogs.h"
 #include "platform/TextCodec.h"
+#include "platform/TrackBar.h"
+#include "play/PlayHost.h"
+#include "play/PlayOptions.h"
 
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace app {
+struct Configuration;
+}
 
 class QAction;
 class QCheckBox;
@@ -22,24 +32,26 @@ class QToolButton;
 class RadioGroup;
 class ScriptEditor;
 class StatusBar;
+struct StartTimeChoice;
 
 // The main window: the operator's console and the owner of every setting.
 //
 // One class whose command groups live in several files, each in its subsystem's folder:
 //   app/Mainform.cpp          life cycle (FormCreate, FormShow, FormActivate), fade defaults
 //   app/MainformUi.cpp        building the menus, tool bar, panels and status bar
-//   app/ConfigFile.cpp        reading and writing the configuration file
+//   app/ConfigFile.cpp        configuration values to and from the controls, its commands
 //   app/Exit.cpp              closing and the exit commands
-//   editor/Panels.cpp         track bars, play options, pixel and screen groups, layout, status
+//   app/Panels.cpp            track bars, play options, pixel and screen groups, layout, status
+//   app/TimedWait.cpp         Startdelay
+//   app/AutoStart.cpp         screen clock and auto start, and their dialogs
+//   app/PrerollOptions.cpp    colour bars, count-down, chroma check, 10-second background
+//   app/PlayCommand.cpp       the Play command and the PlayHost the play window asks
 //   editor/ScriptFiles.cpp    New, Open, Save, Save As
+//   editor/Centering.cpp      "Center Text" and the "Center" tool button
 //   editor/ReadingTime.cpp    the reading-time estimate
-//   preroll/TimedWait.cpp     Startdelay
-//   preroll/Clock.cpp         screen clock and auto start
-//   preroll/PrerollOptions.cpp colour bars, count-down, chroma check, 10-second background
-//   play/PlayCommand.cpp      the Play command
 //   editor/Printing.cpp       Print and Print Setup
 //   sysinfo/SysinfoCommands.cpp  "Under my Hood ...", About and Help
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public PlayHost {
     Q_OBJECT
     Q_PROPERTY(bool fadesetupcheckbox1 READ getfadesetupcheckbox1 WRITE setfadesetupcheckbox1)
     Q_PROPERTY(bool fadesetupcheckbox2 READ getfadesetupcheckbox2 WRITE setfadesetupcheckbox2)
@@ -51,8 +63,6 @@ class TForm1 : public QMainWindow {
     Q_PROPERTY(int s_bottom READ getbottom WRITE setbottom)
 
 public:
-    static constexpr const char *kDefaultIniName = "ZALSCROL.INI";
-
     explicit TForm1(QWidget *parent = nullptr);
     ~TForm1() override;
 
@@ -100,6 +110,15 @@ public:
     // The media players' files (Stuff/Aviname, Stuff/Wavname), carried from run to run.
     QString AviPlayerFileName;
     QString waveplayerFileName;
+    // The media players' start and stop points of a play; until a player connects here
+    // the points do nothing.
+    struct MediaHooks {
+        std::function<void()> startArmed;       // "Start w/Video" down and the wave player armed
+        std::function<void()> startAviWithText; // the AVI player starts with the text
+        std::function<void()> stopWave;         // stop and rewind the wave/MIDI player
+        std::function<void()> stopAvi;          // stop and rewind the AVI player
+    };
+    MediaHooks Media;
 
     // The script file dialogs. Their file names are remembered between uses: the save
     // dialog's is the current save name. The configuration commands borrow both.
@@ -253,12 +272,14 @@ public:
     int GetCurrentLineNumber();
     void Memo1Change();
     // Sets a track bar's position from the program: clamped, and no rule runs.
-    static void setTrackBarPosition(QSlider *bar, int position);
+    static void setTrackBarPosition(QSlider *bar, int position) {
+        platform::setTrackBarPosition(bar, position);
+    }
     int editorFontSize() const;
     void setEditorFontSize(int points);
 
     // ---- Timed wait ---------------------------------------------------------------------
-    void Startdelay(int seconds);
+    void Startdelay(int seconds) override;
     void Timer2Timer();
 
     // ---- Script files (the script-files work fills these) --------------------------------
@@ -277,6 +298,15 @@ public:
     // ---- Configuration file -------------------------------------------------------------
     void ReadTheIniFile(const QString &name);
     bool WriteTheIniFile(const QString &name);
+    // The settings and control states as the configuration file holds them; the values that
+    // are only written (program, date and time, tick count) are those of this moment.
+    app::Configuration configurationFromControls() const;
+    // Stores loaded values in the reading order, each at once (a check box runs its click
+    // rule when its state changes), then applies them to the window. With invalidStartime
+    // set, only the values read before the start time are stored and the conversion error
+    // is thrown: later values keep what they held and nothing is applied.
+    void configurationToControls(const app::Configuration &values,
+                                 const std::optional<QString> &invalidStartime = std::nullopt);
     void SaveDefaultConfiguration1Click();
     void LoadConfiguration1Click();
     void SaveConfigurationAs1Click();
@@ -287,7 +317,11 @@ public:
     void ToggleScreenClockOnClick();
     void StartbyAutoTimer1Click();
     void SetAutoStartTime1Click();
+    // Applies what the start time dialog handed back.
+    void applyStartTimeChoice(const StartTimeChoice &choice);
     void SetColorBarTime1Click();
+    // Where the clock's dialogs open: under the auto-timer panel.
+    QPoint underAutoTimerPanel() const;
 
     // ---- Pre-roll options ---------------------------------------------------------------
     void usecolorbarsClick();
@@ -313,9 +347,29 @@ public:
     void RunTelePrompter1Click();
     void PlaybuttonClick();
     void SpeedButton3Click();
-    void showEstimate(); // the reading-time display, after a measured line
+    // The reading-time display, after a line measured at elapsedMs.
+    void showEstimate(double elapsedMs);
     void vdelayit(int n);
     void chkcrt();
+    // What a pass reads once: the settings and switches as they are now.
+    PlayOptions playOptions() const;
+
+    // ---- The play host: what the play window asks while a pass runs --------------------
+    int delay() const override;
+    void setDelay(int delay) override;
+    int delayFactor() const override;
+    void setSlowerX10(bool on) override;
+    void handBackSpeed(int delayBarPosition) override;
+    void holdColorBars() override;
+    int lineCount() const override;
+    QString line(int index) const override;
+    void calibrated(double elapsedMs) override;
+    void startArmedMedia() override;
+    void startVideoWithText() override;
+    void setPlayColors(int textColor, int backColor) override;
+    void applyEditorFontSize(int points) override;
+    void playClosed() override;
+    void runStartUpPlay() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

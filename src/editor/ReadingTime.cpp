@@ -2,7 +2,6 @@
 #include "app/Mainform.h"
 
 #include "editor/ReadingEstimate.h"
-#include "play/BlackScroll.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -14,8 +13,8 @@ void TForm1::SpeedButton3Click() {
     RunTelePrompter1Click();
 }
 
-void TForm1::showEstimate() {
-    const ReadingEstimate e = estimateReadingTime(LineCount, ElapsedMs, ScriptWordCount);
+void TForm1::showEstimate(double elapsedMs) {
+    const ReadingEstimate e = estimateReadingTime(LineCount, elapsedMs, ScriptWordCount);
     Approx->setText(e.approx);
     SpeedButton3->setText(e.buttonCaption);
     if (e.hasRate)

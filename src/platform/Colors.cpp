@@ -1,6 +1,6 @@
 #include "platform/Colors.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QPalette>
 
 namespace platform {

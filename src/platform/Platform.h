@@ -16,8 +16,9 @@ void pumpMessages();
 // Let messages run, sleeping until at least one arrives (an idle wait costs no processor time).
 void waitForMessages();
 
-// The folder that plays the part of the Windows directory: the per-user configuration
-// folder ($XDG_CONFIG_HOME/lectoscope, else ~/.config/lectoscope). Created when missing.
+// The folder of the default configuration file (the settings' WindowsDir): the per-user
+// configuration folder ($XDG_CONFIG_HOME/lectoscope, else ~/.config/lectoscope). Created
+// when missing.
 QString windowsDirectory();
 
 // Platform name as the version query reports it. Never "Windows NT" here.

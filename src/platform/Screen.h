@@ -4,8 +4,8 @@
 
 namespace platform {
 
-// The screen the play window covers: its size in pixels and colour depth in bits per
-// pixel (what GetDeviceCaps answered). Tests may set both.
+// The screen the play window covers: the primary screen's size in pixels and its colour
+// depth in bits per pixel. Tests may set both.
 class Screen {
 public:
     static QSize size();

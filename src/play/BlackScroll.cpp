@@ -2,12 +2,12 @@
 // translation of Qt's key and mouse events into the window's handlers.
 #include "play/BlackScroll.h"
 
-#include "app/Forms.h"
-#include "app/Mainform.h"
 #include "platform/Colors.h"
 #include "platform/Platform.h"
 #include "platform/Screen.h"
+#include "platform/TrackBar.h"
 #include "play/BusyWait.h"
+#include "play/PlayHost.h"
 #include "play/VirtualKeys.h"
 
 #include <QCheckBox>
@@ -82,7 +82,8 @@ QSlider *panelTrackBar(QWidget *parent, const char *name, int min, int max, int 
 
 } // namespace
 
-TForm4::TForm4(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+TForm4::TForm4(PlayHost *host, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_host(host) {
     setObjectName(QStringLiteral("Form4"));
     // The picture is the play surface: Qt must neither clear nor fill the window itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -173,52 +174,71 @@ void TForm4::FormCreate() {
     const QSize screen = platform::Screen::size();
     setGeometry(QRect(QPoint(0, 0), screen));
     m_surface.resize(screen, rgbOf(m_color));
-    if (Form1 && Form1->StartedWithFile) {
-        Form1->StartedWithFile = false;
-        Form1->RunTelePrompter1Click();
-    }
+    // A script named on the command line plays now, before the windows created later exist.
+    m_host->runStartUpPlay();
 }
 
 void TForm4::FormShow() {
-    TForm1 *m = Form1;
-    if (!m)
-        return;
     ScreenBits = static_cast<qint8>(platform::Screen::depth());
-    // The speed bar takes the main window's position before the x10 box is copied: a
-    // change of the box runs its click rule, which sets Delay from the bar's position,
-    // and a position left over from an earlier play (or the bar's minimum before the
-    // first) would replace the operator's speed.
-    TForm1::setTrackBarPosition(TrackBar1, m->TrackBar2->value());
-    CheckBox1->setChecked(m->CheckBox1->isChecked());
+    // The speed bar takes the console's position before the x10 box is copied: a change of
+    // the box runs its click rule, which sets Delay from the bar's position, and a position
+    // left over from an earlier play (or the bar's minimum before the first) would replace
+    // the operator's speed.
+    platform::setTrackBarPosition(TrackBar1, m_options.delayBarPosition);
+    CheckBox1->setChecked(m_options.slowerX10);
     LineActive = false;
-    m_color = m->FormColor;
-    m_fontColor = m->DisPlaColor;
-    TrackBar1->setSingleStep(m->ArrowAmt);
-    TrackBar1->setPageStep(m->PgJumpAmt);
+    m_color = m_options.backColor;
+    m_fontColor = m_options.textColor;
+    TrackBar1->setSingleStep(m_options.arrowAmt);
+    TrackBar1->setPageStep(m_options.pgJumpAmt);
     const QScreen *s = screen();
     m_pacer.setRefreshHz(s ? s->refreshRate() : 60.0);
     m_pacer.reset();
 }
 
+void TForm4::startPlay() {
+    const QSize screen = platform::Screen::size();
+    if (!m_options.videoMode) {
+        // The operator panel stands at the screen's right edge, shown once the text starts.
+        Panel1->hide();
+        Panel1->setGeometry(screen.width() - 50, 4, 50, screen.height() - 8);
+    }
+    // The window covers the screen in the background colour.
+    setCursor(Qt::BlankCursor);
+    setVisible(false);
+    setGeometry(QRect(QPoint(0, 0), screen));
+    if (m_surface.size() != screen)
+        m_surface.resize(screen, rgbOf(m_options.backColor));
+    setEnabled(true);
+    m_color = m_options.backColor;
+    m_brushColor = m_options.backColor;
+    m_strip.setColors(m_options.textColor, m_options.backColor);
+    Reversed = false;
+    invalidate();
+    show();
+    activateWindow();
+}
+
+void TForm4::runPass() {
+    if (m_options.fadeTitles && fadetitles) {
+        fadetitles();
+        return;
+    }
+    restartPass();
+}
+
+void TForm4::restartPass() {
+    Form4Startup(m_options.tvTitle, m_options.centreText, m_options.mirror, m_options.calibrating);
+}
+
 void TForm4::closeform4() {
-    TForm1 *m = Form1;
     Scrolling = false;
     Panel1->hide();
     setVisible(false);
-    if (m) {
-        TForm1::setTrackBarPosition(m->TrackBar2, TrackBar1->value());
-        m->delayLabel->setText(QString::number(m->Delay));
-        if (!m->waveplayer->isHidden() && Media.stopWave)
-            Media.stopWave();
-        if (!m->AviPlayer->isHidden() && Media.stopAvi)
-            Media.stopAvi();
-        m->holdtimer->stop();
-        m->LoopRunning = false;
-    }
+    m_host->handBackSpeed(TrackBar1->value());
+    m_host->playClosed();
     hide();
     setEnabled(false);
-    if (m)
-        m->show();
     // The close event of a hidden window: FormClose runs, nothing else happens.
     QCloseEvent close;
     QCoreApplication::sendEvent(this, &close);
@@ -228,10 +248,8 @@ void TForm4::closeform4() {
 void TForm4::FormClose() {
     FadeRunning = false;
     killnow = false;
-    if (TForm1 *m = Form1) {
-        m->CheckBox1->setChecked(CheckBox1->isChecked());
-        TForm1::setTrackBarPosition(m->TrackBar2, TrackBar1->value());
-    }
+    m_host->setSlowerX10(CheckBox1->isChecked());
+    m_host->handBackSpeed(TrackBar1->value());
 }
 
 void TForm4::setCanvasFontSize(int points) {

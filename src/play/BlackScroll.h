@@ -1,6 +1,7 @@
 #pragma once
 
 #include "play/LineStrip.h"
+#include "play/PlayOptions.h"
 #include "play/PlaySurface.h"
 #include "play/PresentPacer.h"
 
@@ -17,16 +18,14 @@ class QLabel;
 class QPushButton;
 class QSlider;
 class QToolButton;
-
-// The play window honours a request to erase its background (to its colour) only while
-// this is set; at all other times the scrolled picture survives repaints.
-inline bool EraseAllowed = false;
-// Milliseconds measured for the calibration line, read by the reading-time estimate.
-inline double ElapsedMs = 0.0;
+class PlayHost;
 
 // The play window: borderless, covering the screen while a script plays. Its picture is
 // kept in memory (the play surface) and presented on screen by synchronous repaints; the
 // script is drawn one line at a time into the line strip and scrolled in row by row.
+//
+// It knows nothing of the console: a play reads its PlayOptions once at the start of each
+// pass and asks its PlayHost for what stays live (the speed, the script lines, the waits).
 //
 // Its handlers live in several files of play/:
 //   BlackScroll.cpp       creation, show, close, the operator panel, painting, events
@@ -38,7 +37,7 @@ class TForm4 : public QWidget {
     Q_PROPERTY(bool killnow READ getkill WRITE setkill)
 
 public:
-    explicit TForm4(QWidget *parent = nullptr);
+    explicit TForm4(PlayHost *host, QWidget *parent = nullptr);
     ~TForm4() override;
 
     // ---- Play state -----------------------------------------------------------------
@@ -51,16 +50,17 @@ public:
     bool RightHeld = false;
     bool FadeRunning = false;
     qint8 ScreenBits = 0;
+    // The window honours a request to erase its background (to its colour) only while this
+    // is set; at all other times the scrolled picture survives repaints.
+    bool EraseAllowed = false;
+    // Milliseconds measured for the calibration line.
+    double ElapsedMs = 0.0;
 
     bool getkill() const { return killnow; }
     void setkill(bool v) { killnow = v; }
 
     // The antialias weights of the fade titles, filled when the window is created.
     int AntiKernel[5][5] = {};
-
-    // The output rectangle of the current play (left, top, right, bottom; right and bottom
-    // exclusive). In window mode the right edge leaves room for the operator panel.
-    int OutLeft = 0, OutTop = 0, OutRight = 0, OutBottom = 0;
 
     // ---- Operator panel (window mode) ------------------------------------------------
     QFrame *Panel1 = nullptr;
@@ -72,17 +72,8 @@ public:
     QSlider *TrackBar1 = nullptr;   // speed 8..1500
     QSlider *TrackBar2 = nullptr;   // font size 2..200
 
-    // Media start and stop points of a play. The media players connect here; while no
-    // player is connected the points do nothing.
-    struct MediaHooks {
-        std::function<void()> startArmed;       // "Start w/Video" down and the wave player armed
-        std::function<void()> startAviWithText; // the AVI player starts with the text
-        std::function<void()> stopWave;         // stop and rewind the wave/MIDI player
-        std::function<void()> stopAvi;          // stop and rewind the AVI player
-    };
-    MediaHooks Media;
-    // The fade-title pass; the play command runs it instead of the scrolling pass when
-    // fading titles are on and it is connected.
+    // The fade-title pass; a pass runs it instead of scrolling when fading titles are on
+    // and it is connected.
     std::function<void()> fadetitles;
 
     // ---- Life cycle -------------------------------------------------------------------
@@ -90,6 +81,17 @@ public:
     void FormShow();
     void FormClose();
     void closeform4();
+
+    // ---- A play ------------------------------------------------------------------------
+    // The options of the passes to come; the play command sets them before each pass.
+    void setOptions(const PlayOptions &options) { m_options = options; }
+    const PlayOptions &options() const { return m_options; }
+    // Prepares the window for a play with its options: the output rectangle, the operator
+    // panel's place in window mode, the whole screen in the background colour, then shows it.
+    void startPlay();
+    // One pass: the fade titles when they are on, else the scrolling pass with the options'
+    // switches.
+    void runPass();
 
     // ---- The scrolling pass ------------------------------------------------------------
     void Form4Startup(bool TVTitle, bool Centring, bool Mirror, bool Calibration);
@@ -162,6 +164,10 @@ private:
     void mirrorFailed();
     QRgb rgbOf(int colorValue) const;
 
+    void restartPass();
+
+    PlayHost *m_host;
+    PlayOptions m_options;
     bool killnow = false;
     int m_color = 0;
     int m_brushColor = 0;

@@ -2,12 +2,10 @@
 // window-mode panel. They run from the pass's message pumps, so they act between lines.
 #include "play/BlackScroll.h"
 
-#include "app/Forms.h"
-#include "app/Mainform.h"
-#include "editor/ScriptEditor.h"
 #include "platform/Platform.h"
+#include "platform/TrackBar.h"
+#include "play/PlayHost.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QSlider>
@@ -25,9 +23,16 @@ constexpr int kSlowestByKey = 6000;
 } // namespace
 
 void TForm4::onkeyHideBlackScreen(int key) {
-    TForm1 *m = Form1;
-    if (!m)
-        return;
+    // The speed keys step the delay; slower only while it is below the limit, faster only
+    // while the step leaves it above 0.
+    const auto faster = [this](int step) {
+        if (step < m_host->delay())
+            m_host->setDelay(m_host->delay() - step);
+    };
+    const auto slower = [this](int step) {
+        if (m_host->delay() < kSlowestByKey)
+            m_host->setDelay(m_host->delay() + step);
+    };
     switch (key) {
     case kKeyEsc:
         if (FadeRunning) {
@@ -38,20 +43,16 @@ void TForm4::onkeyHideBlackScreen(int key) {
         closeform4();
         break;
     case kKeyPageUp:
-        if (m->PgJumpAmt < m->Delay)
-            m->Delay -= m->PgJumpAmt;
+        faster(m_options.pgJumpAmt);
         break;
     case kKeyPageDown:
-        if (m->Delay < kSlowestByKey)
-            m->Delay += m->PgJumpAmt;
+        slower(m_options.pgJumpAmt);
         break;
     case kKeyUp:
-        if (m->ArrowAmt < m->Delay)
-            m->Delay -= m->ArrowAmt;
+        faster(m_options.arrowAmt);
         break;
     case kKeyDown:
-        if (m->Delay < kSlowestByKey)
-            m->Delay += m->ArrowAmt;
+        slower(m_options.arrowAmt);
         break;
     case kKeySpace:
         if (Paused) {
@@ -68,9 +69,6 @@ void TForm4::onkeyHideBlackScreen(int key) {
 }
 
 void TForm4::PlayFormMouseDown(Qt::MouseButton button) {
-    TForm1 *m = Form1;
-    if (!m)
-        return;
     if (button == Qt::LeftButton) {
         if (FadeRunning && !killnow) {
             killnow = true;
@@ -88,10 +86,9 @@ void TForm4::PlayFormMouseDown(Qt::MouseButton button) {
         invalidate();
         repaintNow();
         EraseAllowed = false;
-        if (m->CtrMarkerCheckbox->isChecked())
-            DIsplayCtrMarker(height() / 2, m->DisPlaColor);
-        Form4Startup(m->TVTitle1->isChecked(), m->CenterText1->isChecked(),
-                     m->ReverseButton->isChecked(), m->Calibrating);
+        if (m_options.centerMarker)
+            DIsplayCtrMarker(height() / 2, m_options.textColor);
+        restartPass();
         return;
     }
     if (button == Qt::RightButton && Scrolling && LineActive) {
@@ -110,18 +107,17 @@ void TForm4::PlayFormMouseUp(Qt::MouseButton button) {
 }
 
 void TForm4::highspeedreversit() {
-    TForm1 *m = Form1;
     Reversed = true;
     BackLine = CurrentLine;
-    if (m->CtrMarkerCheckbox->isChecked()) {
-        DIsplayCtrMarker(height() / 2, m->FormColor);
-        DIsplayCtrMarker(OutTop + 40, m->DisPlaColor);
+    if (m_options.centerMarker) {
+        DIsplayCtrMarker(height() / 2, m_options.backColor);
+        DIsplayCtrMarker(m_options.top + 40, m_options.textColor);
     }
     m_pacer.reset();
-    while (Reversed && BackLine >= m->CaretLine && isEnabled() && RightHeld) {
+    while (Reversed && BackLine >= m_options.caretLine && isEnabled() && RightHeld) {
         CurrentLine -= 1;
         // At twice the editor's size, centred when the "Center" tool button is down.
-        m_strip.drawReverseLine(m->Memo1->line(BackLine), m->ToolButton7->isChecked());
+        m_strip.drawReverseLine(m_host->line(BackLine), m_options.centering);
         platform::pumpMessages();
         // Two rows at a time onto the top of the output rectangle, pushed down by two.
         const QImage &rows = m_strip.toRgb32();
@@ -134,7 +130,7 @@ void TForm4::highspeedreversit() {
             presentRow(y < 2, false);
         }
         m_strip.ClearBitmap();
-        if (BackLine >= m->CaretLine)
+        if (BackLine >= m_options.caretLine)
             BackLine -= 1;
     }
     Paused = true;
@@ -142,24 +138,23 @@ void TForm4::highspeedreversit() {
 }
 
 void TForm4::TrackBar1Change() {
-    TForm1 *m = Form1;
-    m->Delay = TrackBar1->value() * m->DelayFactor;
-    Label1->setText(QString::number(TrackBar1->value() * m->DelayFactor));
+    const int delay = TrackBar1->value() * m_host->delayFactor();
+    m_host->setDelay(delay);
+    Label1->setText(QString::number(delay));
 }
 
 void TForm4::CheckBox1Click() {
-    TForm1 *m = Form1;
-    m->DelayFactor = CheckBox1->isChecked() ? 10 : 1;
-    m->CheckBox1->setChecked(CheckBox1->isChecked());
+    m_host->setSlowerX10(CheckBox1->isChecked());
     TrackBar1Change();
 }
 
 void TForm4::TrackBar2Change() {
-    TForm1 *m = Form1;
-    setCanvasFontSize(2 * m->editorFontSize());
-    m->setEditorFontSize(TrackBar2->value());
-    TForm1::setTrackBarPosition(m->TrackBar1, m->editorFontSize());
-    Label4->setText(QString::number(2 * m->editorFontSize()));
+    // The drawing font takes twice the size the editor had before the change.
+    setCanvasFontSize(2 * m_options.editorPointSize());
+    const int points = qMax(1, TrackBar2->value());
+    m_options.editorFont.setPointSize(points);
+    m_host->applyEditorFontSize(points);
+    Label4->setText(QString::number(2 * points));
     updatebitmap();
 }
 
@@ -171,9 +166,7 @@ void TForm4::ToolButton2Click() {
 }
 
 void TForm4::ToolButton3Click() {
-    TForm1 *m = Form1;
-    Form4Startup(m->TVTitle1->isChecked(), m->CenterText1->isChecked(),
-                 m->ReverseButton->isChecked(), m->Calibrating);
+    restartPass();
 }
 
 void TForm4::SpeedButton1Click() {

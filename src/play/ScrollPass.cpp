@@ -3,27 +3,25 @@
 // line, in the pre-roll waits and in pauses.
 #include "play/BlackScroll.h"
 
-#include "app/Forms.h"
-#include "app/Mainform.h"
-#include "editor/ScriptEditor.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
+#include "platform/Retrace.h"
+#include "platform/TrackBar.h"
+#include "play/BusyWait.h"
 #include "play/Mirror.h"
+#include "play/PlayHost.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QLabel>
 #include <QSlider>
 #include <QTimer>
-#include <QToolButton>
 
 void TForm4::updatebitmap() {
-    TForm1 *m = Form1;
     EraseAllowed = true;
-    m_strip.updatebitmap(m->Memo1->font(), m->editorFontSize(), m->DisPlaColor, m->FormColor,
-                         m->FadeTitles && m->FadeTwoline, OutRight - m->S_Left);
-    m_brushColor = m->FormColor;
+    m_strip.updatebitmap(m_options.editorFont, m_options.editorPointSize(), m_options.textColor,
+                         m_options.backColor, m_options.fadeTitles && m_options.fadeTwoline,
+                         m_options.outputWidth());
+    m_brushColor = m_options.backColor;
     EraseAllowed = false;
 }
 
@@ -62,17 +60,16 @@ void TForm4::presentWhenDue() {
 }
 
 void TForm4::scrollLineIn(bool synced) {
-    TForm1 *m = Form1;
     const QImage &rows = m_strip.toRgb32(); // converted once for all rows of the line
     const int height = m_strip.StripHeight();
     const int width = rows.width();
     for (int i = 0; i < height; ++i) {
         m_surface.writeEntryRow(reinterpret_cast<const QRgb *>(rows.constScanLine(i)), width);
         if (synced)
-            m->chkcrt();
+            platform::Retrace::wait();
         m_surface.scrollUp();
         presentRow(i == height - 1, synced);
-        m->vdelayit(m->Delay); // read afresh at every row
+        vdelayit(m_host->delay()); // read afresh at every row
     }
 }
 
@@ -86,9 +83,8 @@ void TForm4::mirrorFailed() {
 }
 
 bool TForm4::drawAndMirror(bool TVTitle, bool Centring, bool Mirror) {
-    const ScriptEditor *memo = Form1->Memo1;
-    const bool previousEmpty = CurrentLine == 0 || memo->line(CurrentLine - 1).isEmpty();
-    m_strip.drawLine(memo->line(CurrentLine), previousEmpty, TVTitle, Centring);
+    const bool previousEmpty = CurrentLine == 0 || m_host->line(CurrentLine - 1).isEmpty();
+    m_strip.drawLine(m_host->line(CurrentLine), previousEmpty, TVTitle, Centring);
     if (Mirror && !mirrorStrip(m_strip.strip())) {
         mirrorFailed();
         return false;
@@ -97,121 +93,114 @@ bool TForm4::drawAndMirror(bool TVTitle, bool Centring, bool Mirror) {
 }
 
 void TForm4::Form4Startup(bool TVTitle, bool Centring, bool Mirror, bool Calibration) {
-    TForm1 *m = Form1;
-    if (!m)
-        return;
-    // 1. Text and background must differ.
-    if (m->DisPlaColor == m->FormColor) {
+    const PlayOptions &o = m_options;
+    // Text and background must differ.
+    if (o.textColor == o.backColor) {
         platform::MessageBoxes::information(
             QStringLiteral("Font color and background color are the same."));
         closeform4();
         return;
     }
-    // 2. The strip afresh, in its pixel format; one bit per pixel plays white on black.
+    // The strip afresh, in its pixel format; one bit per pixel plays white on black, and
+    // the settings keep those colours.
     m_strip.strip().setSize(1, 1);
     updatebitmap();
-    m_strip.selectPixelFormat(m->ProcessType, Mirror);
+    m_strip.selectPixelFormat(o.processType, Mirror);
     if (m_strip.isMonochrome()) {
-        m->DisPlaColor = 0xFFFFFF;
-        m->FormColor = 0;
-        m_strip.setColors(m->DisPlaColor, m->FormColor);
-        m_color = m->FormColor;
-        m_fontColor = m->DisPlaColor;
+        m_options.textColor = 0xFFFFFF;
+        m_options.backColor = 0;
+        m_host->setPlayColors(o.textColor, o.backColor);
+        m_strip.setColors(o.textColor, o.backColor);
+        m_color = o.backColor;
+        m_fontColor = o.textColor;
     }
-    // 3. Media, first point.
-    if (m->SpeedButton2->isChecked() && m->WaveArmed && Media.startArmed)
-        Media.startArmed();
-    // 4.
+    // Armed media start before the pre-roll.
+    m_host->startArmedMedia();
     ElapsedMs = 0;
     EraseAllowed = true;
     invalidate();
-    // 5. Colour bars.
-    if (m->usecolorbars->isChecked()) {
+    // Colour bars, then a clean screen.
+    if (o.colorBars) {
         StartColorBars();
         EraseAllowed = true;
         invalidate();
         repaintNow();
         EraseAllowed = false;
     }
-    // 6. Count-down.
-    if (m->UseCountDown->isChecked()) {
+    // The count-down, a second on its last number, then a clean screen.
+    if (o.countDown) {
         StartCOuntDown();
-        m->Startdelay(1);
+        m_host->Startdelay(1);
         EraseAllowed = true;
         invalidate();
         repaintNow();
         EraseAllowed = false;
     }
-    // 7. Blank lead-in.
-    if (m->Use10secondbackground1->isChecked()) {
+    // Ten seconds of empty background.
+    if (o.tenSecondBackground) {
         EraseAllowed = true;
         invalidate();
-        m->Startdelay(10);
+        m_host->Startdelay(10);
     }
-    // 8.-12.
+    // Scrolling begins: two one-second pauses unless "No Pause", and between them the
+    // screen is cleared, except after a reverse scroll, whose picture the text continues.
     Scrolling = true;
-    const bool noPause = m->Nopausecheckbox->isChecked();
-    if (!noPause)
-        m->Startdelay(1);
-    m_brushColor = m->FormColor;
+    if (!o.noPause)
+        m_host->Startdelay(1);
+    m_brushColor = o.backColor;
     if (!Reversed || Mirror) {
         EraseAllowed = true;
         invalidate();
     } else {
-        EraseAllowed = false; // after a reverse scroll the picture is kept
+        EraseAllowed = false;
     }
-    if (!noPause)
-        m->Startdelay(1);
-    // 13. Window mode: the operator panel.
-    const bool videoMode = m->VideoMode1->isChecked();
-    if (!videoMode) {
-        TForm1::setTrackBarPosition(TrackBar2, m->editorFontSize());
-        Label1->setText(QString::number(m->TrackBar2->value() * m->DelayFactor));
-        Label4->setText(QString::number(m->editorFontSize() * 2));
+    if (!o.noPause)
+        m_host->Startdelay(1);
+    // Window mode: the operator panel shows the speed and the play font size.
+    if (!o.videoMode) {
+        platform::setTrackBarPosition(TrackBar2, o.editorPointSize());
+        Label1->setText(QString::number(o.delayBarPosition * m_host->delayFactor()));
+        Label4->setText(QString::number(o.editorPointSize() * 2));
         setCursor(Qt::DragMoveCursor);
         Panel1->show();
     }
-    // 14.
-    const bool marker = m->CtrMarkerCheckbox->isChecked();
-    if (marker)
-        DIsplayCtrMarker(height() / 2, m->DisPlaColor);
-    // 15. The entry row is the bottom row of the scroll area.
-    m_surface.setScrollArea(OutLeft, OutTop, OutRight, OutBottom);
-    // 16. Media, second point.
-    if (m->AviStartsWithText && Media.startAviWithText)
-        Media.startAviWithText();
-    // 17.
-    if (videoMode)
+    if (o.centerMarker)
+        DIsplayCtrMarker(height() / 2, o.textColor);
+    // The entry row is the bottom row of the scroll area.
+    m_surface.setScrollArea(o.left, o.top, o.right, o.bottom);
+    m_host->startVideoWithText();
+    if (o.videoMode)
         setCursor(Qt::BlankCursor);
-    // 18. Start line.
+    // The first line: after a reverse scroll the one below the line reached, else the
+    // caret's line with "Start from Cursor", else the first.
     if (Reversed)
         CurrentLine = BackLine + 1;
-    else if (m->StartfromCursor1->isChecked())
-        CurrentLine = m->CaretLine;
+    else if (o.startFromCursor)
+        CurrentLine = o.caretLine;
     else
         CurrentLine = 0;
     Reversed = false;
-    // 19.-20.
-    if (marker)
-        DIsplayCtrMarker(height() / 2, m->DisPlaColor);
+    if (o.centerMarker)
+        DIsplayCtrMarker(height() / 2, o.textColor);
     m_strip.ClearBitmap();
     pumpMessages();
 
     // The main loop: one script line per turn.
     m_pacer.reset();
-    while (CurrentLine <= m->LineCount - 1 && isEnabled()) {
+    while (CurrentLine <= m_host->lineCount() - 1 && isEnabled()) {
         LineActive = true;
         if (!isVisible())
             closeform4(); // the loop ends at its next test
         const int started = Calibration ? platform::Clock::msOfDay() : 0;
         if (!drawAndMirror(TVTitle, Centring, Mirror))
             return;
-        scrollLineIn(m->SyncWRetrace1->isChecked());
+        scrollLineIn(o.syncRetrace);
         m_strip.ClearBitmap();
         if (Calibration) {
+            // A calibration plays one line and hands its time to the estimate.
             ElapsedMs = platform::Clock::msOfDay() - started;
-            m->showEstimate();
-            m->Calibrating = false;
+            m_options.calibrating = false;
+            m_host->calibrated(ElapsedMs);
             setEnabled(false);
             closeform4();
         }
@@ -223,9 +212,9 @@ void TForm4::Form4Startup(bool TVTitle, bool Centring, bool Mirror, bool Calibra
     if (!isEnabled())
         return;
     Scrolling = false;
-    if (m->Use10secondbackground1->isChecked())
-        m->Startdelay(10);
-    if (m->stopatend->isChecked()) {
+    if (o.tenSecondBackground)
+        m_host->Startdelay(10);
+    if (o.stopAtEnd) {
         Paused = true;
         pauseUNtilSpaceBarReset();
     }

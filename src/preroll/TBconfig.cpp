@@ -1,14 +1,11 @@
 #include "preroll/TBconfig.h"
 
-#include "app/Mainform.h"
-
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
 
-TBconfig::TBconfig(TForm1 *mainWindow) : QDialog(mainWindow, Qt::Tool), m_main(mainWindow) {
+TBconfig::TBconfig(QWidget *parent, QPoint position) : QDialog(parent, Qt::Tool) {
     setObjectName(QStringLiteral("TBconfig"));
     setWindowTitle(QStringLiteral("Set Color Bar Time"));
     setFixedSize(220, 130);
@@ -36,7 +33,13 @@ TBconfig::TBconfig(TForm1 *mainWindow) : QDialog(mainWindow, Qt::Tool), m_main(m
     connect(TrackBar1, &QSlider::valueChanged, this, &TBconfig::TrackBar1Change);
     connect(OKButton, &QPushButton::clicked, this, &TBconfig::OKClick);
     connect(CancelButton, &QPushButton::clicked, this, &TBconfig::CancelClick);
-    move(m_main->Panel1->x(), m_main->Panel1->y() + m_main->Panel1->height());
+    move(position);
+}
+
+int TBconfig::execute(int cbarTime) {
+    m_cbarTime = cbarTime;
+    exec();
+    return m_cbarTime;
 }
 
 void TBconfig::showEvent(QShowEvent *event) {
@@ -45,10 +48,10 @@ void TBconfig::showEvent(QShowEvent *event) {
 }
 
 void TBconfig::FormShow() {
-    m_remembered = m_main->CbarTime;
+    m_remembered = m_cbarTime;
     {
         const QSignalBlocker block(TrackBar1);
-        TrackBar1->setValue(m_main->CbarTime);
+        TrackBar1->setValue(m_cbarTime);
     }
     Label2->setText(QString::number(TrackBar1->value()));
 }
@@ -58,12 +61,12 @@ void TBconfig::TrackBar1Change() {
 }
 
 void TBconfig::OKClick() {
-    m_main->CbarTime = TrackBar1->value();
+    m_cbarTime = TrackBar1->value();
     done(QDialog::Accepted);
 }
 
 void TBconfig::CancelClick() {
-    m_main->CbarTime = m_remembered;
+    m_cbarTime = m_remembered;
     TrackBar1->setValue(m_remembered);
     done(QDialog::Rejected);
 }

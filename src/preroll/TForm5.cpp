@@ -1,16 +1,13 @@
 #include "preroll/TForm5.h"
 
-#include "app/Mainform.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "preroll/UpDown.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 
@@ -22,7 +19,7 @@ QLabel *caption(QWidget *parent, const QString &text, QRect geometry) {
 }
 } // namespace
 
-TForm5::TForm5(TForm1 *mainWindow) : QDialog(mainWindow, Qt::Tool), m_main(mainWindow) {
+TForm5::TForm5(QWidget *parent, QPoint position) : QDialog(parent, Qt::Tool) {
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(QStringLiteral("Set Auto Start Time"));
     setFixedSize(190, 150);
@@ -70,8 +67,13 @@ TForm5::TForm5(TForm1 *mainWindow) : QDialog(mainWindow, Qt::Tool), m_main(mainW
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, &TForm5::Timer1Timer);
 
-    // Placed under the main window's auto-timer panel.
-    move(m_main->Panel1->x(), m_main->Panel1->y() + m_main->Panel1->height());
+    move(position);
+}
+
+StartTimeChoice TForm5::execute() {
+    m_choice = {};
+    exec();
+    return m_choice;
 }
 
 void TForm5::showEvent(QShowEvent *event) {
@@ -125,29 +127,19 @@ bool TForm5::eventFilter(QObject *watched, QEvent *event) {
 
 void TForm5::OKClick() {
     Timer1->stop();
-    m_main->Timer1->setInterval(platform::secondMs());
-    m_main->Timer1->start();
     const QString text =
         Edit1->text() + QLatin1Char(':') + Edit2->text() + QLatin1Char(':') + Edit3->text();
-    if (const auto t = platform::Clock::parseTime(text)) {
-        m_main->Startime = platform::timeToDayFraction(*t);
-        const int left = m_main->CalcBarTime();
-        if (left >= 1)
-            m_main->ProgressBar1->setMaximum(left);
-    } else {
-        // The OK button ends the dialog even when the time is refused.
+    m_choice = {true, std::nullopt};
+    if (const auto t = platform::Clock::parseTime(text))
+        m_choice.startime = platform::timeToDayFraction(*t);
+    else // the OK button ends the dialog even when the time is refused
         platform::MessageBoxes::error(QStringLiteral("'%1' is not a valid time").arg(text));
-    }
     hide();
-    m_main->show();
     done(QDialog::Accepted);
 }
 
 void TForm5::CancelClick() {
-    if (!m_main->Panel1->isHidden())
-        m_main->StartbyAutoTimer1Click();
     Timer1->stop();
-    m_main->Timer1->setInterval(platform::secondMs());
-    m_main->Timer1->start();
+    m_choice = {};
     done(QDialog::Rejected);
 }

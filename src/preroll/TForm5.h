@@ -2,20 +2,32 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
-class TForm1;
 class UpDown;
 
+// What the start time dialog hands back: whether OK closed it, and the start time as a day
+// fraction when the fields held a valid time (an invalid one has been reported already).
+struct StartTimeChoice {
+    bool accepted = false;
+    std::optional<double> startime;
+};
+
 // "Set Auto Start Time": the current time, three fields with up-downs for the start time,
-// OK and Cancel. OK sets the main window's Startime; Cancel toggles auto start when the
-// auto-timer panel is showing.
+// OK and Cancel. The caller applies the choice.
 class TForm5 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm5(TForm1 *mainWindow);
+    // position: the dialog's top-left corner on the screen.
+    explicit TForm5(QWidget *parent = nullptr, QPoint position = {});
+
+    // Shows the dialog modally; what the operator chose.
+    StartTimeChoice execute();
+    const StartTimeChoice &choice() const { return m_choice; }
 
     QLabel *form5Clock = nullptr;
     QLineEdit *Edit1 = nullptr, *Edit2 = nullptr, *Edit3 = nullptr;
@@ -37,5 +49,5 @@ protected:
 private:
     void upDownClicked(QLineEdit *field, int position);
     void checkInteger(QLineEdit *field);
-    TForm1 *m_main;
+    StartTimeChoice m_choice;
 };

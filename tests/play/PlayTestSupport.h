@@ -102,7 +102,7 @@ public:
 inline QImage expectedStrip(const QString &text, bool previousEmpty = true, bool mirror = false) {
     LineStrip s;
     s.updatebitmap(Form1->Memo1->font(), Form1->editorFontSize(), Form1->DisPlaColor,
-                   Form1->FormColor, false, Form4->OutRight - Form1->S_Left);
+                   Form1->FormColor, false, Form4->options().right - Form1->S_Left);
     s.selectPixelFormat(Form1->ProcessType, mirror);
     s.ClearBitmap();
     s.drawLine(text, previousEmpty, false, false);
@@ -113,8 +113,8 @@ inline QImage expectedStrip(const QString &text, bool previousEmpty = true, bool
 
 // Rows [top, top + count) of the output rectangle on the play surface.
 inline QImage surfaceRows(int top, int count) {
-    return Form4->surface().image().copy(Form4->OutLeft, top, Form4->OutRight - Form4->OutLeft,
-                                         count);
+    return Form4->surface().image().copy(Form4->options().left, top,
+                                         Form4->options().right - Form4->options().left, count);
 }
 
 // The smallest rectangle holding every pixel of another colour than the background; empty

@@ -145,7 +145,7 @@ private slots:
         // Lines 3, 2 and 1 came back; line 0 (the caret is on 1) did not.
         QCOMPARE(backLine, 0);
         QCOMPARE(currentLine, 0);
-        const int top = Form4->OutTop;
+        const int top = Form4->options().top;
         const int first = rightmostInk(atPause, top, h + 2);
         const int second = rightmostInk(atPause, top + h + 2, h);
         const int third = rightmostInk(atPause, top + 2 * h + 2, h);

@@ -33,7 +33,7 @@ struct TickCounter {
 // row B - 1 - H + i, and the last strip row once more on the entry row.
 void verifyLineAtBottom(const QImage &strip) {
     const int h = strip.height();
-    const int b = Form4->OutBottom;
+    const int b = Form4->options().bottom;
     QCOMPARE(surfaceRows(b - 1 - h, h), strip);
     QCOMPARE(surfaceRows(b - 1, 1), strip.copy(0, h - 1, strip.width(), 1));
 }
@@ -77,7 +77,7 @@ private slots:
         const QImage strip = expectedStrip(QStringLiteral("Hello Wg"));
         verifyLineAtBottom(strip);
         // Above the line: the background, cleared before the text.
-        QVERIFY(allOf(surfaceRows(0, Form4->OutBottom - 1 - strip.height()),
+        QVERIFY(allOf(surfaceRows(0, Form4->options().bottom - 1 - strip.height()),
                       platform::toQColor(backPlayed).rgb()));
         // The pass ended: the window stays up and enabled with its picture.
         QVERIFY(Form4->isVisible() && Form4->isEnabled() && !Form4->Scrolling);
@@ -103,7 +103,7 @@ private slots:
         // The lead-in and the end steps both ran: ten seconds each.
         QCOMPARE(ticks.ticks, 20);
         QCOMPARE(Form4->CurrentLine, qMax(caret, 3));
-        const int b = Form4->OutBottom;
+        const int b = Form4->options().bottom;
         if (rowsScrolled) {
             verifyLineAtBottom(expectedStrip(QStringLiteral("Last line"), false));
             QVERIFY(allOf(surfaceRows(0, b - 1 - h), qRgb(0, 0, 0)));
@@ -183,7 +183,7 @@ private slots:
         for (int play = 0; play < 2; ++play) {
             Form1->RunTelePrompter1Click();
             QCOMPARE(Form1->S_Left, leftAfter);
-            QCOMPARE(Form4->OutLeft, leftAfter);
+            QCOMPARE(Form4->options().left, leftAfter);
         }
         // The triangle at the left edge, its tip at half height - 10, in the text colour.
         const int y = Form4->height() / 2;
@@ -211,7 +211,7 @@ private slots:
         for (int play = 0; play < 3; ++play) {
             Form1->RunTelePrompter1Click();
             QCOMPARE(Form1->S_Right, 1000);
-            QCOMPARE(Form4->OutRight, outRight);
+            QCOMPARE(Form4->options().right, outRight);
             QCOMPARE(Form4->strip().StripRect().width(), outRight);
         }
         QCOMPARE(Form4->Panel1->isVisible(), !video);
@@ -334,7 +334,7 @@ private slots:
         Form1->SpeedButton3Click();
         const int h = Form4->StripHeight();
         QCOMPARE(fx->retrace.waits, h);
-        QCOMPARE(ElapsedMs, 4.0 * h);
+        QCOMPARE(Form4->ElapsedMs, 4.0 * h);
         QVERIFY(!Form1->Calibrating);
         QVERIFY(!Form4->isVisible() && !Form4->isEnabled());
         const ReadingEstimate e = estimateReadingTime(120, 4.0 * h, 600);

@@ -152,6 +152,7 @@ private slots:
         QCOMPARE(dialog.Edit1->text(), QStringLiteral("9"));
         QCOMPARE(dialog.Edit3->text(), QStringLiteral("14"));
         dialog.OKClick();
+        f->applyStartTimeChoice(dialog.choice());
         QCOMPARE(platform::dayFractionToTime(f->Startime), QTime(9, 5, 14));
         QVERIFY(!dialog.Timer1->isActive());
         QVERIFY(f->Timer1->isActive());
@@ -205,6 +206,7 @@ private slots:
         dialog.Edit2->setText(minute);
         dialog.Edit3->setText(QStringLiteral("0"));
         cancel ? dialog.CancelClick() : dialog.OKClick();
+        f->applyStartTimeChoice(dialog.choice());
         QCOMPARE(f->Startime, fraction(7, 0, 0));
         QVERIFY(f->Timer1->isActive());
         QVERIFY(!dialog.Timer1->isActive());
@@ -241,14 +243,14 @@ private slots:
         QFETCH(bool, ok);
         QFETCH(int, after);
         TBconfig dialog(f);
-        f->CbarTime = stored;
+        dialog.setCbarTime(stored);
         dialog.FormShow();
         QCOMPARE(dialog.TrackBar1->value(), shown);
         QCOMPARE(dialog.Label2->text(), QString::number(shown));
         dialog.TrackBar1->setValue(22);
         QCOMPARE(dialog.Label2->text(), QStringLiteral("22"));
         ok ? dialog.OKClick() : dialog.CancelClick();
-        QCOMPARE(f->CbarTime, after);
+        QCOMPARE(dialog.cbarTime(), after);
     }
 
     // The menu items open the dialogs modally; the dialogs answer and close.

@@ -1,4 +1,5 @@
-// The screen clock and the auto-start timer of the main window.
+// The screen clock and the auto-start timer of the main window, and the two dialogs that
+// set the start time and the colour-bar time.
 #include "app/Mainform.h"
 
 #include "app/Forms.h"
@@ -90,12 +91,34 @@ void TForm1::StartbyAutoTimer1Click() {
     ShowStats();
 }
 
+QPoint TForm1::underAutoTimerPanel() const {
+    return QPoint(Panel1->x(), Panel1->y() + Panel1->height());
+}
+
 void TForm1::SetAutoStartTime1Click() {
     if (Form5)
-        Form5->exec();
+        applyStartTimeChoice(Form5->execute());
+}
+
+void TForm1::applyStartTimeChoice(const StartTimeChoice &choice) {
+    // Cancel with the auto-timer panel showing toggles auto start.
+    if (!choice.accepted && !Panel1->isHidden())
+        StartbyAutoTimer1Click();
+    // Either button sets the clock going again.
+    Timer1->setInterval(platform::secondMs());
+    Timer1->start();
+    if (!choice.accepted)
+        return;
+    if (choice.startime) {
+        Startime = *choice.startime;
+        const int left = CalcBarTime();
+        if (left >= 1)
+            ProgressBar1->setMaximum(left);
+    }
+    show();
 }
 
 void TForm1::SetColorBarTime1Click() {
     if (Bconfig)
-        Bconfig->exec();
+        CbarTime = Bconfig->execute(CbarTime);
 }

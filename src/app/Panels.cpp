@@ -23,11 +23,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-void TForm1::setTrackBarPosition(QSlider *bar, int position) {
-    const QSignalBlocker block(bar);
-    bar->setValue(position);
-}
-
 int TForm1::editorFontSize() const {
     return Memo1->font().pointSize();
 }

@@ -1,0 +1,109 @@
+// The scrolling pass on its own: a play window with a stand-in console and no main window.
+#include "platform/Platform.h"
+#include "play/BlackScroll.h"
+#include "play/PlayHost.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTest>
+
+namespace {
+
+// Answers the play window's questions, counts the rows (one speed read each) and can queue
+// an Esc key at a given row.
+struct FakeHost : PlayHost {
+    QStringList lines;
+    TForm4 *window = nullptr;
+    int escAtRow = -1;
+    mutable int rows = 0;
+    int closed = 0;
+
+    int delay() const override {
+        if (++rows == escAtRow)
+            QCoreApplication::postEvent(window,
+                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
+        return 0;
+    }
+    void setDelay(int) override {}
+    int delayFactor() const override { return 1; }
+    void setSlowerX10(bool) override {}
+    void handBackSpeed(int) override {}
+    void Startdelay(int) override {}
+    void holdColorBars() override {}
+    int lineCount() const override { return int(lines.size()); }
+    QString line(int index) const override { return lines.value(index); }
+    void calibrated(double) override {}
+    void startArmedMedia() override {}
+    void startVideoWithText() override {}
+    void setPlayColors(int, int) override {}
+    void applyEditorFontSize(int) override {}
+    void playClosed() override { ++closed; }
+    void runStartUpPlay() override {}
+};
+
+} // namespace
+
+class TestScrollPass : public QObject {
+    Q_OBJECT
+private slots:
+    // How many lines scroll in and how the pass ends: a one-line script stops with its line
+    // at the bottom, a start line past the end plays nothing, and Esc in the middle of a
+    // line lets that line finish and closes the window.
+    void pass_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("caretLine");
+        QTest::addColumn<int>("escAtRow");
+        QTest::addColumn<int>("linesScrolled");
+        QTest::addColumn<int>("currentLine");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("one line") << QStringList{"only"} << -1 << -1 << 1 << 1 << false;
+        QTest::newRow("start from cursor past the end")
+            << QStringList{"a", "b"} << 5 << -1 << 0 << 5 << false;
+        QTest::newRow("Esc mid-line") << QStringList{"a", "b", "c"} << -1 << 3 << 1 << 1 << true;
+    }
+    void pass() {
+        QFETCH(QStringList, lines);
+        QFETCH(int, caretLine);
+        QFETCH(int, escAtRow);
+        QFETCH(int, linesScrolled);
+        QFETCH(int, currentLine);
+        QFETCH(bool, closed);
+        FakeHost host;
+        TForm4 window(&host);
+        host.window = &window;
+        host.lines = lines;
+        host.escAtRow = escAtRow;
+        window.FormCreate();
+        PlayOptions o;
+        o.right = 400;
+        o.bottom = 300;
+        o.noPause = true;
+        o.editorFont.setPointSize(10);
+        o.startFromCursor = caretLine >= 0;
+        o.caretLine = caretLine;
+        window.setOptions(o);
+        window.startPlay();
+        window.runPass();
+        QCOMPARE(host.rows, linesScrolled * window.StripHeight());
+        QCOMPARE(window.CurrentLine, currentLine);
+        QCOMPARE(host.closed, closed ? 1 : 0);
+        QCOMPARE(window.isEnabled(), !closed);
+        // The last line scrolled in stands at the bottom of the output rectangle.
+        const int h = window.StripHeight();
+        const QImage bottom = window.surface().image().copy(0, 300 - 1 - h, 400, h + 1);
+        bool ink = false;
+        for (int y = 0; y < bottom.height(); ++y)
+            for (int x = 0; x < bottom.width(); ++x)
+                ink = ink || (bottom.pixel(x, y) & 0xFFFFFF) != 0;
+        QCOMPARE(ink, linesScrolled > 0);
+    }
+};
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    TestScrollPass t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_scrollpass.moc"
