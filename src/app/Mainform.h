@@ -51,6 +51,8 @@ struct StartTimeChoice;
 //   editor/Centering.cpp      "Center Text" and the "Center" tool button
 //   editor/ReadingTime.cpp    the reading-time estimate
 //   media/MediaPlayers.cpp    the video and sound players, their arming and their dialogs
+//   editor/Printing.cpp       Print and Print Setup
+//   sysinfo/SysinfoCommands.cpp  "Under my Hood ...", About and Help
 class TForm1 : public QMainWindow, public PlayHost {
     Q_OBJECT
     Q_PROPERTY(bool fadesetupcheckbox1 READ getfadesetupcheckbox1 WRITE setfadesetupcheckbox1)
@@ -345,6 +347,12 @@ public:
     void SpeedButton1Click();
     void StartMediaPlayer();
     void AviPlayerClick(MediaPlayer::Button button);
+    // ---- Printing, system information, About and help ----------------------------------
+    void Print1Click();
+    void PrintSetup1Click();
+    void NewWindow1Click();
+    void About2Click();
+    void MenuHelp1Click();
 
     // ---- Play ---------------------------------------------------------------------------
     void RunTelePrompter1Click();

@@ -8,6 +8,7 @@
 #include "app/ToolIcons.h"
 #include "editor/ScriptEditor.h"
 #include "platform/Platform.h"
+#include "sysinfo/MenuShortcutFilter.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -483,6 +484,14 @@ void TForm1::connectControls() {
     connect(RunTelePrompter1, &QAction::triggered, this, &TForm1::RunTelePrompter1Click);
     connect(Playbutton, &QToolButton::clicked, this, &TForm1::PlaybuttonClick);
     connect(SpeedButton3, &QPushButton::clicked, this, &TForm1::SpeedButton3Click);
+
+    // Printing, system information, About and help.
+    connect(Print1, &QAction::triggered, this, &TForm1::Print1Click);
+    connect(PrintSetup1, &QAction::triggered, this, &TForm1::PrintSetup1Click);
+    connect(NewWindow1, &QAction::triggered, this, &TForm1::NewWindow1Click);
+    connect(About2, &QAction::triggered, this, &TForm1::About2Click);
+    Memo1->installEventFilter(new MenuShortcutFilter(About2, this));
+    connect(MenuHelp1, &QAction::triggered, this, &TForm1::MenuHelp1Click);
 
     // Window menu.
     connect(ShowAll1, &QAction::triggered, this, &TForm1::ShowAll1Click);
