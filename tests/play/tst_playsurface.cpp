@@ -156,6 +156,30 @@ private slots:
         QCOMPARE(target, expected);
     }
 
+    // A picture put on the surface (a fade frame) lands the same whether it lies in the
+    // scrolled ring, outside it or off the surface's edges.
+    void putImage_data() {
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("across the area's edge") << QPoint(5, 40);
+        QTest::newRow("inside the area, across the wrap") << QPoint(20, 10);
+        QTest::newRow("off the left and bottom") << QPoint(-10, 50);
+    }
+    void putImage() {
+        QFETCH(QPoint, at);
+        PlaySurface s;
+        scrolledSurface(s, QSize(80, 60), QRect(15, 5, 60, 50), 17);
+        QImage picture(40, 20, QImage::Format_RGB32);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 40; ++x)
+                picture.setPixel(x, y, qRgb(x * 6, y * 12, 77));
+        QImage expected = s.image();
+        QPainter(&expected).drawImage(at, picture);
+        s.clearDirty();
+        s.putImage(at, picture);
+        QCOMPARE(s.image(), expected);
+        QCOMPARE(s.dirtyRect(), QRect(at, picture.size()).intersected(QRect(0, 0, 80, 60)));
+    }
+
     void areaIsClipped() {
         PlaySurface s;
         s.resize(QSize(40, 30), qRgb(0, 0, 0));
