@@ -41,18 +41,6 @@ quint32 GetRGBQuad(quint32 colour) {
 
 namespace {
 
-// The filter's result for the channel sums (each Σ weight x channel) of one pixel, as the
-// bytes blue, green, red: the sums divided by 6 are packed into one colour value with the
-// channels unclamped, and the packed value split again.
-inline void packResult(int sumBlue, int sumGreen, int sumRed, uchar *out) {
-    const quint32 vR = quint32(sumRed / 6);
-    const quint32 vG = quint32(sumGreen / 6);
-    const quint32 vB = quint32(sumBlue / 6);
-    out[0] = uchar(vB | (vG >> 8) | (vR >> 16));
-    out[1] = uchar(vG | (vR >> 8));
-    out[2] = uchar(vR);
-}
-
 template <int Bytes> bool hasFormat(const platform::Bitmap &strip) {
     return strip.bitsPerPixel() == Bytes * 8 && !strip.isNull();
 }
@@ -64,10 +52,17 @@ template <int Bytes> void copyIntoArray(const platform::Bitmap &strip, ByteArray
     const qsizetype rowBytes = qsizetype(strip.width()) * Bytes;
     uchar *dst = array.array().data();
     for (int y = 0; y < strip.height(); ++y, dst += rowBytes) {
-        std::memcpy(dst, strip.scanLine(y), size_t(rowBytes));
-        if constexpr (Bytes == 4)
-            for (qsizetype i = 3; i < rowBytes; i += 4)
-                dst[i] = 0;
+        const uchar *row = strip.scanLine(y);
+        if constexpr (Bytes == 3) {
+            std::memcpy(dst, row, size_t(rowBytes));
+        } else {
+            for (qsizetype i = 0; i < rowBytes; i += 4) {
+                quint32 v;
+                std::memcpy(&v, row + i, 4);
+                v &= 0x00FFFFFFu;
+                std::memcpy(dst + i, &v, 4);
+            }
+        }
     }
 }
 
@@ -104,26 +99,42 @@ void rowSums(const uchar *const rows[3], qsizetype n, const int (&wt)[3][3], Sum
 
 // The row path: the rows of the strip in one pixel array, then for each row written back
 // its lane sums and the packed result.
+//
+// Packing, lane by lane: each sum divided by 6 is a channel value v; the colour value they
+// pack into is v(red) or v(green) shl 8 or v(blue) shl 16, unclamped, so a value's bits
+// above its byte spill into the next channel up. Split into blue, green, red bytes again:
+// blue = v(blue) | v(green) shr 8 | v(red) shr 16, green = v(green) | v(red) shr 8,
+// red = v(red); the lanes of a pixel run blue, green, red, so the spill into lane i comes
+// from lanes i + 1 and i + 2 of the same pixel. Masks keep it there, and the fourth byte
+// of a 32-bit pixel is 0.
 template <int Bytes, typename Sum>
 void antiRowsWith(platform::Bitmap &strip, const uchar *src, const int (&wt)[3][3]) {
     const int w = strip.width();
     const int h = strip.height();
     const qsizetype rowBytes = qsizetype(w) * Bytes;
+    const qsizetype outBytes = qsizetype(w - 1) * Bytes; // the last column is not written
     const std::vector<uchar> black(static_cast<size_t>(rowBytes), 0);
-    std::vector<Sum> sums(static_cast<size_t>(rowBytes));
+    std::vector<Sum> v(static_cast<size_t>(rowBytes) + 2, 0); // two lanes read past the end
+    std::vector<uchar> spill1(static_cast<size_t>(rowBytes));
+    std::vector<uchar> spill2(static_cast<size_t>(rowBytes));
+    std::vector<uchar> keep(static_cast<size_t>(rowBytes));
+    for (qsizetype i = 0; i < rowBytes; ++i) {
+        const qsizetype lane = i % Bytes;
+        spill1[i] = lane < 2 ? 0xFF : 0;
+        spill2[i] = lane == 0 ? 0xFF : 0;
+        keep[i] = lane < 3 ? 0xFF : 0;
+    }
     for (int y = 2; y < h; ++y) {
         const uchar *const rows[3] = {src + qsizetype(y - 1) * rowBytes,
                                       src + qsizetype(y) * rowBytes,
                                       y + 1 < h ? src + qsizetype(y + 1) * rowBytes : black.data()};
-        rowSums<Bytes>(rows, rowBytes, wt, sums.data());
+        rowSums<Bytes>(rows, rowBytes, wt, v.data());
+        for (qsizetype i = 0; i < rowBytes; ++i)
+            v[i] = Sum(v[i] / 6);
         uchar *out = strip.scanLine(y);
-        for (int x = 0; x < w - 1; ++x) {
-            const Sum *sum = sums.data() + qsizetype(x) * Bytes;
-            uchar *o = out + qsizetype(x) * Bytes;
-            packResult(sum[0], sum[1], sum[2], o);
-            if constexpr (Bytes == 4)
-                o[3] = 0;
-        }
+        for (qsizetype i = 0; i < outBytes; ++i)
+            out[i] = uchar((v[i] | ((v[i + 1] >> 8) & spill1[i]) | ((v[i + 2] >> 16) & spill2[i])) &
+                           keep[i]);
     }
 }
 
