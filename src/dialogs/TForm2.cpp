@@ -97,6 +97,10 @@ OutputWindowResult TForm2::execute(const OutputWindowRequest &request) {
     m_request = request;
     m_values = request.values;
     m_editorWidth = request.editorWidth;
+    // Sized around the preview and centred on the screen.
+    const QSize preview = outputwindow::previewSize(request.screen);
+    setFixedSize(kPreviewLeft + preview.width() + 20, kPreviewTop + preview.height() + 80);
+    move((request.screen.width() - width()) / 2, (request.screen.height() - height()) / 2);
     run();
     return {closedBy(), m_values, m_editorWidth};
 }
@@ -149,6 +153,7 @@ void TForm2::FormShow() {
         platform::setTrackBarPosition(TrackBar2, r.bottom - r.top);
         drawBox();
     }
+    showCoordinates(); // as the automatic placement has left them
     Label5->setText(QStringLiteral("Max %1").arg(TrackBar1->maximum()));
     Label6->setText(QStringLiteral("Max %1").arg(TrackBar2->maximum()));
     Label2->setText(QString::number(TrackBar1->value()));
