@@ -4,12 +4,14 @@
 #include "play/PlayOptions.h"
 #include "play/PlaySurface.h"
 #include "play/PresentPacer.h"
+#include "play/ScreenPresenter.h"
 
 #include <QFont>
 #include <QRgb>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QTimer;
 class QCheckBox;
@@ -21,8 +23,10 @@ class QToolButton;
 class PlayHost;
 
 // The play window: borderless, covering the screen while a script plays. Its picture is
-// kept in memory (the play surface) and presented on screen by synchronous repaints; the
-// script is drawn one line at a time into the line strip and scrolled in row by row.
+// kept in memory (the play surface); the script is drawn one line at a time into the line
+// strip and scrolled in row by row. The screen presenter shows the scrolled rows at an even
+// cadence (from a thread of its own where the window can be drawn into directly); every
+// other change of the surface is shown at once by a repaint.
 //
 // It knows nothing of the console: a play reads its PlayOptions once at the start of each
 // pass and asks its PlayHost for what stays live (the speed, the script lines, the waits).
@@ -157,8 +161,7 @@ private:
     void pumpMessages();
     bool flushErase();
     void presentDirty();
-    void presentRow(bool lastRowOfLine, bool synced);
-    void presentWhenDue();
+    void choosePresentTarget();
     void scrollLineIn(bool synced);
     bool drawAndMirror(bool TVTitle, bool Centring, bool Mirror);
     void mirrorFailed();
@@ -178,6 +181,11 @@ private:
     bool m_presenting = false;
     PlaySurface m_surface;
     LineStrip m_strip;
-    PresentPacer m_pacer;
-    QTimer *m_deferredPresent = nullptr; // shows a line's last row once the pacer allows
+    PresentPacer m_pacer; // the reverse scroll's presents
+    // Where the scrolled rows are shown: straight into the window from the presenter's
+    // thread, or by a repaint of the window (declared before the presenter, which uses them).
+    std::unique_ptr<ScreenPresenter::Target> m_repaintTarget;
+    std::unique_ptr<ScreenPresenter::Target> m_directTarget;
+    unsigned long m_directWindow = 0;
+    ScreenPresenter m_presenter;
 };
