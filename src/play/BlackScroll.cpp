@@ -4,6 +4,7 @@
 
 #include "platform/Colors.h"
 #include "platform/Platform.h"
+#include "platform/Retrace.h"
 #include "platform/Screen.h"
 #include "platform/TrackBar.h"
 #include "platform/X11Window.h"
@@ -264,6 +265,11 @@ void TForm4::choosePresentTarget() {
     }
     if (m_directTarget && !m_presenter.hasThread())
         m_presenter.setTarget(m_directTarget.get(), true);
+    // Where the display has a vertical blank to wait for, the presents go out at it.
+    if (m_presenter.hasThread() && platform::Retrace::available())
+        m_presenter.setVerticalBlank([] { platform::Retrace::wait(); });
+    else
+        m_presenter.setVerticalBlank({});
 }
 
 void TForm4::runPass() {

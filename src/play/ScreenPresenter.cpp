@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -64,6 +65,10 @@ void ScreenPresenter::setFollowRows(bool on) {
 
 void ScreenPresenter::adopt(const PlaySurface &surface, const QRect &rect) {
     std::lock_guard lock(m_mutex);
+    adoptLocked(surface, rect);
+}
+
+void ScreenPresenter::adoptLocked(const PlaySurface &surface, const QRect &rect) {
     QRect r = rect;
     if (m_picture.size() != surface.size()) {
         m_picture = QImage(surface.size(), QImage::Format_RGB32);
@@ -77,6 +82,25 @@ void ScreenPresenter::adopt(const PlaySurface &surface, const QRect &rect) {
         m_schedule.restart(m_finished);
     }
     surface.copyTo(m_picture, r);
+}
+
+void ScreenPresenter::showFrame(const PlaySurface &surface, const QRect &rect) {
+    std::unique_lock lock(m_mutex);
+    // The picture before goes out first: none is skipped.
+    m_frameOut.wait(lock, [this] { return m_frame.isEmpty(); });
+    adoptLocked(surface, rect);
+    const QRect r = rect.intersected(m_picture.rect());
+    if (r.isEmpty() || !m_target)
+        return;
+    if (m_thread.joinable()) {
+        m_frame = r;
+        lock.unlock();
+        m_wake.notify_one();
+        return;
+    }
+    Target *target = m_target;
+    lock.unlock();
+    target->show(m_picture, r);
 }
 
 void ScreenPresenter::beginRows(const PlaySurface &surface) {
@@ -195,21 +219,59 @@ void ScreenPresenter::writeRows(qint64 from, qint64 to) {
 void ScreenPresenter::run() {
     std::unique_lock lock(m_mutex);
     while (!m_quit) {
-        const qint64 now = nowNs();
-        const QRect shown = presentDue(now);
+        qint64 now = nowNs();
+        takeArrivals();
+        const qint64 refresh = m_schedule.refreshNs();
+        // A whole picture waiting goes first, a refresh after the last present; else the rows.
+        const bool frame = !m_frame.isEmpty();
+        qint64 due = frame    ? m_lastPresentNs + refresh
+                     : m_rows ? m_schedule.dueAt()
+                              : PresentSchedule::kNever;
+        // With a vertical-blank wait, a present due within the coming refresh goes out at
+        // the blank (unless the rows already wait for it themselves).
+        if (m_verticalBlank && (frame || !m_follow) && due != PresentSchedule::kNever &&
+            due < now + refresh) {
+            const std::function<void()> wait = m_verticalBlank;
+            lock.unlock();
+            wait();
+            lock.lock();
+            if (m_quit)
+                break;
+            now = std::max(nowNs(), due);
+        }
+        QRect shown;
+        if (frame && now >= due && !m_frame.isEmpty())
+            shown = std::exchange(m_frame, QRect());
+        else if (!frame)
+            shown = presentDue(now);
         if (!shown.isEmpty()) {
+            m_lastPresentNs = now;
             m_target->show(m_picture, shown);
+            if (frame)
+                m_frameOut.notify_all();
             continue;
         }
-        // Asleep until the next present is due; new rows are looked for once a refresh.
-        const qint64 due = m_schedule.dueAt();
-        const qint64 wake = m_rows ? std::min(due, now + m_schedule.refreshNs()) : due;
+        // Asleep until the next present is due (a refresh before it with a vertical-blank
+        // wait); new rows are looked for once a refresh.
+        if (!frame)
+            due = m_schedule.dueAt();
+        if (m_verticalBlank && due != PresentSchedule::kNever)
+            due -= refresh;
+        const qint64 wake = m_rows ? std::min(due, now + refresh) : due;
         if (wake == PresentSchedule::kNever)
             m_wake.wait(lock);
         else
             m_wake.wait_until(
                 lock, std::chrono::steady_clock::time_point(std::chrono::nanoseconds(wake)));
     }
+    // A picture still waiting is not shown: its caller must not wait for it.
+    m_frame = QRect();
+    m_frameOut.notify_all();
+}
+
+void ScreenPresenter::setVerticalBlank(std::function<void()> wait) {
+    std::lock_guard lock(m_mutex);
+    m_verticalBlank = std::move(wait);
 }
 
 void ScreenPresenter::poll() {

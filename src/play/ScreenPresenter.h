@@ -7,6 +7,7 @@
 #include <QRgb>
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -36,9 +37,11 @@ class QPainter;
 //
 // Everything else that changes the surface (an erase, the centre marker, colour bars, the
 // reverse scroll) is taken over whole with adopt() and shown by the window at once; rows
-// still waiting are then dropped, since the surface already holds them. showNewest() shows
-// every finished row at the next refresh (pause, end, exit). The window's own paints paint
-// the picture, so that an expose never shows rows the presents have not reached yet.
+// still waiting are then dropped, since the surface already holds them. A run of whole
+// pictures that must reach the screen evenly and whole (the frames of a fade) goes through
+// showFrame(), by the same target and thread as the rows. showNewest() shows every
+// finished row at the next refresh (pause, end, exit). The window's own paints paint the
+// picture, so that an expose never shows rows the presents have not reached yet.
 class ScreenPresenter {
 public:
     // Where presents go: the picture's part rect, put on screen at the same place. The
@@ -63,10 +66,21 @@ public:
     // comes (the rows wait for the vertical blank themselves).
     void setRefreshHz(double hz);
     void setFollowRows(bool on);
+    // Where the display offers a wait for its vertical blank: the presents of the thread go
+    // out right after a blank, at most one a blank. Empty: presents follow the clock.
+    void setVerticalBlank(std::function<void()> wait);
 
     // The surface's pixels inside rect become the picture's (the caller shows them). When
     // rect touches the scroll area, the whole area is taken and waiting rows are dropped.
     void adopt(const PlaySurface &surface, const QRect &rect);
+
+    // A whole new picture inside rect shown through the target: by the thread a refresh
+    // after its last present (at the next vertical blank where there is one), or at once
+    // when polled. A picture handed over while the one before still waits is held until
+    // that one is out, so a run of them (the frames of a fade) reaches the screen whole,
+    // one a refresh at most, none skipped. rect lies inside the output rectangle: the
+    // window's own controls, which only the window paints, lie outside it.
+    void showFrame(const PlaySurface &surface, const QRect &rect);
 
     // The scrolling pass: from now on the surface's scroll area takes rows at its bottom;
     // the picture takes the surface as it is.
@@ -91,6 +105,7 @@ public:
 
 private:
     void run();
+    void adoptLocked(const PlaySurface &surface, const QRect &rect);
     void beginRowsLocked(const PlaySurface &surface);
     void takeArrivals();
     // Makes the present due at nowNs under m_mutex; the rectangle to show (empty: none).
@@ -100,6 +115,9 @@ private:
 
     mutable std::mutex m_mutex; // the picture, the schedule, the target
     std::condition_variable m_wake;
+    std::condition_variable m_frameOut; // a waiting whole picture went out
+    QRect m_frame;                      // a whole picture waiting for the thread
+    qint64 m_lastPresentNs = 0;         // the thread's last present
     std::thread m_thread;
     bool m_quit = false;
     Target *m_target = nullptr;
@@ -107,6 +125,7 @@ private:
     QRect m_area;
     bool m_rows = false;
     PresentSchedule m_schedule;
+    std::function<void()> m_verticalBlank;
 
     // The ring of finished rows: row n at line n % capacity, written by the user-interface
     // thread, read by the presents.

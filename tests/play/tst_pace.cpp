@@ -5,11 +5,13 @@
 #include "play/PresentSchedule.h"
 #include "play/ScreenPresenter.h"
 
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QThread>
 #include <QtTest>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <mutex>
 #include <vector>
@@ -234,6 +236,69 @@ private slots:
         QTRY_COMPARE(presenter.rowsShown(), qint64(n));
         QTRY_COMPARE(target.taken().back(), surface.image());
         QCOMPARE(presenter.picture(), surface.image());
+    }
+
+    // A run of whole pictures (the frames of a fade) reaches the target whole, in order,
+    // none skipped, from the thread or at once when polled.
+    void framesShownWhole_data() {
+        QTest::addColumn<bool>("thread");
+        QTest::newRow("polled") << false;
+        QTest::newRow("own thread") << true;
+    }
+    void framesShownWhole() {
+        QFETCH(bool, thread);
+        PlaySurface surface;
+        surface.resize(QSize(40, 30), qRgb(0, 0, 0));
+        const QRect title(5, 10, 30, 8);
+        RecordingTarget target;
+        ScreenPresenter presenter;
+        presenter.setRefreshHz(1000); // a millisecond between presents keeps the test short
+        presenter.setTarget(&target, thread);
+        for (int k = 0; k <= 32; ++k) {
+            surface.paint([&](QPainter &p) { p.fillRect(title, QColor(k * 7, k * 7, 255)); });
+            presenter.showFrame(surface, title);
+        }
+        QTRY_COMPARE(target.taken().size(), size_t(33));
+        presenter.setTarget(nullptr, false);
+        const std::vector<QImage> shown = target.taken();
+        for (int k = 0; k <= 32; ++k)
+            QCOMPARE(shown[k].pixel(title.center()), qRgb(k * 7, k * 7, 255));
+    }
+
+    // Where the display has a vertical blank to wait for, the presenter's thread presents
+    // right after one, never twice for the same blank.
+    void presentsFollowTheVerticalBlank() {
+        PlaySurface surface;
+        surface.resize(QSize(32, 24), qRgb(0, 0, 0));
+        surface.setScrollArea(0, 0, 32, 24);
+        std::atomic<int> blanks{0};
+        std::vector<int> blankAtShow;
+        struct BlankTarget : ScreenPresenter::Target {
+            std::atomic<int> *blanks;
+            std::vector<int> *seen;
+            void show(const QImage &, const QRect &) override { seen->push_back(*blanks); }
+        } target;
+        target.blanks = &blanks;
+        target.seen = &blankAtShow;
+        ScreenPresenter presenter;
+        presenter.setVerticalBlank([&] {
+            QThread::usleep(4000);
+            ++blanks;
+        });
+        presenter.setTarget(&target, true);
+        presenter.beginRows(surface);
+        const std::vector<QRgb> px = row(1, 32);
+        for (int n = 0; n < 200; ++n) {
+            presenter.rowScrolledIn(px.data(), 32);
+            QThread::usleep(1000);
+        }
+        presenter.showNewest();
+        QTRY_COMPARE(presenter.rowsShown(), qint64(200));
+        presenter.setTarget(nullptr, false);
+        QVERIFY(blankAtShow.size() >= 5);
+        QVERIFY(blankAtShow.front() > 0);
+        for (size_t i = 1; i < blankAtShow.size(); ++i)
+            QVERIFY(blankAtShow[i] > blankAtShow[i - 1]);
     }
 
     // The Delay of a first play from a short probe of the busy-wait: about 40 rows a second,
