@@ -13,7 +13,6 @@
 #include <functional>
 #include <memory>
 
-class QTimer;
 class QCheckBox;
 class QFrame;
 class QLabel;
