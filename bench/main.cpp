@@ -3,12 +3,14 @@
 // rows per second at Delay 0, the spread of the row interval at Delay 3000, the naive
 // whole-area scroll for comparison, the present path at 30, 60 and 120 rows a second (rows
 // per present, the presents' cadence, the row intervals beside it), and the time to open,
-// count and save a 5 MB script. "--quick" keeps the run short.
+// count and save a 5 MB script, to read all its display lines in order and to find the line
+// of a position. "--quick" keeps the run short.
 //
 // Run with QT_QPA_PLATFORM=offscreen.
 
 #include "editor/ScriptEditor.h"
 #include "editor/ScriptText.h"
+#include "editor/WrappedLineIndex.h"
 #include "platform/Screen.h"
 #include "play/BusyWait.h"
 #include "play/LineStrip.h"
@@ -349,7 +351,7 @@ void benchNaive(const Budget &b) {
 }
 
 // A 5 MB script, unwrapped and wrapped in a 500-pixel editor: decode and load it, count its
-// display lines and read one far down, then save it.
+// display lines and read one far down, then save it; read every line, look up positions.
 void benchScript() {
     const QByteArray line = "The quick brown fox jumps over the lazy dog again and again.\r\n";
     QByteArray bytes;
@@ -371,9 +373,21 @@ void benchScript() {
         if (!saveScriptFile(path, editor.text(), loaded->encoding, &error))
             std::fprintf(stderr, "script save failed: %s\n", qPrintable(error));
         const qint64 t2 = nowNs();
+        // What a search does: every display line read in order, and the line of a position
+        // with that line's start, far apart in the script.
+        const WrappedLineIndex &index = editor.displayLines();
+        for (int k = 0; k < lines; ++k)
+            (void)index.line(k);
+        const qint64 t3 = nowNs();
+        const int last = editor.document()->characterCount() - 1;
+        const auto lookups = sample(1000, [&](int i) {
+            (void)index.positionOfLine(index.lineOfPosition(int(qint64(last) * i / 1000)));
+        });
         const QString suffix = wrap ? QStringLiteral("_wrapped") : QStringLiteral("_unwrapped");
         report("script_5mb_open_count", suffix, (t1 - t0) / 1e6, "ms");
         report("script_5mb_save", suffix, (t2 - t1) / 1e6, "ms");
+        report("script_5mb_read_all_lines", suffix, (t3 - t2) / 1e6, "ms");
+        report("script_5mb_line_lookup", suffix, medianNs(lookups) / 1000.0, "us");
     }
 }
 

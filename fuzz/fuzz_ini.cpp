@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the configuration file reader and writer: every read form on
-// every section and key, erase and write as the configuration writer does them, and the
-// written file read back.
+// every section and key, then the configuration record read from the file, written back into
+// it and read again from the written bytes, with no window.
+#include "app/Configuration.h"
 #include "platform/IniFile.h"
 
 #include <QByteArray>
@@ -57,17 +58,6 @@ QStringList readEverything(const IniFile &ini) {
     return seen;
 }
 
-// A printable value made of the input's letters and digits, which must read back unchanged.
-QString plainValue(const QByteArray &bytes) {
-    QString value;
-    for (const char c : bytes.left(1100)) {
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-            c == '/' || c == '.')
-            value.append(QLatin1Char(c));
-    }
-    return value.left(IniFile::kMaxTextLength);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
@@ -83,7 +73,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     check(readEverything(again) == before, "values changed by a round trip");
     check(again.toBytes() == once, "second round trip changed the bytes");
 
-    // What the configuration writer does, with values taken from the input.
+    // The configuration record: what is read from the input is written back into it, and
+    // the written file reads back as the same record. Keys written only are not read, and
+    // the second read of the count-down finds what the first one wrote.
+    const QSize screen(1024, 768);
+    const app::ConfigurationRead first = app::readConfiguration(ini, screen);
+    check(first.values.ProcessType >= 0 && first.values.ProcessType <= 7, "pixel format range");
+    check(first.values.FontName.size() <= 31, "font face longer than 31 characters");
     QStringList kept;
     for (const QString &name : ini.sectionNames()) {
         bool erased = false;
@@ -92,32 +88,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         if (!erased)
             kept.append(name);
     }
-    for (const char *section : {"Stuff", "Configuration", "OPTIONS", "OptionWindows"})
-        ini.eraseSection(QString::fromLatin1(section));
-    const QString plain = plainValue(bytes);
-    const QString raw = QString::fromUtf8(bytes.left(2000));
-    ini.writeString(QStringLiteral("Options"), QStringLiteral("Program"), plain);
-    ini.writeInteger(QStringLiteral("options"), QStringLiteral("Delay"), int(size) - 1000);
-    ini.writeBool(QStringLiteral("OptionWindows"), QStringLiteral("SpeedBar"), size % 2 == 0);
-    ini.writeString(QStringLiteral("Stuff"), QStringLiteral("LastFile"), raw);
-    ini.writeString(QStringLiteral("STUFF"), QStringLiteral("lastfile"), raw + raw);
-
+    app::writeConfiguration(ini, first.values);
     const IniFile written = IniFile::fromBytes(ini.toBytes());
-    check(written.sectionNames() == kept + QStringList{"Options", "OptionWindows", "Stuff"},
+    check(written.sectionNames() == kept + QStringList{"Options", "Stuff", "OptionWindows"},
           "sections after erase and write");
-    check(written.keyNames(QStringLiteral("Options")) == QStringList({"Program", "Delay"}),
-          "keys of Options in write order");
-    check(written.keyNames(QStringLiteral("Stuff")) == QStringList{"LastFile"},
-          "a written value started a line of its own");
-    check(written.readString(QStringLiteral("Options"), QStringLiteral("Program"), QString()) ==
-              plain,
-          "plain value read back");
-    check(written.readInteger(QStringLiteral("Options"), QStringLiteral("Delay"), 0) ==
-              int(size) - 1000,
-          "integer read back");
-    check(written.readBool(QStringLiteral("OptionWindows"), QStringLiteral("SpeedBar"), false) ==
-              (size % 2 == 0),
-          "bool read back");
+    for (const char *section : {"Options", "Stuff", "OptionWindows"}) {
+        QStringList keys;
+        for (const app::ConfigurationKey &k : app::configurationKeys()) {
+            if (k.isWritten() && k.section == QLatin1String(section))
+                keys.append(k.key);
+        }
+        check(written.keyNames(QLatin1String(section)) == keys, "keys not in table order");
+    }
+    const app::ConfigurationRead second = app::readConfiguration(written, screen);
+    app::Configuration expected = first.values;
+    expected.UseCountDownLate = expected.UseCountDown;
+    check(!second.invalidStartime, "the written start time is not a valid time");
+    check(second.values == expected, "the written record reads back otherwise");
+    // A value holding line breaks stays one entry.
+    app::Configuration raw = first.values;
+    raw.LastFile = QString::fromUtf8(bytes.left(2000));
+    app::writeConfiguration(ini, raw);
+    const IniFile rewritten = IniFile::fromBytes(ini.toBytes());
+    check(rewritten.sectionNames() == written.sectionNames(), "a written value started a section");
+    check(rewritten.keyNames(QStringLiteral("Stuff")) == written.keyNames(QStringLiteral("Stuff")),
+          "a written value started a key");
     for (const QString &name : kept) {
         for (const QString &key : written.keyNames(name))
             check(written.readString(name, key, QString()) ==

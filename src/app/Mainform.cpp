@@ -7,6 +7,7 @@
 #include "app/RadioGroup.h"
 #include "app/StatusBar.h"
 #include "editor/ScriptEditor.h"
+#include "platform/IniFile.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "platform/Retrace.h"
@@ -34,12 +35,12 @@ bool TForm1::FormCreate() {
         return false;
     }
     initialiseSettings();
-    // The default configuration; a first start gets the shipped one. A conversion
-    // error ends the creation steps here.
+    // The default configuration; a first start gets the shipped one. A conversion error
+    // ends the creation steps here.
     platform::pumpMessages();
     app::installDefaultConfiguration(WindowsDir);
     try {
-        ReadTheIniFile(QString::fromLatin1(kDefaultIniName));
+        ReadTheIniFile(QString::fromLatin1(platform::kDefaultConfigName));
     } catch (const ConversionError &e) {
         platform::MessageBoxes::error(e.message());
         return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "media/MediaPlayer.h"
 #include "platform/FileDialogs.h"
 #include "platform/TextCodec.h"
 #include "platform/TrackBar.h"
@@ -11,6 +12,11 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
+
+namespace app {
+struct Configuration;
+}
 
 class QAction;
 class QCheckBox;
@@ -34,7 +40,7 @@ struct StartTimeChoice;
 // One class whose command groups live in several files, each in its subsystem's folder:
 //   app/Mainform.cpp          life cycle (FormCreate, FormShow, FormActivate), fade defaults
 //   app/MainformUi.cpp        building the menus, tool bar, panels and status bar
-//   app/ConfigFile.cpp        reading and writing the configuration file
+//   app/ConfigFile.cpp        configuration values to and from the controls, its commands
 //   app/Exit.cpp              closing and the exit commands
 //   app/Panels.cpp            track bars, play options, pixel and screen groups, layout, status
 //   app/TimedWait.cpp         Startdelay
@@ -44,6 +50,7 @@ struct StartTimeChoice;
 //   editor/ScriptFiles.cpp    New, Open, Save, Save As
 //   editor/Centering.cpp      "Center Text" and the "Center" tool button
 //   editor/ReadingTime.cpp    the reading-time estimate
+//   media/MediaPlayers.cpp    the video and sound players, their arming and their dialogs
 class TForm1 : public QMainWindow, public PlayHost {
     Q_OBJECT
     Q_PROPERTY(bool fadesetupcheckbox1 READ getfadesetupcheckbox1 WRITE setfadesetupcheckbox1)
@@ -56,8 +63,6 @@ class TForm1 : public QMainWindow, public PlayHost {
     Q_PROPERTY(int s_bottom READ getbottom WRITE setbottom)
 
 public:
-    static constexpr const char *kDefaultIniName = "ZALSCROL.INI";
-
     explicit TForm1(QWidget *parent = nullptr);
     ~TForm1() override;
 
@@ -99,21 +104,15 @@ public:
     int FindNextLine = 0;
     bool Calibrating = false;
     bool LoopRunning = false;
+    // The media players' arming: the sound (and the video with it) starts before the
+    // pre-roll, the video starts with the text.
     bool WaveArmed = false;
+    bool AviArmed = false;
     bool AviStartsWithText = false;
     QStringList CommandLine; // program arguments without the program name
     // The media players' files (Stuff/Aviname, Stuff/Wavname), carried from run to run.
     QString AviPlayerFileName;
     QString waveplayerFileName;
-    // The media players' start and stop points of a play; until a player connects here
-    // the points do nothing.
-    struct MediaHooks {
-        std::function<void()> startArmed;       // "Start w/Video" down and the wave player armed
-        std::function<void()> startAviWithText; // the AVI player starts with the text
-        std::function<void()> stopWave;         // stop and rewind the wave/MIDI player
-        std::function<void()> stopAvi;          // stop and rewind the AVI player
-    };
-    MediaHooks Media;
 
     // The script file dialogs. Their file names are remembered between uses: the save
     // dialog's is the current save name. The configuration commands borrow both.
@@ -121,6 +120,11 @@ public:
     platform::FileDialogRequest SaveDialog1 = scriptSaveDialog();
     static platform::FileDialogRequest scriptOpenDialog();
     static platform::FileDialogRequest scriptSaveDialog();
+    // The media players' open dialogs: a video, and a sound.
+    platform::FileDialogRequest OpenDialog3 = videoOpenDialog();
+    platform::FileDialogRequest OpenDialog2 = soundOpenDialog();
+    static platform::FileDialogRequest videoOpenDialog();
+    static platform::FileDialogRequest soundOpenDialog();
     // The encoding the script was read in; it is saved back in the same one.
     platform::TextEncoding ScriptEncoding = platform::TextEncoding::Utf8;
 
@@ -215,10 +219,10 @@ public:
     RadioGroup *RadioGroup1 = nullptr; // Pixel Processing
     RadioGroup *RadioGroup2 = nullptr; // Screen Res
 
-    // Media player controls (filled by the media players).
-    QFrame *AviPlayer = nullptr, *waveplayer = nullptr;
+    // Media players: the video, whose picture shows in the play window, and the sound.
+    MediaPlayer *AviPlayer = nullptr, *waveplayer = nullptr;
     QToolButton *SpeedButton2 = nullptr; // "Start w/Video"
-    QPushButton *SpeedButton1 = nullptr; // "Close"
+    QToolButton *SpeedButton1 = nullptr; // "Close"
 
     StatusBar *StatusBar1 = nullptr;
 
@@ -293,6 +297,15 @@ public:
     // ---- Configuration file -------------------------------------------------------------
     void ReadTheIniFile(const QString &name);
     bool WriteTheIniFile(const QString &name);
+    // The settings and control states as the configuration file holds them; the values that
+    // are only written (program, date and time, tick count) are those of this moment.
+    app::Configuration configurationFromControls() const;
+    // Stores loaded values in the reading order, each at once (a check box runs its click
+    // rule when its state changes), then applies them to the window. With invalidStartime
+    // set, only the values read before the start time are stored and the conversion error
+    // is thrown: later values keep what they held and nothing is applied.
+    void configurationToControls(const app::Configuration &values,
+                                 const std::optional<QString> &invalidStartime = std::nullopt);
     void SaveDefaultConfiguration1Click();
     void LoadConfiguration1Click();
     void SaveConfigurationAs1Click();
@@ -321,6 +334,17 @@ public:
     // ---- Editing commands used by the configuration -------------------------------------
     void CenterText1Click();
     void ToolButton7Click();
+
+    // ---- Media players --------------------------------------------------------------------
+    void AVI1Click();
+    void waveplayerClick();
+    void CD1Click();
+    void setupavi(const QString &path);
+    void setupwave(const QString &path);
+    void SpeedButton2Click();
+    void SpeedButton1Click();
+    void StartMediaPlayer();
+    void AviPlayerClick(MediaPlayer::Button button);
 
     // ---- Play ---------------------------------------------------------------------------
     void RunTelePrompter1Click();
@@ -361,6 +385,7 @@ private:
     void buildToolBar();
     void buildPanels();
     void buildStatusBar();
+    void buildMediaPlayers(QWidget *client);
     void connectControls();
     void applyPanelToggle(QAction *item, QWidget *control);
     void applyCenteringState();

@@ -377,20 +377,7 @@ void TForm1::buildPanels() {
         label(calibratPanel, "calibrate", QStringLiteral("calibrate"), QRect(110, 44, 84, 14));
     calibrate->hide();
 
-    // Media player controls, shown by the media players.
-    AviPlayer = panel(client, "AviPlayer", QRect(500, 368, 120, 26));
-    waveplayer = panel(client, "waveplayer", QRect(500, 368, 120, 26));
-    SpeedButton2 = new QToolButton(client);
-    SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
-    SpeedButton2->setText(QStringLiteral("Start w/Video"));
-    SpeedButton2->setCheckable(true);
-    SpeedButton2->setGeometry(622, 368, 80, 26);
-    SpeedButton1 = new QPushButton(QStringLiteral("Close"), client);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setGeometry(704, 368, 50, 26);
-    for (QWidget *w : {static_cast<QWidget *>(AviPlayer), static_cast<QWidget *>(waveplayer),
-                       static_cast<QWidget *>(SpeedButton2), static_cast<QWidget *>(SpeedButton1)})
-        w->hide();
+    buildMediaPlayers(client);
 
     // Play options.
     GroupBox1 = new QGroupBox(QStringLiteral("Play Options"), client);

@@ -1,25 +1,22 @@
 #pragma once
 
+#include "editor/WrappedLineIndex.h"
+
 #include <QPlainTextEdit>
 #include <QString>
-#include <QVector>
-
-#include <vector>
-
-class QTextBlock;
 
 // The script editor (Memo1). It answers in display lines: with word wrap on, a paragraph
 // that the editor shows on three lines is three lines. The line count leaves out a final
 // empty line (an empty editor has no lines; "a\r\nb\r\n" has two). Reading a line returns
 // at most 4096 characters; an index at or past the end reads as an empty line.
 //
-// Counting lines and reading line k stay fast on a 5 MB script: the wrapped line count of
-// each paragraph is cached with a running total and refreshed only for the paragraphs
-// that change, or all at once after the width or the font changes.
+// The display lines come from a wrapped-line index of the document, fast on a 5 MB script;
+// this control hands it its line width, font and text option before every question about
+// lines and whenever it is resized or its font changes.
 class ScriptEditor : public QPlainTextEdit {
     Q_OBJECT
 public:
-    static constexpr int kMaxLineRead = 4096;
+    static constexpr int kMaxLineRead = WrappedLineIndex::kMaxLineRead;
 
     explicit ScriptEditor(QWidget *parent = nullptr);
     ~ScriptEditor() override;
@@ -49,6 +46,10 @@ public:
     // How many paragraphs have been broken into display lines so far; an edit should add
     // only the paragraphs it touched.
     long long paragraphsMeasured() const;
+    // The display lines as the view shows them now: the index brought up to the view's
+    // width, font and text option. Ask again after anything that may change them (the
+    // index itself follows every edit).
+    const WrappedLineIndex &displayLines() const;
 
     bool isModified() const;
     void setModified(bool modified);
@@ -80,14 +81,10 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
-    struct LineCache;
-    void ensureCounts() const;
+    WrappedLineIndex::WrapParams viewWrapParams() const;
     qreal currentLineWidth() const;
-    const std::vector<int> &blockLineStarts(const QTextBlock &block) const;
-    int lineOfPosition(int position) const;
-    int positionOfIndex(int index) const;
 
-    LineCache *m_cache;
+    mutable WrappedLineIndex m_lines;
     bool m_wantReturns = true;
     bool m_centered = false;
 };

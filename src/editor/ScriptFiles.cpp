@@ -2,6 +2,7 @@
 // its statistics.
 #include "app/Mainform.h"
 
+#include "app/Configuration.h"
 #include "app/StatusBar.h"
 #include "editor/ScriptEditor.h"
 #include "editor/ScriptText.h"
@@ -85,19 +86,12 @@ bool TForm1::openafile(const QString &path) {
         LineCount = Memo1->lineCount();
         SaveDialog1.fileName = path;
         LastFile = path;
-        // The default configuration remembers the script at once. Only that key changes,
-        // and the file is replaced whole or not at all.
+        // The default configuration remembers the script at once.
         const QString ini = platform::resolveConfigPath(
             QString::fromLatin1(platform::kDefaultConfigName),
             WindowsDir.isEmpty() ? platform::windowsDirectory() : WindowsDir);
-        // A file that already names this script is left untouched.
-        const QString section = QStringLiteral("Stuff");
-        const QString key = QStringLiteral("LastFile");
-        const platform::IniFile current = platform::IniFile::load(ini);
-        if (!current.hasKey(section, key) || current.readString(section, key, {}) != path) {
-            if (!platform::IniFile::writeSingleString(ini, section, key, path))
-                platform::MessageBoxes::error(QStringLiteral("Unable to write to %1").arg(ini));
-        }
+        if (!app::rememberLastFile(ini, path))
+            platform::MessageBoxes::error(app::unableToWrite(ini));
     }
     ScriptWordCount = 0;
     const int lines = Memo1->lineCount();

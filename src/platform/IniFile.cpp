@@ -34,6 +34,20 @@ QString oneLine(const QString &text) {
     return out;
 }
 
+bool isQuote(QChar c) {
+    return c == u'"' || c == u'\'';
+}
+
+// A value is written so that it reads back as it is: one with blanks at either end, or one
+// enclosed in a pair of quotes, goes inside double quotes, which reading takes off again.
+QString writtenValue(const QString &value) {
+    const QString text = oneLine(value);
+    const bool enclosed = text.size() >= 2 && isQuote(text.front()) && text.back() == text.front();
+    if (enclosed || trimBlanks(text).size() != text.size())
+        return u'"' + text + u'"';
+    return text;
+}
+
 int hexDigit(QChar c) {
     const char16_t u = c.unicode();
     if (u >= u'0' && u <= u'9')
@@ -232,8 +246,7 @@ QString IniFile::readString(const QString &section, const QString &key,
     if (!line)
         return defaultValue;
     QStringView value = line->value;
-    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
-        value.back() == value.front())
+    if (value.size() >= 2 && isQuote(value.front()) && value.back() == value.front())
         value = value.sliced(1, value.size() - 2);
     if (value.size() > kMaxTextLength) {
         qsizetype keep = kMaxTextLength;
@@ -263,7 +276,7 @@ void IniFile::writeString(const QString &sectionName, const QString &keyName,
     const QString key = trimBlanks(oneLine(keyName)).toString();
     if (key.isEmpty())
         return;
-    const QString text = oneLine(value);
+    const QString text = writtenValue(value);
 
     Section *section = findSection(sectionName);
     if (!section) {

@@ -43,8 +43,10 @@ std::optional<int> parseProfileInt(QStringView text);
 // and any of CR LF, CR and LF ends a line on reading. Bytes follow TextCodec: the file is
 // written back in the encoding it was read in; a new document is UTF-8.
 //
-// Names and values cannot hold line breaks: CR and LF in them are written as spaces. Key
-// names must not contain "=" nor start with "["; an empty key name writes nothing.
+// Names and values cannot hold line breaks: CR and LF in them are written as spaces. A value
+// with blanks at either end, or one enclosed in a pair of quotes, is written inside double
+// quotes, so that it reads back as it was given. Key names must not contain "=" nor start
+// with "["; an empty key name writes nothing.
 class IniFile {
 public:
     // GetPrivateProfileString's 1024-character buffer holds 1023 characters and the NUL.

@@ -163,6 +163,7 @@ private slots:
                  expected);
     }
 
+    // A written text reads back as written, up to the length limit.
     void textLimit_data() {
         QTest::addColumn<QString>("value");
         QTest::addColumn<int>("length");
@@ -173,6 +174,10 @@ private slots:
         // A character outside the basic plane is never cut in half.
         QTest::newRow("surrogate pair at the cut")
             << QString(1022, u'a') + QStringLiteral("\U0001F600") << 1022;
+        // Blanks at the ends and enclosing quotes, which reading drops, come back as written.
+        QTest::newRow("blanks at the ends") << QStringLiteral(" a b\t") << 5;
+        QTest::newRow("double quotes") << QStringLiteral("\"x\"") << 3;
+        QTest::newRow("single quotes and a blank") << QStringLiteral("'x' ") << 4;
     }
 
     void textLimit() {
