@@ -67,6 +67,8 @@ void applyConfiguration(TForm1 &f) {
         f.usecolorbars->setChecked(false);
         f.usecolorbarsClick();
     }
+    // The editor's bold style, word wrap and Enter key as their check marks say.
+    f.applyEditorCheckMarks();
     // Centred script lines, through the "Center" button.
     if (f.Centering) {
         f.ToolButton7->setChecked(true);

@@ -16,6 +16,9 @@
 namespace app {
 struct Configuration;
 }
+namespace platform {
+class FindDialog;
+}
 
 class QAction;
 class QCheckBox;
@@ -48,6 +51,9 @@ struct StartTimeChoice;
 //   app/PlayCommand.cpp       the Play command and the PlayHost the play window asks
 //   editor/ScriptFiles.cpp    New, Open, Save, Save As
 //   editor/Centering.cpp      "Center Text" and the "Center" tool button
+//   editor/EditCommands.cpp   the Edit menu: undo, clipboard, find and replace
+//   editor/FontCommands.cpp   the Font menu: font chooser, colours, styles, check marks
+//   app/ConfigureKeys.cpp     the key increments dialog
 //   editor/ReadingTime.cpp    the reading-time estimate
 class TForm1 : public QMainWindow, public PlayHost {
     Q_OBJECT
@@ -330,9 +336,35 @@ public:
     void Use10secondbackground1Click();
     void holdtimerTimer();
 
-    // ---- Editing commands used by the configuration -------------------------------------
+    // ---- Editing commands ------------------------------------------------------------------
+    // The modeless find and replace dialogs of the Edit menu.
+    platform::FindDialog *FindDialog1 = nullptr;
+    platform::FindDialog *ReplaceDialog1 = nullptr;
+    void Undo1Click();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void Find1Click();
+    void FindDialog1Find();
+    void FindDialog1Close();
+    void replacetextClick();
+    void ReplaceDialog1Replace();
+    void TypeansSize1Click();
+    void Color3Click();
+    void BackgroundColor1Click();
+    void Bold2Click();
+    void Underline1Click();
+    void Italic1Click();
     void CenterText1Click();
     void ToolButton7Click();
+    void StartfromCursor1Click();
+    void TVTitle1Click();
+    void WordWrap1Click();
+    void WantreturnClick();
+    void SyncWRetrace1Click();
+    void ConfigureKeys1Click();
+    // The editor takes the stored check marks "Bold", "Word Wrap" and "No Returns (CR)".
+    void applyEditorCheckMarks();
 
     // ---- Play ---------------------------------------------------------------------------
     void RunTelePrompter1Click();
@@ -376,6 +408,9 @@ private:
     void connectControls();
     void applyPanelToggle(QAction *item, QWidget *control);
     void applyCenteringState();
+    void setEditorColor(QPalette::ColorRole role, int colorValue);
+    void applyEditorFace(const QString &face);
+    void applyEditorSize(int points);
 
     bool m_inResize = false;
     // The second (since the epoch) in which auto start last ran the play.

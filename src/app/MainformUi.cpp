@@ -7,6 +7,7 @@
 #include "app/StatusBar.h"
 #include "app/ToolIcons.h"
 #include "editor/ScriptEditor.h"
+#include "platform/FindDialog.h"
 #include "platform/Platform.h"
 
 #include <QAction>
@@ -74,6 +75,9 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent) {
     buildToolBar();
     buildPanels();
     buildStatusBar();
+    // The Edit menu's modeless find and replace dialogs.
+    FindDialog1 = new platform::FindDialog(platform::FindDialog::Kind::Find, this);
+    ReplaceDialog1 = new platform::FindDialog(platform::FindDialog::Kind::Replace, this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -488,9 +492,42 @@ void TForm1::connectControls() {
     connect(SetAutoStartTime1, &QAction::triggered, this, &TForm1::SetAutoStartTime1Click);
     connect(SetColorBarTime1, &QAction::triggered, this, &TForm1::SetColorBarTime1Click);
 
-    // Centring.
+    // Edit menu, and its find and replace dialogs: opening or closing the find dialog starts
+    // the search at the top, opening the replace dialog empties its replace text.
+    connect(Undo1, &QAction::triggered, this, &TForm1::Undo1Click);
+    connect(Cut1, &QAction::triggered, this, &TForm1::Cut1Click);
+    connect(Copy1, &QAction::triggered, this, &TForm1::Copy1Click);
+    connect(Paste1, &QAction::triggered, this, &TForm1::Paste1Click);
+    connect(Memo1, &QPlainTextEdit::undoAvailable, Undo1, &QAction::setEnabled);
+    Undo1->setEnabled(false);
+    connect(Find1, &QAction::triggered, this, &TForm1::Find1Click);
+    connect(FindDialog1, &platform::FindDialog::opened, this, &TForm1::FindDialog1Close);
+    connect(FindDialog1, &platform::FindDialog::findNext, this, &TForm1::FindDialog1Find);
+    connect(FindDialog1, &QDialog::finished, this, &TForm1::FindDialog1Close);
+    connect(replacetext, &QAction::triggered, this, &TForm1::replacetextClick);
+    connect(ReplaceDialog1, &platform::FindDialog::opened, this,
+            [this] { ReplaceDialog1->setReplaceText(QString()); });
+    for (auto signal : {&platform::FindDialog::findNext, &platform::FindDialog::replace,
+                        &platform::FindDialog::replaceAll})
+        connect(ReplaceDialog1, signal, this, &TForm1::ReplaceDialog1Replace);
+    connect(ConfigureKeys1, &QAction::triggered, this, &TForm1::ConfigureKeys1Click);
+    connectToggle(SyncWRetrace1, this, &TForm1::SyncWRetrace1Click);
+
+    // Font menu and its tool buttons.
+    connect(TypeansSize1, &QAction::triggered, this, &TForm1::TypeansSize1Click);
+    connect(Color3, &QAction::triggered, this, &TForm1::Color3Click);
+    connect(ToolButton5, &QToolButton::clicked, this, &TForm1::Color3Click);
+    connect(BackgroundColor1, &QAction::triggered, this, &TForm1::BackgroundColor1Click);
+    connect(ToolButton6, &QToolButton::clicked, this, &TForm1::BackgroundColor1Click);
+    connectToggle(Bold2, this, &TForm1::Bold2Click);
+    connectToggle(Underline1, this, &TForm1::Underline1Click);
+    connectToggle(Italic1, this, &TForm1::Italic1Click);
     connectToggle(CenterText1, this, &TForm1::CenterText1Click);
     connect(ToolButton7, &QToolButton::clicked, this, &TForm1::ToolButton7Click);
+    connectToggle(StartfromCursor1, this, &TForm1::StartfromCursor1Click);
+    connectToggle(TVTitle1, this, &TForm1::TVTitle1Click);
+    connectToggle(WordWrap1, this, &TForm1::WordWrap1Click);
+    connectToggle(Wantreturn, this, &TForm1::WantreturnClick);
 
     // Play.
     connect(RunTelePrompter1, &QAction::triggered, this, &TForm1::RunTelePrompter1Click);

@@ -149,6 +149,12 @@ private slots:
         row("TV title, returns, centre marker",
             "[Options]\r\nTVTitleMode=1\r\nWantReturns=1\r\nCenterMarker=1",
             {"TVTitle1=1", "Wantreturn=1", "CtrMarkerCheckbox=1"});
+        // The editor takes the stored marks at once, so that each shows the editor's state.
+        row("editor marks", "[Options]\r\nWordWrap=0\r\nWantReturns=1\r\n[Stuff]\r\nUseBold=1",
+            {"WordWrap1=0", "Memo1.wordWrap=0", "Wantreturn=1", "Memo1.wantReturns=0", "Bold2=1",
+             "Memo1.bold=1"});
+        row("editor marks, defaults", "[Stuff]\r\nUseBold=0",
+            {"WordWrap1=1", "Memo1.wordWrap=1", "Memo1.wantReturns=1", "Memo1.bold=0"});
         // Read twice, the second time with default 0: a missing key is unchecked.
         row("count down", "[Options]\r\nusecountdown=1", {"CountDownButton=1", "UseCountDown=1"});
         // Texts: quotes dropped, cut to 1023 characters, a font face to 31.
