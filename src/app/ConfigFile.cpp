@@ -38,6 +38,9 @@ int boundedSize(int value, int screen) {
 
 // The loaded values take effect in the window.
 void applyConfiguration(TForm1 &f) {
+    // The editor's bold style, word wrap and Enter key as their check marks say, before the
+    // script's lines are counted.
+    f.applyEditorCheckMarks();
     // The last script is opened. Opening it counts as a change of the editor text, which
     // would take back the Loop Mode this configuration has just set; the loop setting stays.
     if (!f.LastFile.isEmpty() && QFileInfo(f.LastFile).isFile()) {
@@ -67,8 +70,6 @@ void applyConfiguration(TForm1 &f) {
         f.usecolorbars->setChecked(false);
         f.usecolorbarsClick();
     }
-    // The editor's bold style, word wrap and Enter key as their check marks say.
-    f.applyEditorCheckMarks();
     // Centred script lines, through the "Center" button.
     if (f.Centering) {
         f.ToolButton7->setChecked(true);

