@@ -205,12 +205,12 @@ void TForm1::fitToScreen() {
                      (StatusBar1->isHidden() ? 0 : StatusBar1->sizeHint().height());
     const mainlayout::WindowPlacement placed = mainlayout::placeWindow(
         QSize(client.width(), client.height() + bars), platform::Screen::availableGeometry());
+    if (!placed.maximised)
+        setWindowState(windowState() & ~Qt::WindowMaximized);
     move(placed.geometry.topLeft());
     resize(placed.geometry.size());
     if (placed.maximised)
         setWindowState(windowState() | Qt::WindowMaximized);
-    else
-        setWindowState(windowState() & ~Qt::WindowMaximized);
 }
 
 void TForm1::resizeEvent(QResizeEvent *event) {

@@ -102,7 +102,7 @@ public:
 
     // ---- Pre-roll ---------------------------------------------------------------------
     // False when the operator left the play during the hold: the pass then ends at once.
-    bool StartColorBars();
+    [[nodiscard]] bool StartColorBars();
     void StartCOuntDown();
 
     // ---- Operator controls ------------------------------------------------------------
