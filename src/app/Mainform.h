@@ -1,5 +1,6 @@
 #pragma once
 
+#include "media/MediaPlayer.h"
 #include "platform/FileDialogs.h"
 #include "platform/TextCodec.h"
 #include "platform/TrackBar.h"
@@ -50,6 +51,9 @@ struct StartTimeChoice;
 //   editor/ScriptFiles.cpp    New, Open, Save, Save As
 //   editor/Centering.cpp      "Center Text" and the "Center" tool button
 //   editor/ReadingTime.cpp    the reading-time estimate
+//   media/MediaPlayers.cpp    the video and sound players, their arming and their dialogs
+//   editor/Printing.cpp       Print and Print Setup
+//   sysinfo/SysinfoCommands.cpp  "Under my Hood ...", About and Help
 class TForm1 : public QMainWindow, public PlayHost {
     Q_OBJECT
     Q_PROPERTY(bool fadesetupcheckbox1 READ getfadesetupcheckbox1 WRITE setfadesetupcheckbox1)
@@ -103,21 +107,15 @@ public:
     int FindNextLine = 0;
     bool Calibrating = false;
     bool LoopRunning = false;
+    // The media players' arming: the sound (and the video with it) starts before the
+    // pre-roll, the video starts with the text.
     bool WaveArmed = false;
+    bool AviArmed = false;
     bool AviStartsWithText = false;
     QStringList CommandLine; // program arguments without the program name
     // The media players' files (Stuff/Aviname, Stuff/Wavname), carried from run to run.
     QString AviPlayerFileName;
     QString waveplayerFileName;
-    // The media players' start and stop points of a play; until a player connects here
-    // the points do nothing.
-    struct MediaHooks {
-        std::function<void()> startArmed;       // "Start w/Video" down and the wave player armed
-        std::function<void()> startAviWithText; // the AVI player starts with the text
-        std::function<void()> stopWave;         // stop and rewind the wave/MIDI player
-        std::function<void()> stopAvi;          // stop and rewind the AVI player
-    };
-    MediaHooks Media;
 
     // The script file dialogs. Their file names are remembered between uses: the save
     // dialog's is the current save name. The configuration commands borrow both.
@@ -125,6 +123,11 @@ public:
     platform::FileDialogRequest SaveDialog1 = scriptSaveDialog();
     static platform::FileDialogRequest scriptOpenDialog();
     static platform::FileDialogRequest scriptSaveDialog();
+    // The media players' open dialogs: a video, and a sound.
+    platform::FileDialogRequest OpenDialog3 = videoOpenDialog();
+    platform::FileDialogRequest OpenDialog2 = soundOpenDialog();
+    static platform::FileDialogRequest videoOpenDialog();
+    static platform::FileDialogRequest soundOpenDialog();
     // The encoding the script was read in; it is saved back in the same one.
     platform::TextEncoding ScriptEncoding = platform::TextEncoding::Utf8;
 
@@ -219,10 +222,10 @@ public:
     RadioGroup *RadioGroup1 = nullptr; // Pixel Processing
     RadioGroup *RadioGroup2 = nullptr; // Screen Res
 
-    // Media player controls (filled by the media players).
-    QFrame *AviPlayer = nullptr, *waveplayer = nullptr;
+    // Media players: the video, whose picture shows in the play window, and the sound.
+    MediaPlayer *AviPlayer = nullptr, *waveplayer = nullptr;
     QToolButton *SpeedButton2 = nullptr; // "Start w/Video"
-    QPushButton *SpeedButton1 = nullptr; // "Close"
+    QToolButton *SpeedButton1 = nullptr; // "Close"
 
     StatusBar *StatusBar1 = nullptr;
 
@@ -338,6 +341,23 @@ public:
     void CenterText1Click();
     void ToolButton7Click();
 
+    // ---- Media players --------------------------------------------------------------------
+    void AVI1Click();
+    void waveplayerClick();
+    void CD1Click();
+    void setupavi(const QString &path);
+    void setupwave(const QString &path);
+    void SpeedButton2Click();
+    void SpeedButton1Click();
+    void StartMediaPlayer();
+    void AviPlayerClick(MediaPlayer::Button button);
+    // ---- Printing, system information, About and help ----------------------------------
+    void Print1Click();
+    void PrintSetup1Click();
+    void NewWindow1Click();
+    void About2Click();
+    void MenuHelp1Click();
+
     // ---- Play ---------------------------------------------------------------------------
     void RunTelePrompter1Click();
     void PlaybuttonClick();
@@ -377,6 +397,7 @@ private:
     void buildToolBar();
     void buildPanels();
     void buildStatusBar();
+    void buildMediaPlayers(QWidget *client);
     void connectControls();
     void applyPanelToggle(QAction *item, QWidget *control);
     void applyCenteringState();

@@ -9,6 +9,7 @@
 #include "editor/MainLayout.h"
 #include "editor/ScriptEditor.h"
 #include "platform/Platform.h"
+#include "sysinfo/MenuShortcutFilter.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -376,20 +377,7 @@ void TForm1::buildPanels() {
         label(calibratPanel, "calibrate", QStringLiteral("calibrate"), QRect(110, 44, 84, 14));
     calibrate->hide();
 
-    // Media player controls, shown by the media players.
-    AviPlayer = panel(client, "AviPlayer", QRect(500, 368, 120, 26));
-    waveplayer = panel(client, "waveplayer", QRect(500, 368, 120, 26));
-    SpeedButton2 = new QToolButton(client);
-    SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
-    SpeedButton2->setText(QStringLiteral("Start w/Video"));
-    SpeedButton2->setCheckable(true);
-    SpeedButton2->setGeometry(622, 368, 80, 26);
-    SpeedButton1 = new QPushButton(QStringLiteral("Close"), client);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setGeometry(704, 368, 50, 26);
-    for (QWidget *w : {static_cast<QWidget *>(AviPlayer), static_cast<QWidget *>(waveplayer),
-                       static_cast<QWidget *>(SpeedButton2), static_cast<QWidget *>(SpeedButton1)})
-        w->hide();
+    buildMediaPlayers(client);
 
     // Play options.
     GroupBox1 = new QGroupBox(QStringLiteral("Play Options"), client);
@@ -495,6 +483,14 @@ void TForm1::connectControls() {
     connect(RunTelePrompter1, &QAction::triggered, this, &TForm1::RunTelePrompter1Click);
     connect(Playbutton, &QToolButton::clicked, this, &TForm1::PlaybuttonClick);
     connect(SpeedButton3, &QPushButton::clicked, this, &TForm1::SpeedButton3Click);
+
+    // Printing, system information, About and help.
+    connect(Print1, &QAction::triggered, this, &TForm1::Print1Click);
+    connect(PrintSetup1, &QAction::triggered, this, &TForm1::PrintSetup1Click);
+    connect(NewWindow1, &QAction::triggered, this, &TForm1::NewWindow1Click);
+    connect(About2, &QAction::triggered, this, &TForm1::About2Click);
+    Memo1->installEventFilter(new MenuShortcutFilter(About2, this));
+    connect(MenuHelp1, &QAction::triggered, this, &TForm1::MenuHelp1Click);
 
     // Window menu.
     connect(ShowAll1, &QAction::triggered, this, &TForm1::ShowAll1Click);

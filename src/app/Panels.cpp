@@ -171,8 +171,12 @@ void TForm1::MainFormResize() {
                        static_cast<QWidget *>(calibratPanel), static_cast<QWidget *>(waveplayer),
                        static_cast<QWidget *>(AviPlayer)})
         w->move(r.middleX, w->y());
-    if (!AviPlayer->isHidden()) {
-        SpeedButton2->move(AviPlayer->geometry().right() + 1 + 2, SpeedButton2->y());
+    // "Start w/Video" stands 2 pixels right of the player shown (the video's when both
+    // are), and "Close" 2 pixels right of it.
+    if (QWidget *player = !AviPlayer->isHidden()    ? static_cast<QWidget *>(AviPlayer)
+                          : !waveplayer->isHidden() ? static_cast<QWidget *>(waveplayer)
+                                                    : nullptr) {
+        SpeedButton2->move(player->geometry().right() + 1 + 2, SpeedButton2->y());
         SpeedButton1->move(SpeedButton2->geometry().right() + 1 + 2, SpeedButton1->y());
     }
     for (QWidget *w : {static_cast<QWidget *>(GroupBox1), static_cast<QWidget *>(RadioGroup1),

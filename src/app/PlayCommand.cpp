@@ -180,13 +180,16 @@ void TForm1::calibrated(double elapsedMs) {
 }
 
 void TForm1::startArmedMedia() {
-    if (SpeedButton2->isChecked() && WaveArmed && Media.startArmed)
-        Media.startArmed();
+    if (SpeedButton2->isChecked() && WaveArmed)
+        StartMediaPlayer();
 }
 
 void TForm1::startVideoWithText() {
-    if (AviStartsWithText && Media.startAviWithText)
-        Media.startAviWithText();
+    // A video armed with a sound is already running: the second play lets it run on.
+    if (!AviStartsWithText)
+        return;
+    AviPlayer->show();
+    AviPlayer->Play();
 }
 
 void TForm1::setPlayColors(int textColor, int backColor) {
@@ -200,10 +203,13 @@ void TForm1::applyEditorFontSize(int points) {
 }
 
 void TForm1::playClosed() {
-    if (!waveplayer->isHidden() && Media.stopWave)
-        Media.stopWave();
-    if (!AviPlayer->isHidden() && Media.stopAvi)
-        Media.stopAvi();
+    // The players showing stop and go back to their start; they stay open for the next play.
+    for (MediaPlayer *player : {waveplayer, AviPlayer}) {
+        if (player->isHidden())
+            continue;
+        player->Stop();
+        player->Rewind();
+    }
     holdtimer->stop();
     LoopRunning = false;
     show();

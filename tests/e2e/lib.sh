@@ -67,3 +67,55 @@ pixel() {
 }
 
 app_log() { cat "$WORK/app.log" >&2 || true; }
+
+# ---- Media -----------------------------------------------------------------------------
+
+# make_video PATH SECONDS: a moving test pattern of 320 x 240 at 25 pictures a second.
+make_video() {
+    ffmpeg -v error -y -f lavfi -i testsrc=size=320x240:rate=25 -t "$2" -c:v mjpeg -q:v 6 "$1"
+}
+
+# media_config DELAY SCRIPT [KEY=VALUE...]: the default configuration for a media play. The
+# script opens at start; white on black, no pauses; the main window at the top-left corner
+# in a known size, so that its buttons stand where press_start_with_video clicks. Further
+# keys go into [Stuff].
+media_config() {
+    local delay=$1 script=$2
+    shift 2
+    mkdir -p "$XDG_CONFIG_HOME/lectoscope"
+    printf '%s\r\n' "[Options]" ShowClock=0 TimerMode=0 VideoMode=1 NoPause=1 "[Stuff]" \
+        "Delay=$delay" FontSize=24 FontName=Arial FormColor=0 DisPlaColor=16777215 \
+        "LastFile=$script" "$@" "[OptionWindows]" ML=0 MT=0 MW=1000 MH=700 \
+        >"$XDG_CONFIG_HOME/lectoscope/ZALSCROL.INI"
+}
+
+app_windows() { xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | wc -l; }
+
+# open_media WINDOW DOWNS PATH: the "Me&dia Players" menu of the main window, its item DOWNS
+# steps below "AVI", then the file typed into its dialog. On a slow machine a lost key is
+# sent again.
+open_media() {
+    local main=$1 downs=$2 path=$3 base
+    base=$(app_windows)
+    more_windows() { [ "$(app_windows)" -gt "$base" ]; }
+    for attempt in 1 2 3; do
+        xdotool windowfocus --sync "$main"
+        xdotool key alt+d
+        if wait_until 10 more_windows; then
+            for _ in $(seq 1 "$downs"); do xdotool key Down; done
+            xdotool key Return
+            sleep 1
+            if wait_until 20 more_windows; then
+                xdotool type --delay 10 "$path"
+                xdotool key Return
+                return 0
+            fi
+        fi
+        echo "attempt $attempt: no dialog yet; trying again"
+        xdotool key Escape Escape
+    done
+    return 1
+}
+
+# "Start w/Video" stands right of the players, in the main window of media_config.
+press_start_with_video() { xdotool mousemove 695 399 click 1; }

@@ -8,6 +8,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
+#include "platform/Printers.h"
 #include "platform/Screen.h"
 
 #include <QAbstractButton>
@@ -36,6 +37,7 @@ Sandbox::Sandbox(int secondMs) : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")) {
     platform::FileDialogs::scripted();
     platform::FileDialogs::clearRequests();
     platform::ColorDialogs::scripted();
+    platform::Printers::scripted();
     platform::setTerminateHook(&recordExit);
     platform::resetTerminateRequest();
     platform::Screen::clearOverride();
@@ -48,6 +50,7 @@ Sandbox::~Sandbox() {
     platform::MessageBoxes::unscripted();
     platform::FileDialogs::unscripted();
     platform::ColorDialogs::unscripted();
+    platform::Printers::unscripted();
     platform::setTerminateHook(nullptr);
     platform::resetTerminateRequest();
     platform::setSecondMs(1000);

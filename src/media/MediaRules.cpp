@@ -1,0 +1,48 @@
+#include "media/MediaRules.h"
+
+namespace media {
+
+Arming armingFor(bool startWithVideoDown, bool wavePlayerShown, bool aviPlayerShown) {
+    Arming a;
+    a.WaveArmed = startWithVideoDown && wavePlayerShown;
+    a.AviStartsWithText = startWithVideoDown && aviPlayerShown;
+    a.AviArmed = a.AviStartsWithText;
+    return a;
+}
+
+int outputTopBelowVideo(int videoHeight) {
+    return videoHeight + 6;
+}
+
+int centredVideoLeft(int screenWidth, int videoWidth) {
+    return screenWidth / 2 - videoWidth / 2;
+}
+
+QString fileNameOf(const QString &path) {
+    const qsizetype cut =
+        qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    return path.mid(cut + 1);
+}
+
+QString noWaveOutputMessage() {
+    return QStringLiteral("No Wave Output device drivers in system.");
+}
+
+QString videoBrokenMessage() {
+    return QStringLiteral("AVI file is in the wrong format or is broken.");
+}
+
+QString soundUnplayableMessage() {
+    // The carriage return breaks the message into two lines.
+    return QStringLiteral("File format can not be \rplayed on current hardware.");
+}
+
+QString noDeviceOpenMessage() {
+    return QStringLiteral("No MCI device open");
+}
+
+QString notWrittenYetMessage() {
+    return QStringLiteral("Not written yet");
+}
+
+} // namespace media

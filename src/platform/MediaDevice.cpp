@@ -1,0 +1,33 @@
+#include "platform/MediaDevice.h"
+
+#include "platform/GstMediaDevice.h"
+
+namespace platform {
+namespace {
+MediaDevice::Factory g_factory;
+int g_audioOutputs = -1;
+} // namespace
+
+MediaDevice::~MediaDevice() = default;
+
+std::unique_ptr<MediaDevice> MediaDevice::create(Kind kind) {
+    if (g_factory)
+        return g_factory(kind);
+    return std::make_unique<GstMediaDevice>(kind);
+}
+
+void MediaDevice::setFactory(Factory factory) {
+    g_factory = std::move(factory);
+}
+
+int MediaDevice::audioOutputCount() {
+    if (g_audioOutputs >= 0)
+        return g_audioOutputs;
+    return GstMediaDevice::countAudioOutputs();
+}
+
+void MediaDevice::setAudioOutputCount(int count) {
+    g_audioOutputs = count;
+}
+
+} // namespace platform

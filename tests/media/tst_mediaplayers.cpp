@@ -1,0 +1,273 @@
+// The media players of the main window over a stand-in device: loading a video and a sound,
+// the arming by "Start w/Video", "Close", the menu commands and their messages, the players'
+// buttons, and the start and stop points of a play.
+#include "../play/PlayTestSupport.h"
+
+#include "media/MediaPlayer.h"
+#include "media/MediaRules.h"
+#include "media/VideoWindow.h"
+#include "platform/FileDialogs.h"
+#include "platform/MediaDevice.h"
+#include "platform/MessageBoxes.h"
+
+#include <QTimer>
+
+#include <QToolButton>
+#include <optional>
+
+using platform::MediaDevice;
+using namespace playtest;
+
+namespace {
+
+// Every command the stand-in devices receive, as "video open clip.avi", "sound play" …
+QStringList g_log;
+
+// Opens a file whose name starts with "ok" (a 320 x 240 picture for a video) and refuses
+// anything else; the other commands only change the mode.
+class FakeDevice : public MediaDevice {
+public:
+    explicit FakeDevice(Kind kind) : m_name(kind == Kind::Video ? "video " : "sound ") {}
+    void setDisplayWindow(quintptr) override {}
+    bool open(const QString &path) override {
+        log(QStringLiteral("open ") + media::fileNameOf(path));
+        m_mode = media::fileNameOf(path).startsWith(u"ok") ? Mode::Stopped : Mode::NotOpen;
+        return isOpen();
+    }
+    void close() override { log(QStringLiteral("close"), Mode::NotOpen); }
+    bool isOpen() const override { return m_mode != Mode::NotOpen; }
+    QSize naturalSize() const override { return isOpen() ? QSize(320, 240) : QSize(); }
+    void play() override { log(QStringLiteral("play"), Mode::Playing); }
+    void pause() override { log(QStringLiteral("pause"), Mode::Paused); }
+    void stop() override { log(QStringLiteral("stop"), Mode::Stopped); }
+    void seek(qint64 ms) override { log(QStringLiteral("seek %1").arg(ms)); }
+    qint64 position() const override { return 0; }
+    qint64 length() const override { return 3000; }
+    Mode mode() const override { return m_mode; }
+    void expose() override {}
+
+private:
+    void log(const QString &what, std::optional<Mode> mode = {}) {
+        g_log << QLatin1String(m_name) + what;
+        m_mode = mode.value_or(m_mode);
+    }
+    const char *m_name;
+    Mode m_mode = Mode::NotOpen;
+};
+
+} // namespace
+
+class TestMediaPlayers : public QObject {
+    Q_OBJECT
+    std::unique_ptr<PlayFixture> fx;
+
+    // A file in the sandbox; its name decides whether the stand-in opens it.
+    QString media(const QString &name) const { return fx->sandbox.writeFile(name, "data"); }
+    void loadVideo(const QString &name) { Form1->setupavi(media(name)); }
+    void loadSound(const QString &name) { Form1->setupwave(media(name)); }
+    void pressStartWithVideo() { Form1->SpeedButton2->click(); }
+    bool shown(QWidget *w) const { return !w->isHidden(); }
+    // "video" and "sound" load a file that opens, "arm" presses "Start w/Video".
+    void runSteps(const QStringList &steps) {
+        for (const QString &step : steps) {
+            if (step == QLatin1String("video"))
+                loadVideo(QStringLiteral("ok clip.avi"));
+            else if (step == QLatin1String("sound"))
+                loadSound(QStringLiteral("ok tone.wav"));
+            else
+                pressStartWithVideo();
+        }
+    }
+
+private slots:
+    void init() {
+        MediaDevice::setFactory(
+            [](MediaDevice::Kind k) { return std::make_unique<FakeDevice>(k); });
+        MediaDevice::setAudioOutputCount(1);
+        fx = std::make_unique<PlayFixture>();
+        g_log.clear();
+    }
+    void cleanup() {
+        fx.reset();
+        MediaDevice::setFactory({});
+        MediaDevice::setAudioOutputCount(-1);
+    }
+
+    // A video opens into the play window at its natural size, top-left or centred; the
+    // title names the file whether or not it opens; the text starts 6 pixels below it.
+    void loadVideo_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("centering");
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<QRect>("picture");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("top-left") << "ok clip.avi" << false << true << QRect(0, 0, 320, 240) << 246
+                                  << QString();
+        QTest::newRow("centred") << "ok clip.avi" << true << true << QRect(352, 0, 320, 240) << 246
+                                 << QString();
+        QTest::newRow("broken") << "broken.avi" << true << true << QRect() << 40
+                                << media::videoBrokenMessage();
+        QTest::newRow("missing") << "gone.avi" << false << false << QRect() << 40 << QString();
+    }
+    void loadVideo() {
+        QFETCH(QString, file);
+        QFETCH(bool, centering);
+        QFETCH(bool, present);
+        QFETCH(QRect, picture);
+        QFETCH(int, top);
+        QFETCH(QString, message);
+        Form1->S_Top = 40;
+        Form1->Centering = centering;
+        const QString path = present ? media(file) : fx->sandbox.path(file);
+        Form1->setupavi(path);
+        QCOMPARE(Form1->windowTitle(), file);
+        QCOMPARE(Form1->AviPlayer->displayRect(), picture);
+        QCOMPARE(Form1->S_Top, top);
+        QCOMPARE(testsupport::shownTexts(),
+                 message.isEmpty() ? QStringList() : QStringList{message});
+        const bool opened = picture.isValid();
+        // A broken video forgets its path; a missing one keeps it.
+        QCOMPARE(Form1->AviPlayerFileName, message.isEmpty() ? path : QString());
+        for (QWidget *w :
+             {static_cast<QWidget *>(Form1->AviPlayer), static_cast<QWidget *>(Form1->SpeedButton1),
+              static_cast<QWidget *>(Form1->SpeedButton2)})
+            QCOMPARE(shown(w), opened);
+        auto *video = Form4->findChild<VideoWindow *>();
+        QCOMPARE(video != nullptr && shown(video), opened);
+        QCOMPARE(g_log.contains(QStringLiteral("video open ") + file), present);
+    }
+
+    // "Close" closes only armed media and hides every control; a closed armed video gives
+    // the text its room back.
+    void closing_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("closed");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<bool>("aviStartsWithText");
+        QTest::newRow("armed video")
+            << QStringList{"video", "arm"} << QStringList{"video close"} << 0 << false;
+        QTest::newRow("video never armed") << QStringList{"video"} << QStringList{} << 246 << false;
+        QTest::newRow("sound after arming the video")
+            << QStringList{"video", "arm", "sound"} << QStringList{"sound close"} << 246 << true;
+        QTest::newRow("both armed") << QStringList{"sound", "video", "arm"}
+                                    << QStringList{"sound close", "video close"} << 0 << false;
+    }
+    void closing() {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, closed);
+        QFETCH(int, top);
+        QFETCH(bool, aviStartsWithText);
+        runSteps(steps);
+        g_log.clear();
+        Form1->SpeedButton1->click();
+        QCOMPARE(g_log, closed);
+        QCOMPARE(Form1->S_Top, top);
+        QCOMPARE(Form1->AviStartsWithText, aviStartsWithText);
+        QVERIFY(!Form1->WaveArmed && !Form1->AviArmed && !Form1->SpeedButton2->isChecked());
+        for (QWidget *w :
+             {static_cast<QWidget *>(Form1->AviPlayer), static_cast<QWidget *>(Form1->waveplayer),
+              static_cast<QWidget *>(Form1->SpeedButton1),
+              static_cast<QWidget *>(Form1->SpeedButton2)})
+            QVERIFY(!shown(w));
+    }
+
+    // "Wave and Midi" offers its dialog only where there is a sound output.
+    void soundNeedsAnOutput() {
+        for (int outputs : {0, 1}) {
+            MediaDevice::setAudioOutputCount(outputs);
+            platform::FileDialogs::clearRequests();
+            platform::MessageBoxes::clearShown();
+            Form1->WAVE1->trigger();
+            QCOMPARE(platform::FileDialogs::requests().size(), outputs);
+            QCOMPARE(testsupport::shownTexts(),
+                     outputs ? QStringList() : QStringList{media::noWaveOutputMessage()});
+        }
+    }
+
+    // The players' buttons: a player without an open device says so, Pause resumes a paused
+    // medium, and the video's Play before arming shows the play window over the screen.
+    void playerButtons() {
+        // A sound that cannot be played says so, disarms, and keeps its path and controls.
+        loadSound(QStringLiteral("bad.wav"));
+        QCOMPARE(testsupport::shownTexts(), QStringList{media::soundUnplayableMessage()});
+        QVERIFY(!Form1->WaveArmed && Form1->waveplayerFileName.endsWith(u"bad.wav"));
+        QVERIFY(shown(Form1->waveplayer) && shown(Form1->SpeedButton2));
+        g_log.clear();
+        platform::MessageBoxes::clearShown();
+        Form1->waveplayer->button(MediaPlayer::Button::Play)->click();
+        QCOMPARE(testsupport::shownTexts(), QStringList{media::noDeviceOpenMessage()});
+        QVERIFY(g_log.isEmpty());
+
+        loadVideo(QStringLiteral("ok clip.avi"));
+        QVERIFY(!Form4->isVisible());
+        g_log.clear();
+        for (auto b :
+             {MediaPlayer::Button::Play, MediaPlayer::Button::Pause, MediaPlayer::Button::Pause,
+              MediaPlayer::Button::Next, MediaPlayer::Button::Prev, MediaPlayer::Button::Stop})
+            Form1->AviPlayer->button(b)->click();
+        QCOMPARE(g_log, (QStringList{"video play", "video pause", "video play", "video seek 3000",
+                                     "video seek 0", "video stop"}));
+        QVERIFY(Form4->isVisible() && Form4->isEnabled());
+        QCOMPARE(Form4->size(), platform::Screen::size());
+        // Esc leaves it, stopping and rewinding the video; the sound player, shown without an
+        // open device, is skipped.
+        g_log.clear();
+        Form4->onkeyHideBlackScreen(27);
+        QVERIFY(!Form4->isVisible());
+        QCOMPARE(g_log, (QStringList{"video stop", "video seek 0"}));
+    }
+
+    // A play starts the armed sound (and the video armed with it) before the pre-roll, the
+    // video with the text, and stops and rewinds the players shown when it closes. A sound
+    // loaded after arming the video takes the video's start before the pre-roll away.
+    void startAndStopPoints_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("video") << QStringList{"video", "arm"}
+                               << QStringList{"pre-roll", "video play", "video stop",
+                                              "video seek 0"};
+        QTest::newRow("sound") << QStringList{"sound", "arm"}
+                               << QStringList{"sound play", "pre-roll", "sound stop",
+                                              "sound seek 0"};
+        QTest::newRow("both") << QStringList{"sound", "video", "arm"}
+                              << QStringList{"sound play", "video play",  "pre-roll",
+                                             "video play", "sound stop",  "sound seek 0",
+                                             "video stop", "video seek 0"};
+        QTest::newRow("sound loaded after arming the video")
+            << QStringList{"video", "arm", "sound"}
+            << QStringList{"sound play",   "pre-roll",   "video play",  "sound stop",
+                           "sound seek 0", "video stop", "video seek 0"};
+        QTest::newRow("armed and released")
+            << QStringList{"sound", "video", "arm", "arm"}
+            << QStringList{"pre-roll", "sound stop", "sound seek 0", "video stop", "video seek 0"};
+        QTest::newRow("loaded, not armed")
+            << QStringList{"sound", "video"}
+            << QStringList{"pre-roll", "sound stop", "sound seek 0", "video stop", "video seek 0"};
+    }
+    void startAndStopPoints() {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, expected);
+        runSteps(steps);
+        // Loading a sound arms it without "Start w/Video": only the button lets it start.
+        if (!steps.contains(QStringLiteral("arm")))
+            QVERIFY(Form1->WaveArmed && !Form1->SpeedButton2->isChecked());
+        g_log.clear();
+        // The 10-second background is the pre-roll; its first tick marks it in the log.
+        Form1->Use10secondbackground1->setChecked(true);
+        bool marked = false;
+        const auto c = connect(Form1->Timer2, &QTimer::timeout, this, [&marked] {
+            if (!std::exchange(marked, true))
+                g_log << QStringLiteral("pre-roll");
+        });
+        fx->setScript(QStringLiteral("One line"));
+        Form1->RunTelePrompter1Click();
+        disconnect(c);
+        Form4->onkeyHideBlackScreen(27);
+        QCOMPARE(g_log, expected);
+        QCOMPARE(Form1->AviPlayer->isHidden(), !steps.contains(QStringLiteral("video")));
+    }
+};
+
+QTEST_MAIN(TestMediaPlayers)
+#include "tst_mediaplayers.moc"
