@@ -4,8 +4,8 @@
 
 // The default configuration shipped with the program: white text on black, a 24-point
 // font, a moderate speed, Word Wrap and full-screen video mode on, every panel but the auto
-// timer shown (it comes with auto start), and a
-// main window that fits a 1024 x 768 screen, so that a first start can play at once.
+// timer shown (it comes with auto start), and no window bounds, so that the main window is
+// sized to the screen; a first start can play at once.
 namespace app {
 
 inline constexpr char kShippedConfiguration[] = ":/resources/ZALSCROL.INI";

@@ -16,7 +16,8 @@
 
 namespace app {
 struct Configuration;
-}
+struct ConfigurationRead;
+} // namespace app
 namespace platform {
 class FindDialog;
 }
@@ -275,6 +276,9 @@ public:
     void ShowAll1Click();
     void HideAll1Click();
     void MainFormResize();
+    // Sizes the window to show the menu bar, the tool bar, the editor and every shown panel
+    // wholly, within the screen's available area, or maximises it where that is too small.
+    void fitToScreen();
     void ShowStats();
     int GetCurrentLineNumber();
     void Memo1Change();
@@ -309,11 +313,11 @@ public:
     // are only written (program, date and time, tick count) are those of this moment.
     app::Configuration configurationFromControls() const;
     // Stores loaded values in the reading order, each at once (a check box runs its click
-    // rule when its state changes), then applies them to the window. With invalidStartime
-    // set, only the values read before the start time are stored and the conversion error
-    // is thrown: later values keep what they held and nothing is applied.
-    void configurationToControls(const app::Configuration &values,
-                                 const std::optional<QString> &invalidStartime = std::nullopt);
+    // rule when its state changes), then applies them to the window; a file that holds no
+    // window bounds has the window fitted to the screen. With an invalid start time, only
+    // the values read before it are stored and the conversion error is thrown: later values
+    // keep what they held and nothing is applied.
+    void configurationToControls(const app::ConfigurationRead &read);
     void SaveDefaultConfiguration1Click();
     void LoadConfiguration1Click();
     void SaveConfigurationAs1Click();
@@ -403,7 +407,7 @@ public:
     int delayFactor() const override;
     void setSlowerX10(bool on) override;
     void handBackSpeed(int delayBarPosition) override;
-    void holdColorBars() override;
+    void holdColorBars(const std::function<bool()> &showing) override;
     int lineCount() const override;
     QString line(int index) const override;
     void calibrated(double elapsedMs) override;

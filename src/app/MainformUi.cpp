@@ -6,6 +6,7 @@
 #include "app/RadioGroup.h"
 #include "app/StatusBar.h"
 #include "app/ToolIcons.h"
+#include "editor/MainLayout.h"
 #include "editor/ScriptEditor.h"
 #include "platform/FindDialog.h"
 #include "platform/Platform.h"
@@ -92,7 +93,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent) {
     connectControls();
 
     // Designed bounds: left 130, top 319.
-    setGeometry(130, 319, 900, 600);
+    setGeometry(QRect(QPoint(130, 319), mainlayout::kDesignedWindowSize));
 }
 
 TForm1::~TForm1() {
@@ -275,8 +276,8 @@ void TForm1::buildToolBar() {
         auto *b = new QToolButton(ToolBar1);
         b->setObjectName(QString::fromLatin1(d.name));
         b->setText(QString::fromLatin1(d.caption));
+        // The hint is a tool tip only: a status tip would cover the five status panels.
         b->setToolTip(QString::fromLatin1(d.hint));
-        b->setStatusTip(QString::fromLatin1(d.hint));
         b->setIcon(toolicons::icon(index++));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setCheckable(d.toggle);
@@ -345,23 +346,21 @@ void TForm1::buildPanels() {
     Label6 = label(delaypanel, "Label6", QStringLiteral("?"), QRect(66, 20, 30, 14));
     Label2 = label(delaypanel, "Label2", QStringLiteral("Delay"), QRect(106, 20, 40, 14));
     delayLabel = label(delaypanel, "delayLabel", QString(), QRect(146, 20, 50, 14));
-    TrackBar1 = new QSlider(Qt::Vertical, delaypanel);
+    TrackBar1 = new platform::TrackBar(delaypanel);
     TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
     TrackBar1->setRange(2, 200);
     TrackBar1->setPageStep(4);
     TrackBar1->setSingleStep(1);
     TrackBar1->setTickInterval(5);
     TrackBar1->setTickPosition(QSlider::TicksBothSides);
-    TrackBar1->setInvertedAppearance(true); // minimum at the top, as a vertical track bar
     TrackBar1->setGeometry(20, 38, 40, 108);
-    TrackBar2 = new QSlider(Qt::Vertical, delaypanel);
+    TrackBar2 = new platform::TrackBar(delaypanel);
     TrackBar2->setObjectName(QStringLiteral("TrackBar2"));
     TrackBar2->setRange(0, 1500);
     TrackBar2->setSingleStep(5);
     TrackBar2->setPageStep(50);
     TrackBar2->setTickInterval(60);
     TrackBar2->setTickPosition(QSlider::TicksBothSides);
-    TrackBar2->setInvertedAppearance(true);
     TrackBar2->setCursor(Qt::PointingHandCursor);
     TrackBar2->setGeometry(120, 38, 40, 108);
     setTrackBarPosition(TrackBar1, 8);
