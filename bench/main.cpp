@@ -2,15 +2,21 @@
 // the cost of a scroll step, a present, a drawn line and a mirror in every pixel format,
 // rows per second at Delay 0, the spread of the row interval at Delay 3000, the naive
 // whole-area scroll for comparison, the present path at 30, 60 and 120 rows a second (rows
-// per present, the presents' cadence, the row intervals beside it), and the time to open,
+// per present, the presents' cadence, the row intervals beside it), the time to open,
 // count and save a 5 MB script, to read all its display lines in order and to find the line
-// of a position. "--quick" keeps the run short.
+// of a position; and Find Next, Replace and the font chooser on the main window. "--quick"
+// keeps the run short.
 //
 // Run with QT_QPA_PLATFORM=offscreen.
 
+#include "app/Mainform.h"
+#include "dialogs/FontFaceDelegate.h"
+#include "dialogs/TbFontForm.h"
 #include "editor/ScriptEditor.h"
 #include "editor/ScriptText.h"
 #include "editor/WrappedLineIndex.h"
+#include "platform/FindDialog.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
 #include "play/BusyWait.h"
 #include "play/LineStrip.h"
@@ -19,9 +25,12 @@
 #include "play/PlaySurface.h"
 #include "play/ScreenPresenter.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -391,6 +400,78 @@ void benchScript() {
     }
 }
 
+// Find Next and Replace on the 5 MB script (wrapped in the main window's editor), each from
+// the button to the selection painted, with the match on the last line; and the font chooser
+// opened with every installed face, from the command to the list painted.
+void benchEditing(const QByteArray &bytes) {
+    platform::MessageBoxes::scripted();
+    TForm1 form;
+    form.initialiseSettings();
+    form.resize(900, 600);
+    form.show();
+    form.Memo1->setText(decodeScript(bytes + "the needle line\r\n")->text);
+    (void)form.Memo1->lineCount(); // counted once, as opening the file does
+    QCoreApplication::processEvents();
+
+    form.Find1->trigger();
+    form.FindDialog1->setFindText(QStringLiteral("needle"));
+    const auto finds = sample(20, [&](int) {
+        form.FindNextLine = 0;
+        form.FindDialog1->FindNextButton->click();
+        form.Memo1->viewport()->repaint();
+    });
+    const bool foundLast = form.Memo1->textCursor().selectedText() == u"the needle line";
+    form.FindDialog1->close();
+
+    form.replacetext->trigger();
+    form.ReplaceDialog1->setFindText(QStringLiteral("needle"));
+    form.ReplaceDialog1->setReplaceText(QStringLiteral("needle"));
+    const auto replaces = sample(20, [&](int) {
+        form.Memo1->moveCursor(QTextCursor::Start);
+        form.ReplaceDialog1->ReplaceButton->click();
+        form.Memo1->viewport()->repaint();
+    });
+    form.ReplaceDialog1->close();
+    if (!foundLast || !platform::MessageBoxes::shown().isEmpty())
+        std::fprintf(stderr, "find or replace missed the last line\n");
+    report("find_next_5mb_wrapped", QString(), medianNs(finds) / 1e6, "ms");
+    report("find_next_5mb_wrapped_max", QString(), percentile(finds, 1.0) / 1e6, "ms");
+    report("replace_5mb_wrapped", QString(), medianNs(replaces) / 1e6, "ms");
+    report("replace_5mb_wrapped_max", QString(), percentile(replaces, 1.0) / 1e6, "ms");
+
+    // The first opening loads the faces it shows; later ones find them loaded.
+    TbFontForm chooser(&form);
+    FontChooserInput input;
+    input.font = form.Memo1->font();
+    input.text = Qt::black;
+    input.background = Qt::white;
+    input.height = form.height() - 100;
+    std::vector<qint64> opens;
+    for (int i = 0; i < 5; ++i) {
+        const qint64 t0 = nowNs();
+        chooser.prepare(input);
+        chooser.show();
+        chooser.ListBox1->viewport()->repaint();
+        QCoreApplication::processEvents(); // the relayout once the shown faces are measured
+        chooser.ListBox1->viewport()->repaint();
+        opens.push_back(nowNs() - t0);
+        chooser.hide();
+    }
+    const int faces = chooser.ListBox1->count();
+    const int facesLoaded = chooser.facesLoaded();
+    // What measuring every face up front would cost, for the faces still unloaded.
+    const qint64 t0 = nowNs();
+    for (int i = 0; i < faces; ++i)
+        (void)QFontMetrics(
+            FontFaceDelegate::faceFont(chooser.ListBox1->item(i)->text(), chooser.ListBox1->font()))
+            .height();
+    const qint64 eager = nowNs() - t0;
+    std::printf("font_chooser_faces %d faces, %d loaded\n", faces, facesLoaded);
+    report("font_chooser_open_first", QString(), opens.front() / 1e6, "ms");
+    report("font_chooser_open_again", QString(), medianNs(opens) / 1e6, "ms");
+    report("font_chooser_load_all_faces", QString(), eager / 1e6, "ms");
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -415,5 +496,9 @@ int main(int argc, char **argv) {
     benchPresentPath(budget);
     benchNaive(budget);
     benchScript();
+    QByteArray script;
+    while (script.size() < 5 * 1024 * 1024)
+        script += "The quick brown fox jumps over the lazy dog again and again.\r\n";
+    benchEditing(script);
     return 0;
 }

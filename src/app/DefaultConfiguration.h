@@ -4,9 +4,10 @@
 
 // The default configuration shipped with the program: white text on black, a 24-point
 // font, Word Wrap and full-screen video mode on, every panel but the auto timer shown (it
-// comes with auto start), and a main window that fits a 1024 x 768 screen, so that a first
-// start can play at once. Its speed is measured when it is put in place: the Delay that
-// scrolls the default font at a readable pace on this machine, with "Slower x10" on.
+// comes with auto start), and no window bounds, so that the main window is sized to the
+// screen; a first start can play at once. Its speed is measured when it is put in place:
+// the Delay that scrolls the default font at a readable pace on this machine, with
+// "Slower x10" on.
 namespace app {
 
 inline constexpr char kShippedConfiguration[] = ":/resources/ZALSCROL.INI";

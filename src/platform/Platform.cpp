@@ -1,10 +1,11 @@
 #include "platform/Platform.h"
 
+#include "platform/System.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QStandardPaths>
-#include <QSysInfo>
 
 #include <cstdlib>
 
@@ -40,8 +41,7 @@ QString windowsDirectory() {
 }
 
 QString platformName() {
-    const QString kernel = QSysInfo::kernelType();
-    return kernel.isEmpty() ? QStringLiteral("Linux") : kernel.left(1).toUpper() + kernel.mid(1);
+    return System::version().platform;
 }
 
 void terminateProgram(int code) {

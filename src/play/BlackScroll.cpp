@@ -92,12 +92,11 @@ QLabel *panelLabel(QWidget *parent, const char *name, const QString &text) {
 
 QSlider *panelTrackBar(QWidget *parent, const char *name, int min, int max, int tick,
                        const QString &hint) {
-    auto *t = new QSlider(Qt::Vertical, parent);
+    auto *t = new platform::TrackBar(parent);
     t->setObjectName(QString::fromLatin1(name));
     t->setRange(min, max);
     t->setTickInterval(tick);
     t->setTickPosition(QSlider::TicksBothSides);
-    t->setInvertedAppearance(true); // minimum at the top, as a vertical track bar
     t->setToolTip(hint);
     t->setFocusPolicy(Qt::NoFocus);
     return t;

@@ -104,7 +104,8 @@ public:
     void vdelayit(int n);
 
     // ---- Pre-roll ---------------------------------------------------------------------
-    void StartColorBars();
+    // False when the operator left the play during the hold: the pass then ends at once.
+    [[nodiscard]] bool StartColorBars();
     void StartCOuntDown();
 
     // ---- Operator controls ------------------------------------------------------------

@@ -11,15 +11,21 @@
 
 #include <QPainter>
 
-void TForm4::StartColorBars() {
+bool TForm4::StartColorBars() {
     pumpMessages();
     // The pattern covers the screen, not the play window.
     const QSize screen = platform::Screen::size();
     const QColor pen = platform::toQColor(m_penColor);
     m_surface.paint([&](QPainter &p) { drawColorBars(p, screen.width(), screen.height(), pen); });
     presentDirty();
-    m_host->holdColorBars();
+    // Leaving the play (Esc, a left click, "E&xit") disables and hides the window: like a
+    // pause, the hold is over then.
+    const auto showing = [this] {
+        return isEnabled() && isVisible();
+    };
+    m_host->holdColorBars(showing);
     platform::pumpMessages();
+    return showing();
 }
 
 void TForm4::StartCOuntDown() {

@@ -105,7 +105,8 @@ void TForm4::Form4Startup(bool TVTitle, bool Centring, bool Mirror, bool Calibra
     invalidate();
     // Colour bars, then a clean screen.
     if (o.colorBars) {
-        StartColorBars();
+        if (!StartColorBars())
+            return;
         EraseAllowed = true;
         invalidate();
         repaintNow();

@@ -30,7 +30,7 @@ struct FakeHost : PlayHost {
     void setSlowerX10(bool) override {}
     void handBackSpeed(int) override {}
     void Startdelay(int) override {}
-    void holdColorBars() override {}
+    void holdColorBars(const std::function<bool()> &) override {}
     int lineCount() const override { return int(lines.size()); }
     QString line(int index) const override { return lines.value(index); }
     void calibrated(double) override {}

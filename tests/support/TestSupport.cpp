@@ -8,6 +8,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
+#include "platform/Printers.h"
 #include "platform/Screen.h"
 #include "play/PaceCalibration.h"
 
@@ -37,6 +38,7 @@ Sandbox::Sandbox(int secondMs) : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")) {
     platform::FileDialogs::scripted();
     platform::FileDialogs::clearRequests();
     platform::ColorDialogs::scripted();
+    platform::Printers::scripted();
     platform::setTerminateHook(&recordExit);
     platform::resetTerminateRequest();
     platform::Screen::clearOverride();
@@ -52,6 +54,7 @@ Sandbox::~Sandbox() {
     platform::MessageBoxes::unscripted();
     platform::FileDialogs::unscripted();
     platform::ColorDialogs::unscripted();
+    platform::Printers::unscripted();
     platform::setTerminateHook(nullptr);
     platform::resetTerminateRequest();
     platform::setSecondMs(1000);
@@ -133,6 +136,9 @@ QString MainWindowFixture::setting(const QString &name) const {
         {"RetracePort", n(int(f->RetracePort))},
         {"delayLabel", f->delayLabel->text()},
         {"FontName", f->Memo1->font().family()},
+        {"Memo1.bold", n(int(f->Memo1->font().bold()))},
+        {"Memo1.wordWrap", n(int(f->Memo1->wordWrap()))},
+        {"Memo1.wantReturns", n(int(f->Memo1->wantReturns()))},
         {"Aviname", f->AviPlayerFileName},
         {"Wavname", f->waveplayerFileName},
         {"Ver", f->Ver},

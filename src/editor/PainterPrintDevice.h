@@ -1,0 +1,33 @@
+#pragma once
+
+#include "editor/PrintDevice.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+
+#include <optional>
+
+class QPainter;
+
+// The line printer's device over a painter that is printing: the script font as given,
+// the trailer in the same face at 12 points, the report font "Courier" at 10 points, all
+// measured on the painter's device.
+class PainterPrintDevice : public PrintDevice {
+public:
+    PainterPrintDevice(QPainter &painter, const QFont &scriptFont, const QColor &colour);
+
+    QSize pageSize() const override;
+    void selectFont(Font font) override;
+    int textWidth(QStringView text) const override;
+    int textHeight() const override;
+    int averageCharWidth() const override;
+    void drawText(int x, int y, const QString &text) override;
+    void newPage() override;
+
+private:
+    QPainter &m_painter;
+    QFont m_scriptFont;
+    QFont m_font;
+    std::optional<QFontMetrics> m_metrics;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Finding an installed help file by the name start-up gives it.
+namespace sysinfo {
+
+// The places to look, in order: the name as given, then its file name (after the last
+// "\" or "/") in each folder.
+QStringList helpFileCandidates(const QString &helpFile, const QStringList &folders);
+// Whether the bytes are a text the help window can show (HTML or plain text) rather than a
+// binary help file.
+bool isShowableHelp(const QByteArray &bytes);
+
+} // namespace sysinfo

@@ -1,0 +1,157 @@
+// The device pages of the "Under Your Hood" dialog: wave output, MIDI output, wave input
+// and MIDI input, each a list of product names and the details of one device.
+#include "sysinfo/Tdechk.h"
+
+#include "platform/AudioDevices.h"
+#include "sysinfo/AudioTexts.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabWidget>
+
+namespace {
+QString compact(QString name) {
+    return name.remove(QLatin1Char(' '));
+}
+} // namespace
+
+void Tdechk::buildAudioPage(AudioPage &page, const QStringList &fields, const QStringList &texts) {
+    auto *widget = new QWidget;
+    const QString prefix = compact(page.name);
+    widget->setObjectName(prefix);
+    auto *row = new QHBoxLayout(widget);
+    row->setContentsMargins(4, 4, 4, 4);
+    page.list = new QListWidget;
+    const int number = int(&page - m_pages) + 1;
+    page.list->setObjectName(QStringLiteral("ListBox%1").arg(number));
+    page.list->setFixedWidth(220);
+    row->addWidget(page.list);
+    auto *grid = new QGridLayout;
+    grid->setVerticalSpacing(2);
+    row->addLayout(grid, 1);
+    int line = 0;
+    for (const QString &field : fields) {
+        grid->addWidget(new QLabel(field), line, 0);
+        auto *value = new QLabel;
+        value->setObjectName(prefix + compact(field));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grid->addWidget(value, line++, 1, 1, 3);
+        page.fields.insert(field, value);
+    }
+    for (int i = 0; i < texts.size(); ++i) {
+        grid->addWidget(new QLabel(texts[i]), line, i * 2, 1, 2);
+        auto *value = new QLabel;
+        value->setObjectName(prefix + compact(texts[i]));
+        value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        value->setFrameShape(QFrame::StyledPanel);
+        value->setFont(QFont(QStringLiteral("Courier"), 8));
+        grid->addWidget(value, line + 1, i * 2, 1, 2);
+        page.fields.insert(texts[i], value);
+    }
+    grid->setRowStretch(line + 1, 1);
+    PageControl1->addTab(widget, page.name);
+    connect(
+        page.list, &QListWidget::clicked, this,
+        [this, kind = page.kind](const QModelIndex &index) {
+            const int r = index.row();
+            switch (kind) {
+            case platform::AudioClass::WaveOut:
+                ListBox1Click(r);
+                break;
+            case platform::AudioClass::MidiOut:
+                ListBox2Click(r);
+                break;
+            case platform::AudioClass::WaveIn:
+                ListBox3Click(r);
+                break;
+            case platform::AudioClass::MidiIn:
+                ListBox4Click(r);
+                break;
+            }
+        },
+        Qt::QueuedConnection); // the click's list is rebuilt: not while it is still handled
+}
+
+Tdechk::AudioPage &Tdechk::audioPage(platform::AudioClass kind) {
+    return m_pages[int(kind)];
+}
+
+void Tdechk::fillAudioPage(AudioPage &page, int device) {
+    using namespace platform;
+    const QList<AudioCaps> devices = AudioDevices::devices(page.kind);
+    if (devices.isEmpty()) {
+        page.fields.value(QStringLiteral("Product Name"))->setText(page.noDevice);
+        return;
+    }
+    const bool mapper = hasMapper(page.kind);
+    page.list->clear();
+    if (mapper)
+        page.list->addItem(mapperCaps(page.kind, devices.first()).productName);
+    for (const AudioCaps &caps : devices)
+        page.list->addItem(caps.productName);
+    // A device that is not there leaves the record as it was.
+    if (device == -1 && mapper)
+        page.record = mapperCaps(page.kind, devices.first());
+    else if (device >= 0 && device < devices.size())
+        page.record = devices[device];
+
+    const AudioCaps &r = page.record;
+    const auto set = [&page](const char16_t *field, const QString &text) {
+        if (QLabel *label = page.fields.value(QString::fromUtf16(field)))
+            label->setText(text);
+    };
+    set(u"Driver ID", QString::number(device));
+    set(u"Output Device ID", QString::number(device));
+    set(u"Manufacturer Code", sysinfo::manufacturerText(r.manufacturerId));
+    set(u"Product Identifier", sysinfo::productText(r.productId));
+    set(u"Driver Version", sysinfo::driverVersionText(r.driverVersion));
+    set(u"Product Name", r.productName);
+    set(u"Channels", QString::number(r.channels));
+    set(u"Voices", QString::number(r.voices));
+    set(u"Synth Max Notes", QString::number(r.notes));
+    set(u"Channel Masks", QString::number(r.channelMask));
+    set(u"Formats", sysinfo::waveFormatsText(r.formats));
+    if (page.kind == AudioClass::WaveOut)
+        set(u"Support", sysinfo::waveOutSupportText(r.support));
+    set(u"Supports", sysinfo::midiSupportText(r.support));
+    set(u"Technology", sysinfo::midiTechnologyText(r.technology));
+}
+
+void Tdechk::WaveInfoOut(int device) {
+    fillAudioPage(audioPage(platform::AudioClass::WaveOut), device);
+}
+void Tdechk::MidiInfoOut(int device) {
+    fillAudioPage(audioPage(platform::AudioClass::MidiOut), device);
+}
+void Tdechk::WaveInfoIn(int device) {
+    fillAudioPage(audioPage(platform::AudioClass::WaveIn), device);
+}
+void Tdechk::MidiInfoIn(int device) {
+    fillAudioPage(audioPage(platform::AudioClass::MidiIn), device);
+}
+
+void Tdechk::ListBox1Click(int row) {
+    WaveInfoOut(row - 1);
+}
+void Tdechk::ListBox2Click(int row) {
+    MidiInfoOut(row - 1);
+}
+void Tdechk::ListBox3Click(int row) {
+    WaveInfoIn(row - 1);
+}
+void Tdechk::ListBox4Click(int row) {
+    MidiInfoIn(row);
+}
+
+void Tdechk::PageControl1Change(int index) {
+    if (index < 0 || index >= 4) {
+        ShowUndertheHood();
+        return;
+    }
+    AudioPage &page = m_pages[index];
+    const int count = int(platform::AudioDevices::devices(page.kind).size());
+    PageControl1->setTabText(index, page.name + QLatin1Char(' ') + QString::number(count));
+    fillAudioPage(page, platform::hasMapper(page.kind) ? -1 : 0);
+}

@@ -1,0 +1,167 @@
+// The key increments dialog and the font chooser, opened from the main window's menus.
+#include "TestSupport.h"
+
+#include "app/Forms.h"
+#include "app/Mainform.h"
+#include "dialogs/FontFaceDelegate.h"
+#include "dialogs/TConfigKeys.h"
+#include "dialogs/TbFontForm.h"
+#include "editor/ScriptEditor.h"
+
+#include <QAction>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+// Opens a dialog through its menu item; while it is open, runs the checks (a failed one
+// leaves them early) and closes it the way the operator chose.
+void runDialog(QAction *item, QDialog *dialog, QPushButton *ok, QPushButton *cancel,
+               const QString &how, const std::function<void()> &checks) {
+    QTimer::singleShot(0, dialog, [=] {
+        checks();
+        if (how == QLatin1String("ok"))
+            ok->click();
+        else if (how == QLatin1String("cancel"))
+            cancel->click();
+        else if (how == QLatin1String("esc"))
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        else
+            dialog->close();
+    });
+    item->trigger();
+    QVERIFY(!dialog->isVisible());
+}
+} // namespace
+
+class TestOptionDialogs : public QObject {
+    Q_OBJECT
+    std::unique_ptr<testsupport::Sandbox> sandbox;
+
+private slots:
+    void init() {
+        sandbox = std::make_unique<testsupport::Sandbox>();
+        QVERIFY(testsupport::createWindows());
+    }
+    void cleanup() { sandbox.reset(); }
+
+    // The bars start at the steps in use, clamped to their ranges; only OK takes them.
+    void keyIncrements_data() {
+        QTest::addColumn<int>("stored"); // Page Up/Down step when the dialog opens
+        QTest::addColumn<int>("moved");  // both bars moved there; -1: not moved
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("keptPage");
+        QTest::addColumn<int>("keptArrow");
+        QTest::newRow("5000 opens at 3000, OK") << 5000 << -1 << "ok" << 3000 << 50;
+        QTest::newRow("5000 kept by Cancel") << 5000 << 100 << "cancel" << 5000 << 50;
+        QTest::newRow("close box changes nothing") << 100 << 0 << "close" << 100 << 50;
+        QTest::newRow("Esc changes nothing") << 100 << 0 << "esc" << 100 << 50;
+        QTest::newRow("both set to 0") << 100 << 0 << "ok" << 0 << 0;
+    }
+    void keyIncrements() {
+        QFETCH(int, stored);
+        QFETCH(int, moved);
+        QFETCH(QString, how);
+        QFETCH(int, keptPage);
+        QFETCH(int, keptArrow);
+        Form1->PgJumpAmt = stored;
+        Form1->ArrowAmt = 50;
+        TConfigKeys *d = ConfigKeys;
+        runDialog(Form1->ConfigureKeys1, d, d->BitBtn1, d->BitBtn2, how, [&] {
+            QCOMPARE(d->pos(), Form1->underAutoTimerPanel());
+            QCOMPARE(d->Label2->text(), QString::number(std::min(stored, 3000)));
+            QCOMPARE(d->Label4->text(), QStringLiteral("50"));
+            if (moved < 0)
+                return;
+            d->TrackBar1->setValue(moved);
+            d->TrackBar2->setValue(moved);
+            QCOMPARE(d->Label2->text() + d->Label4->text(), QString::number(moved).repeated(2));
+            QCOMPARE(Form1->PgJumpAmt, stored); // nothing stored before OK
+        });
+        QCOMPARE(Form1->PgJumpAmt, keptPage);
+        QCOMPARE(Form1->ArrowAmt, keptArrow);
+    }
+
+    // The editor follows the chooser at once; the two size bars follow each other; Cancel,
+    // Esc and the close box restore face and size on both bars and labels.
+    void fontChooser_data() {
+        QTest::addColumn<QString>("how");
+        for (const char *how : {"ok", "cancel", "esc", "close"})
+            QTest::newRow(how) << QString::fromLatin1(how);
+    }
+    void fontChooser() {
+        QFETCH(QString, how);
+        const QString face = Form1->Memo1->font().family();
+        const QString shown = QFontInfo(Form1->Memo1->font()).family(); // "Arial" resolved
+        QCOMPARE(Form1->editorFontSize(), 24);                          // from the configuration
+        QString other;
+        for (const QString &f : QFontDatabase::families())
+            if (f != face && f != shown && !QFontDatabase::isPrivateFamily(f))
+                other = f;
+        TbFontForm *d = bFontForm;
+        runDialog(Form1->TypeansSize1, d, d->BitBtn1, d->BitBtn2, how, [&] {
+            QCOMPARE(d->fontsizelabel->text(), QStringLiteral("24"));
+            QCOMPARE(d->fontlabel->text(), face);
+            QVERIFY(d->ListBox1->currentItem());
+            QCOMPARE(d->ListBox1->currentItem()->text(), shown);
+            d->ListBox1->setCurrentItem(d->ListBox1->findItems(other, Qt::MatchExactly).value(0));
+            QCOMPARE(Form1->Memo1->font().family(), other);
+            d->FontSizeTrackbar->setValue(40);
+            QCOMPARE(Form1->editorFontSize(), 40);
+            QCOMPARE(Form1->TrackBar1->value(), 40);
+            QCOMPARE(Form1->Label6->text(), QStringLiteral("40"));
+            Form1->TrackBar1->setValue(300); // the main bar stops at 200, and the chooser's
+            QCOMPARE(d->fontsizelabel->text(), QStringLiteral("200"));
+        });
+        const bool kept = how == QLatin1String("ok");
+        const int size = kept ? 200 : 24;
+        QCOMPARE(Form1->Memo1->font().family(), kept ? other : face);
+        QCOMPARE(Form1->editorFontSize(), size);
+        for (const QSlider *bar : {Form1->TrackBar1, d->FontSizeTrackbar})
+            QCOMPARE(bar->value(), size);
+        for (const QLabel *label : {Form1->Label6, d->fontsizelabel})
+            QCOMPARE(label->text(), QString::number(size));
+    }
+
+    // Only the faces of the items shown are loaded; each drawn item is as high as "Wg" + 2
+    // in its own face, on the editor's colours.
+    void fontListDrawsLazily() {
+        TbFontForm dialog;
+        FontChooserInput input;
+        input.font = QFont(QStringLiteral("Arial"), 14);
+        input.background = Qt::darkBlue;
+        input.height = 260; // the lowest: a list 100 pixels high
+        dialog.prepare(input);
+        dialog.show();
+        QListWidget *list = dialog.ListBox1;
+        if (list->count() < 12)
+            QSKIP("too few installed faces to fill more than the list shows");
+        // The list lays out again once the first items drawn have their heights.
+        QTRY_VERIFY(dialog.facesLoaded() > 0);
+        list->viewport()->repaint();
+        QCoreApplication::processEvents();
+        QVERIFY2(dialog.facesLoaded() < list->count() / 2,
+                 qPrintable(QStringLiteral("%1 of %2 faces loaded")
+                                .arg(dialog.facesLoaded())
+                                .arg(list->count())));
+        QCOMPARE(list->palette().color(QPalette::Base), QColor(Qt::darkBlue));
+        int drawn = 0;
+        for (int i = 0; i < list->count(); ++i) {
+            const QRect r = list->visualItemRect(list->item(i));
+            const QFont font = FontFaceDelegate::faceFont(list->item(i)->text(), list->font());
+            if (!r.intersects(list->viewport()->rect()))
+                continue;
+            ++drawn;
+            QCOMPARE(r.height(), QFontMetrics(font).height() + 2);
+        }
+        QVERIFY(drawn > 0);
+    }
+};
+
+QTEST_MAIN(TestOptionDialogs)
+#include "tst_optiondialogs.moc"
