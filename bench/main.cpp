@@ -1,8 +1,10 @@
 // Figures of the play engine for a 1920 x 1080 output, one per line as "name value unit":
 // the cost of a scroll step, a present, a drawn line and a mirror in every pixel format,
-// rows per second at Delay 0, the spread of the row interval at Delay 3000, and the naive
-// whole-area scroll for comparison, and the time to open, count and save a 5 MB script,
-// to read all its display lines in order and to find the line of a position; the antialias
+// rows per second at Delay 0, the spread of the row interval at Delay 3000, the naive
+// whole-area scroll for comparison, the present path at 30, 60 and 120 rows a second (rows
+// per present, the presents' cadence, the row intervals beside it), the time to open,
+// count and save a 5 MB script, to read all its display lines in order and to find the line
+// of a position; Find Next, Replace and the font chooser on the main window; the antialias
 // filter on a 1920 x 100 title (its row path and its 1-based path, which must agree byte for
 // byte) and one fade frame of a 1920 x 200 title.
 // "--quick" keeps the run short, "--fade" measures only the antialias filter and the fade
@@ -10,28 +12,39 @@
 //
 // Run with QT_QPA_PLATFORM=offscreen.
 
+#include "app/Mainform.h"
+#include "dialogs/FontFaceDelegate.h"
+#include "dialogs/TbFontForm.h"
 #include "editor/ScriptEditor.h"
 #include "editor/ScriptText.h"
 #include "editor/WrappedLineIndex.h"
+#include "platform/FindDialog.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
 #include "play/Antialias.h"
 #include "play/BusyWait.h"
 #include "play/FadeFrame.h"
 #include "play/LineStrip.h"
 #include "play/Mirror.h"
+#include "play/PaceCalibration.h"
 #include "play/PlaySurface.h"
-#include "play/PresentPacer.h"
+#include "play/ScreenPresenter.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <mutex>
 #include <vector>
 
 namespace {
@@ -78,6 +91,43 @@ void report(const char *name, const QString &suffix, double value, const char *u
     std::fflush(stdout);
 }
 
+// The present target of the benchmark: the picture's part copied onto a screen-sized image,
+// as the window's paint or the X server's put would, with the time of each present and the
+// row it shows (the bench's rows carry their number in their first pixel).
+class ScreenImageTarget : public ScreenPresenter::Target {
+public:
+    explicit ScreenImageTarget(QSize size) : m_screen(size, QImage::Format_RGB32) {}
+    void show(const QImage &picture, const QRect &rect) override {
+        {
+            QPainter p(&m_screen);
+            p.drawImage(rect.topLeft(), picture, rect);
+        }
+        std::lock_guard lock(m_mutex);
+        m_at.push_back(ScreenPresenter::nowNs());
+        m_row.push_back(picture.pixel(rect.left(), rect.bottom()) & 0xFFFFFF);
+    }
+    // Times and rows of the presents so far.
+    std::vector<qint64> at() {
+        std::lock_guard lock(m_mutex);
+        return m_at;
+    }
+    std::vector<qint64> rows() {
+        std::lock_guard lock(m_mutex);
+        return m_row;
+    }
+
+private:
+    QImage m_screen;
+    std::mutex m_mutex;
+    std::vector<qint64> m_at;
+    std::vector<qint64> m_row;
+};
+
+// A row whose first pixel holds its number.
+void numberRow(std::vector<QRgb> &row, qint64 n) {
+    row[0] = 0xFF000000u | static_cast<QRgb>(n & 0xFFFFFF);
+}
+
 struct Format {
     int processType;
     const char *name;
@@ -105,6 +155,7 @@ struct Budget {
     int lines;
     int mirrors;
     double rowsSeconds;
+    double paceSeconds;
     int slowRows;
     int naiveSteps;
     int antiRuns;
@@ -157,10 +208,13 @@ void benchFormat(const Format &f, const Budget &b) {
     });
     report("line_draw", suffix, medianNs(lines) / 1000.0, "us");
 
-    // Rows per second at Delay 0: the whole line loop with paced presents.
-    PresentPacer pacer;
+    // Rows per second at Delay 0: the whole line loop, the rows handed to the presenter,
+    // which presents from its own thread.
+    ScreenImageTarget target(surface.size());
+    ScreenPresenter presenter;
+    presenter.setTarget(&target, true);
+    presenter.beginRows(surface);
     qint64 rowCount = 0;
-    int presentsDone = 0;
     const qint64 start = nowNs();
     const qint64 end = start + static_cast<qint64>(b.rowsSeconds * 1e9);
     for (int line = 0; nowNs() < end; ++line) {
@@ -168,22 +222,95 @@ void benchFormat(const Format &f, const Budget &b) {
         strip.drawLine(kLines[line % kLines.size()], false, false, true);
         const QImage &converted = strip.toRgb32();
         for (int i = 0; i < stripHeight; ++i) {
-            surface.writeEntryRow(reinterpret_cast<const QRgb *>(converted.constScanLine(i)),
-                                  kWidth);
+            const QRgb *px = reinterpret_cast<const QRgb *>(converted.constScanLine(i));
+            surface.writeEntryRow(px, kWidth);
             surface.scrollUp();
+            surface.clearDirty();
+            presenter.rowScrolledIn(px, kWidth);
             vdelayit(0);
-            if (pacer.due()) {
-                QPainter p(&screen);
-                surface.paintOnto(p, surface.dirtyRect());
-                surface.clearDirty();
-                ++presentsDone;
-            }
             ++rowCount;
         }
     }
     const double seconds = (nowNs() - start) / 1e9;
+    presenter.setTarget(nullptr, false);
     report("rows_per_second_delay0", suffix, rowCount / seconds, "rows/s");
-    report("presents_per_second_delay0", suffix, presentsDone / seconds, "presents/s");
+    report("presents_per_second_delay0", suffix, target.at().size() / seconds, "presents/s");
+}
+
+// The present path as the play window uses it, with no X server: rows at a fixed busy-wait
+// (the Delay the calibration finds for each pace), written onto a 1920 x 1080 surface and
+// handed to the presenter, which presents from its own thread onto a screen image.
+void benchPresentPath(const Budget &b) {
+    for (const double pace : {30.0, 60.0, 120.0}) {
+        // The Delay for the pace: the first start's estimate, then corrected twice by the
+        // rows a second it gives over half a second (the busy-wait's time goes with the
+        // square of the Delay).
+        int delay = calibratedDelay(pace, measureBusyWait);
+        for (int pass = 0; pass < 2; ++pass) {
+            int rows = 0;
+            const qint64 t0 = nowNs();
+            while (nowNs() - t0 < 500'000'000) {
+                vdelayit(delay);
+                ++rows;
+            }
+            const double measured = rows / ((nowNs() - t0) / 1e9);
+            delay = std::max(1, static_cast<int>(delay * std::sqrt(measured / pace)));
+        }
+        PlaySurface surface;
+        surface.resize(QSize(kWidth, kHeight), qRgb(0, 0, 0));
+        surface.setScrollArea(0, 0, kWidth, kHeight);
+        ScreenImageTarget target(surface.size());
+        ScreenPresenter presenter;
+        presenter.setTarget(&target, true);
+        presenter.beginRows(surface);
+        std::vector<QRgb> row(kWidth, qRgb(255, 255, 255));
+        std::vector<qint64> rowIntervals;
+        const qint64 start = nowNs();
+        const qint64 end = start + static_cast<qint64>(b.paceSeconds * 1e9);
+        qint64 last = start;
+        for (qint64 n = 1; last < end; ++n) {
+            numberRow(row, n);
+            surface.writeEntryRow(row.data(), kWidth);
+            surface.scrollUp();
+            presenter.rowScrolledIn(row.data(), kWidth);
+            vdelayit(delay);
+            const qint64 t = nowNs();
+            rowIntervals.push_back(t - last);
+            last = t;
+        }
+        presenter.setTarget(nullptr, false);
+        // After a second of start-up: rows per present, the intervals between presents, and
+        // the evenness of the speed they show (the spread of rows / interval).
+        const std::vector<qint64> at = target.at();
+        const std::vector<qint64> shown = target.rows();
+        std::vector<qint64> perPresent, intervals;
+        std::vector<double> speeds;
+        for (size_t i = 1; i < at.size(); ++i) {
+            if (at[i] - start < 1'000'000'000)
+                continue;
+            perPresent.push_back(shown[i] - shown[i - 1]);
+            intervals.push_back(at[i] - at[i - 1]);
+            speeds.push_back(double(shown[i] - shown[i - 1]) / (at[i] - at[i - 1]));
+        }
+        double mean = 0, var = 0;
+        for (double v : speeds)
+            mean += v / speeds.size();
+        for (double v : speeds)
+            var += (v - mean) * (v - mean) / speeds.size();
+        const QString suffix = QStringLiteral("_%1rows").arg(int(pace));
+        const double seconds = (last - start) / 1e9;
+        report("present_path_delay", suffix, delay, "");
+        report("present_path_rows_per_second", suffix, rowIntervals.size() / seconds, "rows/s");
+        report("present_path_rows_per_present_median", suffix, percentile(perPresent, 0.5), "rows");
+        report("present_path_rows_per_present_p5", suffix, percentile(perPresent, 0.05), "rows");
+        report("present_path_rows_per_present_p95", suffix, percentile(perPresent, 0.95), "rows");
+        report("present_path_interval_median", suffix, percentile(intervals, 0.5) / 1e6, "ms");
+        report("present_path_interval_p95", suffix, percentile(intervals, 0.95) / 1e6, "ms");
+        report("present_path_speed_cv", suffix, speeds.empty() ? 0.0 : std::sqrt(var) / mean, "");
+        report("present_path_row_interval_median", suffix, percentile(rowIntervals, 0.5) / 1e6,
+               "ms");
+        report("present_path_row_interval_p95", suffix, percentile(rowIntervals, 0.95) / 1e6, "ms");
+    }
 }
 
 void benchMirror(const Budget &b) {
@@ -356,6 +483,78 @@ void benchScript() {
     }
 }
 
+// Find Next and Replace on the 5 MB script (wrapped in the main window's editor), each from
+// the button to the selection painted, with the match on the last line; and the font chooser
+// opened with every installed face, from the command to the list painted.
+void benchEditing(const QByteArray &bytes) {
+    platform::MessageBoxes::scripted();
+    TForm1 form;
+    form.initialiseSettings();
+    form.resize(900, 600);
+    form.show();
+    form.Memo1->setText(decodeScript(bytes + "the needle line\r\n")->text);
+    (void)form.Memo1->lineCount(); // counted once, as opening the file does
+    QCoreApplication::processEvents();
+
+    form.Find1->trigger();
+    form.FindDialog1->setFindText(QStringLiteral("needle"));
+    const auto finds = sample(20, [&](int) {
+        form.FindNextLine = 0;
+        form.FindDialog1->FindNextButton->click();
+        form.Memo1->viewport()->repaint();
+    });
+    const bool foundLast = form.Memo1->textCursor().selectedText() == u"the needle line";
+    form.FindDialog1->close();
+
+    form.replacetext->trigger();
+    form.ReplaceDialog1->setFindText(QStringLiteral("needle"));
+    form.ReplaceDialog1->setReplaceText(QStringLiteral("needle"));
+    const auto replaces = sample(20, [&](int) {
+        form.Memo1->moveCursor(QTextCursor::Start);
+        form.ReplaceDialog1->ReplaceButton->click();
+        form.Memo1->viewport()->repaint();
+    });
+    form.ReplaceDialog1->close();
+    if (!foundLast || !platform::MessageBoxes::shown().isEmpty())
+        std::fprintf(stderr, "find or replace missed the last line\n");
+    report("find_next_5mb_wrapped", QString(), medianNs(finds) / 1e6, "ms");
+    report("find_next_5mb_wrapped_max", QString(), percentile(finds, 1.0) / 1e6, "ms");
+    report("replace_5mb_wrapped", QString(), medianNs(replaces) / 1e6, "ms");
+    report("replace_5mb_wrapped_max", QString(), percentile(replaces, 1.0) / 1e6, "ms");
+
+    // The first opening loads the faces it shows; later ones find them loaded.
+    TbFontForm chooser(&form);
+    FontChooserInput input;
+    input.font = form.Memo1->font();
+    input.text = Qt::black;
+    input.background = Qt::white;
+    input.height = form.height() - 100;
+    std::vector<qint64> opens;
+    for (int i = 0; i < 5; ++i) {
+        const qint64 t0 = nowNs();
+        chooser.prepare(input);
+        chooser.show();
+        chooser.ListBox1->viewport()->repaint();
+        QCoreApplication::processEvents(); // the relayout once the shown faces are measured
+        chooser.ListBox1->viewport()->repaint();
+        opens.push_back(nowNs() - t0);
+        chooser.hide();
+    }
+    const int faces = chooser.ListBox1->count();
+    const int facesLoaded = chooser.facesLoaded();
+    // What measuring every face up front would cost, for the faces still unloaded.
+    const qint64 t0 = nowNs();
+    for (int i = 0; i < faces; ++i)
+        (void)QFontMetrics(
+            FontFaceDelegate::faceFont(chooser.ListBox1->item(i)->text(), chooser.ListBox1->font()))
+            .height();
+    const qint64 eager = nowNs() - t0;
+    std::printf("font_chooser_faces %d faces, %d loaded\n", faces, facesLoaded);
+    report("font_chooser_open_first", QString(), opens.front() / 1e6, "ms");
+    report("font_chooser_open_again", QString(), medianNs(opens) / 1e6, "ms");
+    report("font_chooser_load_all_faces", QString(), eager / 1e6, "ms");
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -372,8 +571,8 @@ int main(int argc, char **argv) {
             return 2;
         }
     }
-    const Budget budget = quick ? Budget{2000, 40, 30, 100, 0.4, 40, 100, 10, 66}
-                                : Budget{10800, 300, 300, 1000, 2.0, 200, 500, 60, 660};
+    const Budget budget = quick ? Budget{2000, 40, 30, 100, 0.4, 3.0, 40, 100, 10, 66}
+                                : Budget{10800, 300, 300, 1000, 2.0, 10.0, 200, 500, 60, 660};
 
     std::printf("screen_depth %d bits\n", platform::Screen::depth());
     if (fadeOnly) {
@@ -384,8 +583,13 @@ int main(int argc, char **argv) {
         benchFormat(f, budget);
     benchMirror(budget);
     benchSlowPace(budget);
+    benchPresentPath(budget);
     benchNaive(budget);
     benchFade(budget);
     benchScript();
+    QByteArray script;
+    while (script.size() < 5 * 1024 * 1024)
+        script += "The quick brown fox jumps over the lazy dog again and again.\r\n";
+    benchEditing(script);
     return 0;
 }

@@ -29,12 +29,16 @@ bool isAscii(const QByteArray &bytes) {
     return true;
 }
 
-// True when every line break in bytes is CR LF.
-bool onlyCrLf(const QByteArray &bytes) {
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))
+bool isUtf16(TextEncoding e) {
+    return e == TextEncoding::Utf16Le || e == TextEncoding::Utf16Be;
+}
+
+// True when every line break in the text is CR LF.
+bool onlyCrLf(const QString &text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n'))
             return false;
-        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'))
+        if (text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r'))
             return false;
     }
     return true;
@@ -54,12 +58,13 @@ void checkBytes(const QByteArray &bytes) {
         check(!why.isEmpty(), "refused without a reason");
         return;
     }
-    check(!bytes.contains('\0'), "NUL byte accepted");
+    check(!bytes.contains('\0') || isUtf16(script->encoding), "NUL byte accepted");
+    check(!script->text.contains(QChar(0)), "NUL character accepted");
     check(!script->text.contains(u'\r'), "CR left in the text");
 
     TextEncoding used = script->encoding;
     const QByteArray encoded = encodeScript(script->text, script->encoding, &used);
-    if (onlyCrLf(bytes)) {
+    if (onlyCrLf(platform::decodeText(bytes).text)) {
         check(encoded == bytes, "unchanged CR LF script not saved byte for byte");
         check(used == script->encoding, "encoding changed on an unchanged save");
     }
@@ -82,17 +87,20 @@ void checkText(const uint8_t *data, size_t size) {
     if (!QStringView(text).isValidUtf16() || text.contains(QChar(0)))
         return;
     for (const TextEncoding encoding :
-         {TextEncoding::Utf8, TextEncoding::Utf8Bom, TextEncoding::Latin1}) {
+         {TextEncoding::Utf8, TextEncoding::Utf8Bom, TextEncoding::Windows1252,
+          TextEncoding::Utf16Le, TextEncoding::Utf16Be}) {
         TextEncoding used = encoding;
         const QByteArray bytes = encodeScript(text, encoding, &used);
         const auto back = decodeScript(bytes);
         check(back.has_value(), "encoded text refused");
         check(back->text == withLfBreaks(text), "encoded text reads back differently");
-        if (used == TextEncoding::Latin1)
-            check(back->encoding == TextEncoding::Latin1 || isAscii(bytes),
-                  "Latin-1 bytes read as another encoding");
-        if (encoding != TextEncoding::Latin1)
-            check(used != TextEncoding::Latin1, "UTF-8 became Latin-1");
+        if (used == TextEncoding::Windows1252)
+            check(back->encoding == TextEncoding::Windows1252 || isAscii(bytes),
+                  "Windows-1252 bytes read as another encoding");
+        if (encoding != TextEncoding::Windows1252)
+            check(used != TextEncoding::Windows1252, "UTF-8 or UTF-16 became Windows-1252");
+        if (isUtf16(encoding))
+            check(used == encoding && back->encoding == encoding, "UTF-16 not kept");
     }
 }
 

@@ -36,8 +36,11 @@ int boundedSize(int value, int screen) {
     return qBound(0, value, 4 * screen);
 }
 
-// The loaded values take effect in the window.
-void applyConfiguration(TForm1 &f) {
+// The loaded values take effect in the window; `fit` sizes the window to the screen.
+void applyConfiguration(TForm1 &f, bool fit) {
+    // The editor's bold style, word wrap and Enter key as their check marks say, before the
+    // script's lines are counted.
+    f.applyEditorCheckMarks();
     // The last script is opened. Opening it counts as a change of the editor text, which
     // would take back the Loop Mode this configuration has just set; the loop setting stays.
     if (!f.LastFile.isEmpty() && QFileInfo(f.LastFile).isFile()) {
@@ -87,7 +90,9 @@ void applyConfiguration(TForm1 &f) {
     if (f.Delay > 0 && f.DelayFactor > 0)
         TForm1::setTrackBarPosition(f.TrackBar2, f.Delay / f.DelayFactor);
     f.delayLabel->setText(QString::number(f.Delay));
-    // Layout and status texts.
+    // The window's size where the file gave none, then layout and status texts.
+    if (fit)
+        f.fitToScreen();
     f.MainFormResize();
     f.ShowStats();
 }
@@ -177,8 +182,8 @@ app::Configuration TForm1::configurationFromControls() const {
 
 // Menu check marks and tool buttons are set without running anything; a check box whose
 // state changes runs its click rule as an operator's click would.
-void TForm1::configurationToControls(const app::Configuration &c,
-                                     const std::optional<QString> &invalidStartime) {
+void TForm1::configurationToControls(const app::ConfigurationRead &read) {
+    const app::Configuration &c = read.values;
     const QSize screen = platform::Screen::size();
     // Media files, the output rectangle, and the fade hold, bar time and key amounts.
     AviPlayerFileName = c.Aviname;
@@ -200,11 +205,15 @@ void TForm1::configurationToControls(const app::Configuration &c,
     FadeTVTitle = c.FadeTVTitle;
     FadeAnti = c.FadeAnti;
     CheckBox1->setChecked(c.Delayx10);
-    // The main window's bounds, each applied at once.
-    move(boundedPosition(c.ML, screen.width()), y());
-    move(x(), boundedPosition(c.MT, screen.height()));
-    resize(boundedSize(c.MW, screen.width()), height());
-    resize(width(), boundedSize(c.MH, screen.height()));
+    // The main window's bounds, each applied at once. A file that holds none has the window
+    // fitted to the screen once the values are applied.
+    if (read.windowBounds) {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        move(boundedPosition(c.ML, screen.width()), y());
+        move(x(), boundedPosition(c.MT, screen.height()));
+        resize(boundedSize(c.MW, screen.width()), height());
+        resize(width(), boundedSize(c.MH, screen.height()));
+    }
     // Play modes, the clock and auto start, and the count-down as first read.
     TVTitle1->setChecked(c.TVTitleMode);
     Use10secondbackground1->setChecked(c.TenSecondDelay);
@@ -225,8 +234,8 @@ void TForm1::configurationToControls(const app::Configuration &c,
         Memo1->setFont(font);
     }
     // A stored start time that is no time ends the load here.
-    if (invalidStartime)
-        throw ConversionError::invalidTime(*invalidStartime);
+    if (read.invalidStartime)
+        throw ConversionError::invalidTime(*read.invalidStartime);
     Startime = platform::timeToDayFraction(c.Startime);
     // The last script and the play colours.
     LastFile = c.LastFile;
@@ -260,7 +269,7 @@ void TForm1::configurationToControls(const app::Configuration &c,
     AutoTimer1->setChecked(c.AutoTimer);
     SpeedBar1->setChecked(c.SpeedBar);
 
-    applyConfiguration(*this);
+    applyConfiguration(*this, !read.windowBounds);
 }
 
 void TForm1::ReadTheIniFile(const QString &name) {
@@ -268,7 +277,7 @@ void TForm1::ReadTheIniFile(const QString &name) {
     const platform::IniFile ini =
         platform::IniFile::load(platform::resolveConfigPath(name, configFolder(WindowsDir)));
     const app::ConfigurationRead read = app::readConfiguration(ini, platform::Screen::size());
-    configurationToControls(read.values, read.invalidStartime);
+    configurationToControls(read);
 }
 
 bool TForm1::WriteTheIniFile(const QString &name) {

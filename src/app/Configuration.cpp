@@ -72,6 +72,11 @@ Key cutAt(Key k, qsizetype longest) {
     return k;
 }
 
+Key windowBound(Key k) {
+    k.windowBound = true;
+    return k;
+}
+
 using Side = Key::ScreenDefault;
 
 } // namespace
@@ -145,10 +150,10 @@ const std::vector<ConfigurationKey> &configurationKeys() {
         flag(kOptionWindows, "TextEditPanel", &C::TextEditPanel, true),
         flag(kOptionWindows, "AutoTimer", &C::AutoTimer, false),
         flag(kOptionWindows, "SpeedBar", &C::SpeedBar, true),
-        number(kOptionWindows, "ML", &C::ML, 10),
-        number(kOptionWindows, "MT", &C::MT, 10),
-        number(kOptionWindows, "MW", &C::MW, 600),
-        number(kOptionWindows, "MH", &C::MH, 440),
+        windowBound(number(kOptionWindows, "ML", &C::ML, 10)),
+        windowBound(number(kOptionWindows, "MT", &C::MT, 10)),
+        windowBound(number(kOptionWindows, "MW", &C::MW, 600)),
+        windowBound(number(kOptionWindows, "MH", &C::MH, 440)),
     };
     return table;
 }
@@ -230,6 +235,8 @@ ConfigurationRead readConfiguration(const platform::IniFile &ini, QSize screen) 
     for (const Key &k : configurationKeys()) {
         if (k.isRead())
             readKey(ini, k, screen, out);
+        if (k.windowBound && ini.hasKey(k.section, k.key))
+            out.windowBounds = true;
     }
     return out;
 }

@@ -120,6 +120,8 @@ struct ConfigurationKey {
     int highest = std::numeric_limits<int>::max();
     // A text is cut to this many characters (the file itself holds at most 1023).
     qsizetype longest = std::numeric_limits<qsizetype>::max();
+    // One of the main window's bounds: whether a file holds any of them is reported.
+    bool windowBound = false;
 
     bool isRead() const { return use != Use::Written; }
     bool isWritten() const { return use != Use::Read; }
@@ -133,6 +135,9 @@ struct ConfigurationRead {
     // The stored start time when it is not a valid time of day (values.Startime then holds
     // its default). Whoever applies the values stops at the start time.
     std::optional<QString> invalidStartime;
+    // The file holds at least one of the main window's bounds; when it holds none, the
+    // values of all four are only their defaults.
+    bool windowBounds = false;
 };
 
 // Reads every key that is read; a missing or malformed value gives the key's default. The

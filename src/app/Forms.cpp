@@ -37,7 +37,7 @@ bool createWindows(const QStringList &arguments) {
     Form4->FormCreate();
     dechk = new Tdechk(Form1);
     form8 = new Tform8;
-    ConfigKeys = new TConfigKeys(Form1);
+    ConfigKeys = new TConfigKeys(Form1, Form1->underAutoTimerPanel());
     Form2 = new TForm2(Form1);
     return true;
 }

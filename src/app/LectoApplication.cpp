@@ -6,6 +6,8 @@
 
 LectoApplication::LectoApplication(int &argc, char **argv) : QApplication(argc, argv) {
     setApplicationName(QString::fromLatin1(app::kApplicationTitle));
+    // The installed desktop entry, whose icon the desktop shows for the program's windows.
+    setDesktopFileName(QStringLiteral("lectoscope"));
 }
 
 bool LectoApplication::notify(QObject *receiver, QEvent *event) {

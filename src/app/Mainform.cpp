@@ -50,6 +50,9 @@ bool TForm1::FormCreate() {
         const QString arg = CommandLine.first();
         Memo1->clear();
         if (loadEditorFromFile(arg)) {
+            // Loaded as plain text, not opened: a change of the editor text like any other,
+            // so the menu bar's "E&xit" asks before it is lost.
+            Memo1->setModified(true);
             LastFile = arg;
         } else {
             StartedWithFile = false;

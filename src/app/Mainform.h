@@ -16,6 +16,10 @@
 
 namespace app {
 struct Configuration;
+struct ConfigurationRead;
+} // namespace app
+namespace platform {
+class FindDialog;
 }
 
 class QAction;
@@ -52,6 +56,9 @@ struct OutputWindowResult;
 //   app/OptionDialogs.cpp     "Fade Titles ..." and the output window dialog
 //   editor/ScriptFiles.cpp    New, Open, Save, Save As
 //   editor/Centering.cpp      "Center Text" and the "Center" tool button
+//   editor/EditCommands.cpp   the Edit menu: undo, clipboard, find and replace
+//   editor/FontCommands.cpp   the Font menu: font chooser, colours, styles, check marks
+//   app/ConfigureKeys.cpp     the key increments dialog
 //   editor/ReadingTime.cpp    the reading-time estimate
 //   media/MediaPlayers.cpp    the video and sound players, their arming and their dialogs
 //   editor/Printing.cpp       Print and Print Setup
@@ -272,6 +279,9 @@ public:
     void ShowAll1Click();
     void HideAll1Click();
     void MainFormResize();
+    // Sizes the window to show the menu bar, the tool bar, the editor and every shown panel
+    // wholly, within the screen's available area, or maximises it where that is too small.
+    void fitToScreen();
     void ShowStats();
     int GetCurrentLineNumber();
     void Memo1Change();
@@ -306,11 +316,11 @@ public:
     // are only written (program, date and time, tick count) are those of this moment.
     app::Configuration configurationFromControls() const;
     // Stores loaded values in the reading order, each at once (a check box runs its click
-    // rule when its state changes), then applies them to the window. With invalidStartime
-    // set, only the values read before the start time are stored and the conversion error
-    // is thrown: later values keep what they held and nothing is applied.
-    void configurationToControls(const app::Configuration &values,
-                                 const std::optional<QString> &invalidStartime = std::nullopt);
+    // rule when its state changes), then applies them to the window; a file that holds no
+    // window bounds has the window fitted to the screen. With an invalid start time, only
+    // the values read before it are stored and the conversion error is thrown: later values
+    // keep what they held and nothing is applied.
+    void configurationToControls(const app::ConfigurationRead &read);
     void SaveDefaultConfiguration1Click();
     void LoadConfiguration1Click();
     void SaveConfigurationAs1Click();
@@ -343,9 +353,35 @@ public:
     void Use10secondbackground1Click();
     void holdtimerTimer();
 
-    // ---- Editing commands used by the configuration -------------------------------------
+    // ---- Editing commands ------------------------------------------------------------------
+    // The modeless find and replace dialogs of the Edit menu.
+    platform::FindDialog *FindDialog1 = nullptr;
+    platform::FindDialog *ReplaceDialog1 = nullptr;
+    void Undo1Click();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void Find1Click();
+    void FindDialog1Find();
+    void FindDialog1Close();
+    void replacetextClick();
+    void ReplaceDialog1Replace();
+    void TypeansSize1Click();
+    void Color3Click();
+    void BackgroundColor1Click();
+    void Bold2Click();
+    void Underline1Click();
+    void Italic1Click();
     void CenterText1Click();
     void ToolButton7Click();
+    void StartfromCursor1Click();
+    void TVTitle1Click();
+    void WordWrap1Click();
+    void WantreturnClick();
+    void SyncWRetrace1Click();
+    void ConfigureKeys1Click();
+    // The editor takes the stored check marks "Bold", "Word Wrap" and "No Returns (CR)".
+    void applyEditorCheckMarks();
 
     // ---- Media players --------------------------------------------------------------------
     void AVI1Click();
@@ -381,7 +417,7 @@ public:
     int delayFactor() const override;
     void setSlowerX10(bool on) override;
     void handBackSpeed(int delayBarPosition) override;
-    void holdColorBars() override;
+    void holdColorBars(const std::function<bool()> &showing) override;
     int lineCount() const override;
     QString line(int index) const override;
     void calibrated(double elapsedMs) override;
@@ -410,6 +446,9 @@ private:
     void connectControls();
     void applyPanelToggle(QAction *item, QWidget *control);
     void applyCenteringState();
+    void setEditorColor(QPalette::ColorRole role, int colorValue);
+    void applyEditorFace(const QString &face);
+    void applyEditorSize(int points);
 
     bool m_inResize = false;
     // The second (since the epoch) in which auto start last ran the play.

@@ -6,7 +6,9 @@
 #include "app/RadioGroup.h"
 #include "app/StatusBar.h"
 #include "app/ToolIcons.h"
+#include "editor/MainLayout.h"
 #include "editor/ScriptEditor.h"
+#include "platform/FindDialog.h"
 #include "platform/Platform.h"
 #include "sysinfo/MenuShortcutFilter.h"
 
@@ -75,6 +77,9 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent) {
     buildToolBar();
     buildPanels();
     buildStatusBar();
+    // The Edit menu's modeless find and replace dialogs.
+    FindDialog1 = new platform::FindDialog(platform::FindDialog::Kind::Find, this);
+    ReplaceDialog1 = new platform::FindDialog(platform::FindDialog::Kind::Replace, this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -88,7 +93,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent) {
     connectControls();
 
     // Designed bounds: left 130, top 319.
-    setGeometry(130, 319, 900, 600);
+    setGeometry(QRect(QPoint(130, 319), mainlayout::kDesignedWindowSize));
 }
 
 TForm1::~TForm1() {
@@ -271,8 +276,8 @@ void TForm1::buildToolBar() {
         auto *b = new QToolButton(ToolBar1);
         b->setObjectName(QString::fromLatin1(d.name));
         b->setText(QString::fromLatin1(d.caption));
+        // The hint is a tool tip only: a status tip would cover the five status panels.
         b->setToolTip(QString::fromLatin1(d.hint));
-        b->setStatusTip(QString::fromLatin1(d.hint));
         b->setIcon(toolicons::icon(index++));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setCheckable(d.toggle);
@@ -341,23 +346,21 @@ void TForm1::buildPanels() {
     Label6 = label(delaypanel, "Label6", QStringLiteral("?"), QRect(66, 20, 30, 14));
     Label2 = label(delaypanel, "Label2", QStringLiteral("Delay"), QRect(106, 20, 40, 14));
     delayLabel = label(delaypanel, "delayLabel", QString(), QRect(146, 20, 50, 14));
-    TrackBar1 = new QSlider(Qt::Vertical, delaypanel);
+    TrackBar1 = new platform::TrackBar(delaypanel);
     TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
     TrackBar1->setRange(2, 200);
     TrackBar1->setPageStep(4);
     TrackBar1->setSingleStep(1);
     TrackBar1->setTickInterval(5);
     TrackBar1->setTickPosition(QSlider::TicksBothSides);
-    TrackBar1->setInvertedAppearance(true); // minimum at the top, as a vertical track bar
     TrackBar1->setGeometry(20, 38, 40, 108);
-    TrackBar2 = new QSlider(Qt::Vertical, delaypanel);
+    TrackBar2 = new platform::TrackBar(delaypanel);
     TrackBar2->setObjectName(QStringLiteral("TrackBar2"));
     TrackBar2->setRange(0, 1500);
     TrackBar2->setSingleStep(5);
     TrackBar2->setPageStep(50);
     TrackBar2->setTickInterval(60);
     TrackBar2->setTickPosition(QSlider::TicksBothSides);
-    TrackBar2->setInvertedAppearance(true);
     TrackBar2->setCursor(Qt::PointingHandCursor);
     TrackBar2->setGeometry(120, 38, 40, 108);
     setTrackBarPosition(TrackBar1, 8);
@@ -481,9 +484,42 @@ void TForm1::connectControls() {
     connect(Adjustoutputwindowsize1, &QAction::triggered, this,
             &TForm1::Adjustoutputwindowsize1Click);
 
-    // Centring.
+    // Edit menu, and its find and replace dialogs: opening or closing the find dialog starts
+    // the search at the top, opening the replace dialog empties its replace text.
+    connect(Undo1, &QAction::triggered, this, &TForm1::Undo1Click);
+    connect(Cut1, &QAction::triggered, this, &TForm1::Cut1Click);
+    connect(Copy1, &QAction::triggered, this, &TForm1::Copy1Click);
+    connect(Paste1, &QAction::triggered, this, &TForm1::Paste1Click);
+    connect(Memo1, &QPlainTextEdit::undoAvailable, Undo1, &QAction::setEnabled);
+    Undo1->setEnabled(false);
+    connect(Find1, &QAction::triggered, this, &TForm1::Find1Click);
+    connect(FindDialog1, &platform::FindDialog::opened, this, &TForm1::FindDialog1Close);
+    connect(FindDialog1, &platform::FindDialog::findNext, this, &TForm1::FindDialog1Find);
+    connect(FindDialog1, &QDialog::finished, this, &TForm1::FindDialog1Close);
+    connect(replacetext, &QAction::triggered, this, &TForm1::replacetextClick);
+    connect(ReplaceDialog1, &platform::FindDialog::opened, this,
+            [this] { ReplaceDialog1->setReplaceText(QString()); });
+    for (auto signal : {&platform::FindDialog::findNext, &platform::FindDialog::replace,
+                        &platform::FindDialog::replaceAll})
+        connect(ReplaceDialog1, signal, this, &TForm1::ReplaceDialog1Replace);
+    connect(ConfigureKeys1, &QAction::triggered, this, &TForm1::ConfigureKeys1Click);
+    connectToggle(SyncWRetrace1, this, &TForm1::SyncWRetrace1Click);
+
+    // Font menu and its tool buttons.
+    connect(TypeansSize1, &QAction::triggered, this, &TForm1::TypeansSize1Click);
+    connect(Color3, &QAction::triggered, this, &TForm1::Color3Click);
+    connect(ToolButton5, &QToolButton::clicked, this, &TForm1::Color3Click);
+    connect(BackgroundColor1, &QAction::triggered, this, &TForm1::BackgroundColor1Click);
+    connect(ToolButton6, &QToolButton::clicked, this, &TForm1::BackgroundColor1Click);
+    connectToggle(Bold2, this, &TForm1::Bold2Click);
+    connectToggle(Underline1, this, &TForm1::Underline1Click);
+    connectToggle(Italic1, this, &TForm1::Italic1Click);
     connectToggle(CenterText1, this, &TForm1::CenterText1Click);
     connect(ToolButton7, &QToolButton::clicked, this, &TForm1::ToolButton7Click);
+    connectToggle(StartfromCursor1, this, &TForm1::StartfromCursor1Click);
+    connectToggle(TVTitle1, this, &TForm1::TVTitle1Click);
+    connectToggle(WordWrap1, this, &TForm1::WordWrap1Click);
+    connectToggle(Wantreturn, this, &TForm1::WantreturnClick);
 
     // Play.
     connect(RunTelePrompter1, &QAction::triggered, this, &TForm1::RunTelePrompter1Click);

@@ -5,6 +5,7 @@
 #include "app/Forms.h"
 #include "app/RadioGroup.h"
 #include "app/StatusBar.h"
+#include "dialogs/TbFontForm.h"
 #include "editor/MainLayout.h"
 #include "editor/ScriptEditor.h"
 #include "platform/Platform.h"
@@ -16,6 +17,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QSignalBlocker>
@@ -35,6 +37,8 @@ void TForm1::setEditorFontSize(int points) {
 
 void TForm1::TrackBar1Change() {
     setEditorFontSize(TrackBar1->value());
+    if (bFontForm)
+        bFontForm->showSize(TrackBar1->value());
     if (Form4)
         Form4->setCanvasFontSize(2 * editorFontSize());
     Label10->setText(Memo1->font().family());
@@ -184,6 +188,36 @@ void TForm1::MainFormResize() {
     Memo1->setGeometry(r.editorLeft, r.editorTop, qMax(0, r.editorWidth), qMax(0, r.editorHeight));
     platform::pumpMessages();
     m_inResize = false;
+}
+
+void TForm1::fitToScreen() {
+    mainlayout::FitInput in;
+    in.layout.output = {S_Left, S_Top, S_Right, S_Bottom};
+    in.layout.editorVisible = !Memo1->isHidden();
+    in.layout.toolBarVisible = !ToolBar1->isHidden();
+    in.layout.toolBarBottom = ToolBar1->sizeHint().height(); // the tool bar stands at the top
+    in.layout.panel1Width = Panel1->width();
+    for (QWidget *w : {static_cast<QWidget *>(Panel1), static_cast<QWidget *>(delaypanel),
+                       static_cast<QWidget *>(calibratPanel), static_cast<QWidget *>(waveplayer),
+                       static_cast<QWidget *>(AviPlayer), static_cast<QWidget *>(GroupBox1),
+                       static_cast<QWidget *>(RadioGroup1), static_cast<QWidget *>(RadioGroup2)}) {
+        if (!w->isHidden())
+            in.panels.push_back(
+                {w == GroupBox1 || w == RadioGroup1 || w == RadioGroup2, w->y(), w->size()});
+    }
+    in.toolBarWidth = in.layout.toolBarVisible ? ToolBar1->sizeHint().width() : 0;
+    in.menuBarWidth = menuBar()->sizeHint().width();
+    const QSize client = mainlayout::fittingClientSize(in);
+    const int bars = menuBar()->sizeHint().height() +
+                     (StatusBar1->isHidden() ? 0 : StatusBar1->sizeHint().height());
+    const mainlayout::WindowPlacement placed = mainlayout::placeWindow(
+        QSize(client.width(), client.height() + bars), platform::Screen::availableGeometry());
+    if (!placed.maximised)
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+    move(placed.geometry.topLeft());
+    resize(placed.geometry.size());
+    if (placed.maximised)
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TForm1::resizeEvent(QResizeEvent *event) {

@@ -153,7 +153,7 @@ void TForm1::handBackSpeed(int delayBarPosition) {
     delayLabel->setText(QString::number(Delay));
 }
 
-void TForm1::holdColorBars() {
+void TForm1::holdColorBars(const std::function<bool()> &showing) {
     if (CbarTime == 0)
         CbarTime = 15;
     // The seconds are counted in a signed byte: a hold longer than it can count ends when
@@ -161,7 +161,7 @@ void TForm1::holdColorBars() {
     BarCount = 0;
     holdtimer->setInterval(platform::secondMs());
     holdtimer->start();
-    while (BarCount >= 0 && BarCount < CbarTime)
+    while (BarCount >= 0 && BarCount < CbarTime && showing())
         platform::waitForMessages();
     holdtimer->stop();
 }

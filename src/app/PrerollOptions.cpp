@@ -37,16 +37,11 @@ void TForm1::Use10secondbackground1Click() {
     Use10secondbackground1->setChecked(!Use10secondbackground1->isChecked());
 }
 
+// Down, the editor shows the play colours; up, black text on white.
 void TForm1::ChromacheckClick() {
-    QPalette pal = Memo1->palette();
-    if (Chromacheck->isChecked()) {
-        pal.setColor(QPalette::Text, platform::toQColor(DisPlaColor));
-        pal.setColor(QPalette::Base, platform::toQColor(FormColor));
-    } else {
-        pal.setColor(QPalette::Text, Qt::black);
-        pal.setColor(QPalette::Base, Qt::white);
-    }
-    Memo1->setPalette(pal);
+    const bool down = Chromacheck->isChecked();
+    setEditorColor(QPalette::Text, down ? DisPlaColor : platform::rgbValue(0, 0, 0));
+    setEditorColor(QPalette::Base, down ? FormColor : platform::rgbValue(255, 255, 255));
 }
 
 void TForm1::holdtimerTimer() {

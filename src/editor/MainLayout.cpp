@@ -1,5 +1,7 @@
 #include "editor/MainLayout.h"
 
+#include <algorithm>
+
 namespace mainlayout {
 
 std::optional<OutputRect> screenResRect(int index, int sw, int sh, bool marker) {
@@ -33,6 +35,32 @@ LayoutResult computeLayout(const LayoutInput &in) {
     r.editorHeight = in.clientHeight - r.editorTop - in.statusBarHeight - 10;
     r.editorLeft = 10;
     return r;
+}
+
+QSize fittingClientSize(const FitInput &in) {
+    const LayoutResult r = computeLayout(in.layout);
+    int width = std::max(in.toolBarWidth, in.menuBarWidth);
+    int height = in.layout.toolBarVisible ? in.layout.toolBarBottom : 0;
+    if (in.layout.editorVisible) {
+        width = std::max(width, r.editorLeft + r.editorWidth + 10);
+        height = std::max(height, r.editorTop + kMinimumEditorHeight + 10);
+    }
+    for (const ColumnPanel &p : in.panels) {
+        const int x = p.rightColumn ? r.rightX : r.middleX;
+        width = std::max(width, x + p.size.width() + 10);
+        height = std::max(height, p.top + p.size.height() + 10);
+    }
+    return {width, height};
+}
+
+WindowPlacement placeWindow(QSize needed, QRect available) {
+    if (needed.width() > available.width() || needed.height() > available.height())
+        return {available, true};
+    const QSize size(needed.width(),
+                     std::clamp(kDesignedWindowSize.height(), needed.height(), available.height()));
+    const QPoint topLeft(available.x() + (available.width() - size.width()) / 2,
+                         available.y() + (available.height() - size.height()) / 2);
+    return {QRect(topLeft, size), false};
 }
 
 StatsTexts computeStats(const StatsInput &in) {

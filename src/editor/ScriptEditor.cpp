@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
 #include <algorithm>
 #include <climits>
@@ -37,7 +38,8 @@ QString normalizeBreaks(const QString &text) {
 
 } // namespace
 
-ScriptEditor::ScriptEditor(QWidget *parent) : QPlainTextEdit(parent), m_lines(document()) {
+ScriptEditor::ScriptEditor(QWidget *parent)
+    : QPlainTextEdit(parent), m_lines(document()), m_text(document()) {
     setObjectName(QStringLiteral("Memo1"));
     QFont font(QStringLiteral("Arial"), 14);
     font.setBold(true);
@@ -139,6 +141,18 @@ void ScriptEditor::selectRange(int start, int length) {
     setTextCursor(cursor);
 }
 
+void ScriptEditor::selectLine(int k) {
+    const WrappedLineIndex &lines = displayLines();
+    const WrappedLineIndex::LinePlace at = lines.place(k);
+    if (at.paragraph < 0)
+        return;
+    const int start = lines.positionOfLine(k);
+    QTextCursor cursor(document());
+    cursor.setPosition(start + at.length);
+    cursor.setPosition(start, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
 bool ScriptEditor::isModified() const {
     return document()->isModified();
 }
@@ -220,14 +234,30 @@ void ScriptEditor::changeEvent(QEvent *e) {
 }
 
 void ScriptEditor::insertFromMimeData(const QMimeData *source) {
-    if (source && source->hasText()) {
-        // Pasted or dropped text ends its lines like a loaded script.
-        QMimeData plain;
-        plain.setText(normalizeBreaks(source->text()));
-        QPlainTextEdit::insertFromMimeData(&plain);
+    if (!source)
         return;
-    }
-    QPlainTextEdit::insertFromMimeData(source);
+    // Pasted or dropped text ends its lines like a loaded script; formatted text without a
+    // plain form arrives as its plain text.
+    QString text;
+    if (source->hasText())
+        text = source->text();
+    else if (source->hasHtml())
+        text = QTextDocumentFragment::fromHtml(source->html()).toPlainText();
+    else
+        return;
+    QMimeData plain;
+    plain.setText(normalizeBreaks(text));
+    QPlainTextEdit::insertFromMimeData(&plain);
+}
+
+bool ScriptEditor::canInsertFromMimeData(const QMimeData *source) const {
+    return source && (source->hasText() || source->hasHtml());
+}
+
+QMimeData *ScriptEditor::createMimeDataFromSelection() const {
+    auto *data = new QMimeData;
+    data->setText(normalizeBreaks(textCursor().selectedText()));
+    return data;
 }
 
 qreal ScriptEditor::currentLineWidth() const {
@@ -257,6 +287,12 @@ const WrappedLineIndex &ScriptEditor::displayLines() const {
         m_lines.setDocument(document());
     m_lines.setWrapParams(viewWrapParams());
     return m_lines;
+}
+
+const QString &ScriptEditor::documentText() const {
+    if (m_text.document() != document())
+        m_text.setDocument(document());
+    return m_text.text();
 }
 
 long long ScriptEditor::paragraphsMeasured() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/DocumentText.h"
 #include "editor/WrappedLineIndex.h"
 
 #include <QPlainTextEdit>
@@ -42,6 +43,9 @@ public:
     void scrollCaret();
     // Selects from character index start (in text()) for length characters.
     void selectRange(int start, int length);
+    // Selects the whole of display line k, not its line break, with the caret at the line's
+    // start (so that the caret's line is k), and scrolls it into view.
+    void selectLine(int k);
 
     // How many paragraphs have been broken into display lines so far; an edit should add
     // only the paragraphs it touched.
@@ -50,6 +54,9 @@ public:
     // width, font and text option. Ask again after anything that may change them (the
     // index itself follows every edit).
     const WrappedLineIndex &displayLines() const;
+    // The whole text as the document holds it (paragraph separators between lines), kept in
+    // step with every edit: what Find and Replace search.
+    const QString &documentText() const;
 
     bool isModified() const;
     void setModified(bool modified);
@@ -57,7 +64,9 @@ public:
     bool wordWrap() const;
     void setWordWrap(bool on);
     // "Enter inserts a line break" (true by design). Shift+Enter breaks the line like
-    // Enter; the editor never holds soft line breaks. Pasted text ends lines like a load.
+    // Enter; the editor never holds soft line breaks. Pasted text ends lines like a load, and
+    // arrives as plain text whatever else the clipboard offers; cut and copy put plain text
+    // only on the clipboard.
     bool wantReturns() const { return m_wantReturns; }
     void setWantReturns(bool on) { m_wantReturns = on; }
     void setCentered(bool centered);
@@ -79,12 +88,15 @@ protected:
     void resizeEvent(QResizeEvent *e) override;
     void changeEvent(QEvent *e) override;
     void insertFromMimeData(const QMimeData *source) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    QMimeData *createMimeDataFromSelection() const override;
 
 private:
     WrappedLineIndex::WrapParams viewWrapParams() const;
     qreal currentLineWidth() const;
 
     mutable WrappedLineIndex m_lines;
+    mutable DocumentText m_text;
     bool m_wantReturns = true;
     bool m_centered = false;
 };

@@ -38,11 +38,13 @@ bool isTrimmed(char16_t c) {
 } // namespace
 
 std::optional<LoadedScript> decodeScript(const QByteArray &bytes, QString *why) {
-    if (bytes.contains('\0')) {
+    // A NUL character has no place in a text file; in UTF-16 the NUL bytes of every other
+    // character are no such thing.
+    platform::DecodedText decoded = platform::decodeText(bytes);
+    if (decoded.text.contains(QChar(0))) {
         setReason(why, QStringLiteral("The file holds NUL bytes; it is not a text file."));
         return std::nullopt;
     }
-    platform::DecodedText decoded = platform::decodeText(bytes);
     LoadedScript script;
     script.encoding = decoded.encoding;
     script.text = withLineBreaks(decoded.text, u"\n");

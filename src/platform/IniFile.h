@@ -95,8 +95,8 @@ public:
     // The keys of the first section of that name, in file order, as spelt in the file.
     QStringList keyNames(const QString &section) const;
 
-    // The whole file. `used` as in encodeText (a Latin-1 document given a value outside
-    // Latin-1 becomes UTF-8).
+    // The whole file. `used` as in encodeText (a Windows-1252 document given a value
+    // outside the code page becomes UTF-8).
     QByteArray toBytes(TextEncoding *used = nullptr) const;
 
     // Writes the document atomically: a temporary file in the same folder, renamed over

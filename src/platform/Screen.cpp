@@ -8,6 +8,7 @@ namespace {
 bool g_override = false;
 QSize g_size;
 int g_depth = 32;
+QRect g_available;
 } // namespace
 
 QSize Screen::size() {
@@ -26,10 +27,19 @@ int Screen::depth() {
     return 32;
 }
 
-void Screen::setOverride(QSize size, int depth) {
+QRect Screen::availableGeometry() {
+    if (g_override)
+        return g_available.isEmpty() ? QRect(QPoint(0, 0), g_size) : g_available;
+    if (QScreen *s = QGuiApplication::primaryScreen())
+        return s->availableGeometry();
+    return QRect(QPoint(0, 0), size());
+}
+
+void Screen::setOverride(QSize size, int depth, QRect available) {
     g_override = true;
     g_size = size;
     g_depth = depth;
+    g_available = available;
 }
 
 void Screen::clearOverride() {

@@ -4,9 +4,11 @@
 
 #include "platform/Colors.h"
 #include "platform/Platform.h"
+#include "platform/Retrace.h"
 #include "platform/Screen.h"
 #include "platform/TrackBar.h"
 #include "play/Antialias.h"
+#include "platform/X11Window.h"
 #include "play/BusyWait.h"
 #include "play/PlayHost.h"
 #include "play/VirtualKeys.h"
@@ -25,7 +27,6 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QSlider>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -57,6 +58,28 @@ QIcon pauseIcon() {
     return QIcon(pm);
 }
 
+// Rows shown by a synchronous repaint of the window (on the thread that polls).
+class RepaintTarget : public ScreenPresenter::Target {
+public:
+    explicit RepaintTarget(std::function<void(const QRect &)> repaint)
+        : m_repaint(std::move(repaint)) {}
+    void show(const QImage &, const QRect &rect) override { m_repaint(rect); }
+
+private:
+    std::function<void(const QRect &)> m_repaint;
+};
+
+// Rows put straight into the window's X11 window, from the presenter's thread.
+class DirectTarget : public ScreenPresenter::Target {
+public:
+    explicit DirectTarget(std::unique_ptr<platform::X11Window> window)
+        : m_window(std::move(window)) {}
+    void show(const QImage &picture, const QRect &rect) override { m_window->put(picture, rect); }
+
+private:
+    std::unique_ptr<platform::X11Window> m_window;
+};
+
 QLabel *panelLabel(QWidget *parent, const char *name, const QString &text) {
     auto *l = new QLabel(text, parent);
     l->setObjectName(QString::fromLatin1(name));
@@ -66,12 +89,11 @@ QLabel *panelLabel(QWidget *parent, const char *name, const QString &text) {
 
 QSlider *panelTrackBar(QWidget *parent, const char *name, int min, int max, int tick,
                        const QString &hint) {
-    auto *t = new QSlider(Qt::Vertical, parent);
+    auto *t = new platform::TrackBar(parent);
     t->setObjectName(QString::fromLatin1(name));
     t->setRange(min, max);
     t->setTickInterval(tick);
     t->setTickPosition(QSlider::TicksBothSides);
-    t->setInvertedAppearance(true); // minimum at the top, as a vertical track bar
     t->setToolTip(hint);
     t->setFocusPolicy(Qt::NoFocus);
     return t;
@@ -90,13 +112,18 @@ TForm4::TForm4(PlayHost *host, QWidget *parent)
     m_canvasFont = QFont(QStringLiteral("Arial"));
     m_canvasFont.setPixelSize(28);
     buildPanel();
-    m_deferredPresent = new QTimer(this);
-    m_deferredPresent->setSingleShot(true);
-    connect(m_deferredPresent, &QTimer::timeout, this, &TForm4::presentWhenDue);
+    m_repaintTarget = std::make_unique<RepaintTarget>([this](const QRect &rect) {
+        m_presenting = true;
+        repaint(rect);
+        m_presenting = false;
+    });
+    m_presenter.setTarget(m_repaintTarget.get(), false);
     setEnabled(false);
 }
 
-TForm4::~TForm4() = default;
+TForm4::~TForm4() {
+    m_presenter.setTarget(nullptr, false);
+}
 
 void TForm4::buildPanel() {
     Panel1 = new QFrame(this);
@@ -187,8 +214,10 @@ void TForm4::FormShow() {
     TrackBar1->setSingleStep(m_options.arrowAmt);
     TrackBar1->setPageStep(m_options.pgJumpAmt);
     const QScreen *s = screen();
-    m_pacer.setRefreshHz(s ? s->refreshRate() : 60.0);
+    const double hz = s ? s->refreshRate() : 60.0;
+    m_pacer.setRefreshHz(hz);
     m_pacer.reset();
+    m_presenter.setRefreshHz(hz);
 }
 
 void TForm4::startPlay() {
@@ -212,6 +241,29 @@ void TForm4::startPlay() {
     invalidate();
     show();
     activateWindow();
+    choosePresentTarget();
+}
+
+void TForm4::choosePresentTarget() {
+    // Straight into the window where the platform allows it and window pixels are screen
+    // pixels; else by repaints from the pass. The native window is looked at each play: the
+    // toolkit may have made a new one.
+    const unsigned long window =
+        devicePixelRatioF() == 1.0 ? static_cast<unsigned long>(winId()) : 0;
+    if (window != m_directWindow) {
+        m_presenter.setTarget(m_repaintTarget.get(), false);
+        std::unique_ptr<platform::X11Window> direct =
+            window ? platform::X11Window::open(window) : nullptr;
+        m_directTarget = direct ? std::make_unique<DirectTarget>(std::move(direct)) : nullptr;
+        m_directWindow = window;
+    }
+    if (m_directTarget && !m_presenter.hasThread())
+        m_presenter.setTarget(m_directTarget.get(), true);
+    // Where the display has a vertical blank to wait for, the presents go out at it.
+    if (m_presenter.hasThread() && platform::Retrace::available())
+        m_presenter.setVerticalBlank([] { platform::Retrace::wait(); });
+    else
+        m_presenter.setVerticalBlank({});
 }
 
 void TForm4::runPass() {
@@ -272,7 +324,11 @@ bool TForm4::flushErase() {
 void TForm4::presentDirty() {
     const QRect dirty = m_surface.dirtyRect();
     m_surface.clearDirty();
-    if (dirty.isEmpty() || !isVisible())
+    if (dirty.isEmpty())
+        return;
+    // The presenter's picture is what the screen shows: it takes the change first.
+    m_presenter.adopt(m_surface, dirty);
+    if (!isVisible())
         return;
     m_presenting = true;
     repaint(dirty);
@@ -290,6 +346,7 @@ void TForm4::pumpMessages() {
     // asked for a paint yet (the window may not be exposed).
     if (flushErase())
         update(m_surface.dirtyRect());
+    m_presenter.poll();
 }
 
 void TForm4::vdelayit(int n) {
@@ -308,12 +365,20 @@ void TForm4::closeEvent(QCloseEvent *event) {
 }
 
 void TForm4::paintEvent(QPaintEvent *event) {
-    // A repaint asked for by an invalidation erases first, if erasing is allowed now; the
-    // presents of the scroll loop only show the surface.
-    if (!m_presenting)
+    // A repaint asked for by an invalidation erases first, if erasing is allowed now, and
+    // the presenter's picture takes what changed; presents only show the picture. The
+    // picture is painted rather than the surface, so that a repaint never runs ahead of
+    // the scrolled rows the presenter has shown.
+    if (!m_presenting) {
         flushErase();
+        const QRect dirty = m_surface.dirtyRect();
+        if (!dirty.isEmpty()) {
+            m_presenter.adopt(m_surface, dirty);
+            m_surface.clearDirty();
+        }
+    }
     QPainter p(this);
-    m_surface.paintOnto(p, event->rect());
+    m_presenter.paintOnto(p, event->rect());
 }
 
 void TForm4::keyPressEvent(QKeyEvent *event) {

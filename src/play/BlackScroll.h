@@ -4,14 +4,15 @@
 #include "play/PlayOptions.h"
 #include "play/PlaySurface.h"
 #include "play/PresentPacer.h"
+#include "play/ScreenPresenter.h"
 
 #include <QFont>
 #include <QRgb>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
-class QTimer;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -21,8 +22,10 @@ class QToolButton;
 class PlayHost;
 
 // The play window: borderless, covering the screen while a script plays. Its picture is
-// kept in memory (the play surface) and presented on screen by synchronous repaints; the
-// script is drawn one line at a time into the line strip and scrolled in row by row.
+// kept in memory (the play surface); the script is drawn one line at a time into the line
+// strip and scrolled in row by row. The screen presenter shows the scrolled rows at an even
+// cadence (from a thread of its own where the window can be drawn into directly); every
+// other change of the surface is shown at once by a repaint.
 //
 // It knows nothing of the console: a play reads its PlayOptions once at the start of each
 // pass and asks its PlayHost for what stays live (the speed, the script lines, the waits).
@@ -116,7 +119,8 @@ public:
     int fadeFramesShown() const { return m_fadeFramesShown; }
 
     // ---- Pre-roll ---------------------------------------------------------------------
-    void StartColorBars();
+    // False when the operator left the play during the hold: the pass then ends at once.
+    [[nodiscard]] bool StartColorBars();
     void StartCOuntDown();
 
     // ---- Operator controls ------------------------------------------------------------
@@ -172,8 +176,7 @@ private:
     void pumpMessages();
     bool flushErase();
     void presentDirty();
-    void presentRow(bool lastRowOfLine, bool synced);
-    void presentWhenDue();
+    void choosePresentTarget();
     void scrollLineIn(bool synced);
     bool drawAndMirror(bool TVTitle, bool Centring, bool Mirror);
     void mirrorFailed();
@@ -182,14 +185,16 @@ private:
     void restartPass();
 
     bool fadePreconditionsHold();
-    void fadePreroll();
+    // False when the operator left the play during the colour bars.
+    [[nodiscard]] bool fadePreroll();
     bool antialiasTitle();
     bool fadeEnded();
     // The picture cleared to the background colour now.
     void eraseNow();
     // The start of both passes' pre-roll: the armed media, then colour bars and the
-    // count-down, each followed by a clean screen.
-    void prerollPictures();
+    // count-down, each followed by a clean screen. False when the operator left the play
+    // during the colour bars: the pass then ends at once.
+    [[nodiscard]] bool prerollPictures();
     void fade(const platform::Bitmap &source, int top, int left, bool in, int background, int d);
     void presentFrame();
 
@@ -205,9 +210,14 @@ private:
     bool m_presenting = false;
     PlaySurface m_surface;
     LineStrip m_strip;
-    PresentPacer m_pacer;
-    QTimer *m_deferredPresent = nullptr; // shows a line's last row once the pacer allows
-    PresentPacer m_framePacer;           // one fade frame a display refresh
-    QImage m_fadeFrame;                  // the frame in the surface's 32 bits
+    PresentPacer m_pacer; // the reverse scroll's presents
+    // Where the scrolled rows are shown: straight into the window from the presenter's
+    // thread, or by a repaint of the window (declared before the presenter, which uses them).
+    std::unique_ptr<ScreenPresenter::Target> m_repaintTarget;
+    std::unique_ptr<ScreenPresenter::Target> m_directTarget;
+    unsigned long m_directWindow = 0;
+    ScreenPresenter m_presenter;
+    PresentPacer m_framePacer; // one fade frame a display refresh, where no thread presents
+    QImage m_fadeFrame;        // a fade frame in the surface's 32 bits
     int m_fadeFramesShown = 0;
 };

@@ -48,12 +48,13 @@ bool TForm4::fadePreconditionsHold() {
     return false;
 }
 
-void TForm4::fadePreroll() {
+bool TForm4::fadePreroll() {
     const PlayOptions &o = m_options;
     // Armed media, colour bars and the count-down, then the empty background, each leaving
     // a clean screen: the titles touch only their own rectangle, so nothing of the pre-roll
     // may stay behind them.
-    prerollPictures();
+    if (!prerollPictures())
+        return false;
     if (o.tenSecondBackground) {
         eraseNow();
         m_host->Startdelay(10);
@@ -64,6 +65,7 @@ void TForm4::fadePreroll() {
     m_brushColor = o.backColor;
     if (!o.noPause)
         m_host->Startdelay(1);
+    return true;
 }
 
 void TForm4::fadetitles() {
@@ -81,7 +83,8 @@ void TForm4::fadetitles() {
     const QScreen *s = screen();
     m_framePacer.setRefreshHz((s ? s->refreshRate() : 60.0) * 1000.0 / platform::secondMs());
     m_framePacer.reset();
-    fadePreroll();
+    if (!fadePreroll())
+        return;
     m_host->startWaveWithTitles();
     setCursor(Qt::BlankCursor);
     CurrentLine = o.startFromCursor ? o.caretLine : 0;
@@ -225,11 +228,17 @@ void TForm4::fade(const platform::Bitmap &source, int top, int left, bool in, in
 }
 
 void TForm4::presentFrame() {
-    // A frame is shown whole and never dropped: it waits for its display refresh, so the
-    // frames of a fade reach the screen one a refresh at most, each in a present of its own.
-    for (qint64 wait = m_framePacer.nsUntilDue(); wait > 0; wait = m_framePacer.nsUntilDue())
-        std::this_thread::sleep_for(std::chrono::nanoseconds(wait));
-    m_framePacer.due();
-    presentDirty();
+    // A frame is shown whole and never dropped, one a display refresh at most, each in a
+    // present of its own: through the presenter, by the same thread and target as the
+    // scrolled rows (the presenter waits for the refresh); without a presenting thread the
+    // frame waits for its refresh here.
+    const QRect dirty = m_surface.dirtyRect();
+    m_surface.clearDirty();
+    if (!m_presenter.hasThread()) {
+        for (qint64 wait = m_framePacer.nsUntilDue(); wait > 0; wait = m_framePacer.nsUntilDue())
+            std::this_thread::sleep_for(std::chrono::nanoseconds(wait));
+        m_framePacer.due();
+    }
+    m_presenter.showFrame(m_surface, dirty);
     ++m_fadeFramesShown;
 }

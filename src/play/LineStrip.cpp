@@ -41,6 +41,8 @@ bool isTvTitle(bool tvTitleMode, bool previousEmpty, const QString &text) {
 int tvTitlePointSize(int editorPointSize) {
     // Computed in 64 bits: a damaged size must not overflow.
     const long long size = 2LL * editorPointSize - 8;
+    if (size == 0)
+        return kDefaultFontPointSize;
     return static_cast<int>(std::clamp<long long>(size, 1, 0x7FFF));
 }
 

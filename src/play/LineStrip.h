@@ -19,9 +19,13 @@ platform::PixelFormat formatForProcessType(int processType);
 // line before the first counts as empty) is a title.
 bool isTvTitle(bool tvTitleMode, bool previousEmpty, const QString &text);
 
-// Point size of a TV title for an editor font size: 2 x size - 8. The text system accepts
-// no size below 1 point, so a result of 0 or less is drawn at 1 point, the nearest size it
-// can draw.
+// The text system's default font height, in points (16 pixels at 96 dots per inch): what a
+// font of size 0 is drawn at.
+inline constexpr int kDefaultFontPointSize = 12;
+
+// Point size of a TV title for an editor font size: 2 x size - 8. A result of 0 asks for
+// no particular height and gives the default height; below 0 the text system draws no
+// smaller than 1 point.
 int tvTitlePointSize(int editorPointSize);
 // Point size of the play text: 2 x the editor's size, at least 1.
 int playPointSize(int editorPointSize);

@@ -127,7 +127,10 @@ void TForm4::highspeedreversit() {
                                    reinterpret_cast<const QRgb *>(rows.constScanLine(y + 1)),
                                    width);
             m_surface.scrollArea(2);
-            presentRow(y < 2, false);
+            // As fast as the drawing allows: a present when a refresh allows one, and the
+            // picture whole when the line is in.
+            if (m_pacer.due() || y < 2)
+                presentDirty();
         }
         m_strip.ClearBitmap();
         if (BackLine >= m_options.caretLine)

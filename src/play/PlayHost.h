@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // What the play window needs from the console while a pass runs. A pass is a plain call on
 // the user-interface thread that lets messages run between lines and inside its waits, so
 // the values here are read afresh each time they are needed: the keys change the speed
@@ -24,8 +26,9 @@ public:
 
     // The timed wait: that many one-second ticks, letting messages run.
     virtual void Startdelay(int seconds) = 0;
-    // Holds the colour bars for the colour-bar time, letting messages run.
-    virtual void holdColorBars() = 0;
+    // Holds the colour bars for the colour-bar time, letting messages run; the hold ends
+    // early as soon as `showing` answers false (the operator has left the play).
+    virtual void holdColorBars(const std::function<bool()> &showing) = 0;
 
     // The script: the editor's display lines, counted before each pass.
     virtual int lineCount() const = 0;

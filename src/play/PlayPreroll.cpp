@@ -18,7 +18,7 @@ void TForm4::eraseNow() {
     EraseAllowed = false;
 }
 
-void TForm4::prerollPictures() {
+bool TForm4::prerollPictures() {
     // Armed media start before the pre-roll; a clean screen is asked for.
     m_host->startArmedMedia();
     ElapsedMs = 0;
@@ -26,7 +26,8 @@ void TForm4::prerollPictures() {
     invalidate();
     // Colour bars, then a clean screen.
     if (m_options.colorBars) {
-        StartColorBars();
+        if (!StartColorBars())
+            return false;
         eraseNow();
     }
     // The count-down, a second on its last number, then a clean screen.
@@ -35,17 +36,24 @@ void TForm4::prerollPictures() {
         m_host->Startdelay(1);
         eraseNow();
     }
+    return true;
 }
 
-void TForm4::StartColorBars() {
+bool TForm4::StartColorBars() {
     pumpMessages();
     // The pattern covers the screen, not the play window.
     const QSize screen = platform::Screen::size();
     const QColor pen = platform::toQColor(m_penColor);
     m_surface.paint([&](QPainter &p) { drawColorBars(p, screen.width(), screen.height(), pen); });
     presentDirty();
-    m_host->holdColorBars();
+    // Leaving the play (Esc, a left click, "E&xit") disables and hides the window: like a
+    // pause, the hold is over then.
+    const auto showing = [this] {
+        return isEnabled() && isVisible();
+    };
+    m_host->holdColorBars(showing);
     platform::pumpMessages();
+    return showing();
 }
 
 void TForm4::StartCOuntDown() {

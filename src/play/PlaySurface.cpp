@@ -177,6 +177,33 @@ QImage PlaySurface::image() const {
     return out;
 }
 
+void PlaySurface::copyTo(QImage &dst, const QRect &rect) const {
+    const QRect clip = rect.intersected(m_base.rect()).intersected(dst.rect());
+    if (clip.isEmpty())
+        return;
+    const size_t bytes = static_cast<size_t>(clip.width()) * 4;
+    for (int y = clip.top(); y <= clip.bottom(); ++y) {
+        uchar *out = dst.scanLine(y) + clip.left() * 4;
+        if (m_ring.isNull() || y < m_area.top() || y > m_area.bottom()) {
+            std::memcpy(out, m_base.constScanLine(y) + clip.left() * 4, bytes);
+            continue;
+        }
+        // A row through the scroll area: the area's part from the ring, the rest as it is.
+        const QRgb *ring = ringLine(y - m_area.top());
+        for (int x = clip.left(); x <= clip.right();) {
+            const bool inside = x >= m_area.left() && x <= m_area.right();
+            const int end = inside ? std::min(clip.right(), m_area.right())
+                                   : (x < m_area.left() ? std::min(clip.right(), m_area.left() - 1)
+                                                        : clip.right());
+            const size_t n = static_cast<size_t>(end - x + 1) * 4;
+            const void *src = inside ? static_cast<const void *>(ring + (x - m_area.left()))
+                                     : static_cast<const void *>(m_base.constScanLine(y) + x * 4);
+            std::memcpy(out + (x - clip.left()) * 4, src, n);
+            x = end + 1;
+        }
+    }
+}
+
 void PlaySurface::paintOnto(QPainter &painter, const QRect &area) const {
     const QRect clip = area.intersected(m_base.rect());
     if (clip.isEmpty())

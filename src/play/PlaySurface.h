@@ -57,6 +57,9 @@ public:
     // One pixel (0 outside the surface), and the whole picture as a straight image.
     QRgb pixel(int x, int y) const;
     QImage image() const;
+    // Copies the picture inside rect into dst (a 32-bit image of the surface's size) at the
+    // same place.
+    void copyTo(QImage &dst, const QRect &rect) const;
 
     // Paints the part of the surface inside area onto the painter at the same coordinates:
     // the outside of the scroll area as it is, the scroll area in at most two blits.

@@ -14,7 +14,6 @@
 
 #include <QLabel>
 #include <QSlider>
-#include <QTimer>
 
 void TForm4::updatebitmap() {
     EraseAllowed = true;
@@ -33,30 +32,12 @@ void TForm4::DIsplayCtrMarker(int Y, int Colour) {
 }
 
 void TForm4::pauseUNtilSpaceBarReset() {
-    // Leaving the play (Esc, a left click, "E&xit") disables the window: the pause is over
-    // then too, so that the pass can return.
+    // The picture shows every row scrolled in so far. Leaving the play (Esc, a left click,
+    // "E&xit") disables the window: the pause is over then too, so that the pass can return.
+    m_presenter.showNewest();
     while (Paused && isEnabled())
         platform::waitForMessages();
     Paused = false;
-}
-
-void TForm4::presentRow(bool lastRowOfLine, bool synced) {
-    // With the retrace wait every row is its own frame. Otherwise at most one present per
-    // display refresh; the last row of a line that may not be shown yet is shown as soon
-    // as the refresh allows, at the latest from the message pump after the line.
-    if (synced || m_pacer.due()) {
-        m_deferredPresent->stop();
-        presentDirty();
-    } else if (lastRowOfLine && !m_deferredPresent->isActive()) {
-        m_deferredPresent->start(qMax(1, m_pacer.msUntilDue()));
-    }
-}
-
-void TForm4::presentWhenDue() {
-    if (m_pacer.due())
-        presentDirty();
-    else
-        m_deferredPresent->start(qMax(1, m_pacer.msUntilDue()));
 }
 
 void TForm4::scrollLineIn(bool synced) {
@@ -68,7 +49,10 @@ void TForm4::scrollLineIn(bool synced) {
         if (synced)
             platform::Retrace::wait();
         m_surface.scrollUp();
-        presentRow(i == height - 1, synced);
+        // The row goes to the screen through the presenter, not as a change of the surface.
+        m_surface.clearDirty();
+        m_presenter.rowScrolledIn(reinterpret_cast<const QRgb *>(rows.constScanLine(i)), width);
+        m_presenter.poll();
         vdelayit(m_host->delay()); // read afresh at every row
     }
 }
@@ -115,7 +99,8 @@ void TForm4::Form4Startup(bool TVTitle, bool Centring, bool Mirror, bool Calibra
         m_fontColor = o.textColor;
     }
     // Armed media, colour bars and the count-down.
-    prerollPictures();
+    if (!prerollPictures())
+        return;
     // Ten seconds of empty background.
     if (o.tenSecondBackground) {
         EraseAllowed = true;
@@ -165,8 +150,11 @@ void TForm4::Form4Startup(bool TVTitle, bool Centring, bool Mirror, bool Calibra
     m_strip.ClearBitmap();
     pumpMessages();
 
-    // The main loop: one script line per turn.
-    m_pacer.reset();
+    // The main loop: one script line per turn. The screen shows the picture as it stands;
+    // from here on the scrolled rows reach it through the presenter.
+    presentDirty();
+    m_presenter.setFollowRows(o.syncRetrace);
+    m_presenter.beginRows(m_surface);
     while (CurrentLine <= m_host->lineCount() - 1 && isEnabled()) {
         LineActive = true;
         if (!isVisible())
@@ -188,6 +176,8 @@ void TForm4::Form4Startup(bool TVTitle, bool Centring, bool Mirror, bool Calibra
         LineActive = true;
         pumpMessages(); // the operator's keys and buttons act here
     }
+    // The end of the text, or an exit: the newest row is shown at once.
+    m_presenter.showNewest();
     // An exit through a disabled window skips the end steps.
     if (!isEnabled())
         return;

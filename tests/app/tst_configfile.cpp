@@ -14,6 +14,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Screen.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -114,6 +115,22 @@ class TestConfigFile : public QObject, testsupport::MainWindowFixture {
         f->setGeometry(33, 44, 801, 555);
     }
 
+    // Shows the window and names what is not wholly visible: a shown control of the client
+    // area reaching outside it, or the window reaching outside the screen's available area.
+    QStringList cutOff() const {
+        f->show();
+        if (!QTest::qWaitForWindowExposed(f))
+            return {QStringLiteral("not exposed")};
+        QStringList names;
+        if (!platform::Screen::availableGeometry().contains(f->frameGeometry()))
+            names << QStringLiteral("window");
+        const QRect client(f->centralWidget()->mapTo(f, QPoint()), f->centralWidget()->size());
+        for (QWidget *w : f->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (!w->isHidden() && !client.contains(QRect(w->mapTo(f, QPoint()), w->size())))
+                names << w->objectName();
+        return names;
+    }
+
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
@@ -121,6 +138,7 @@ private slots:
     void cleanup() {
         closeForm();
         QLocale::setDefault(QLocale::c());
+        platform::Screen::clearOverride();
     }
 
     // Each row loads a file and compares settings by name: a value, or a check mark as 1 or 0.
@@ -149,6 +167,12 @@ private slots:
         row("TV title, returns, centre marker",
             "[Options]\r\nTVTitleMode=1\r\nWantReturns=1\r\nCenterMarker=1",
             {"TVTitle1=1", "Wantreturn=1", "CtrMarkerCheckbox=1"});
+        // The editor takes the stored marks at once, so that each shows the editor's state.
+        row("editor marks", "[Options]\r\nWordWrap=0\r\nWantReturns=1\r\n[Stuff]\r\nUseBold=1",
+            {"WordWrap1=0", "Memo1.wordWrap=0", "Wantreturn=1", "Memo1.wantReturns=0", "Bold2=1",
+             "Memo1.bold=1"});
+        row("editor marks, defaults", "[Stuff]\r\nUseBold=0",
+            {"WordWrap1=1", "Memo1.wordWrap=1", "Memo1.wantReturns=1", "Memo1.bold=0"});
         // Read twice, the second time with default 0: a missing key is unchecked.
         row("count down", "[Options]\r\nusecountdown=1", {"CountDownButton=1", "UseCountDown=1"});
         // Texts: quotes dropped, cut to 1023 characters, a font face to 31.
@@ -414,28 +438,72 @@ private slots:
             QCOMPARE(readFile(path), testsupport::oldContent());
     }
 
-    // A first start puts the shipped configuration in place and plays from it at once.
+    // A first start puts the shipped configuration in place, with the Delay measured for a
+    // readable pace and "Slower x10" on (the sandbox's busy-wait gives 600), and plays from
+    // it at once.
     void firstStart() {
         QVERIFY(!QFile::exists(defaultIni()));
         QVERIFY(f->FormCreate());
-        QCOMPARE(readFile(defaultIni()), readFile(QString::fromLatin1(app::kShippedConfiguration)));
+        QByteArray shipped = readFile(QString::fromLatin1(app::kShippedConfiguration));
+        shipped.replace("\nDelay=60\n", "\nDelay=600\n")
+            .replace("\nDelayFactor=1\n", "\nDelayFactor=10\n")
+            .replace("\nDelayx10=0\n", "\nDelayx10=1\n");
+        QCOMPARE(readFile(defaultIni()), shipped);
         QVERIFY(platform::MessageBoxes::shown().isEmpty());
-        expectSettings({"DisPlaColor=16777215", "FormColor=0", "FontSize=24", "Delay=60",
-                        "TrackBar2=60", "ClockOn=1", "StartbyAutoTimer1=0", "WordWrap1=1",
-                        "videomodebutton=1", "S_Right=1024", "S_Bottom=768"});
+        expectSettings({"DisPlaColor=16777215", "FormColor=0", "FontSize=24", "Delay=600",
+                        "DelayFactor=10", "CheckBox1=1", "TrackBar2=60", "ClockOn=1",
+                        "StartbyAutoTimer1=0", "WordWrap1=1", "videomodebutton=1", "S_Right=1024",
+                        "S_Bottom=768"});
         for (const char *name : {"ToolBar1", "Memo1", "delaypanel", "calibratPanel", "RadioGroup1",
                                  "RadioGroup2", "GroupBox1"})
             QVERIFY2(!f->findChild<QWidget *>(QLatin1String(name))->isHidden(), name);
         QVERIFY(f->Panel1->isHidden()); // the auto-timer panel comes with auto start
         // The window fits a 1024 x 768 screen and shows every panel whole.
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f));
-        QVERIFY(QRect(0, 0, 1024, 768).contains(f->frameGeometry()));
-        const QRect client(f->centralWidget()->mapTo(f, QPoint()), f->centralWidget()->size());
-        for (QWidget *w : f->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            if (!w->isHidden())
-                QVERIFY2(client.contains(QRect(w->mapTo(f, QPoint()), w->size())),
-                         qPrintable(w->objectName()));
+        QCOMPARE(cutOff(), QStringList());
+    }
+
+    // A configuration without window bounds has the window sized to show every panel on the
+    // screen at hand, maximised where the screen is too small; bounds it holds are used as
+    // they are (a missing one takes its default).
+    void windowBounds_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QByteArray>("file"); // empty: the shipped one
+        QTest::addColumn<QRect>("bounds");    // null: fitted to the screen
+        QTest::addColumn<bool>("maximised");
+        const QRect fitted;
+        QTest::newRow("shipped, 1366 x 768") << QSize(1366, 768) << QByteArray() << fitted << false;
+        QTest::newRow("shipped, 1920 x 1080")
+            << QSize(1920, 1080) << QByteArray() << fitted << false;
+        QTest::newRow("no bounds, 1024 x 768")
+            << QSize(1024, 768) << QByteArray("[Stuff]\r\nDelay=5\r\n") << fitted << false;
+        QTest::newRow("shipped, 640 x 480: maximised")
+            << QSize(640, 480) << QByteArray() << fitted << true;
+        QTest::newRow("all four held")
+            << QSize(1366, 768)
+            << QByteArray("[OptionWindows]\r\nML=20\r\nMT=30\r\nMW=640\r\nMH=480\r\n")
+            << QRect(20, 30, 640, 480) << false;
+        QTest::newRow("a width alone held")
+            << QSize(1366, 768) << QByteArray("[OptionWindows]\r\nmw=700\r\n")
+            << QRect(10, 10, 700, 440) << false;
+    }
+    void windowBounds() {
+        QFETCH(QSize, screen);
+        QFETCH(QByteArray, file);
+        QFETCH(QRect, bounds);
+        QFETCH(bool, maximised);
+        // A desktop panel takes the screen's top 28 rows.
+        const QRect available(0, 28, screen.width(), screen.height() - 28);
+        platform::Screen::setOverride(screen, 32, available);
+        if (!file.isEmpty())
+            QVERIFY(writeBytes(defaultIni(), file));
+        QVERIFY(f->FormCreate());
+        QCOMPARE(f->isMaximized(), maximised);
+        if (maximised)
+            QCOMPARE(f->geometry(), available);
+        else if (!bounds.isNull())
+            QCOMPARE(f->geometry(), bounds);
+        else
+            QCOMPARE(cutOff(), QStringList());
     }
 
     void existingDefaultKept() {
@@ -459,7 +527,7 @@ private slots:
         QVERIFY(f->FormCreate());
         QVERIFY(f->Timer1->isActive());
         QVERIFY(f->Panel1->isHidden());
-        QCOMPARE(f->geometry(), QRect(10, 10, 600, 440));
+        QCOMPARE(cutOff(), QStringList()); // no window bounds either: sized to the screen
         QCOMPARE(readFile(folder), QByteArray("not a folder"));
     }
 };

@@ -89,6 +89,21 @@ private slots:
         QVERIFY(f->videomodebutton->isChecked());
     }
 
+    // Hovering a tool button shows its hint as a tool tip only: the five status panels stay.
+    void statusPanelsStayOnHover() {
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        f->StatusBar1->setPanelText(4, QStringLiteral("news.txt"));
+        for (QToolButton *b : f->ToolBar1->findChildren<QToolButton *>()) {
+            QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), b->mapToGlobal(QPointF(5, 5)));
+            QApplication::sendEvent(b, &enter);
+            QVERIFY2(f->StatusBar1->currentMessage().isEmpty(), qPrintable(b->objectName()));
+        }
+        for (int i = 0; i < StatusBar::kPanels; ++i)
+            QVERIFY(f->StatusBar1->panel(i)->isVisible());
+        QCOMPARE(f->StatusBar1->panelText(4), QStringLiteral("news.txt"));
+    }
+
     // Track bars moved from the program run no rule; moved by the operator they do.
     void trackBarRules() {
         TForm1::setTrackBarPosition(f->TrackBar2, 30);
@@ -453,6 +468,29 @@ private slots:
                     form8 && ConfigKeys && Form2);
             QCOMPARE(Form1->windowTitle(), QStringLiteral("ZAL LectoScope-32 PRO 01.24A"));
         }
+    }
+
+    // A script named on the command line is loaded into the editor as a change of its text,
+    // so that the menu bar's "E&xit" asks before it is lost; one opened as the configuration's
+    // last file is not.
+    void startScriptModified_data() {
+        QTest::addColumn<bool>("commandLine");
+        QTest::newRow("named on the command line") << true;
+        QTest::newRow("the configuration's last file") << false;
+    }
+    void startScriptModified() {
+        QFETCH(bool, commandLine);
+        testsupport::Sandbox sandbox;
+        const QString script = sandbox.writeFile(QStringLiteral("cli.txt"), "one line");
+        QVERIFY(testsupport::writeBytes(sandbox.configDir() + QStringLiteral("/ZALSCROL.INI"),
+                                        "[Options]\r\nNoPause=1\r\n[Stuff]\r\nDisPlaColor=255\r\n"
+                                        "LastFile=" +
+                                            script.toUtf8() + "\r\n"));
+        QVERIFY(testsupport::createWindows(commandLine ? QStringList{script} : QStringList{}));
+        QCOMPARE(Form1->Memo1->text(), QStringLiteral("one line"));
+        QCOMPARE(Form1->Memo1->isModified(), commandLine);
+        platform::MessageBoxes::queueAnswer(platform::Answer::Cancel);
+        QCOMPARE(Form1->Exit2Click(), !commandLine);
     }
 
     void missingCommandLineFileIsIgnored() {

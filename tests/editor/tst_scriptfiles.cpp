@@ -123,9 +123,9 @@ private slots:
         };
         same("ASCII CR LF", QByteArray("first line\r\nsecond line"));
         same("UTF-8 with mark", QByteArray("\xEF\xBB\xBFmark\r\nd\xC3\xA9j\xC3\xA0"));
-        same("Latin-1", QByteArray("caf\xE9\r\nna\xEFve \xA9 1999"));
+        same("Windows-1252", QByteArray("caf\xE9\r\nna\xEFve \xA9 1999 \x93\x80\x94"));
         QTest::newRow("LF") << QByteArray("a\nb\n") << QByteArray("a\r\nb\r\n");
-        QTest::newRow("Latin-1 with LF")
+        QTest::newRow("Windows-1252 with LF")
             << QByteArray("\xE9t\xE9\nhiver") << QByteArray("\xE9t\xE9\r\nhiver");
     }
     void byteExactRoundTrip() {
@@ -143,20 +143,20 @@ private slots:
         QCOMPARE(readFile(copy), saved);
     }
 
-    // A Latin-1 script stays Latin-1 after an edit, unless the edit needs more.
-    void editedLatin1() {
+    // A Windows-1252 script stays Windows-1252 after an edit, unless the edit needs more.
+    void editedWindows1252() {
         const QString path = sandbox->writeFile(QStringLiteral("latin.txt"), "caf\xE9");
         openThroughMenu(path);
         QCOMPARE(f->Memo1->text(), QStringLiteral("caf\u00E9"));
-        f->Memo1->setText(f->Memo1->text() + QStringLiteral(" cr\u00E8me"));
+        f->Memo1->setText(f->Memo1->text() + QStringLiteral(" cr\u00E8me \u20AC"));
         f->Save1->trigger();
-        QCOMPARE(readFile(path), QByteArray("caf\xE9 cr\xE8me"));
-        f->Memo1->setText(f->Memo1->text() + QStringLiteral(" \u20AC"));
+        QCOMPARE(readFile(path), QByteArray("caf\xE9 cr\xE8me \x80"));
+        f->Memo1->setText(f->Memo1->text() + QStringLiteral(" \u2713"));
         f->Save1->trigger();
-        QCOMPARE(readFile(path), QByteArray("caf\xC3\xA9 cr\xC3\xA8me \xE2\x82\xAC"));
+        QCOMPARE(readFile(path), QByteArray("caf\xC3\xA9 cr\xC3\xA8me \xE2\x82\xAC \xE2\x9C\x93"));
     }
 
-    // New text is UTF-8, even where it goes to a Latin-1 file's name.
+    // New text is UTF-8, even where it goes to a Windows-1252 file's name.
     void newTextIsUtf8() {
         const QString path = sandbox->writeFile(QStringLiteral("old.txt"), "\xE9t\xE9");
         openThroughMenu(path);

@@ -15,7 +15,9 @@ Q_DECLARE_METATYPE(TextEncoding)
 
 namespace {
 constexpr TextEncoding U8 = TextEncoding::Utf8;
-constexpr TextEncoding L1 = TextEncoding::Latin1;
+constexpr TextEncoding CP = TextEncoding::Windows1252;
+constexpr TextEncoding LE = TextEncoding::Utf16Le;
+constexpr TextEncoding BE = TextEncoding::Utf16Be;
 constexpr TextEncoding Bom = TextEncoding::Utf8Bom;
 } // namespace
 
@@ -56,7 +58,8 @@ private slots:
         QCOMPARE(::countWords(lines), 3);
     }
 
-    // UTF-8 where the bytes are valid UTF-8, Latin-1 otherwise; NUL bytes are refused.
+    // UTF-16 after its mark, UTF-8 where the bytes are valid UTF-8, Windows-1252 otherwise;
+    // NUL characters are refused.
     void decode_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text"); // "<refused>" when the bytes are refused
@@ -68,11 +71,14 @@ private slots:
         row("ascii", "abc", "abc", U8);
         row("empty", QByteArray(), "", U8);
         row("utf-8 e acute", "caf\xc3\xa9", "café", U8);
-        row("latin-1 e acute", "caf\xe9", "café", L1);
-        row("mixed invalid utf-8 is latin-1", "\xc3\xa9 \xe9", "Ã© é", L1);
-        row("overlong form", "a\xc0\xafz", "aÀ¯z", L1);
-        row("encoded surrogate", "\xed\xa0\x80", "í\u00a0\u0080", L1);
-        row("cut short at end", "x\xe2\x82", "xâ\u0082", L1);
+        row("windows-1252 e acute", "caf\xe9", "café", CP);
+        row("windows-1252 quotes and euro", "\x93Hi\x94 \x80", "“Hi” €", CP);
+        row("windows-1252 unassigned bytes", "\x81\x8d\x8f\x90\x9d",
+            QStringLiteral("\u0081\u008d\u008f\u0090\u009d"), CP);
+        row("mixed invalid utf-8 is windows-1252", "\xc3\xa9 \xe9", "Ã© é", CP);
+        row("overlong form", "a\xc0\xafz", "aÀ¯z", CP);
+        row("encoded surrogate", "\xed\xa0\x80", "í\u00a0€", CP);
+        row("cut short at end", "x\xe2\x82", "xâ‚", CP);
         row("bom",
             "\xef\xbb\xbf"
             "abc",
@@ -82,7 +88,7 @@ private slots:
             "\xef\xbb\xbf\xef\xbb\xbf"
             "a",
             QStringLiteral("\ufeffa"), Bom);
-        row("bom then invalid is latin-1", "\xef\xbb\xbf\xe9", "ï»¿é", L1);
+        row("bom then invalid is windows-1252", "\xef\xbb\xbf\xe9", "ï»¿é", CP);
         row("crlf", "a\r\nb", "a\nb", U8);
         row("cr", "a\rb", "a\nb", U8);
         row("lf", "a\nb", "a\nb", U8);
@@ -91,9 +97,27 @@ private slots:
         row("lf cr is two breaks", "\n\r", "\n\n", U8);
         row("nul alone", QByteArray(1, '\0'), "<refused>", U8);
         row("nul inside", QByteArray("abc\0def", 7), "<refused>", U8);
-        row("utf-16 text",
+        row("utf-16 le",
+            QByteArray("\xff\xfe\x1c\x20"
+                       "a\0\r\0\n\0\xac\x20",
+                       12),
+            "“a\n€", LE);
+        row("utf-16 be", QByteArray("\xfe\xff\0a\0\r\xd8\x3d\xde\0", 10),
+            QStringLiteral("a\n\U0001F600"), BE);
+        row("utf-16 mark only", "\xff\xfe", "", LE);
+        row("utf-16 holding a nul",
             QByteArray("\xff\xfe"
-                       "a\0b\0",
+                       "a\0\0\0",
+                       6),
+            "<refused>", U8);
+        row("utf-16 cut short",
+            QByteArray("\xff\xfe"
+                       "a\0b",
+                       5),
+            "<refused>", U8);
+        row("utf-16 unpaired surrogate",
+            QByteArray("\xff\xfe\x3d\xd8"
+                       "a\0",
                        6),
             "<refused>", U8);
     }
@@ -126,11 +150,26 @@ private slots:
         row("cr alone", "a\rb", U8, "a\r\nb", U8);
         row("no break added", "a", U8, "a", U8);
         row("final break kept", "a\n", U8, "a\r\n", U8);
-        row("empty", "", L1, QByteArray(), L1);
-        row("latin-1", "café", L1, "caf\xe9", L1);
+        row("empty", "", CP, QByteArray(), CP);
+        row("windows-1252", "café “€”", CP, "caf\xe9 \x93\x80\x94", CP);
+        row("windows-1252 unassigned", QStringLiteral("\u0081\u009d"), CP, "\x81\x9d", CP);
         row("utf-8", "café", U8, "caf\xc3\xa9", U8);
-        row("latin-1 given the euro sign becomes utf-8", "é€", L1, "\xc3\xa9\xe2\x82\xac", U8);
-        row("latin-1 that would read as utf-8 becomes utf-8", "Ã©", L1, "\xc3\x83\xc2\xa9", U8);
+        row("windows-1252 given a character outside it becomes utf-8", "é✓", CP,
+            "\xc3\xa9\xe2\x9c\x93", U8);
+        row("a control it stands for none of becomes utf-8", QStringLiteral("\u0080"), CP,
+            "\xc2\x80", U8);
+        row("windows-1252 that would read as utf-8 becomes utf-8", "Ã©", CP, "\xc3\x83\xc2\xa9",
+            U8);
+        row("windows-1252 that would read as utf-16 becomes utf-8", "ÿþab", CP,
+            "\xc3\xbf\xc3\xbe"
+            "ab",
+            U8);
+        row("utf-16 le", "a\nb", LE,
+            QByteArray("\xff\xfe"
+                       "a\0\r\0\n\0b\0",
+                       10),
+            LE);
+        row("utf-16 be", "€", BE, "\xfe\xff\x20\xac", BE);
         row("bom restored", "abc", Bom,
             "\xef\xbb\xbf"
             "abc",
@@ -162,8 +201,13 @@ private slots:
         QTest::newRow("ascii, final break") << QByteArray("one\r\ntwo\r\n");
         QTest::newRow("empty lines") << QByteArray("\r\n\r\none\r\n\r\n");
         QTest::newRow("utf-8") << QByteArray("caf\xc3\xa9\r\n\xe2\x82\xac 5");
-        QTest::newRow("latin-1") << QByteArray("caf\xe9\r\nna\xefve");
-        QTest::newRow("latin-1 c1 bytes") << QByteArray("\x80\x81\x9f\xa0\xff\r\n");
+        QTest::newRow("windows-1252") << QByteArray("caf\xe9\r\nna\xefve");
+        QTest::newRow("windows-1252 80 to 9f")
+            << QByteArray("\x80\x81\x8d\x8f\x90\x9d\x9f\xa0\xff\r\n");
+        QTest::newRow("utf-16 le") << QByteArray("\xff\xfe"
+                                                 "a\0\r\0\n\0\xe9\0",
+                                                 10);
+        QTest::newRow("utf-16 be") << QByteArray("\xfe\xff\0\r\0\n\x20\xac", 8);
         QTest::newRow("bom") << QByteArray("\xef\xbb\xbfTitle\r\nBody");
         QTest::newRow("tabs and controls") << QByteArray("\tA\x01\x1b[0m\r\n\x7f");
     }

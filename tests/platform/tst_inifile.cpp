@@ -110,7 +110,7 @@ private slots:
         row("header without bracket is no section", "[s]\r\n[t\r\nk=1\r\n", "s", "k", "1");
         row("bracket inside section name", "[a]b]\r\nk=1\r\n", "a]b", "k", "1");
         row("utf-8 value", "[s]\r\nk=caf\xc3\xa9\r\n", "s", "k", "café");
-        row("latin-1 value", "[s]\r\nk=caf\xe9\r\n", "s", "k", "café");
+        row("windows-1252 value", "[s]\r\nk=caf\xe9 \x80\r\n", "s", "k", "café €");
         row("bom before the first section", "\xef\xbb\xbf[s]\r\nk=1\r\n", "s", "k", "1");
     }
 
@@ -319,14 +319,14 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("after");
         QTest::addColumn<TextEncoding>("encoding");
-        QTest::newRow("latin-1 stays latin-1")
+        QTest::newRow("windows-1252 stays windows-1252")
             << QByteArray("[Mine]\r\nname=Andr\xe9\r\n") << QStringLiteral("/home/x/caf\u00e9.txt")
             << QByteArray("[Mine]\r\nname=Andr\xe9\r\n[Stuff]\r\nLastFile=/home/x/caf\xe9.txt\r\n")
-            << TextEncoding::Latin1;
-        QTest::newRow("latin-1 given the euro sign becomes utf-8")
-            << QByteArray("[Mine]\r\nname=Andr\xe9\r\n") << QStringLiteral("/x/\u20ac.txt")
+            << TextEncoding::Windows1252;
+        QTest::newRow("windows-1252 given a character outside it becomes utf-8")
+            << QByteArray("[Mine]\r\nname=Andr\xe9\r\n") << QStringLiteral("/x/\u2713.txt")
             << QByteArray(
-                   "[Mine]\r\nname=Andr\xc3\xa9\r\n[Stuff]\r\nLastFile=/x/\xe2\x82\xac.txt\r\n")
+                   "[Mine]\r\nname=Andr\xc3\xa9\r\n[Stuff]\r\nLastFile=/x/\xe2\x9c\x93.txt\r\n")
             << TextEncoding::Utf8;
         QTest::newRow("utf-8 stays utf-8")
             << QByteArray("[Mine]\r\nname=Andr\xc3\xa9\r\n") << QStringLiteral("/x/\u00e9")

@@ -45,7 +45,7 @@ struct FakeHost : PlayHost {
         if (onWait)
             onWait(int(waits.size()));
     }
-    void holdColorBars() override {}
+    void holdColorBars(const std::function<bool()> &) override {}
     int lineCount() const override { return int(lines.size()); }
     QString line(int index) const override { return lines.value(index); }
     void calibrated(double) override {}

@@ -101,15 +101,15 @@ private slots:
                  QSize(300, strip.StripHeight())); // the layout survives
     }
 
-    // Titles are drawn underlined only, at the title size (at least 1 point), centred or not;
-    // the next line is back at the play size and style.
+    // Titles are drawn underlined only, at the title size (0 is the default height, below
+    // that 1 point), centred or not; the next line is back at the play size and style.
     void titleSizes_data() {
         QTest::addColumn<int>("editorSize");
         QTest::addColumn<int>("playSize");
         QTest::addColumn<int>("titleSize");
         QTest::newRow("10") << 10 << 20 << 12;
         QTest::newRow("5") << 5 << 10 << 2;
-        QTest::newRow("4: title size 0 drawn at 1") << 4 << 8 << 1;
+        QTest::newRow("4: title size 0 drawn at the default height") << 4 << 8 << 12;
         QTest::newRow("2: title size -4 drawn at 1") << 2 << 4 << 1;
     }
     void titleSizes() {

@@ -275,6 +275,37 @@ private slots:
         QCOMPARE(Form4->canvasFont().pointSize(), 34);
     }
 
+    // The vertical bars, the main window's and the play panel's, have their minimum at the
+    // top: Up, Page Up and Left move the thumb up (the value down), Down, Page Down and
+    // Right move it down.
+    void verticalBarKeys_data() {
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("direction");
+        const std::pair<const char *, int> keys[] = {
+            {"Up", Qt::Key_Up},     {"Page Up", Qt::Key_PageUp},     {"Left", Qt::Key_Left},
+            {"Down", Qt::Key_Down}, {"Page Down", Qt::Key_PageDown}, {"Right", Qt::Key_Right}};
+        for (const char *bar :
+             {"Form1/TrackBar1", "Form1/TrackBar2", "Form4/TrackBar1", "Form4/TrackBar2"}) {
+            for (int i = 0; i < 6; ++i)
+                QTest::addRow("%s %s", bar, keys[i].first)
+                    << QString::fromLatin1(bar) << keys[i].second << (i < 3 ? -1 : 1);
+        }
+    }
+    void verticalBarKeys() {
+        QFETCH(QString, bar);
+        QFETCH(int, key);
+        QFETCH(int, direction);
+        QWidget *window = bar.startsWith(u"Form1") ? static_cast<QWidget *>(Form1) : Form4;
+        window->setEnabled(true);
+        auto *slider = window->findChild<QSlider *>(bar.section(u'/', 1));
+        QVERIFY(slider && slider->invertedAppearance());
+        const int middle = (slider->minimum() + slider->maximum()) / 2;
+        slider->setValue(middle);
+        QTest::keyClick(slider, Qt::Key(key));
+        QCOMPARE(slider->value() < middle ? -1 : slider->value() > middle ? 1 : 0, direction);
+    }
+
     // The pause button pauses while down; restart is offered only while it is up.
     void pauseButton() {
         playOneLine();

@@ -72,6 +72,40 @@ private slots:
         QVERIFY(allOf(surfaceRows(0, screen.height() / 2), qRgb(0, 0, 0)));
     }
 
+    // Leaving the play while the bars are held ends the hold, and the pass returns without
+    // the count-down or a single row of text.
+    void holdEndsWhenLeft_data() {
+        QTest::addColumn<int>("how");
+        QTest::newRow("Esc") << 0;
+        QTest::newRow("left click") << 1;
+        QTest::newRow("window disabled") << 2;
+    }
+    void holdEndsWhenLeft() {
+        QFETCH(int, how);
+        PlayFixture fx;
+        Form1->usecolorbars->setChecked(true);
+        Form1->UseCountDown->setChecked(true);
+        Form1->CbarTime = 30;
+        int held = 0, waited = 0;
+        QObject::connect(Form1->holdtimer, &QTimer::timeout, [&] {
+            if (++held != 1)
+                return;
+            if (how == 0)
+                postKey(Qt::Key_Escape);
+            else if (how == 1)
+                postMouse(QEvent::MouseButtonPress, Qt::LeftButton);
+            else
+                Form4->setEnabled(false);
+        });
+        QObject::connect(Form1->Timer2, &QTimer::timeout, [&] { ++waited; });
+        fx.setScript(QStringLiteral("never shown"));
+        Form1->RunTelePrompter1Click();
+        QCOMPARE(held, 1);
+        QCOMPARE(waited, 0);
+        QCOMPARE(fx.retrace.waits, 0);
+        QVERIFY(!Form1->holdtimer->isActive());
+    }
+
     // 10 to 1 in the middle of a 640 x 480 play window, each number covering the last.
     void countDown() {
         PlayFixture fx({}, true, QSize(640, 480));

@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "platform/Printers.h"
 #include "platform/Screen.h"
+#include "play/PaceCalibration.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -41,6 +42,9 @@ Sandbox::Sandbox(int secondMs) : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")) {
     platform::setTerminateHook(&recordExit);
     platform::resetTerminateRequest();
     platform::Screen::clearOverride();
+    // A first start measures the busy-wait: here it takes no time and always finds the
+    // Delay 600 (the delay bar at 60 with "Slower x10").
+    setBusyWaitTiming([](int n) { return n * (n + 1.0) * 0.025 / (600.0 * 601.0); });
 }
 
 Sandbox::~Sandbox() {
@@ -54,6 +58,7 @@ Sandbox::~Sandbox() {
     platform::setTerminateHook(nullptr);
     platform::resetTerminateRequest();
     platform::setSecondMs(1000);
+    setBusyWaitTiming({});
     if (m_oldConfigHome.isNull())
         qunsetenv("XDG_CONFIG_HOME");
     else
@@ -131,6 +136,9 @@ QString MainWindowFixture::setting(const QString &name) const {
         {"RetracePort", n(int(f->RetracePort))},
         {"delayLabel", f->delayLabel->text()},
         {"FontName", f->Memo1->font().family()},
+        {"Memo1.bold", n(int(f->Memo1->font().bold()))},
+        {"Memo1.wordWrap", n(int(f->Memo1->wordWrap()))},
+        {"Memo1.wantReturns", n(int(f->Memo1->wantReturns()))},
         {"Aviname", f->AviPlayerFileName},
         {"Wavname", f->waveplayerFileName},
         {"Ver", f->Ver},

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# fade_pace.sh: do the steps of a fading title reach the screen whole, each once, at an even
+# pace?
+#
+# Usage: bench/fade_pace.sh PROGRAM [DELAY]      (default Delay 3000)
+#
+# On its own Xvfb (1024 x 768) it plays a script of six short lines as fading titles, centred
+# in the lower third, held one second each, and watches the title's rows with framepace,
+# which logs every update of the screen there. An update is one present; the updates of a
+# title come in two runs of steps (in, then out) with the hold between. For each run it
+# counts the updates (33 when every step reached the screen once: none skipped, none split
+# in two) and the spread of the intervals between them. It prints one line per run and a
+# summary: runs with 33 updates, and the median and largest interval CV.
+# framepace comes from FRAMEPACE_DIR (the shared tools folder beside the repository).
+set -u
+prog=$(readlink -f "${1:?usage: fade_pace.sh PROGRAM [DELAY]}")
+delay=${2:-3000}
+root="$(cd "$(dirname "$0")/.." && pwd)"
+fp=${FRAMEPACE_DIR:-$root/../shared/tools/framepace}
+[ -f "$fp/framepace.c" ] || fp=/work/shared/tools/framepace
+source "$root/tests/e2e/lib.sh" "$prog"
+set +e
+
+cc -O2 -Wall -o "$WORK/framepace" "$fp/framepace.c" -lX11 -lXext -lXdamage -lXfixes -lm || exit 1
+start_xvfb 1024 768
+mkdir -p "$XDG_CONFIG_HOME/lectoscope"
+printf '[Options]\r\nNoPause=1\r\nVideoMode=1\r\nFadeTitles=1\r\nCenterfade=1\r\nLowerThird=1\r\n[Stuff]\r\nDisPlaColor=16777215\r\nFormColor=0\r\nDelay=%s\r\nDelayFactor=1\r\nFontSize=24\r\nFadeHoldTime=1\r\n' \
+    "$delay" >"$XDG_CONFIG_HOME/lectoscope/ZALSCROL.INI"
+for t in "Evening News" "Weather" "Sport" "Traffic" "Markets" "Goodnight"; do
+    printf '%s\r\n' "$t"
+done >"$WORK/script.txt"
+
+# The lower third of 768 rows starts at row 512; the strip covers the title's rows.
+"$WORK/framepace" -d 20 -x 512 -W 64 -y 480 -Y 660 -c 2 -l "$WORK/updates.csv" \
+    >"$WORK/probe.txt" 2>/dev/null &
+probe=$!
+start_app "$WORK/script.txt"
+wait "$probe"
+kill "$APP_PID" 2>/dev/null
+wait "$APP_PID" 2>/dev/null
+APP_PID=""
+
+# Runs: updates less than 200 ms apart (a hold is a second).
+awk -F, 'NR > 1 {
+    t = $1
+    if (n > 0 && t - last > 200) { flush() }
+    if (n > 0) { dt[n] = t - last }
+    n++; last = t
+}
+function flush(   i, s, ss, m, cv) {
+    if (n < 3) { n = 0; return }
+    s = 0; ss = 0
+    for (i = 1; i < n; i++) { s += dt[i]; ss += dt[i] * dt[i] }
+    m = s / (n - 1); cv = sqrt(ss / (n - 1) - m * m) / m
+    runs++; if (n == 33) whole++
+    cvs[runs] = cv
+    printf "run %d: %d updates, interval %.1f ms, cv %.3f\n", runs, n, m, cv
+    n = 0
+}
+END {
+    flush()
+    if (!runs) { print "no fade seen"; exit 1 }
+    asort(cvs)
+    printf "runs with 33 updates: %d of %d; interval cv median %.3f, largest %.3f\n", whole, runs, cvs[int((runs + 1) / 2)], cvs[runs]
+}' "$WORK/updates.csv"

@@ -1,0 +1,163 @@
+#include "play/PresentSchedule.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr size_t kKeptRows = 4096;            // arrival times remembered
+constexpr qint64 kLearnNs = 200'000'000;      // start-up: rows over this long tell the pace
+constexpr qint64 kLearnRows = 4;              // ... and at least this many
+constexpr qint64 kRateSpanNs = 2'000'000'000; // the pace is measured over this long
+constexpr qint64 kChangeSpanNs = 300'000'000; // a change of pace shows over this long
+constexpr double kChanged = 0.3;              // ... as a rate this far from the long one
+// k leaves this much room below one showing a refresh, and goes down only when one row
+// fewer leaves kHysteresis times as much.
+constexpr double kRoom = 1.03;
+constexpr double kHysteresis = 1.1;
+
+} // namespace
+
+PresentSchedule::PresentSchedule(qint64 refreshNs) : m_arrivals(kKeptRows, 0) {
+    setRefreshNs(refreshNs);
+}
+
+void PresentSchedule::setRefreshNs(qint64 ns) {
+    m_refreshNs = ns > 0 ? ns : 16'666'667;
+}
+
+void PresentSchedule::restart(qint64 count) {
+    m_shown = m_newest = m_first = count;
+    m_steady = false;
+    m_newestWanted = false;
+    m_nextNs = kNever;
+}
+
+void PresentSchedule::rowArrived(qint64 atNs) {
+    ++m_newest;
+    m_arrivals[static_cast<size_t>(m_newest) % m_arrivals.size()] = atNs;
+    m_first = std::max(m_first, m_newest - static_cast<qint64>(m_arrivals.size()));
+}
+
+void PresentSchedule::showNewest() {
+    m_newestWanted = m_newest > m_shown;
+    // After a pause or an end the rows' pace is learnt afresh.
+    m_steady = false;
+    m_first = m_newest;
+}
+
+bool PresentSchedule::known(qint64 count) const {
+    return count > m_first && count <= m_newest;
+}
+
+qint64 PresentSchedule::arrival(qint64 count) const {
+    return m_arrivals[static_cast<size_t>(count) % m_arrivals.size()];
+}
+
+qint64 PresentSchedule::dueAt() const {
+    if (m_newest == m_shown)
+        return kNever;
+    const qint64 earliest = m_lastShowNs + m_refreshNs;
+    // The oldest row waiting; an unknown one (forgotten with a restart) is overdue.
+    const qint64 oldest = known(m_shown + 1) ? arrival(m_shown + 1) : earliest;
+    if (m_newestWanted)
+        return earliest;
+    if (m_follow)
+        return oldest;
+    if (!m_steady)
+        return std::max(earliest, oldest);
+    const qint64 deadline = std::max(earliest, oldest + kMaxTrailNs);
+    // A whole showing at its time; a part of one only when its oldest row must go.
+    if (m_shown + m_k > m_newest)
+        return deadline;
+    return std::min(m_nextNs, deadline);
+}
+
+double PresentSchedule::rowsPerSecond(qint64 spanNs) const {
+    if (m_newest - m_first < 2)
+        return 0.0;
+    const qint64 end = arrival(m_newest);
+    // The earliest known row inside the span.
+    qint64 lo = m_first + 1;
+    qint64 hi = m_newest;
+    while (lo < hi) {
+        const qint64 mid = lo + (hi - lo) / 2;
+        if (arrival(mid) < end - spanNs)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    const qint64 rows = m_newest - lo;
+    const qint64 ns = end - arrival(lo);
+    return rows >= 2 && ns > 0 ? rows * 1e9 / ns : 0.0;
+}
+
+int PresentSchedule::rowsFor(double rate) const {
+    const double perRefresh = rate * m_refreshNs / 1e9 * kRoom;
+    const int least = std::max(1, static_cast<int>(std::ceil(perRefresh)));
+    if (m_steady && m_k >= least && m_k - 1 < perRefresh * kHysteresis)
+        return m_k;
+    return least;
+}
+
+void PresentSchedule::startSteady(qint64 nowNs, double rate) {
+    m_k = rowsFor(rate);
+    m_steady = true;
+    m_periodNs = std::max(m_refreshNs, static_cast<qint64>(m_k * 1e9 / rate));
+    // The first steady showing lets the rows build up the trail.
+    const qint64 from = known(m_shown) ? arrival(m_shown) : nowNs;
+    m_nextNs = std::max(nowNs + m_refreshNs, from + m_periodNs + kTargetTrailNs);
+}
+
+qint64 PresentSchedule::takeShowing(qint64 count, qint64 nowNs) {
+    m_shown = count;
+    m_lastShowNs = nowNs;
+    return count;
+}
+
+qint64 PresentSchedule::present(qint64 nowNs) {
+    if (m_newest == m_shown)
+        return m_shown;
+    if (m_newestWanted || m_follow || !m_steady) {
+        m_newestWanted = false;
+        takeShowing(m_newest, nowNs);
+        if (!m_follow && !m_steady && known(m_first + 1) && m_newest - m_first >= kLearnRows &&
+            arrival(m_newest) - arrival(m_first + 1) >= kLearnNs) {
+            const double rate = rowsPerSecond(kRateSpanNs);
+            if (rate > 0.0)
+                startSteady(nowNs, rate);
+        }
+        return m_shown;
+    }
+
+    // A change of pace (the operator's keys between lines, a machine that got busy): the
+    // rows before it no longer tell the pace.
+    double rate = rowsPerSecond(kRateSpanNs);
+    const double recent = rowsPerSecond(kChangeSpanNs);
+    if (recent > 0.0 && rate > 0.0 && std::abs(recent / rate - 1.0) > kChanged) {
+        const qint64 end = arrival(m_newest);
+        while (m_first + 1 < m_newest && arrival(m_first + 1) < end - kChangeSpanNs)
+            ++m_first;
+        rate = recent;
+    }
+    if (rate > 0.0)
+        m_k = rowsFor(rate);
+
+    // k rows, fewer only when the oldest waiting row has reached its deadline, more only
+    // when a row would wait past it even with the next showing a refresh away.
+    const bool early = nowNs < m_nextNs;
+    qint64 count = std::min(m_shown + m_k, m_newest);
+    while (count < m_newest && known(count + 1) &&
+           arrival(count + 1) + kMaxTrailNs < nowNs + m_refreshNs)
+        ++count;
+    takeShowing(count, nowNs);
+
+    // The next showing: k rows' time at the measured pace. The store of rows takes up the
+    // busy-wait's jitter; where it runs out, the showing waits for its rows, and where a
+    // row would wait too long, the showing comes early (the deadline in dueAt()).
+    if (rate > 0.0)
+        m_periodNs = std::max(m_refreshNs, static_cast<qint64>(m_k * 1e9 / rate));
+    // On the grid of showings, unless this one came late by more than a period.
+    m_nextNs = early || nowNs - m_nextNs > m_periodNs ? nowNs + m_periodNs : m_nextNs + m_periodNs;
+    return m_shown;
+}

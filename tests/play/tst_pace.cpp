@@ -1,0 +1,338 @@
+// The pace of a play on screen: when the scrolled rows are shown and how many at a time (on
+// made-up times), the pictures the presenter shows, and the Delay of a first play.
+#include "play/PaceCalibration.h"
+#include "play/PlaySurface.h"
+#include "play/PresentSchedule.h"
+#include "play/ScreenPresenter.h"
+
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QThread>
+#include <QtTest>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+constexpr qint64 kMs = 1'000'000;
+constexpr qint64 kRefresh = 16'666'667;
+
+// The showings of a run of rows.
+struct Showings {
+    std::vector<qint64> at;
+    std::vector<qint64> rows;
+    qint64 longestWait = 0; // from a row's arrival to its showing
+};
+
+// Rows at `rate` a second, each interval off by up to `jitter` of its length either way,
+// for `seconds`; a showing whenever the schedule says one is due.
+Showings simulate(PresentSchedule &s, double rate, double jitter, quint32 seed, double seconds) {
+    QRandomGenerator rng(seed);
+    auto interval = [&] {
+        return static_cast<qint64>(1e9 / rate * (1.0 + jitter * (2.0 * rng.generateDouble() - 1)));
+    };
+    Showings out;
+    std::vector<qint64> arrivals;
+    qint64 nextRow = interval();
+    const qint64 end = static_cast<qint64>(seconds * 1e9);
+    while (nextRow < end || s.dueAt() < end) {
+        const qint64 due = s.dueAt();
+        if (nextRow < end && nextRow <= due) {
+            s.rowArrived(nextRow);
+            arrivals.push_back(nextRow);
+            nextRow += interval();
+            continue;
+        }
+        const qint64 before = s.shown();
+        const qint64 after = s.present(due);
+        if (after == before)
+            continue;
+        out.at.push_back(due);
+        out.rows.push_back(after - before);
+        for (qint64 n = before + 1; n <= after; ++n)
+            out.longestWait = std::max(out.longestWait, due - arrivals[n - 1]);
+    }
+    return out;
+}
+
+// What a present shows: a copy of the picture each time.
+struct RecordingTarget : ScreenPresenter::Target {
+    std::mutex mutex;
+    std::vector<QImage> pictures;
+    void show(const QImage &picture, const QRect &) override {
+        std::lock_guard lock(mutex);
+        pictures.push_back(picture.copy());
+    }
+    std::vector<QImage> taken() {
+        std::lock_guard lock(mutex);
+        return pictures;
+    }
+};
+
+std::vector<QRgb> row(int n, int width) {
+    std::vector<QRgb> px(width);
+    for (int x = 0; x < width; ++x)
+        px[x] = qRgb(n % 251, (n / 251) % 251, x);
+    return px;
+}
+
+} // namespace
+
+class TestPace : public QObject {
+    Q_OBJECT
+private slots:
+    // Rows whose busy-wait varies by 30% either way: after a second of start-up every
+    // showing takes the same number of rows (the least that keeps them a refresh apart), at
+    // an even cadence, and no row waits longer than the bound. The speed is the rows'.
+    void steadyShowings_data() {
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<int>("rowsEach");
+        QTest::newRow("30 rows/s") << 30.0 << 1;
+        QTest::newRow("60 rows/s") << 60.0 << 2;
+        QTest::newRow("120 rows/s") << 120.0 << 3;
+    }
+    void steadyShowings() {
+        QFETCH(double, rate);
+        QFETCH(int, rowsEach);
+        for (quint32 seed : {1u, 2u, 3u}) {
+            PresentSchedule s(kRefresh);
+            s.restart(0);
+            const Showings run = simulate(s, rate, 0.3, seed, 10.0);
+            QVERIFY(run.longestWait <= PresentSchedule::kMaxTrailNs);
+            std::vector<double> intervals, speeds;
+            qint64 rows = 0;
+            qint64 from = 0;
+            for (size_t i = 1; i < run.at.size(); ++i) {
+                if (run.at[i] < 1000 * kMs)
+                    continue;
+                if (from == 0)
+                    from = run.at[i - 1];
+                QCOMPARE(run.rows[i], qint64(rowsEach));
+                const qint64 dt = run.at[i] - run.at[i - 1];
+                QVERIFY(dt >= kRefresh);
+                intervals.push_back(double(dt));
+                speeds.push_back(rowsEach * 1e9 / dt);
+                rows += run.rows[i];
+            }
+            QVERIFY(intervals.size() > 200);
+            std::vector<double> sorted = intervals;
+            std::sort(sorted.begin(), sorted.end());
+            const double median = sorted[sorted.size() / 2];
+            QVERIFY2(sorted.front() > 0.6 * median && sorted.back() < 1.4 * median,
+                     qPrintable(QStringLiteral("intervals %1..%2 ms around %3")
+                                    .arg(sorted.front() / 1e6)
+                                    .arg(sorted.back() / 1e6)
+                                    .arg(median / 1e6)));
+            double mean = 0, var = 0;
+            for (double v : speeds)
+                mean += v / speeds.size();
+            for (double v : speeds)
+                var += (v - mean) * (v - mean) / speeds.size();
+            QVERIFY2(std::sqrt(var) / mean < 0.08,
+                     qPrintable(QString::number(std::sqrt(var) / mean)));
+            const double seconds = (run.at.back() - from) / 1e9;
+            QVERIFY(std::abs(rows / seconds / rate - 1.0) < 0.05);
+        }
+    }
+
+    // Where the picture must show the newest row: a pause (or an exit, the end of the text)
+    // shows it at the next refresh; when the rows stop at the end of a line it is shown
+    // within the bound; with the retrace wait each row is shown as it comes.
+    void newestRowShown_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("pause") << QStringLiteral("pause");
+        QTest::newRow("end of a line") << QStringLiteral("line end");
+        QTest::newRow("rows wait for the vertical blank") << QStringLiteral("follow");
+    }
+    void newestRowShown() {
+        QFETCH(QString, how);
+        PresentSchedule s(kRefresh);
+        s.restart(0);
+        s.setFollowRows(how == QStringLiteral("follow"));
+        (void)simulate(s, 60.0, 0.1, 7, 3.0);
+        const qint64 last = 3000 * kMs;
+        s.rowArrived(last); // the newest row, with older rows still waiting
+        QVERIFY(s.shown() < s.newest());
+        if (how == QStringLiteral("pause"))
+            s.showNewest();
+        const qint64 due = s.dueAt();
+        const qint64 bound = how == QStringLiteral("pause") ? last + kRefresh
+                             : how == QStringLiteral("follow")
+                                 ? last
+                                 : last + PresentSchedule::kMaxTrailNs;
+        QVERIFY(due <= bound);
+        // Showings until nothing is due: the newest row is then on screen.
+        for (qint64 t = std::max(due, last); s.dueAt() != PresentSchedule::kNever; t = s.dueAt())
+            s.present(std::max(t, last));
+        QCOMPARE(s.shown(), s.newest());
+        if (how == QStringLiteral("pause"))
+            QVERIFY(!s.steady()); // the pace is learnt afresh after it
+    }
+
+    // The presenter's picture is always the surface as it was some rows ago, whether it
+    // presents from a thread of its own or when polled, and the newest when asked. Rows
+    // that run further ahead than its ring holds are not lost: the next present shows the
+    // newest picture.
+    void picturesFollowTheSurface_data() {
+        QTest::addColumn<bool>("thread");
+        QTest::addColumn<int>("burst");
+        QTest::newRow("polled") << false << 0;
+        QTest::newRow("own thread") << true << 0;
+        QTest::newRow("a burst beyond the ring") << false << 1500;
+    }
+    void picturesFollowTheSurface() {
+        QFETCH(bool, thread);
+        QFETCH(int, burst);
+        const QRect area(6, 4, 50, 30);
+        PlaySurface surface;
+        surface.resize(QSize(64, 40), qRgb(0, 0, 40));
+        surface.setScrollArea(area.left(), area.top(), area.right() + 1, area.bottom() + 1);
+        RecordingTarget target;
+        std::vector<QImage> states{surface.image()};
+        ScreenPresenter presenter;
+        presenter.setTarget(&target, thread);
+        presenter.beginRows(surface);
+        int n = 0;
+        auto scrollIn = [&] {
+            ++n;
+            // A row narrower than the area keeps the rest of the row above it.
+            const std::vector<QRgb> px = row(n, n % 7 == 0 ? 20 : area.width());
+            surface.writeEntryRow(px.data(), int(px.size()));
+            surface.scrollUp();
+            presenter.rowScrolledIn(px.data(), int(px.size()));
+        };
+        while (n < 300) {
+            scrollIn();
+            presenter.poll();
+            states.push_back(surface.image());
+            QThread::usleep(1000);
+        }
+        if (burst > 0) {
+            const size_t before = target.taken().size();
+            const size_t burstFrom = states.size();
+            for (int i = 0; i < burst; ++i) {
+                scrollIn();
+                states.push_back(surface.image());
+            }
+            // The next present, due within a refresh or two.
+            for (int i = 0; i < 100 && target.taken().size() == before; ++i) {
+                presenter.poll();
+                QThread::usleep(500);
+            }
+            QCOMPARE(target.taken().size(), before + 1);
+            // The surface as it was after the rows the present reached, in the burst.
+            const qint64 reached = presenter.rowsShown();
+            QVERIFY(reached >= qint64(burstFrom) && reached < qint64(states.size()));
+            QCOMPARE(target.taken().back(), states[reached]);
+            return;
+        }
+        const std::vector<QImage> shown = target.taken();
+        QVERIFY(shown.size() >= 2);
+        size_t state = 0;
+        for (const QImage &picture : shown) {
+            while (state < states.size() && states[state] != picture)
+                ++state;
+            QVERIFY2(state < states.size(), "a picture the surface never showed, or out of order");
+        }
+        presenter.showNewest();
+        QTRY_COMPARE(presenter.rowsShown(), qint64(n));
+        QTRY_COMPARE(target.taken().back(), surface.image());
+        QCOMPARE(presenter.picture(), surface.image());
+    }
+
+    // A run of whole pictures (the frames of a fade) reaches the target whole, in order,
+    // none skipped, from the thread or at once when polled.
+    void framesShownWhole_data() {
+        QTest::addColumn<bool>("thread");
+        QTest::newRow("polled") << false;
+        QTest::newRow("own thread") << true;
+    }
+    void framesShownWhole() {
+        QFETCH(bool, thread);
+        PlaySurface surface;
+        surface.resize(QSize(40, 30), qRgb(0, 0, 0));
+        const QRect title(5, 10, 30, 8);
+        RecordingTarget target;
+        ScreenPresenter presenter;
+        presenter.setRefreshHz(1000); // a millisecond between presents keeps the test short
+        presenter.setTarget(&target, thread);
+        for (int k = 0; k <= 32; ++k) {
+            surface.paint([&](QPainter &p) { p.fillRect(title, QColor(k * 7, k * 7, 255)); });
+            presenter.showFrame(surface, title);
+        }
+        QTRY_COMPARE(target.taken().size(), size_t(33));
+        presenter.setTarget(nullptr, false);
+        const std::vector<QImage> shown = target.taken();
+        for (int k = 0; k <= 32; ++k)
+            QCOMPARE(shown[k].pixel(title.center()), qRgb(k * 7, k * 7, 255));
+    }
+
+    // Where the display has a vertical blank to wait for, the presenter's thread presents
+    // right after one, never twice for the same blank.
+    void presentsFollowTheVerticalBlank() {
+        PlaySurface surface;
+        surface.resize(QSize(32, 24), qRgb(0, 0, 0));
+        surface.setScrollArea(0, 0, 32, 24);
+        std::atomic<int> blanks{0};
+        std::vector<int> blankAtShow;
+        struct BlankTarget : ScreenPresenter::Target {
+            std::atomic<int> *blanks;
+            std::vector<int> *seen;
+            void show(const QImage &, const QRect &) override { seen->push_back(*blanks); }
+        } target;
+        target.blanks = &blanks;
+        target.seen = &blankAtShow;
+        ScreenPresenter presenter;
+        presenter.setVerticalBlank([&] {
+            QThread::usleep(4000);
+            ++blanks;
+        });
+        presenter.setTarget(&target, true);
+        presenter.beginRows(surface);
+        const std::vector<QRgb> px = row(1, 32);
+        for (int n = 0; n < 200; ++n) {
+            presenter.rowScrolledIn(px.data(), 32);
+            QThread::usleep(1000);
+        }
+        presenter.showNewest();
+        QTRY_COMPARE(presenter.rowsShown(), qint64(200));
+        presenter.setTarget(nullptr, false);
+        QVERIFY(blankAtShow.size() >= 5);
+        QVERIFY(blankAtShow.front() > 0);
+        for (size_t i = 1; i < blankAtShow.size(); ++i)
+            QVERIFY(blankAtShow[i] > blankAtShow[i - 1]);
+    }
+
+    // The Delay of a first play from a short probe of the busy-wait: about 40 rows a second,
+    // a multiple of 10 the delay bar can show with "Slower x10", the slowest when the probe
+    // says nothing.
+    void firstPlayDelay_data() {
+        QTest::addColumn<double>("nsPerStep");
+        QTest::addColumn<int>("delay");
+        QTest::newRow("a current processor") << 0.6 << 6450;
+        QTest::newRow("twice as fast") << 0.3 << 9130;
+        QTest::newRow("faster than the bar reaches") << 0.05 << 15000;
+        QTest::newRow("an old processor") << 1000.0 << 160;
+        QTest::newRow("slower than the bar reaches") << 100000.0 << 80;
+        QTest::newRow("no time measured") << 0.0 << 15000;
+        QTest::newRow("a measurement that failed") << qQNaN() << 15000;
+    }
+    void firstPlayDelay() {
+        QFETCH(double, nsPerStep);
+        QFETCH(int, delay);
+        int largestProbe = 0;
+        const BusyWaitTiming timing = [&](int n) {
+            largestProbe = std::max(largestProbe, n);
+            return n * (n + 1.0) * nsPerStep * 1e-9;
+        };
+        QCOMPARE(calibratedDelay(kReadableRowsPerSecond, timing), delay);
+        QVERIFY(largestProbe > 0 && largestProbe <= 2000); // a probe of a millisecond or so
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPace)
+#include "tst_pace.moc"
