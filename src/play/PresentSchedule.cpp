@@ -15,6 +15,8 @@ constexpr double kChanged = 0.3;              // ... as a rate this far from the
 // fewer leaves kHysteresis times as much.
 constexpr double kRoom = 1.03;
 constexpr double kHysteresis = 1.1;
+// A showing later than this behind its time restarts the cadence from itself.
+constexpr qint64 kLateNs = 2'000'000;
 
 } // namespace
 
@@ -70,7 +72,13 @@ qint64 PresentSchedule::dueAt() const {
     // A whole showing at its time; a part of one only when its oldest row must go.
     if (m_shown + m_k > m_newest)
         return deadline;
-    return std::min(m_nextNs, deadline);
+    return std::max(earliest, std::min(m_nextNs, deadline));
+}
+
+qint64 PresentSchedule::awaitedRow() const {
+    if (!m_steady || m_follow || m_newestWanted || m_shown + m_k <= m_newest)
+        return kNever;
+    return m_shown + m_k;
 }
 
 double PresentSchedule::rowsPerSecond(qint64 spanNs) const {
@@ -157,7 +165,8 @@ qint64 PresentSchedule::present(qint64 nowNs) {
     // row would wait too long, the showing comes early (the deadline in dueAt()).
     if (rate > 0.0)
         m_periodNs = std::max(m_refreshNs, static_cast<qint64>(m_k * 1e9 / rate));
-    // On the grid of showings, unless this one came late by more than a period.
-    m_nextNs = early || nowNs - m_nextNs > m_periodNs ? nowNs + m_periodNs : m_nextNs + m_periodNs;
+    // On the grid of showings, unless this one came late: then its rows came late, and
+    // the next showing is a whole period after it rather than a hurried one to catch up.
+    m_nextNs = early || nowNs - m_nextNs > kLateNs ? nowNs + m_periodNs : m_nextNs + m_periodNs;
     return m_shown;
 }

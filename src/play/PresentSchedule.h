@@ -23,7 +23,10 @@
 //   start-up   the first rows of a run are shown as they come, at most one showing a
 //              refresh, until about a fifth of a second of rows tells the pace;
 //   steady     k rows a showing, k the least that keeps the showings at most one a display
-//              refresh, at intervals of k rows' time;
+//              refresh, at intervals of k rows' time; a showing whose rows come late goes
+//              out as its last row arrives, and the cadence starts again from there, so
+//              that a slower stretch of the busy-wait slows the picture evenly instead of
+//              holding it for a whole refresh and then catching up;
 //   newest     after showNewest() (a pause, the end of the text, an exit) the next showing
 //              takes every row there is, at once (one refresh after the last at the
 //              earliest); the pace is then learnt afresh;
@@ -54,6 +57,10 @@ public:
 
     // When the next showing is due: kNever while there is nothing to show.
     qint64 dueAt() const;
+    // The row whose arrival completes the next steady showing while it still lacks rows
+    // (kNever otherwise): a showing that is due goes out as soon as that row is there,
+    // not at the next look for rows.
+    qint64 awaitedRow() const;
     // The showing at nowNs (at or after dueAt()): the row count the picture is to show. It
     // counts as shown; a count equal to the previous one means nothing is to be shown.
     qint64 present(qint64 nowNs);

@@ -156,7 +156,7 @@ void ScreenPresenter::rowScrolledIn(const QRgb *pixels, int count) {
                         static_cast<size_t>(width - c) * 4);
         m_ringTimes[static_cast<size_t>(n % lines)] = at;
         m_finished = n;
-        wake = m_follow;
+        wake = m_follow || n == m_awaited;
     }
     if (wake)
         m_wake.notify_one();
@@ -189,7 +189,7 @@ QRect ScreenPresenter::presentDue(qint64 nowNs) {
 }
 
 void ScreenPresenter::writeRows(qint64 from, qint64 to) {
-    std::lock_guard ring(m_ringMutex);
+    std::unique_lock ring(m_ringMutex);
     const int lines = m_ring.height();
     const int h = m_area.height();
     const size_t bytes = static_cast<size_t>(m_area.width()) * 4;
@@ -203,10 +203,15 @@ void ScreenPresenter::writeRows(qint64 from, qint64 to) {
         m_schedule.restart(to);
     }
     const qint64 moved = to - from;
+    // Moving the picture needs no ring: the rows go on being finished meanwhile, and the
+    // rows read below (at most an area's height behind the newest) stay in the ring, which
+    // holds hundreds of rows more.
+    ring.unlock();
     if (moved < h)
         for (int y = m_area.top(); y <= m_area.top() + h - 1 - static_cast<int>(moved); ++y)
             std::memcpy(m_picture.scanLine(y) + left,
                         m_picture.constScanLine(y + static_cast<int>(moved)) + left, bytes);
+    ring.lock();
     for (qint64 n = std::max(from + 1, to - h + 2); n <= to; ++n) {
         const int y = m_area.top() + h - 2 - static_cast<int>(to - n);
         std::memcpy(m_picture.scanLine(y) + left, m_ring.constScanLine(static_cast<int>(n % lines)),
@@ -257,6 +262,13 @@ void ScreenPresenter::run() {
             due = m_schedule.dueAt();
         if (m_verticalBlank && due != PresentSchedule::kNever)
             due -= refresh;
+        // A showing still short of rows is woken by its last row as it is finished.
+        {
+            std::lock_guard ring(m_ringMutex);
+            m_awaited = frame ? PresentSchedule::kNever : m_schedule.awaitedRow();
+            if (m_awaited <= m_finished)
+                continue; // it came meanwhile
+        }
         const qint64 wake = m_rows ? std::min(due, now + refresh) : due;
         if (wake == PresentSchedule::kNever)
             m_wake.wait(lock);

@@ -132,7 +132,8 @@ private:
     mutable std::mutex m_ringMutex;
     QImage m_ring;
     std::vector<qint64> m_ringTimes;
-    qint64 m_finished = 0; // rows finished
-    qint64 m_taken = 0;    // rows the schedule has been told of
+    qint64 m_finished = 0;                      // rows finished
+    qint64 m_taken = 0;                         // rows the schedule has been told of
+    qint64 m_awaited = PresentSchedule::kNever; // the row the thread waits for
     bool m_follow = false;
 };
