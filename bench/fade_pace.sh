@@ -11,17 +11,11 @@
 # counts the updates (33 a fade when every step reached the screen once: none skipped, none
 # split in two) and the spread of the intervals between them. It prints one line per run and
 # a summary: all the updates, and the median and largest interval CV of the runs.
-# framepace comes from FRAMEPACE_DIR (the shared tools folder beside the repository).
+# framepace comes from FRAMEPACE_DIR (see bench/lib.sh).
 set -u
 prog=$(readlink -f "${1:?usage: fade_pace.sh PROGRAM [DELAY]}")
 delay=${2:-3000}
-root="$(cd "$(dirname "$0")/.." && pwd)"
-fp=${FRAMEPACE_DIR:-$root/../shared/tools/framepace}
-[ -f "$fp/framepace.c" ] || fp=/work/shared/tools/framepace
-source "$root/tests/e2e/lib.sh" "$prog"
-set +e
-
-cc -O2 -Wall -o "$WORK/framepace" "$fp/framepace.c" -lX11 -lXext -lXdamage -lXfixes -lm || exit 1
+source "$(dirname "$0")/lib.sh" "$prog"
 start_xvfb 1024 768
 mkdir -p "$XDG_CONFIG_HOME/lectoscope"
 printf '[Options]\r\nNoPause=1\r\nVideoMode=1\r\nFadeTitles=1\r\nCenterfade=1\r\nLowerThird=1\r\n[Stuff]\r\nDisPlaColor=16777215\r\nFormColor=0\r\nDelay=%s\r\nDelayFactor=1\r\nFontSize=24\r\nFadeHoldTime=1\r\n' \

@@ -11,18 +11,12 @@
 # the text (a strip through it) and the video (a strip through the picture) for 10 s of each
 # play. It prints the medians: the video's pictures a second, and the text's speed, updates
 # a second, speed CV and stalls with and without the video, and the ratio of the two CVs.
-# framepace comes from FRAMEPACE_DIR (the shared tools folder beside the repository).
+# framepace comes from FRAMEPACE_DIR (see bench/lib.sh).
 set -u
 prog=$(readlink -f "${1:?usage: media_pace.sh PROGRAM [SPEED_PX_S]}")
 speed=${2:-60}
 repeat=${REPEAT:-3}
-root="$(cd "$(dirname "$0")/.." && pwd)"
-fp=${FRAMEPACE_DIR:-$root/../shared/tools/framepace}
-[ -f "$fp/framepace.c" ] || fp=/work/shared/tools/framepace
-source "$root/tests/e2e/lib.sh" "$prog"
-set +e
-
-cc -O2 -Wall -o "$WORK/framepace" "$fp/framepace.c" -lX11 -lXext -lXdamage -lXfixes -lm || exit 1
+source "$(dirname "$0")/lib.sh" "$prog"
 start_xvfb 1024 768
 make_video "$WORK/clip.avi" 120 || fail "ffmpeg made no video"
 for i in $(seq 1 400); do
