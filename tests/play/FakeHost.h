@@ -28,7 +28,6 @@ struct FakeHost : PlayHost {
     QList<int> waits;                // the seconds of each timed wait
     std::function<void(int)> onWait; // runs inside each timed wait, with the wait's number
     QList<QPoint> titlePositions;    // left, top of each automatic placement
-    int waveStarts = 0;
 
     int delay() const override {
         if (++rows == escAtRow)
@@ -58,5 +57,5 @@ struct FakeHost : PlayHost {
     bool aviShowing() const override { return avi; }
     bool backgroundcolorisBlack() override { return black; }
     void setTitlePosition(int left, int top) override { titlePositions.append(QPoint(left, top)); }
-    void startWaveWithTitles() override { ++waveStarts; }
+    void startWaveWithTitles() override {}
 };

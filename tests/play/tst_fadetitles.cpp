@@ -38,26 +38,23 @@ QString described(const QFont &f) {
 
 class TestFadeTitles : public QObject {
     Q_OBJECT
-    // Sets (x, y) of a 3 x 2 array and reads every element back through the flat array:
-    // only flat element x + (y - 1) x 3 holds the value's low bytes, in pixel-row order.
+    // Sets (x, y) of a 3 x 2 array: only flat element x + (y - 1) x 3 holds the value's low
+    // bytes, low byte first. Out of range the 3-byte array leaves the output alone, the
+    // 4-byte one gives 0.
     template <int Bytes> void checkIndexing(int x, int y, qint64 flat) {
         ByteArray2D<Bytes> a(3, 2);
-        for (qint64 i = 1; i <= 6; ++i)
-            a.array().set(i, 0);
+        std::memset(a.array().data(), 0, 6 * Bytes);
         a.set(x, y, 0x11AABBCC);
         const quint32 stored = Bytes == 3 ? 0xAABBCCu : 0x11AABBCCu;
         for (qint64 i = 1; i <= 6; ++i) {
             quint32 v = 7;
             a.array().get(i, v);
             QCOMPARE(v, i == flat ? stored : 0u);
+            QCOMPARE(int(a.array().data()[(i - 1) * Bytes]), i == flat ? 0xCC : 0);
         }
-        const bool inRange = flat >= 1 && flat <= 6;
-        if (inRange)
-            QCOMPARE(int(a.array().data()[(flat - 1) * Bytes]), 0xCC);
-        // Out of range the 3-byte array leaves the output alone, the 4-byte one gives 0.
         quint32 out = 0x123456;
         a.get(x, y, out);
-        QCOMPARE(out, inRange ? stored : (Bytes == 3 ? 0x123456u : 0u));
+        QCOMPARE(out, flat >= 1 && flat <= 6 ? stored : (Bytes == 3 ? 0x123456u : 0u));
     }
 
 private slots:
@@ -66,7 +63,6 @@ private slots:
         QTest::addColumn<int>("y");
         QTest::addColumn<qint64>("flat");
         QTest::newRow("(1,1) first") << 1 << 1 << qint64(1);
-        QTest::newRow("(3,1) end of row 1") << 3 << 1 << qint64(3);
         QTest::newRow("(1,2) start of row 2") << 1 << 2 << qint64(4);
         QTest::newRow("(3,2) last") << 3 << 2 << qint64(6);
         QTest::newRow("(4,1) is (1,2)") << 4 << 1 << qint64(4);
@@ -88,7 +84,6 @@ private slots:
         QTest::addColumn<qint64>("count");
         QTest::addColumn<QString>("size");
         QTest::newRow("3-byte 65536 x 65536") << 3 << qint64(65536) * 65536 << "12884901888";
-        QTest::newRow("4-byte 65536 x 65536") << 4 << qint64(65536) * 65536 << "17179869184";
         QTest::newRow("4-byte past 64 bits") << 4 << (qint64(1) << 62) << "18446744073709551616";
         QTest::newRow("3-byte 400 million") << 3 << qint64(400000000) << "1200000000";
     }
@@ -114,29 +109,27 @@ private slots:
     // spills into green), and its write-back window: rows 0 and 1 and the last column keep
     // what was drawn. The filter of the other pixel size leaves a strip alone.
     void uniformAreas_data() {
-        QTest::addColumn<int>("bytes");
         QTest::addColumn<QRgb>("colour");
         QTest::addColumn<QByteArray>("inside"); // blue, green, red
-        QTest::newRow("white, 24 bits") << 3 << qRgb(255, 255, 255) << QByteArray("\xff\xff\xfe");
-        QTest::newRow("white, 32 bits") << 4 << qRgb(255, 255, 255) << QByteArray("\xff\xff\xfe");
-        QTest::newRow("red 128, 24 bits") << 3 << qRgb(128, 0, 0) << QByteArray("\0\1\0", 3);
-        QTest::newRow("red 128, 32 bits") << 4 << qRgb(128, 0, 0) << QByteArray("\0\1\0", 3);
+        QTest::newRow("white") << qRgb(255, 255, 255) << QByteArray("\xff\xff\xfe");
+        QTest::newRow("red 128") << qRgb(128, 0, 0) << QByteArray("\0\1\0", 3);
     }
     void uniformAreas() {
-        QFETCH(int, bytes);
         QFETCH(QRgb, colour);
         QFETCH(QByteArray, inside);
         int k[5][5];
         copyAntiKernel(k);
-        Bitmap strip = bitmap(bytes, 6, 5, colour);
-        const QByteArray drawn = bgr(strip, 0, 0);
-        bytes == 3 ? Anti32(strip, k) : Anti(strip, k);
-        QCOMPARE(bgr(strip, 2, 3), drawn);
-        bytes == 3 ? Anti(strip, k) : Anti32(strip, k);
-        QCOMPARE(bgr(strip, 2, 3), inside);
-        for (int i = 0; i < 6; ++i)
-            QVERIFY(bgr(strip, i, 0) == drawn && bgr(strip, i, 1) == drawn &&
-                    bgr(strip, 5, qMin(i, 4)) == drawn);
+        for (int bytes : {3, 4}) {
+            Bitmap strip = bitmap(bytes, 6, 5, colour);
+            const QByteArray drawn = bgr(strip, 0, 0);
+            bytes == 3 ? Anti32(strip, k) : Anti(strip, k);
+            QCOMPARE(bgr(strip, 2, 3), drawn);
+            bytes == 3 ? Anti(strip, k) : Anti32(strip, k);
+            QCOMPARE(bgr(strip, 2, 3), inside);
+            for (int i = 0; i < 6; ++i)
+                QVERIFY(bgr(strip, i, 0) == drawn && bgr(strip, i, 1) == drawn &&
+                        bgr(strip, 5, qMin(i, 4)) == drawn);
+        }
     }
 
     // The row path gives the bytes of the 1-based path on random strips of many shapes,
@@ -147,7 +140,6 @@ private slots:
         QTest::newRow("1 x 1") << QSize(1, 1) << false;
         QTest::newRow("1 x 6") << QSize(1, 6) << false;
         QTest::newRow("6 x 1") << QSize(6, 1) << false;
-        QTest::newRow("2 x 3") << QSize(2, 3) << false;
         QTest::newRow("3 x 3 random weights") << QSize(3, 3) << true;
         QTest::newRow("37 x 11") << QSize(37, 11) << false;
         QTest::newRow("64 x 20 random weights") << QSize(64, 20) << true;
@@ -177,26 +169,23 @@ private slots:
     // A dark-blue letter on black: in every frame of a fade the black source pixels leave
     // the work pixel as it was, the letter's pixels are source x k shr 5 (the source itself
     // at k = 32), and in 32 bits their fourth byte is 0.
-    void frames_data() {
-        QTest::addColumn<int>("bytes");
-        QTest::newRow("24 bits") << 3;
-        QTest::newRow("32 bits") << 4;
-    }
     void frames() {
-        QFETCH(int, bytes);
-        Bitmap source = bitmap(bytes, 4, 2, qRgb(0, 0, 0));
-        source.fillRect(QRect(1, 0, 2, 1), qRgb(10, 20, 140));
-        Bitmap work = bitmap(bytes, 4, 2, qRgb(9, 9, 9));
-        for (int frame = 0; frame < kFadeLevels; ++frame) {
-            const int k = fadeLevel(false, frame);
-            QVERIFY(fadeFrame(source, work, k));
-            for (int y = 0; y < 2; ++y)
-                for (int x = 0; x < 4; ++x)
-                    QCOMPARE(work.pixel(x, y), y == 0 && (x == 1 || x == 2)
-                                                   ? qRgb(10 * k >> 5, 20 * k >> 5, 140 * k >> 5)
-                                                   : qRgb(9, 9, 9));
-            if (bytes == 4)
-                QCOMPARE(int(work.scanLine(0)[4 + 3]), 0);
+        for (int bytes : {3, 4}) {
+            Bitmap source = bitmap(bytes, 4, 2, qRgb(0, 0, 0));
+            source.fillRect(QRect(1, 0, 2, 1), qRgb(10, 20, 140));
+            Bitmap work = bitmap(bytes, 4, 2, qRgb(9, 9, 9));
+            for (int frame = 0; frame < kFadeLevels; ++frame) {
+                const int k = fadeLevel(false, frame);
+                QVERIFY(fadeFrame(source, work, k));
+                for (int y = 0; y < 2; ++y)
+                    for (int x = 0; x < 4; ++x)
+                        QCOMPARE(work.pixel(x, y),
+                                 y == 0 && (x == 1 || x == 2)
+                                     ? qRgb(10 * k >> 5, 20 * k >> 5, 140 * k >> 5)
+                                     : qRgb(9, 9, 9));
+                if (bytes == 4)
+                    QCOMPARE(int(work.scanLine(0)[4 + 3]), 0);
+            }
         }
     }
 
@@ -262,7 +251,6 @@ private slots:
         QTest::newRow("both") << true << true << QSize(400, 60) << QPoint(312, 512);
         QTest::newRow("centred") << true << false << QSize(400, 60) << QPoint(312, 354);
         QTest::newRow("lower third") << false << true << QSize(400, 60) << QPoint(100, 512);
-        QTest::newRow("neither") << false << false << QSize(400, 60) << QPoint(100, 50);
         QTest::newRow("wider than the screen") << true << true << QSize(1500, 60) << QPoint(0, 512);
         QTest::newRow("taller than the screen")
             << true << false << QSize(30, 900) << QPoint(497, 0);
