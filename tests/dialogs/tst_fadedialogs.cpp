@@ -16,31 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
-#include <QTimer>
 #include <QtTest>
-
-#include <functional>
-
-namespace {
-
-// Runs the operator's steps inside the modal dialog the action opens (a failed check leaves
-// them early), then leaves it by OK, Cancel or the close box.
-template <class Dialog>
-void inDialog(QAction *opens, Dialog *d, DialogClose how, const std::function<void()> &steps) {
-    QTimer::singleShot(0, d, [=] {
-        steps();
-        if (how == DialogClose::CloseBox)
-            d->close();
-        else
-            (how == DialogClose::Ok ? d->BitBtn1 : d->BitBtn2)->click();
-    });
-    opens->trigger();
-    QVERIFY(!d->isVisible());
-}
-
-} // namespace
-
-Q_DECLARE_METATYPE(DialogClose)
 
 class TestFadeDialogs : public QObject {
     Q_OBJECT
@@ -63,22 +39,22 @@ private slots:
     // keeps the changes, Cancel brings every value back, the close box keeps the changes.
     // The main window follows the fading switch.
     void fadeOptions_data() {
-        QTest::addColumn<DialogClose>("how");
+        QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("fading");
         QTest::addColumn<int>("hold");
-        QTest::newRow("OK") << DialogClose::Ok << false << 12;
-        QTest::newRow("Cancel") << DialogClose::Cancel << true << 5;
-        QTest::newRow("close box") << DialogClose::CloseBox << false << 12;
+        QTest::newRow("OK") << "ok" << false << 12;
+        QTest::newRow("Cancel") << "cancel" << true << 5;
+        QTest::newRow("close box") << "close" << false << 12;
     }
     void fadeOptions() {
-        QFETCH(DialogClose, how);
+        QFETCH(QString, how);
         QFETCH(bool, fading);
         QFETCH(int, hold);
         Form1->FadeTitles = Form1->FadeTwoline = Form1->FadeTVTitle = Form1->FadeAnti = true;
         Form1->FadeHoldTime = 5;
         Form1->setfadedefaults();
         TFadeSetup *d = FadeSetup;
-        inDialog(Form1->FadeTitles1, d, how, [&] {
+        testsupport::runDialog(Form1->FadeTitles1, d, d->BitBtn1, d->BitBtn2, how, [&] {
             QVERIFY(d->CheckBox1->isChecked() && d->CheckBox3->isChecked());
             QCOMPARE(d->Label2->text(), QStringLiteral("5"));
             d->CheckBox1->click();
@@ -108,19 +84,19 @@ private slots:
     // editor half the width, Cancel restores the rectangle and the selection, the close box
     // keeps the rectangle and the selection.
     void outputWindow_data() {
-        QTest::addColumn<DialogClose>("how");
+        QTest::addColumn<QString>("how");
         QTest::addColumn<QRect>("rect");
         QTest::addColumn<int>("screenRes");
-        QTest::newRow("OK") << DialogClose::Ok << QRect(192, 144, 640, 480) << -1;
-        QTest::newRow("Cancel") << DialogClose::Cancel << QRect(0, 0, 1024, 768) << 0;
-        QTest::newRow("close box") << DialogClose::CloseBox << QRect(192, 144, 640, 480) << 0;
+        QTest::newRow("OK") << "ok" << QRect(192, 144, 640, 480) << -1;
+        QTest::newRow("Cancel") << "cancel" << QRect(0, 0, 1024, 768) << 0;
+        QTest::newRow("close box") << "close" << QRect(192, 144, 640, 480) << 0;
     }
     void outputWindow() {
-        QFETCH(DialogClose, how);
+        QFETCH(QString, how);
         QFETCH(QRect, rect);
         QFETCH(int, screenRes);
         TForm2 *d = Form2;
-        inDialog(Form1->Adjustoutputwindowsize1, d, how, [&] {
+        testsupport::runDialog(Form1->Adjustoutputwindowsize1, d, d->BitBtn1, d->BitBtn2, how, [&] {
             QVERIFY(!d->Panel1->isVisible() && !d->centerfade->isVisible());
             QCOMPARE(d->TrackBar2->minimum(), 24);
             QCOMPARE(d->TrackBar1->value(), 1024);
@@ -131,7 +107,7 @@ private slots:
                        Form1->S_Bottom - Form1->S_Top),
                  rect);
         QCOMPARE(Form1->RadioGroup2->itemIndex(), screenRes);
-        if (how == DialogClose::Ok)
+        if (how == QLatin1String("ok"))
             QCOMPARE(Form1->Memo1->width(), 320);
     }
 
@@ -154,21 +130,22 @@ private slots:
         Form1->setfadedefaults();
         Form4->strip().setStripWidth(200); // the last title drawn
         TForm2 *d = Form2;
-        inDialog(Form1->Adjustoutputwindowsize1, d, DialogClose::Ok, [&] {
-            if (step == QLatin1String("bar")) {
-                d->TrackBar2->setValue(400);
-            } else if (step == QLatin1String("boxes")) {
-                d->centerfade->click();
-                d->lowerthird->click();
-            } else {
-                const QPoint at = d->Panel1->mapFromGlobal(d->pb2->mapToGlobal(QPoint(50, 40)));
-                QTest::mousePress(d->Panel1, Qt::LeftButton, {}, at);
-                QTest::mouseMove(d->Panel1, at);
-                QTest::mouseRelease(d->Panel1, Qt::LeftButton, {}, at);
-                QCOMPARE(d->Panel1->pos(), d->pb2->pos() + QPoint(50, 40));
-            }
-            QCOMPARE(d->Label8->text(), QStringLiteral("Top    %1").arg(topShown));
-        });
+        testsupport::runDialog(
+            Form1->Adjustoutputwindowsize1, d, d->BitBtn1, d->BitBtn2, QStringLiteral("ok"), [&] {
+                if (step == QLatin1String("bar")) {
+                    d->TrackBar2->setValue(400);
+                } else if (step == QLatin1String("boxes")) {
+                    d->centerfade->click();
+                    d->lowerthird->click();
+                } else {
+                    const QPoint at = d->Panel1->mapFromGlobal(d->pb2->mapToGlobal(QPoint(50, 40)));
+                    QTest::mousePress(d->Panel1, Qt::LeftButton, {}, at);
+                    QTest::mouseMove(d->Panel1, at);
+                    QTest::mouseRelease(d->Panel1, Qt::LeftButton, {}, at);
+                    QCOMPARE(d->Panel1->pos(), d->pb2->pos() + QPoint(50, 40));
+                }
+                QCOMPARE(d->Label8->text(), QStringLiteral("Top    %1").arg(topShown));
+            });
         QCOMPARE(QPoint(Form1->S_Left, Form1->S_Top), stored);
         QCOMPARE(Form1->CenterFade, step == QLatin1String("boxes"));
     }

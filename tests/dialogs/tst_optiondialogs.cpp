@@ -16,28 +16,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
-#include <QTimer>
-
-namespace {
-// Opens a dialog through its menu item; while it is open, runs the checks (a failed one
-// leaves them early) and closes it the way the operator chose.
-void runDialog(QAction *item, QDialog *dialog, QPushButton *ok, QPushButton *cancel,
-               const QString &how, const std::function<void()> &checks) {
-    QTimer::singleShot(0, dialog, [=] {
-        checks();
-        if (how == QLatin1String("ok"))
-            ok->click();
-        else if (how == QLatin1String("cancel"))
-            cancel->click();
-        else if (how == QLatin1String("esc"))
-            QTest::keyClick(dialog, Qt::Key_Escape);
-        else
-            dialog->close();
-    });
-    item->trigger();
-    QVERIFY(!dialog->isVisible());
-}
-} // namespace
 
 class TestOptionDialogs : public QObject {
     Q_OBJECT
@@ -72,7 +50,7 @@ private slots:
         Form1->PgJumpAmt = stored;
         Form1->ArrowAmt = 50;
         TConfigKeys *d = ConfigKeys;
-        runDialog(Form1->ConfigureKeys1, d, d->BitBtn1, d->BitBtn2, how, [&] {
+        testsupport::runDialog(Form1->ConfigureKeys1, d, d->BitBtn1, d->BitBtn2, how, [&] {
             QCOMPARE(d->pos(), Form1->underAutoTimerPanel());
             QCOMPARE(d->Label2->text(), QString::number(std::min(stored, 3000)));
             QCOMPARE(d->Label4->text(), QStringLiteral("50"));
@@ -104,7 +82,7 @@ private slots:
             if (f != face && f != shown && !QFontDatabase::isPrivateFamily(f))
                 other = f;
         TbFontForm *d = bFontForm;
-        runDialog(Form1->TypeansSize1, d, d->BitBtn1, d->BitBtn2, how, [&] {
+        testsupport::runDialog(Form1->TypeansSize1, d, d->BitBtn1, d->BitBtn2, how, [&] {
             QCOMPARE(d->fontsizelabel->text(), QStringLiteral("24"));
             QCOMPARE(d->fontlabel->text(), face);
             QVERIFY(d->ListBox1->currentItem());

@@ -14,9 +14,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -175,6 +177,23 @@ QStringList shownTexts() {
     for (const auto &m : platform::MessageBoxes::shown())
         texts << m.text;
     return texts;
+}
+
+void runDialog(QAction *item, QDialog *dialog, QPushButton *ok, QPushButton *cancel,
+               const QString &how, const std::function<void()> &checks) {
+    QTimer::singleShot(0, dialog, [=] {
+        checks();
+        if (how == QLatin1String("ok"))
+            ok->click();
+        else if (how == QLatin1String("cancel"))
+            cancel->click();
+        else if (how == QLatin1String("esc"))
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        else
+            dialog->close();
+    });
+    item->trigger();
+    QVERIFY(!dialog->isVisible());
 }
 
 QString dialogText(const platform::FileDialogRequest &request) {

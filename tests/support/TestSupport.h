@@ -5,6 +5,10 @@
 #include <QTemporaryDir>
 
 #include <functional>
+
+class QAction;
+class QDialog;
+class QPushButton;
 #include <memory>
 #include <sys/resource.h>
 
@@ -65,6 +69,11 @@ bool writeBytes(const QString &path, const QByteArray &bytes);
 
 // The texts of the scripted message boxes shown so far, in order.
 QStringList shownTexts();
+// Opens a modal dialog through its menu item; while it is open, runs the checks (a failed one
+// leaves them early) and leaves it the way the operator chose: "ok", "cancel", "esc" or
+// "close" (the close box). The dialog must be closed afterwards.
+void runDialog(QAction *item, QDialog *dialog, QPushButton *ok, QPushButton *cancel,
+               const QString &how, const std::function<void()> &checks);
 
 // A file dialog request in one line: "Open: title | filter | ext".
 QString dialogText(const platform::FileDialogRequest &request);
