@@ -12,9 +12,11 @@
 //
 // Run with QT_QPA_PLATFORM=offscreen.
 
+#include "BenchScript.h"
 #include "app/Mainform.h"
 #include "dialogs/FontFaceDelegate.h"
 #include "dialogs/TbFontForm.h"
+
 #include "editor/ScriptEditor.h"
 #include "editor/ScriptText.h"
 #include "editor/WrappedLineIndex.h"
@@ -445,10 +447,7 @@ void benchFade(const Budget &b) {
 // A 5 MB script, unwrapped and wrapped in a 500-pixel editor: decode and load it, count its
 // display lines and read one far down, then save it; read every line, look up positions.
 void benchScript() {
-    const QByteArray line = "The quick brown fox jumps over the lazy dog again and again.\r\n";
-    QByteArray bytes;
-    while (bytes.size() < 5 * 1024 * 1024)
-        bytes += line;
+    const QByteArray bytes = fiveMegabyteScript();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("script.txt"));
     for (bool wrap : {false, true}) {
@@ -587,9 +586,6 @@ int main(int argc, char **argv) {
     benchNaive(budget);
     benchFade(budget);
     benchScript();
-    QByteArray script;
-    while (script.size() < 5 * 1024 * 1024)
-        script += "The quick brown fox jumps over the lazy dog again and again.\r\n";
-    benchEditing(script);
+    benchEditing(fiveMegabyteScript());
     return 0;
 }

@@ -5,6 +5,8 @@
 //
 // Run with QT_QPA_PLATFORM=offscreen.
 
+#include "BenchScript.h"
+
 #include "app/Mainform.h"
 #include "editor/ScriptEditor.h"
 #include "platform/MessageBoxes.h"
@@ -54,10 +56,7 @@ int pdfPages(const QString &path) {
 }
 
 void benchPrint(bool wrap) {
-    const QByteArray line = "The quick brown fox jumps over the lazy dog again and again.\r\n";
-    QByteArray bytes;
-    while (bytes.size() < 5 * 1024 * 1024)
-        bytes += line;
+    const QByteArray bytes = fiveMegabyteScript();
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("script.pdf"));
     platform::Printers::scripted({pdf});
