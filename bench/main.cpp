@@ -14,8 +14,8 @@
 
 #include "BenchScript.h"
 #include "app/Mainform.h"
+#include "dialogs/FontChooser.h"
 #include "dialogs/FontFaceDelegate.h"
-#include "dialogs/TbFontForm.h"
 
 #include "editor/ScriptEditor.h"
 #include "editor/ScriptText.h"
@@ -522,7 +522,7 @@ void benchEditing(const QByteArray &bytes) {
     report("replace_5mb_wrapped_max", QString(), percentile(replaces, 1.0) / 1e6, "ms");
 
     // The first opening loads the faces it shows; later ones find them loaded.
-    TbFontForm chooser(&form);
+    FontChooser chooser(&form);
     FontChooserInput input;
     input.font = form.Memo1->font();
     input.text = Qt::black;
@@ -533,19 +533,19 @@ void benchEditing(const QByteArray &bytes) {
         const qint64 t0 = nowNs();
         chooser.prepare(input);
         chooser.show();
-        chooser.ListBox1->viewport()->repaint();
+        chooser.ui().faceList->viewport()->repaint();
         QCoreApplication::processEvents(); // the relayout once the shown faces are measured
-        chooser.ListBox1->viewport()->repaint();
+        chooser.ui().faceList->viewport()->repaint();
         opens.push_back(nowNs() - t0);
         chooser.hide();
     }
-    const int faces = chooser.ListBox1->count();
+    const int faces = chooser.ui().faceList->count();
     const int facesLoaded = chooser.facesLoaded();
     // What measuring every face up front would cost, for the faces still unloaded.
     const qint64 t0 = nowNs();
     for (int i = 0; i < faces; ++i)
-        (void)QFontMetrics(
-            FontFaceDelegate::faceFont(chooser.ListBox1->item(i)->text(), chooser.ListBox1->font()))
+        (void)QFontMetrics(FontFaceDelegate::faceFont(chooser.ui().faceList->item(i)->text(),
+                                                      chooser.ui().faceList->font()))
             .height();
     const qint64 eager = nowNs() - t0;
     std::printf("font_chooser_faces %d faces, %d loaded\n", faces, facesLoaded);

@@ -11,7 +11,7 @@
 #include "editor/ScriptEditor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Printers.h"
-#include "sysinfo/Tdechk.h"
+#include "sysinfo/SystemInfoDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -80,18 +80,18 @@ void benchPrint(bool wrap) {
 }
 
 void benchRefresh() {
-    Tdechk hood;
+    SystemInfoDialog hood;
     hood.show();
-    hood.Timer1->stop();
+    hood.ui().refreshTimer->stop();
     QApplication::processEvents();
     std::vector<double> bare;
     std::vector<double> painted;
     for (int i = 0; i < 200; ++i) {
         double t0 = threadMicroseconds();
-        hood.Timer1Timer();
+        hood.refreshTick();
         bare.push_back(threadMicroseconds() - t0);
         t0 = threadMicroseconds();
-        hood.Timer1Timer();
+        hood.refreshTick();
         QApplication::processEvents(); // the labels that changed are laid out and painted
         painted.push_back(threadMicroseconds() - t0);
     }

@@ -5,8 +5,8 @@
 #include "app/Forms.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
-#include "preroll/TBconfig.h"
-#include "preroll/TForm5.h"
+#include "preroll/ColorBarTimeDialog.h"
+#include "preroll/StartTimeDialog.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -96,8 +96,8 @@ QPoint TForm1::underAutoTimerPanel() const {
 }
 
 void TForm1::SetAutoStartTime1Click() {
-    if (Form5)
-        applyStartTimeChoice(Form5->execute());
+    if (startTimeDialog)
+        applyStartTimeChoice(startTimeDialog->execute());
 }
 
 void TForm1::applyStartTimeChoice(const StartTimeChoice &choice) {
@@ -109,8 +109,8 @@ void TForm1::applyStartTimeChoice(const StartTimeChoice &choice) {
     Timer1->start();
     if (!choice.accepted)
         return;
-    if (choice.startime) {
-        Startime = *choice.startime;
+    if (choice.startTime) {
+        Startime = *choice.startTime;
         const int left = CalcBarTime();
         if (left >= 1)
             ProgressBar1->setMaximum(left);
@@ -119,6 +119,6 @@ void TForm1::applyStartTimeChoice(const StartTimeChoice &choice) {
 }
 
 void TForm1::SetColorBarTime1Click() {
-    if (Bconfig)
-        CbarTime = Bconfig->execute(CbarTime);
+    if (colorBarTimeDialog)
+        CbarTime = colorBarTimeDialog->execute(CbarTime);
 }

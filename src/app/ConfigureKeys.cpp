@@ -2,12 +2,12 @@
 #include "app/Mainform.h"
 
 #include "app/Forms.h"
-#include "dialogs/TConfigKeys.h"
+#include "dialogs/KeyStepsDialog.h"
 
 void TForm1::ConfigureKeys1Click() {
-    if (!ConfigKeys)
+    if (!keyStepsDialog)
         return;
-    const KeyIncrements kept = ConfigKeys->execute({PgJumpAmt, ArrowAmt});
-    PgJumpAmt = kept.pgJumpAmt;
-    ArrowAmt = kept.arrowAmt;
+    const KeySteps kept = keyStepsDialog->execute({PgJumpAmt, ArrowAmt});
+    PgJumpAmt = kept.pageStep;
+    ArrowAmt = kept.arrowStep;
 }

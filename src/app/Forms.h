@@ -3,29 +3,27 @@
 #include <QStringList>
 
 class TForm1;
-class TFadeSetup;
-class TForm5;
-class TBconfig;
-class TbFontForm;
+class FadingOptionsDialog;
+class StartTimeDialog;
+class ColorBarTimeDialog;
+class FontChooser;
 class TForm4;
-class Tdechk;
-class Tform8;
-class TConfigKeys;
-class TForm2;
+class SystemInfoDialog;
+class KeyStepsDialog;
+class OutputAreaDialog;
 
 // The program's windows, created once at start in this order and kept until the end.
 // A window created later than the play window does not exist yet (null) while a script
 // given on the command line plays.
 extern TForm1 *Form1;
-extern TFadeSetup *FadeSetup;
-extern TForm5 *Form5;
-extern TBconfig *Bconfig;
-extern TbFontForm *bFontForm;
+extern FadingOptionsDialog *fadingOptionsDialog;
+extern StartTimeDialog *startTimeDialog;
+extern ColorBarTimeDialog *colorBarTimeDialog;
+extern FontChooser *fontChooser;
 extern TForm4 *Form4;
-extern Tdechk *dechk;
-extern Tform8 *form8;
-extern TConfigKeys *ConfigKeys;
-extern TForm2 *Form2;
+extern SystemInfoDialog *systemInfoDialog;
+extern KeyStepsDialog *keyStepsDialog;
+extern OutputAreaDialog *outputAreaDialog;
 
 namespace app {
 

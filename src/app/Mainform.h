@@ -38,8 +38,8 @@ class RadioGroup;
 class ScriptEditor;
 class StatusBar;
 struct StartTimeChoice;
-struct FadeSetupResult;
-struct OutputWindowResult;
+struct FadingOptionsResult;
+struct OutputAreaResult;
 
 // The main window: the operator's console and the owner of every setting.
 //
@@ -341,8 +341,8 @@ public:
     void FadeTitles1Click();
     void Adjustoutputwindowsize1Click();
     // Apply what the dialogs handed back.
-    void applyFadeSetup(const FadeSetupResult &result);
-    void applyOutputWindow(const OutputWindowResult &result);
+    void applyFadeSetup(const FadingOptionsResult &result);
+    void applyOutputWindow(const OutputAreaResult &result);
 
     // ---- Pre-roll options ---------------------------------------------------------------
     void usecolorbarsClick();

@@ -5,31 +5,31 @@
 
 #include "app/Forms.h"
 #include "app/RadioGroup.h"
-#include "dialogs/TFadeSetup.h"
-#include "dialogs/TForm2.h"
+#include "dialogs/FadingOptionsDialog.h"
+#include "dialogs/OutputAreaDialog.h"
 #include "editor/ScriptEditor.h"
 #include "platform/Screen.h"
 #include "play/BlackScroll.h"
 
 void TForm1::FadeTitles1Click() {
-    if (!FadeSetup)
+    if (!fadingOptionsDialog)
         return;
-    FadeSettings s;
-    s.FadeTitles = getfadesetupcheckbox1();
-    s.FadeTwoline = getfadesetupcheckbox2();
-    s.FadeTVTitle = getfadesetupcheckbox3();
-    s.FadeAnti = getfadesetupcheckbox4();
-    s.FadeHoldTime = FadeHoldTime;
-    applyFadeSetup(FadeSetup->execute(s));
+    FadingOptions s;
+    s.fadeTitles = getfadesetupcheckbox1();
+    s.fadeTwoLines = getfadesetupcheckbox2();
+    s.fadeTvTitle = getfadesetupcheckbox3();
+    s.fadeAntialias = getfadesetupcheckbox4();
+    s.fadeHoldSeconds = FadeHoldTime;
+    applyFadeSetup(fadingOptionsDialog->execute(s));
 }
 
-void TForm1::applyFadeSetup(const FadeSetupResult &result) {
+void TForm1::applyFadeSetup(const FadingOptionsResult &result) {
     const bool wasFading = FadeTitles;
-    setfadesetupcheckbox1(result.values.FadeTitles);
-    setfadesetupcheckbox2(result.values.FadeTwoline);
-    setfadesetupcheckbox3(result.values.FadeTVTitle);
-    setfadesetupcheckbox4(result.values.FadeAnti);
-    FadeHoldTime = result.values.FadeHoldTime;
+    setfadesetupcheckbox1(result.values.fadeTitles);
+    setfadesetupcheckbox2(result.values.fadeTwoLines);
+    setfadesetupcheckbox3(result.values.fadeTvTitle);
+    setfadesetupcheckbox4(result.values.fadeAntialias);
+    FadeHoldTime = result.values.fadeHoldSeconds;
     // The window follows the fading switch; the summary texts show what is now set.
     if (FadeTitles != wasFading || result.closedBy == DialogClose::Cancel)
         setfadedefaults();
@@ -37,12 +37,12 @@ void TForm1::applyFadeSetup(const FadeSetupResult &result) {
 }
 
 void TForm1::Adjustoutputwindowsize1Click() {
-    if (!Form2)
+    if (!outputAreaDialog)
         return;
-    OutputWindowRequest q;
+    OutputAreaRequest q;
     q.values.rect = {getleft(), gettop(), getright(), getbottom()};
-    q.values.CenterFade = CenterFade;
-    q.values.LowerThird = LowerThird;
+    q.values.centerFade = CenterFade;
+    q.values.lowerThird = LowerThird;
     q.values.screenResIndex = RadioGroup2->itemIndex();
     q.fadeMode = FadeTitles;
     q.editorPointSize = editorFontSize();
@@ -50,17 +50,17 @@ void TForm1::Adjustoutputwindowsize1Click() {
     q.screen = platform::Screen::size();
     if (Form4)
         q.title = QSize(Form4->strip().strip().width(), Form4->strip().strip().height());
-    applyOutputWindow(Form2->execute(q));
+    applyOutputWindow(outputAreaDialog->execute(q));
 }
 
-void TForm1::applyOutputWindow(const OutputWindowResult &result) {
-    const OutputWindowValues &v = result.values;
+void TForm1::applyOutputWindow(const OutputAreaResult &result) {
+    const OutputAreaValues &v = result.values;
     setleft(v.rect.left);
     settop(v.rect.top);
     setright(v.rect.right);
     setbottom(v.rect.bottom);
-    CenterFade = v.CenterFade;
-    LowerThird = v.LowerThird;
+    CenterFade = v.centerFade;
+    LowerThird = v.lowerThird;
     if (RadioGroup2->itemIndex() != v.screenResIndex)
         RadioGroup2->setItemIndex(v.screenResIndex);
     ShowStats();

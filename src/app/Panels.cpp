@@ -5,7 +5,7 @@
 #include "app/Forms.h"
 #include "app/RadioGroup.h"
 #include "app/StatusBar.h"
-#include "dialogs/TbFontForm.h"
+#include "dialogs/FontChooser.h"
 #include "editor/MainLayout.h"
 #include "editor/ScriptEditor.h"
 #include "platform/Platform.h"
@@ -37,8 +37,8 @@ void TForm1::setEditorFontSize(int points) {
 
 void TForm1::TrackBar1Change() {
     setEditorFontSize(TrackBar1->value());
-    if (bFontForm)
-        bFontForm->showSize(TrackBar1->value());
+    if (fontChooser)
+        fontChooser->showSize(TrackBar1->value());
     if (Form4)
         Form4->setCanvasFontSize(2 * editorFontSize());
     Label10->setText(Memo1->font().family());

@@ -189,7 +189,7 @@ void TForm1::startVideoWithText() {
     if (!AviStartsWithText)
         return;
     AviPlayer->show();
-    AviPlayer->Play();
+    AviPlayer->play();
 }
 
 void TForm1::setPlayColors(int textColor, int backColor) {
@@ -207,8 +207,8 @@ void TForm1::playClosed() {
     for (MediaPlayer *player : {waveplayer, AviPlayer}) {
         if (player->isHidden())
             continue;
-        player->Stop();
-        player->Rewind();
+        player->stop();
+        player->rewind();
     }
     holdtimer->stop();
     LoopRunning = false;
@@ -235,5 +235,5 @@ void TForm1::startWaveWithTitles() {
     if (!AviStartsWithText)
         return;
     waveplayer->show();
-    waveplayer->Play();
+    waveplayer->play();
 }

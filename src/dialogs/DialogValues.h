@@ -12,33 +12,33 @@
 enum class DialogClose { Ok, Cancel, CloseBox };
 
 // "Fading Options": the four switches and the hold time.
-struct FadeSettings {
-    bool FadeTitles = false;
-    bool FadeTwoline = false;
-    bool FadeTVTitle = false;
-    bool FadeAnti = false;
-    int FadeHoldTime = 0; // seconds, 0 .. 30 on the dialog's bar
-    bool operator==(const FadeSettings &) const = default;
+struct FadingOptions {
+    bool fadeTitles = false;
+    bool fadeTwoLines = false;
+    bool fadeTvTitle = false;
+    bool fadeAntialias = false;
+    int fadeHoldSeconds = 0; // seconds, 0 .. 30 on the dialog's bar
+    bool operator==(const FadingOptions &) const = default;
 };
 
-struct FadeSetupResult {
+struct FadingOptionsResult {
     DialogClose closedBy = DialogClose::Cancel;
-    FadeSettings values;
+    FadingOptions values;
 };
 
 // The output window dialog: the output rectangle (or in fade mode the title's position in
 // its left and top), the automatic placement switches and the "Screen Res" selection
 // (-1: none).
-struct OutputWindowValues {
+struct OutputAreaValues {
     mainlayout::OutputRect rect;
-    bool CenterFade = false;
-    bool LowerThird = false;
+    bool centerFade = false;
+    bool lowerThird = false;
     int screenResIndex = -1;
-    bool operator==(const OutputWindowValues &) const = default;
+    bool operator==(const OutputAreaValues &) const = default;
 };
 
-struct OutputWindowRequest {
-    OutputWindowValues values;
+struct OutputAreaRequest {
+    OutputAreaValues values;
     bool fadeMode = false;   // fading titles on: the dialog places the title
     int editorPointSize = 0; // the least output height; the fade bar's offset is twice it
     int editorWidth = 0;
@@ -46,9 +46,9 @@ struct OutputWindowRequest {
     QSize title; // the play window's strip as it stands (the last title or line drawn)
 };
 
-struct OutputWindowResult {
+struct OutputAreaResult {
     DialogClose closedBy = DialogClose::Cancel;
-    OutputWindowValues values;
+    OutputAreaValues values;
     // The editor's width after OK in output mode: half the output width.
     int editorWidth = 0;
 };

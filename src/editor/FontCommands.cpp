@@ -3,7 +3,7 @@
 #include "app/Mainform.h"
 
 #include "app/Forms.h"
-#include "dialogs/TbFontForm.h"
+#include "dialogs/FontChooser.h"
 #include "editor/ScriptEditor.h"
 #include "platform/Colors.h"
 #include "platform/FileDialogs.h"
@@ -46,7 +46,7 @@ void TForm1::applyEditorSize(int points) {
 // The chooser stands beside the editor; the editor follows every choice at once, and Cancel
 // hands back the face and size it had.
 void TForm1::TypeansSize1Click() {
-    if (!bFontForm)
+    if (!fontChooser)
         return;
     FontChooserInput input;
     input.font = Memo1->font();
@@ -54,9 +54,11 @@ void TForm1::TypeansSize1Click() {
     input.background = Memo1->palette().color(QPalette::Base);
     input.topLeft = QPoint(Memo1->x() + Memo1->width() + 20, Memo1->y());
     input.height = height() - 100;
-    const auto face = connect(bFontForm, &TbFontForm::faceChosen, this, &TForm1::applyEditorFace);
-    const auto size = connect(bFontForm, &TbFontForm::sizeChosen, this, &TForm1::applyEditorSize);
-    const FontChoice kept = bFontForm->execute(input);
+    const auto face =
+        connect(fontChooser, &FontChooser::faceChosen, this, &TForm1::applyEditorFace);
+    const auto size =
+        connect(fontChooser, &FontChooser::sizeChosen, this, &TForm1::applyEditorSize);
+    const FontChoice kept = fontChooser->execute(input);
     disconnect(face);
     disconnect(size);
     applyEditorFace(kept.face);

@@ -18,17 +18,17 @@ struct ButtonLook {
 ButtonLook lookOf(MediaPlayer::Button b) {
     switch (b) {
     case MediaPlayer::Button::Play:
-        return {"btPlay", QStyle::SP_MediaPlay, "Play"};
+        return {"playButton", QStyle::SP_MediaPlay, "Play"};
     case MediaPlayer::Button::Pause:
-        return {"btPause", QStyle::SP_MediaPause, "Pause"};
+        return {"pauseButton", QStyle::SP_MediaPause, "Pause"};
     case MediaPlayer::Button::Stop:
-        return {"btStop", QStyle::SP_MediaStop, "Stop"};
+        return {"stopButton", QStyle::SP_MediaStop, "Stop"};
     case MediaPlayer::Button::Next:
-        return {"btNext", QStyle::SP_MediaSkipForward, "Next"};
+        return {"nextButton", QStyle::SP_MediaSkipForward, "Next"};
     case MediaPlayer::Button::Prev:
         break;
     }
-    return {"btPrev", QStyle::SP_MediaSkipBackward, "Prev"};
+    return {"previousButton", QStyle::SP_MediaSkipBackward, "Prev"};
 }
 
 constexpr int kButtonWidth = 24;
@@ -58,7 +58,7 @@ MediaPlayer::MediaPlayer(platform::MediaDevice::Kind kind, const QList<Button> &
 }
 
 MediaPlayer::~MediaPlayer() {
-    Close();
+    close();
     detachVideo();
 }
 
@@ -72,7 +72,7 @@ QToolButton *MediaPlayer::button(Button which) const {
 void MediaPlayer::setDisplay(QWidget *window) {
     if (m_video && m_video->parentWidget() == window)
         return;
-    Close();
+    close();
     detachVideo();
     if (!window)
         return;
@@ -83,7 +83,7 @@ void MediaPlayer::setDisplay(QWidget *window) {
     };
     // The display window is going (the program ends): stop drawing into it first.
     m_video->aboutToBeDestroyed = [this] {
-        Close();
+        close();
     };
 }
 
@@ -96,7 +96,7 @@ void MediaPlayer::detachVideo() {
     m_video = nullptr;
 }
 
-bool MediaPlayer::Open(const QString &path) {
+bool MediaPlayer::open(const QString &path) {
     if (!m_device)
         m_device = platform::MediaDevice::create(m_kind);
     m_device->setDisplayWindow(m_video ? m_video->nativeId() : 0);
@@ -109,7 +109,7 @@ bool MediaPlayer::Open(const QString &path) {
     return ok;
 }
 
-void MediaPlayer::Close() {
+void MediaPlayer::close() {
     if (m_device)
         m_device->close();
     if (m_video)
@@ -134,12 +134,12 @@ void MediaPlayer::setDisplayRect(const QRect &rect) {
     m_device->expose();
 }
 
-void MediaPlayer::Play() {
+void MediaPlayer::play() {
     if (isOpen())
         m_device->play();
 }
 
-void MediaPlayer::Pause() {
+void MediaPlayer::pause() {
     if (!isOpen())
         return;
     if (m_device->mode() == platform::MediaDevice::Mode::Paused)
@@ -148,23 +148,23 @@ void MediaPlayer::Pause() {
         m_device->pause();
 }
 
-void MediaPlayer::Stop() {
+void MediaPlayer::stop() {
     if (isOpen())
         m_device->stop();
 }
 
-void MediaPlayer::Rewind() {
+void MediaPlayer::rewind() {
     if (isOpen())
         m_device->seek(0);
 }
 
-void MediaPlayer::Next() {
+void MediaPlayer::next() {
     if (isOpen())
         m_device->seek(m_device->length());
 }
 
-void MediaPlayer::Previous() {
-    Rewind();
+void MediaPlayer::previous() {
+    rewind();
 }
 
 platform::MediaDevice::Mode MediaPlayer::mode() const {
@@ -184,19 +184,19 @@ void MediaPlayer::buttonClicked(Button which) {
     }
     switch (which) {
     case Button::Play:
-        Play();
+        play();
         break;
     case Button::Pause:
-        Pause();
+        pause();
         break;
     case Button::Stop:
-        Stop();
+        stop();
         break;
     case Button::Next:
-        Next();
+        next();
         break;
     case Button::Prev:
-        Previous();
+        previous();
         break;
     }
 }

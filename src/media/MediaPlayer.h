@@ -31,8 +31,8 @@ public:
     // The window the video's picture shows in; the player draws into a child window of it.
     void setDisplay(QWidget *window);
     // Opens the file, closing what was open; false (and closed) when it cannot be played.
-    bool Open(const QString &path);
-    void Close();
+    bool open(const QString &path);
+    void close();
     bool isOpen() const;
 
     // The picture's place in the display window. A rectangle whose width and height are
@@ -40,12 +40,12 @@ public:
     QRect displayRect() const;
     void setDisplayRect(const QRect &rect);
 
-    void Play();
-    void Pause(); // pauses, or resumes when paused
-    void Stop();
-    void Rewind();
-    void Next(); // to the end
-    void Previous();
+    void play();
+    void pause(); // pauses, or resumes when paused
+    void stop();
+    void rewind();
+    void next(); // to the end
+    void previous();
     platform::MediaDevice::Mode mode() const;
     qint64 position() const;
 

@@ -114,7 +114,7 @@ void TForm1::setupavi(const QString &path) {
         return;
     // The picture shows in the play window, at the top-left in its natural size.
     AviPlayer->setDisplay(Form4);
-    if (AviPlayer->Open(path)) {
+    if (AviPlayer->open(path)) {
         AviPlayer->setDisplayRect(QRect(0, 0, 0, 0));
         AviPlayer->show();
         SpeedButton1->show();
@@ -141,7 +141,7 @@ void TForm1::setupwave(const QString &path) {
         waveplayer->show();
         MainFormResize();
     }
-    if (waveplayer->Open(path)) {
+    if (waveplayer->open(path)) {
         // A sound that opens is armed at once, and the video no longer starts with it.
         AviArmed = false;
         WaveArmed = true;
@@ -162,9 +162,9 @@ void TForm1::SpeedButton2Click() {
 void TForm1::SpeedButton1Click() {
     // Only armed media are closed; the others are only hidden.
     if (WaveArmed)
-        waveplayer->Close();
+        waveplayer->close();
     if (AviArmed) {
-        AviPlayer->Close();
+        AviPlayer->close();
         AviStartsWithText = false;
         S_Top = 0;
     }
@@ -178,9 +178,9 @@ void TForm1::SpeedButton1Click() {
 
 void TForm1::StartMediaPlayer() {
     if (WaveArmed)
-        waveplayer->Play();
+        waveplayer->play();
     if (AviArmed)
-        AviPlayer->Play();
+        AviPlayer->play();
 }
 
 void TForm1::AviPlayerClick(MediaPlayer::Button button) {

@@ -21,34 +21,34 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent) {
     auto *searchRow = new QHBoxLayout;
     auto *findLabel = new QLabel(QStringLiteral("&Find:"));
     searchRow->addWidget(findLabel);
-    SearchEdit = new QLineEdit;
-    findLabel->setBuddy(SearchEdit);
-    SearchEdit->setObjectName(QStringLiteral("SearchEdit"));
-    SearchEdit->setPlaceholderText(QStringLiteral("a word to look for"));
-    SearchEdit->setClearButtonEnabled(true);
-    searchRow->addWidget(SearchEdit, 1);
-    FindButton = new QPushButton(QStringLiteral("Find &Next"));
-    FindButton->setObjectName(QStringLiteral("FindButton"));
-    FindButton->setAutoDefault(false);
-    searchRow->addWidget(FindButton);
+    m_ui.searchEdit = new QLineEdit;
+    findLabel->setBuddy(m_ui.searchEdit);
+    m_ui.searchEdit->setObjectName(QStringLiteral("searchEdit"));
+    m_ui.searchEdit->setPlaceholderText(QStringLiteral("a word to look for"));
+    m_ui.searchEdit->setClearButtonEnabled(true);
+    searchRow->addWidget(m_ui.searchEdit, 1);
+    m_ui.findButton = new QPushButton(QStringLiteral("Find &Next"));
+    m_ui.findButton->setObjectName(QStringLiteral("findButton"));
+    m_ui.findButton->setAutoDefault(false);
+    searchRow->addWidget(m_ui.findButton);
     auto *previous = new QPushButton(QStringLiteral("&Previous"));
     previous->setObjectName(QStringLiteral("FindPrevious"));
     previous->setAutoDefault(false);
     searchRow->addWidget(previous);
-    SearchStatus = new QLabel;
-    SearchStatus->setObjectName(QStringLiteral("SearchStatus"));
-    searchRow->addWidget(SearchStatus);
+    m_ui.searchStatus = new QLabel;
+    m_ui.searchStatus->setObjectName(QStringLiteral("searchStatus"));
+    searchRow->addWidget(m_ui.searchStatus);
     column->addLayout(searchRow);
 
-    Contents = new QTextBrowser;
-    Contents->setObjectName(QStringLiteral("Contents"));
-    Contents->setOpenExternalLinks(false);
-    column->addWidget(Contents, 1);
+    m_ui.contents = new QTextBrowser;
+    m_ui.contents->setObjectName(QStringLiteral("contents"));
+    m_ui.contents->setOpenExternalLinks(false);
+    column->addWidget(m_ui.contents, 1);
 
-    connect(SearchEdit, &QLineEdit::returnPressed, this, [this] { findNext(); });
-    connect(FindButton, &QPushButton::clicked, this, [this] { findNext(); });
+    connect(m_ui.searchEdit, &QLineEdit::returnPressed, this, [this] { findNext(); });
+    connect(m_ui.findButton, &QPushButton::clicked, this, [this] { findNext(); });
     connect(previous, &QPushButton::clicked, this, [this] { findNext(true); });
-    connect(SearchEdit, &QLineEdit::textChanged, SearchStatus, &QLabel::clear);
+    connect(m_ui.searchEdit, &QLineEdit::textChanged, m_ui.searchStatus, &QLabel::clear);
 }
 
 QString HelpWindow::showFirstOf(const QStringList &paths) {
@@ -61,31 +61,31 @@ QString HelpWindow::showFirstOf(const QStringList &paths) {
             continue;
         const QString text = QString::fromUtf8(bytes);
         if (Qt::mightBeRichText(text))
-            Contents->setHtml(text);
+            m_ui.contents->setHtml(text);
         else
-            Contents->setPlainText(text);
+            m_ui.contents->setPlainText(text);
         m_source = path;
         return m_source;
     }
     m_source = QString::fromLatin1(kBuiltInHelp);
-    Contents->setSource(QUrl(QStringLiteral("qrc") + m_source));
+    m_ui.contents->setSource(QUrl(QStringLiteral("qrc") + m_source));
     return m_source;
 }
 
 bool HelpWindow::findNext(bool backward) {
-    const QString text = SearchEdit->text();
+    const QString text = m_ui.searchEdit->text();
     if (text.isEmpty())
         return false;
     const QTextDocument::FindFlags flags =
         backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
-    bool found = Contents->find(text, flags);
+    bool found = m_ui.contents->find(text, flags);
     if (!found) {
         // Wrap round: from the other end.
-        QTextCursor cursor = Contents->textCursor();
+        QTextCursor cursor = m_ui.contents->textCursor();
         cursor.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
-        Contents->setTextCursor(cursor);
-        found = Contents->find(text, flags);
+        m_ui.contents->setTextCursor(cursor);
+        found = m_ui.contents->find(text, flags);
     }
-    SearchStatus->setText(found ? QString() : QStringLiteral("Not found"));
+    m_ui.searchStatus->setText(found ? QString() : QStringLiteral("Not found"));
     return found;
 }

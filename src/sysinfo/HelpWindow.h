@@ -24,11 +24,16 @@ public:
     // bottom) once the end is reached; false when the text is nowhere.
     bool findNext(bool backward = false);
 
-    QTextBrowser *Contents = nullptr;
-    QLineEdit *SearchEdit = nullptr;
-    QPushButton *FindButton = nullptr;
-    QLabel *SearchStatus = nullptr;
+    // The controls, each named as its objectName.
+    struct Ui {
+        QTextBrowser *contents = nullptr;
+        QLineEdit *searchEdit = nullptr;
+        QPushButton *findButton = nullptr;
+        QLabel *searchStatus = nullptr;
+    };
+    const Ui &ui() const { return m_ui; }
 
 private:
     QString m_source;
+    Ui m_ui;
 };

@@ -3,22 +3,22 @@
 
 #include "app/Forms.h"
 #include "platform/System.h"
+#include "sysinfo/AboutBox.h"
 #include "sysinfo/HelpFile.h"
 #include "sysinfo/HelpWindow.h"
-#include "sysinfo/TAnimateXAbout.h"
-#include "sysinfo/Tdechk.h"
+#include "sysinfo/SystemInfoDialog.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
 
 void TForm1::NewWindow1Click() {
-    if (dechk)
-        dechk->exec();
+    if (systemInfoDialog)
+        systemInfoDialog->exec();
 }
 
 void TForm1::About2Click() {
     const platform::MemoryStatus memory = platform::System::memoryStatus();
-    auto *box = new TAnimateXAbout(Ver, memory.totalPhys, memory.memoryLoad, this);
+    auto *box = new AboutBox(Ver, memory.totalPhys, memory.memoryLoad, this);
     box->exec(); // deletes itself when closed
 }
 

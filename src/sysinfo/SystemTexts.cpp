@@ -2,8 +2,8 @@
 
 namespace sysinfo {
 
-QString WinVerString(int kind, const platform::VersionInfo &version,
-                     const platform::ProcessorInfo &processor) {
+QString versionText(int kind, const platform::VersionInfo &version,
+                    const platform::ProcessorInfo &processor) {
     switch (kind) {
     case 1:
         return QStringLiteral("%1.%2")
@@ -31,7 +31,7 @@ QString WinVerString(int kind, const platform::VersionInfo &version,
     }
 }
 
-int GetDeviceInfo(int kind, const platform::DisplayCaps &c) {
+int deviceCaps(int kind, const platform::DisplayCaps &c) {
     switch (kind) {
     case 0:
     case 17:

@@ -12,13 +12,13 @@ namespace sysinfo {
 // platform name, 3 the processor type ("Pentium", "Unknown (8664)"), 4 the number of
 // processors, 5 the processor level, 6 the processor revision; 0 and any other kind the
 // platform name.
-QString WinVerString(int kind, const platform::VersionInfo &version,
-                     const platform::ProcessorInfo &processor);
+QString versionText(int kind, const platform::VersionInfo &version,
+                    const platform::ProcessorInfo &processor);
 // One display capability by kind (0 and 17 bits per pixel, 1 colour resolution, 2 palette
 // size, 3 reserved palette entries, 4 refresh rate, 5 and 6 the virtual desktop, 8 and 9 the
 // pixel aspect, 11 and 12 the size in millimetres, 13 and 14 in pixels, 15 and 16 the
 // logical dots per inch, 18 colour planes, 19 brushes, 20 pens); 0 for any other kind.
-int GetDeviceInfo(int kind, const platform::DisplayCaps &caps);
+int deviceCaps(int kind, const platform::DisplayCaps &caps);
 
 // A count grouped in thousands with the locale's separator, even where the locale
 // leaves grouping out.

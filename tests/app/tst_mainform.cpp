@@ -464,8 +464,8 @@ private slots:
                     .arg(width));
             QVERIFY(!Form4);
         } else {
-            QVERIFY(Form1 && FadeSetup && Form5 && Bconfig && bFontForm && Form4 && dechk &&
-                    form8 && ConfigKeys && Form2);
+            QVERIFY(Form1 && fadingOptionsDialog && startTimeDialog && colorBarTimeDialog &&
+                    fontChooser && Form4 && systemInfoDialog && keyStepsDialog && outputAreaDialog);
             QCOMPARE(Form1->windowTitle(), QStringLiteral("ZAL LectoScope-32 PRO 01.24A"));
         }
     }

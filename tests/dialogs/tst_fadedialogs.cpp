@@ -6,8 +6,8 @@
 #include "app/Mainform.h"
 #include "app/RadioGroup.h"
 #include "app/StatusBar.h"
-#include "dialogs/TFadeSetup.h"
-#include "dialogs/TForm2.h"
+#include "dialogs/FadingOptionsDialog.h"
+#include "dialogs/OutputAreaDialog.h"
 #include "editor/ScriptEditor.h"
 #include "play/BlackScroll.h"
 
@@ -53,22 +53,24 @@ private slots:
         Form1->FadeTitles = Form1->FadeTwoline = Form1->FadeTVTitle = Form1->FadeAnti = true;
         Form1->FadeHoldTime = 5;
         Form1->setfadedefaults();
-        TFadeSetup *d = FadeSetup;
-        testsupport::runDialog(Form1->FadeTitles1, d, d->BitBtn1, d->BitBtn2, how, [&] {
-            QVERIFY(d->CheckBox1->isChecked() && d->CheckBox3->isChecked());
-            QCOMPARE(d->Label2->text(), QStringLiteral("5"));
-            d->CheckBox1->click();
-            for (QCheckBox *b : {d->CheckBox2, d->CheckBox3, d->checkbox4})
-                QVERIFY(!b->isChecked() && !b->isEnabled());
-            d->CheckBox1->click();
-            QVERIFY(d->CheckBox2->isEnabled() && !d->CheckBox3->isEnabled());
-            d->CheckBox2->click();
-            d->CheckBox3->click();
-            d->CheckBox2->click();
-            QVERIFY(!d->CheckBox3->isChecked() && !d->CheckBox3->isEnabled());
-            d->CheckBox1->click();
-            d->TrackBar1->setValue(12);
-        });
+        FadingOptionsDialog *d = fadingOptionsDialog;
+        testsupport::runDialog(
+            Form1->FadeTitles1, d, d->ui().okButton, d->ui().cancelButton, how, [&] {
+                QVERIFY(d->ui().fadeTitlesBox->isChecked() && d->ui().tvTitlesBox->isChecked());
+                QCOMPARE(d->ui().holdValue->text(), QStringLiteral("5"));
+                d->ui().fadeTitlesBox->click();
+                for (QCheckBox *b :
+                     {d->ui().twoLinesBox, d->ui().tvTitlesBox, d->ui().antialiasBox})
+                    QVERIFY(!b->isChecked() && !b->isEnabled());
+                d->ui().fadeTitlesBox->click();
+                QVERIFY(d->ui().twoLinesBox->isEnabled() && !d->ui().tvTitlesBox->isEnabled());
+                d->ui().twoLinesBox->click();
+                d->ui().tvTitlesBox->click();
+                d->ui().twoLinesBox->click();
+                QVERIFY(!d->ui().tvTitlesBox->isChecked() && !d->ui().tvTitlesBox->isEnabled());
+                d->ui().fadeTitlesBox->click();
+                d->ui().holdBar->setValue(12);
+            });
         for (bool flag :
              {Form1->FadeTitles, Form1->FadeTwoline, Form1->FadeTVTitle, Form1->FadeAnti})
             QCOMPARE(flag, fading);
@@ -95,14 +97,15 @@ private slots:
         QFETCH(QString, how);
         QFETCH(QRect, rect);
         QFETCH(int, screenRes);
-        TForm2 *d = Form2;
-        testsupport::runDialog(Form1->Adjustoutputwindowsize1, d, d->BitBtn1, d->BitBtn2, how, [&] {
-            QVERIFY(!d->Panel1->isVisible() && !d->centerfade->isVisible());
-            QCOMPARE(d->TrackBar2->minimum(), 24);
-            QCOMPARE(d->TrackBar1->value(), 1024);
-            d->TrackBar1->setValue(641);
-            d->TrackBar2->setValue(480);
-        });
+        OutputAreaDialog *d = outputAreaDialog;
+        testsupport::runDialog(
+            Form1->Adjustoutputwindowsize1, d, d->ui().okButton, d->ui().cancelButton, how, [&] {
+                QVERIFY(!d->ui().titleMarker->isVisible() && !d->ui().autoCenterBox->isVisible());
+                QCOMPARE(d->ui().verticalBar->minimum(), 24);
+                QCOMPARE(d->ui().horizontalBar->value(), 1024);
+                d->ui().horizontalBar->setValue(641);
+                d->ui().verticalBar->setValue(480);
+            });
         QCOMPARE(QRect(Form1->S_Left, Form1->S_Top, Form1->S_Right - Form1->S_Left,
                        Form1->S_Bottom - Form1->S_Top),
                  rect);
@@ -129,22 +132,24 @@ private slots:
         Form1->FadeTitles = true;
         Form1->setfadedefaults();
         Form4->strip().setStripWidth(200); // the last title drawn
-        TForm2 *d = Form2;
+        OutputAreaDialog *d = outputAreaDialog;
         testsupport::runDialog(
-            Form1->Adjustoutputwindowsize1, d, d->BitBtn1, d->BitBtn2, QStringLiteral("ok"), [&] {
+            Form1->Adjustoutputwindowsize1, d, d->ui().okButton, d->ui().cancelButton,
+            QStringLiteral("ok"), [&] {
                 if (step == QLatin1String("bar")) {
-                    d->TrackBar2->setValue(400);
+                    d->ui().verticalBar->setValue(400);
                 } else if (step == QLatin1String("boxes")) {
-                    d->centerfade->click();
-                    d->lowerthird->click();
+                    d->ui().autoCenterBox->click();
+                    d->ui().lowerThirdBox->click();
                 } else {
-                    const QPoint at = d->Panel1->mapFromGlobal(d->pb2->mapToGlobal(QPoint(50, 40)));
-                    QTest::mousePress(d->Panel1, Qt::LeftButton, {}, at);
-                    QTest::mouseMove(d->Panel1, at);
-                    QTest::mouseRelease(d->Panel1, Qt::LeftButton, {}, at);
-                    QCOMPARE(d->Panel1->pos(), d->pb2->pos() + QPoint(50, 40));
+                    const QPoint at = d->ui().titleMarker->mapFromGlobal(
+                        d->ui().preview->mapToGlobal(QPoint(50, 40)));
+                    QTest::mousePress(d->ui().titleMarker, Qt::LeftButton, {}, at);
+                    QTest::mouseMove(d->ui().titleMarker, at);
+                    QTest::mouseRelease(d->ui().titleMarker, Qt::LeftButton, {}, at);
+                    QCOMPARE(d->ui().titleMarker->pos(), d->ui().preview->pos() + QPoint(50, 40));
                 }
-                QCOMPARE(d->Label8->text(), QStringLiteral("Top    %1").arg(topShown));
+                QCOMPARE(d->ui().topLabel->text(), QStringLiteral("Top    %1").arg(topShown));
             });
         QCOMPARE(QPoint(Form1->S_Left, Form1->S_Top), stored);
         QCOMPARE(Form1->CenterFade, step == QLatin1String("boxes"));

@@ -3,9 +3,9 @@
 
 #include "app/Forms.h"
 #include "app/Mainform.h"
+#include "dialogs/FontChooser.h"
 #include "dialogs/FontFaceDelegate.h"
-#include "dialogs/TConfigKeys.h"
-#include "dialogs/TbFontForm.h"
+#include "dialogs/KeyStepsDialog.h"
 #include "editor/ScriptEditor.h"
 
 #include <QAction>
@@ -49,18 +49,20 @@ private slots:
         QFETCH(int, keptArrow);
         Form1->PgJumpAmt = stored;
         Form1->ArrowAmt = 50;
-        TConfigKeys *d = ConfigKeys;
-        testsupport::runDialog(Form1->ConfigureKeys1, d, d->BitBtn1, d->BitBtn2, how, [&] {
-            QCOMPARE(d->pos(), Form1->underAutoTimerPanel());
-            QCOMPARE(d->Label2->text(), QString::number(std::min(stored, 3000)));
-            QCOMPARE(d->Label4->text(), QStringLiteral("50"));
-            if (moved < 0)
-                return;
-            d->TrackBar1->setValue(moved);
-            d->TrackBar2->setValue(moved);
-            QCOMPARE(d->Label2->text() + d->Label4->text(), QString::number(moved).repeated(2));
-            QCOMPARE(Form1->PgJumpAmt, stored); // nothing stored before OK
-        });
+        KeyStepsDialog *d = keyStepsDialog;
+        testsupport::runDialog(
+            Form1->ConfigureKeys1, d, d->ui().okButton, d->ui().cancelButton, how, [&] {
+                QCOMPARE(d->pos(), Form1->underAutoTimerPanel());
+                QCOMPARE(d->ui().pageStepValue->text(), QString::number(std::min(stored, 3000)));
+                QCOMPARE(d->ui().arrowStepValue->text(), QStringLiteral("50"));
+                if (moved < 0)
+                    return;
+                d->ui().pageStepBar->setValue(moved);
+                d->ui().arrowStepBar->setValue(moved);
+                QCOMPARE(d->ui().pageStepValue->text() + d->ui().arrowStepValue->text(),
+                         QString::number(moved).repeated(2));
+                QCOMPARE(Form1->PgJumpAmt, stored); // nothing stored before OK
+            });
         QCOMPARE(Form1->PgJumpAmt, keptPage);
         QCOMPARE(Form1->ArrowAmt, keptArrow);
     }
@@ -81,42 +83,44 @@ private slots:
         for (const QString &f : QFontDatabase::families())
             if (f != face && f != shown && !QFontDatabase::isPrivateFamily(f))
                 other = f;
-        TbFontForm *d = bFontForm;
-        testsupport::runDialog(Form1->TypeansSize1, d, d->BitBtn1, d->BitBtn2, how, [&] {
-            QCOMPARE(d->fontsizelabel->text(), QStringLiteral("24"));
-            QCOMPARE(d->fontlabel->text(), face);
-            QVERIFY(d->ListBox1->currentItem());
-            QCOMPARE(d->ListBox1->currentItem()->text(), shown);
-            d->ListBox1->setCurrentItem(d->ListBox1->findItems(other, Qt::MatchExactly).value(0));
-            QCOMPARE(Form1->Memo1->font().family(), other);
-            d->FontSizeTrackbar->setValue(40);
-            QCOMPARE(Form1->editorFontSize(), 40);
-            QCOMPARE(Form1->TrackBar1->value(), 40);
-            QCOMPARE(Form1->Label6->text(), QStringLiteral("40"));
-            Form1->TrackBar1->setValue(300); // the main bar stops at 200, and the chooser's
-            QCOMPARE(d->fontsizelabel->text(), QStringLiteral("200"));
-        });
+        FontChooser *d = ::fontChooser;
+        testsupport::runDialog(
+            Form1->TypeansSize1, d, d->ui().okButton, d->ui().cancelButton, how, [&] {
+                QCOMPARE(d->ui().sizeLabel->text(), QStringLiteral("24"));
+                QCOMPARE(d->ui().faceLabel->text(), face);
+                QVERIFY(d->ui().faceList->currentItem());
+                QCOMPARE(d->ui().faceList->currentItem()->text(), shown);
+                d->ui().faceList->setCurrentItem(
+                    d->ui().faceList->findItems(other, Qt::MatchExactly).value(0));
+                QCOMPARE(Form1->Memo1->font().family(), other);
+                d->ui().sizeBar->setValue(40);
+                QCOMPARE(Form1->editorFontSize(), 40);
+                QCOMPARE(Form1->TrackBar1->value(), 40);
+                QCOMPARE(Form1->Label6->text(), QStringLiteral("40"));
+                Form1->TrackBar1->setValue(300); // the main bar stops at 200, and the chooser's
+                QCOMPARE(d->ui().sizeLabel->text(), QStringLiteral("200"));
+            });
         const bool kept = how == QLatin1String("ok");
         const int size = kept ? 200 : 24;
         QCOMPARE(Form1->Memo1->font().family(), kept ? other : face);
         QCOMPARE(Form1->editorFontSize(), size);
-        for (const QSlider *bar : {Form1->TrackBar1, d->FontSizeTrackbar})
+        for (const QSlider *bar : {Form1->TrackBar1, d->ui().sizeBar})
             QCOMPARE(bar->value(), size);
-        for (const QLabel *label : {Form1->Label6, d->fontsizelabel})
+        for (const QLabel *label : {Form1->Label6, d->ui().sizeLabel})
             QCOMPARE(label->text(), QString::number(size));
     }
 
     // Only the faces of the items shown are loaded; each drawn item is as high as "Wg" + 2
     // in its own face, on the editor's colours.
     void fontListDrawsLazily() {
-        TbFontForm dialog;
+        FontChooser dialog;
         FontChooserInput input;
         input.font = QFont(QStringLiteral("Arial"), 14);
         input.background = Qt::darkBlue;
         input.height = 260; // the lowest: a list 100 pixels high
         dialog.prepare(input);
         dialog.show();
-        QListWidget *list = dialog.ListBox1;
+        QListWidget *list = dialog.ui().faceList;
         if (list->count() < 12)
             QSKIP("too few installed faces to fill more than the list shows");
         // The list lays out again once the first items drawn have their heights.

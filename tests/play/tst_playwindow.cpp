@@ -366,7 +366,7 @@ private slots:
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
             if (Form4 && Form4->Scrolling && atPlay.isEmpty())
-                atPlay = {Form2 == nullptr && dechk == nullptr,
+                atPlay = {outputAreaDialog == nullptr && systemInfoDialog == nullptr,
                           Form4->AntiKernel[2][2] == 8 && Form4->AntiKernel[0][0] == 1 &&
                               Form4->AntiKernel[1][2] == 0,
                           !Form1->isVisible()};

@@ -5,8 +5,8 @@
 #include "app/Mainform.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
-#include "preroll/TBconfig.h"
-#include "preroll/TForm5.h"
+#include "preroll/ColorBarTimeDialog.h"
+#include "preroll/StartTimeDialog.h"
 #include "preroll/UpDown.h"
 
 #include <QAction>
@@ -140,38 +140,38 @@ private slots:
     }
 
     void startTimeDialogOk() {
-        TForm5 dialog(f);
+        StartTimeDialog dialog(f);
         platform::Clock::setNow(at(8, 5, 9));
-        dialog.FormShow();
-        QCOMPARE(dialog.Edit1->text(), QStringLiteral("8"));
-        QCOMPARE(dialog.Edit2->text(), QStringLiteral("5"));
-        QCOMPARE(dialog.Edit3->text(), QStringLiteral("9"));
-        QVERIFY(dialog.Timer1->isActive());
-        dialog.UpDown1->stepUp(); // 9
-        dialog.UpDown3->stepUp(); // 9 + 5 = 14
-        QCOMPARE(dialog.Edit1->text(), QStringLiteral("9"));
-        QCOMPARE(dialog.Edit3->text(), QStringLiteral("14"));
-        dialog.OKClick();
+        dialog.showValues();
+        QCOMPARE(dialog.ui().hourEdit->text(), QStringLiteral("8"));
+        QCOMPARE(dialog.ui().minuteEdit->text(), QStringLiteral("5"));
+        QCOMPARE(dialog.ui().secondEdit->text(), QStringLiteral("9"));
+        QVERIFY(dialog.ui().clockTimer->isActive());
+        dialog.ui().hourUpDown->stepUp();   // 9
+        dialog.ui().secondUpDown->stepUp(); // 9 + 5 = 14
+        QCOMPARE(dialog.ui().hourEdit->text(), QStringLiteral("9"));
+        QCOMPARE(dialog.ui().secondEdit->text(), QStringLiteral("14"));
+        dialog.okClicked();
         f->applyStartTimeChoice(dialog.choice());
         QCOMPARE(platform::dayFractionToTime(f->Startime), QTime(9, 5, 14));
-        QVERIFY(!dialog.Timer1->isActive());
+        QVERIFY(!dialog.ui().clockTimer->isActive());
         QVERIFY(f->Timer1->isActive());
         QCOMPARE(f->ProgressBar1->maximum(), 3600 + 5);
     }
 
     void upDownRanges() {
-        TForm5 dialog(f);
+        StartTimeDialog dialog(f);
         platform::Clock::setNow(at(0, 59, 58));
-        dialog.FormShow();
-        QCOMPARE(dialog.UpDown1->position(), 1); // 0 is below the hour range
-        dialog.UpDown2->stepUp();
-        QCOMPARE(dialog.Edit2->text(), QStringLiteral("59")); // no wrap-around
-        dialog.UpDown3->stepUp();
-        QCOMPARE(dialog.Edit3->text(), QStringLiteral("59"));
-        dialog.Edit3Click();
-        QVERIFY(dialog.UpDown1->isHidden() && dialog.UpDown2->isHidden());
-        dialog.FormShow();
-        QVERIFY(!dialog.UpDown1->isHidden());
+        dialog.showValues();
+        QCOMPARE(dialog.ui().hourUpDown->position(), 1); // 0 is below the hour range
+        dialog.ui().minuteUpDown->stepUp();
+        QCOMPARE(dialog.ui().minuteEdit->text(), QStringLiteral("59")); // no wrap-around
+        dialog.ui().secondUpDown->stepUp();
+        QCOMPARE(dialog.ui().secondEdit->text(), QStringLiteral("59"));
+        dialog.secondEditClicked();
+        QVERIFY(dialog.ui().hourUpDown->isHidden() && dialog.ui().minuteUpDown->isHidden());
+        dialog.showValues();
+        QVERIFY(!dialog.ui().hourUpDown->isHidden());
     }
 
     // The start time is kept by an invalid time (with a message) and by Cancel; Cancel with
@@ -200,16 +200,16 @@ private slots:
         f->Panel1->setVisible(cancel);
         f->StartbyAutoTimer1->setChecked(armed);
         f->Startime = fraction(7, 0, 0);
-        TForm5 dialog(f);
-        dialog.FormShow();
-        dialog.Edit1->setText(hour);
-        dialog.Edit2->setText(minute);
-        dialog.Edit3->setText(QStringLiteral("0"));
-        cancel ? dialog.CancelClick() : dialog.OKClick();
+        StartTimeDialog dialog(f);
+        dialog.showValues();
+        dialog.ui().hourEdit->setText(hour);
+        dialog.ui().minuteEdit->setText(minute);
+        dialog.ui().secondEdit->setText(QStringLiteral("0"));
+        cancel ? dialog.cancelClicked() : dialog.okClicked();
         f->applyStartTimeChoice(dialog.choice());
         QCOMPARE(f->Startime, fraction(7, 0, 0));
         QVERIFY(f->Timer1->isActive());
-        QVERIFY(!dialog.Timer1->isActive());
+        QVERIFY(!dialog.ui().clockTimer->isActive());
         if (cancel)
             QCOMPARE(f->StartbyAutoTimer1->isChecked(), !armed);
         else
@@ -218,11 +218,11 @@ private slots:
     }
 
     void nonIntegerField() {
-        TForm5 dialog(f);
+        StartTimeDialog dialog(f);
         dialog.show();
-        dialog.Edit2->setFocus();
-        dialog.Edit2->setText(QStringLiteral("ab"));
-        emit dialog.Edit2->editingFinished();
+        dialog.ui().minuteEdit->setFocus();
+        dialog.ui().minuteEdit->setText(QStringLiteral("ab"));
+        emit dialog.ui().minuteEdit->editingFinished();
         QCOMPARE(testsupport::shownTexts().last(),
                  QStringLiteral("'ab' is not a valid integer value"));
         dialog.hide();
@@ -242,34 +242,34 @@ private slots:
         QFETCH(int, shown);
         QFETCH(bool, ok);
         QFETCH(int, after);
-        TBconfig dialog(f);
-        dialog.setCbarTime(stored);
-        dialog.FormShow();
-        QCOMPARE(dialog.TrackBar1->value(), shown);
-        QCOMPARE(dialog.Label2->text(), QString::number(shown));
-        dialog.TrackBar1->setValue(22);
-        QCOMPARE(dialog.Label2->text(), QStringLiteral("22"));
-        ok ? dialog.OKClick() : dialog.CancelClick();
-        QCOMPARE(dialog.cbarTime(), after);
+        ColorBarTimeDialog dialog(f);
+        dialog.setSeconds(stored);
+        dialog.showValues();
+        QCOMPARE(dialog.ui().secondsBar->value(), shown);
+        QCOMPARE(dialog.ui().secondsLabel->text(), QString::number(shown));
+        dialog.ui().secondsBar->setValue(22);
+        QCOMPARE(dialog.ui().secondsLabel->text(), QStringLiteral("22"));
+        ok ? dialog.okClicked() : dialog.cancelClicked();
+        QCOMPARE(dialog.seconds(), after);
     }
 
     // The menu items open the dialogs modally; the dialogs answer and close.
     void menuItemsOpenTheDialogs() {
         QVERIFY(testsupport::createWindows());
         platform::Clock::setNow(at(14, 20, 0));
-        QTimer::singleShot(0, Form5, [] {
-            QVERIFY(Form5->isVisible());
-            Form5->Edit1->setText(QStringLiteral("15"));
-            Form5->OKButton->click();
+        QTimer::singleShot(0, startTimeDialog, [] {
+            QVERIFY(startTimeDialog->isVisible());
+            startTimeDialog->ui().hourEdit->setText(QStringLiteral("15"));
+            startTimeDialog->ui().okButton->click();
         });
         Form1->SetAutoStartTime1->trigger();
-        QVERIFY(!Form5->isVisible());
+        QVERIFY(!startTimeDialog->isVisible());
         QCOMPARE(platform::dayFractionToTime(Form1->Startime), QTime(15, 20, 0));
 
         Form1->CbarTime = 10;
-        QTimer::singleShot(0, Bconfig, [] {
-            Bconfig->TrackBar1->setValue(4);
-            Bconfig->OKButton->click();
+        QTimer::singleShot(0, colorBarTimeDialog, [] {
+            colorBarTimeDialog->ui().secondsBar->setValue(4);
+            colorBarTimeDialog->ui().okButton->click();
         });
         Form1->SetColorBarTime1->trigger();
         QCOMPARE(Form1->CbarTime, 4);

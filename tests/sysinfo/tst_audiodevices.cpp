@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 
 #include "platform/AudioDevices.h"
-#include "sysinfo/Tdechk.h"
+#include "sysinfo/SystemInfoDialog.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -49,15 +49,15 @@ private slots:
 
     void wavePages() {
         testsupport::Sandbox sandbox;
-        Tdechk hood;
+        SystemInfoDialog hood;
         // The server's devices reach the toolkit a moment after they were made.
         QTRY_VERIFY_WITH_TIMEOUT(
             !platform::AudioDevices::devices(platform::AudioClass::WaveIn).isEmpty(), 20000);
-        hood.PageControl1->setCurrentIndex(0);
-        QCOMPARE(hood.PageControl1->tabText(0), QStringLiteral("Wave Out 1"));
-        QCOMPARE(hood.ListBox1->count(), 2);
-        QCOMPARE(hood.ListBox1->item(0)->text(), QStringLiteral("Wave Mapper"));
-        QCOMPARE(hood.ListBox1->item(1)->text(), QStringLiteral("LectoOut"));
+        hood.ui().pages->setCurrentIndex(0);
+        QCOMPARE(hood.ui().pages->tabText(0), QStringLiteral("Wave Out 1"));
+        QCOMPARE(hood.ui().waveOutList->count(), 2);
+        QCOMPARE(hood.ui().waveOutList->item(0)->text(), QStringLiteral("Wave Mapper"));
+        QCOMPARE(hood.ui().waveOutList->item(1)->text(), QStringLiteral("LectoOut"));
         const auto field = [&](const char *name) {
             return hood.findChild<QLabel *>(QString::fromLatin1(name))->text();
         };
@@ -67,9 +67,9 @@ private slots:
             field("WaveOutFormats").startsWith(QStringLiteral(" 44.1   kHz, Stereo, 16-bit\n")));
         QCOMPARE(field("WaveOutSupport"), QStringLiteral("Supports volume control\n"));
 
-        hood.PageControl1->setCurrentIndex(2);
-        QCOMPARE(hood.PageControl1->tabText(2), QStringLiteral("Wave In 1"));
-        hood.ListBox3Click(1);
+        hood.ui().pages->setCurrentIndex(2);
+        QCOMPARE(hood.ui().pages->tabText(2), QStringLiteral("Wave In 1"));
+        hood.waveInDeviceClicked(1);
         QCOMPARE(field("WaveInProductName"), QStringLiteral("LectoIn"));
         QCOMPARE(field("WaveInOutputDeviceID"), QStringLiteral("0"));
     }

@@ -10,11 +10,11 @@
 #include "platform/Printers.h"
 #include "platform/Screen.h"
 #include "platform/System.h"
+#include "sysinfo/AboutBox.h"
 #include "sysinfo/AudioTexts.h"
 #include "sysinfo/HelpWindow.h"
+#include "sysinfo/SystemInfoDialog.h"
 #include "sysinfo/SystemTexts.h"
-#include "sysinfo/TAnimateXAbout.h"
-#include "sysinfo/Tdechk.h"
 
 #include <QAction>
 #include <QApplication>
@@ -73,7 +73,7 @@ class TestSysinfo : public QObject {
     Q_OBJECT
 
     std::unique_ptr<testsupport::Sandbox> sandbox;
-    Tdechk *hood = nullptr;
+    SystemInfoDialog *hood = nullptr;
 
     QString shown(const QString &objectName) const {
         const auto *label = hood->findChild<QLabel *>(objectName);
@@ -88,7 +88,7 @@ private slots:
     void cleanupTestCase() { platform::System::setProcRoot(QString()); }
     void init() {
         sandbox = std::make_unique<testsupport::Sandbox>();
-        hood = new Tdechk;
+        hood = new SystemInfoDialog;
     }
     void cleanup() {
         delete hood;
@@ -133,20 +133,20 @@ private slots:
         QFETCH(QString, text);
         // Nothing is read before the first fill.
         QCOMPARE(shown(field), text == u"Nt Only" ? text : QStringLiteral("?"));
-        hood->ShowUndertheHood();
-        hood->Timer1Timer();
+        hood->refreshFigures();
+        hood->refreshTick();
         QCOMPARE(shown(field), text);
-        QCOMPARE(hood->ProgressBar1->value(), 45);
+        QCOMPARE(hood->ui().loadBar->value(), 45);
         QCOMPARE(shown("BitsPerPixel"), shown("DeviceKind17"));
     }
 
     void timerRunsWhileShown() {
-        QCOMPARE(hood->PageControl1->currentWidget()->objectName(), QStringLiteral("SystemInfo"));
+        QCOMPARE(hood->ui().pages->currentWidget()->objectName(), QStringLiteral("SystemInfo"));
         hood->show();
-        QVERIFY(hood->Timer1->isActive());
+        QVERIFY(hood->ui().refreshTimer->isActive());
         QTRY_COMPARE(shown("MemoryLoad"), QStringLiteral("45%"));
-        hood->BitBtn1->click();
-        QVERIFY(!hood->Timer1->isActive() && !hood->isVisible());
+        hood->ui().closeButton->click();
+        QVERIFY(!hood->ui().refreshTimer->isActive() && !hood->isVisible());
     }
 
     void versionTexts_data() {
@@ -178,7 +178,7 @@ private slots:
         QFETCH(QString, text);
         const auto version = platform::versionFromUname(u"Linux", release);
         const auto processor = platform::parseCpuinfo(fixture("cpuinfo"), machine);
-        QCOMPARE(sysinfo::WinVerString(kind, version, processor), text);
+        QCOMPARE(sysinfo::versionText(kind, version, processor), text);
     }
 
     void numberTexts_data() {
@@ -275,47 +275,47 @@ private slots:
 
     void wavePages() {
         platform::AudioDevices::setOverride(AudioClass::WaveOut, {device("Speakers", 0x800)});
-        hood->PageControl1->setCurrentIndex(0);
-        QCOMPARE(hood->PageControl1->tabText(0), QStringLiteral("Wave Out 1"));
-        QCOMPARE(rows(hood->ListBox1), (QStringList{"Wave Mapper", "Speakers"}));
+        hood->ui().pages->setCurrentIndex(0);
+        QCOMPARE(hood->ui().pages->tabText(0), QStringLiteral("Wave Out 1"));
+        QCOMPARE(rows(hood->ui().waveOutList), (QStringList{"Wave Mapper", "Speakers"}));
         QCOMPARE(shown("WaveOutDriverID"), QStringLiteral("-1"));
         QCOMPARE(shown("WaveOutProductIdentifier"), QStringLiteral("Wave Mapper"));
         QCOMPARE(shown("WaveOutFormats"), QStringLiteral(" 44.1   kHz, Stereo, 16-bit\n"));
-        hood->ListBox1->setCurrentRow(1);
-        hood->ListBox1Click(1);
+        hood->ui().waveOutList->setCurrentRow(1);
+        hood->waveOutDeviceClicked(1);
         QCOMPARE(shown("WaveOutDriverID"), QStringLiteral("0"));
         QCOMPARE(shown("WaveOutProductName"), QStringLiteral("Speakers"));
-        QCOMPARE(hood->ListBox1->currentRow(), -1); // rebuilt
+        QCOMPARE(hood->ui().waveOutList->currentRow(), -1); // rebuilt
 
         // A class without devices: its text, and the rest as it was.
         platform::AudioDevices::setOverride(AudioClass::WaveIn, {});
-        hood->PageControl1->setCurrentIndex(2);
-        QCOMPARE(hood->PageControl1->tabText(2), QStringLiteral("Wave In 0"));
+        hood->ui().pages->setCurrentIndex(2);
+        QCOMPARE(hood->ui().pages->tabText(2), QStringLiteral("Wave In 0"));
         QCOMPARE(shown("WaveInProductName"),
                  QStringLiteral("No Wave Input device drivers in system"));
         QCOMPARE(shown("WaveInOutputDeviceID"), QString());
-        hood->PageControl1->setCurrentIndex(4);
-        QCOMPARE(hood->PageControl1->tabText(0), QStringLiteral("Wave Out 1")); // stays
+        hood->ui().pages->setCurrentIndex(4);
+        QCOMPARE(hood->ui().pages->tabText(0), QStringLiteral("Wave Out 1")); // stays
     }
 
     void midiPagesFromTheSequencer() {
         platform::AudioDevices::setOverride(AudioClass::MidiOut, {});
-        hood->PageControl1->setCurrentIndex(1);
+        hood->ui().pages->setCurrentIndex(1);
         QCOMPARE(shown("MidiOutProductName"),
                  QStringLiteral("No Midi Output devices drivers in system"));
         platform::AudioDevices::clearOverrides();
-        hood->PageControl1->setCurrentIndex(3);
-        QCOMPARE(hood->PageControl1->tabText(3), QStringLiteral("Midi In 3"));
-        QCOMPARE(rows(hood->ListBox4),
+        hood->ui().pages->setCurrentIndex(3);
+        QCOMPARE(hood->ui().pages->tabText(3), QStringLiteral("Midi In 3"));
+        QCOMPARE(rows(hood->ui().midiInList),
                  (QStringList{"Midi Through Port-0", "USB Keys MIDI 1", "USB Keys Control"}));
         QCOMPARE(shown("MidiInOutputDeviceID"), QStringLiteral("0"));
         QCOMPARE(shown("MidiInDriverVersion"), QStringLiteral("4.10"));
-        hood->PageControl1->setCurrentIndex(1);
-        const QStringList out = rows(hood->ListBox2);
+        hood->ui().pages->setCurrentIndex(1);
+        const QStringList out = rows(hood->ui().midiOutList);
         QCOMPARE(out.first(), QStringLiteral("MIDI Mapper"));
         QCOMPARE(out.mid(out.size() - 3),
                  (QStringList{"Midi Through Port-0", "USB Keys MIDI 1", "Synth input port"}));
-        hood->ListBox2Click(out.size() - 1);
+        hood->midiOutDeviceClicked(out.size() - 1);
         QCOMPARE(shown("MidiOutTechnology"), QStringLiteral("Output port\n"));
         QCOMPARE(shown("MidiOutChannelMasks"), QStringLiteral("65535"));
     }
@@ -324,8 +324,8 @@ private slots:
         const QString pdf = sandbox->path(QStringLiteral("memory.pdf"));
         platform::Printers::scripted({pdf});
         platform::Printers::setup(nullptr);
-        hood->Timer1Timer();
-        hood->SpeedButton1->click();
+        hood->refreshTick();
+        hood->ui().printButton->click();
         QProcess p;
         p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         QVERIFY(p.waitForFinished(60000));
@@ -342,20 +342,20 @@ private slots:
     void dialogsFromTheMenus() {
         QVERIFY(testsupport::createWindows());
         onModal(Form1->NewWindow1, [](QWidget *modal) {
-            QCOMPARE(modal, static_cast<QWidget *>(dechk));
-            QVERIFY(dechk->Timer1->isActive());
+            QCOMPARE(modal, static_cast<QWidget *>(systemInfoDialog));
+            QVERIFY(systemInfoDialog->ui().refreshTimer->isActive());
         });
-        QVERIFY(!dechk->Timer1->isActive());
+        QVERIFY(!systemInfoDialog->ui().refreshTimer->isActive());
 
         QPointer<QWidget> first;
         for (int opening = 0; opening < 2; ++opening) {
             onModal(Form1->About2, [&](QWidget *modal) {
                 QVERIFY(modal != first); // a new box each time
                 first = modal;
-                QCOMPARE(modal->findChild<QLabel *>("Version")->text(), QStringLiteral("01.24A"));
-                QCOMPARE(modal->findChild<QLabel *>("PhysMem")->text(),
+                QCOMPARE(modal->findChild<QLabel *>("version")->text(), QStringLiteral("01.24A"));
+                QCOMPARE(modal->findChild<QLabel *>("physicalMemory")->text(),
                          QStringLiteral("Physical Memory 8,062,384 KB"));
-                QCOMPARE(modal->findChild<QLabel *>("MemLoad")->text(),
+                QCOMPARE(modal->findChild<QLabel *>("memoryLoad")->text(),
                          QStringLiteral("Memory Load     45 %"));
             });
             QTRY_VERIFY(first.isNull()); // gone once closed
@@ -366,7 +366,7 @@ private slots:
         Form1->Memo1->setFocus();
         bool opened = false;
         QTimer::singleShot(0, [&] {
-            opened = qobject_cast<TAnimateXAbout *>(QApplication::activeModalWidget());
+            opened = qobject_cast<AboutBox *>(QApplication::activeModalWidget());
             if (opened)
                 QApplication::activeModalWidget()->close();
         });
@@ -380,15 +380,15 @@ private slots:
         auto *help = Form1->findChild<HelpWindow *>();
         QVERIFY(help && help->isVisible());
         QCOMPARE(help->shownSource(), QString::fromLatin1(HelpWindow::kBuiltInHelp));
-        QVERIFY(
-            help->Contents->toPlainText().contains(QStringLiteral("Keys and mouse during play")));
-        help->SearchEdit->setText(QStringLiteral("configure keys"));
-        QTest::keyClick(help->SearchEdit, Qt::Key_Return);
-        QCOMPARE(help->Contents->textCursor().selectedText().toLower(),
+        QVERIFY(help->ui().contents->toPlainText().contains(
+            QStringLiteral("Keys and mouse during play")));
+        help->ui().searchEdit->setText(QStringLiteral("configure keys"));
+        QTest::keyClick(help->ui().searchEdit, Qt::Key_Return);
+        QCOMPARE(help->ui().contents->textCursor().selectedText().toLower(),
                  QStringLiteral("configure keys"));
-        help->SearchEdit->setText(QStringLiteral("no such phrase"));
+        help->ui().searchEdit->setText(QStringLiteral("no such phrase"));
         QVERIFY(!help->findNext());
-        QCOMPARE(help->SearchStatus->text(), QStringLiteral("Not found"));
+        QCOMPARE(help->ui().searchStatus->text(), QStringLiteral("Not found"));
         QTest::keyClick(help, Qt::Key_Escape);
         QVERIFY(!help->isVisible());
 
@@ -400,7 +400,7 @@ private slots:
         Form1->MenuHelp1->trigger();
         help = Form1->findChild<HelpWindow *>();
         QCOMPARE(help->shownSource(), installed);
-        QCOMPARE(help->Contents->toPlainText(), QStringLiteral("Studio guide"));
+        QCOMPARE(help->ui().contents->toPlainText(), QStringLiteral("Studio guide"));
         // A binary help file cannot be shown: the built-in help instead.
         QVERIFY(testsupport::writeBytes(installed, QByteArray("?_\x03\x00", 4) + "binary"));
         QCOMPARE(help->showFirstOf({installed}), QString::fromLatin1(HelpWindow::kBuiltInHelp));

@@ -30,10 +30,10 @@ struct FontChooserInput {
 // and a size bar. Each choice is reported at once (faceChosen, sizeChosen) so that the editor
 // and the main window's size bar follow while the dialog is open; execute() hands back the
 // face and size to keep.
-class TbFontForm : public QDialog {
+class FontChooser : public QDialog {
     Q_OBJECT
 public:
-    explicit TbFontForm(QWidget *parent = nullptr);
+    explicit FontChooser(QWidget *parent = nullptr);
 
     // Shows the chooser modally; returns the chosen face and size after OK, and the editor's
     // own after Cancel, Esc or the close box.
@@ -46,19 +46,23 @@ public:
     // How many faces have been loaded to measure and draw the list since it was filled.
     int facesLoaded() const;
 
-    QLabel *FontSize = nullptr;
-    QLabel *fontsizelabel = nullptr;
-    QSlider *FontSizeTrackbar = nullptr; // 2..200, as the main window's size bar
-    QLabel *fontlabel = nullptr;         // the chosen face's name, in that face
-    QListWidget *ListBox1 = nullptr;     // one item per installed face
-    QPushButton *BitBtn1 = nullptr;      // OK (Enter)
-    QPushButton *BitBtn2 = nullptr;      // Cancel (Esc)
+    // The controls, each named as its objectName.
+    struct Ui {
+        QLabel *sizeCaption = nullptr;
+        QLabel *sizeLabel = nullptr;
+        QSlider *sizeBar = nullptr;          // 2..200, as the main window's size bar
+        QLabel *faceLabel = nullptr;         // the chosen face's name, in that face
+        QListWidget *faceList = nullptr;     // one item per installed face
+        QPushButton *okButton = nullptr;     // OK (Enter)
+        QPushButton *cancelButton = nullptr; // Cancel (Esc)
+    };
+    const Ui &ui() const { return m_ui; }
 
-    void FormShow();
-    void ListBox1Click();
-    void FontSizeTrackbarChange();
-    void BitBtn1Click();
-    void BitBtn2Click();
+    void showValues();
+    void faceClicked();
+    void sizeBarMoved();
+    void okClicked();
+    void cancelClicked();
     // Esc and the close box restore the face and size, as Cancel.
     void reject() override;
 
@@ -77,4 +81,5 @@ private:
     FontChooserInput m_input;
     FontChoice m_choice;
     FontChoice m_remembered;
+    Ui m_ui;
 };

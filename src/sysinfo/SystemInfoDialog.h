@@ -16,37 +16,42 @@ class QTimer;
 // display, the system and processor, memory figures refreshed every second while it is
 // shown, and the program's heap figures, which can be printed. Created once at start and
 // shown modally; the active page and every value shown stay from one opening to the next.
-class Tdechk : public QDialog {
+class SystemInfoDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit Tdechk(QWidget *parent = nullptr);
+    explicit SystemInfoDialog(QWidget *parent = nullptr);
 
     // A text about the system or processor by kind, and a display capability by kind.
-    QString WinVerString(int kind) const;
-    int GetDeviceInfo(int kind) const;
+    QString versionText(int kind) const;
+    int deviceCaps(int kind) const;
 
-    void ShowUndertheHood();
-    void memcheck();
-    void Timer1Timer();
-    void SpeedButton1Click();
-    void PageControl1Change(int index);
+    void refreshFigures();
+    void refreshMemory();
+    void refreshTick();
+    void printMemoryReport();
+    void pageChanged(int index);
 
     // Rebuild a device page's list and show the device's details (-1: the mapper).
-    void WaveInfoOut(int device);
-    void MidiInfoOut(int device);
-    void WaveInfoIn(int device);
-    void MidiInfoIn(int device);
-    void ListBox1Click(int row);
-    void ListBox2Click(int row);
-    void ListBox3Click(int row);
-    void ListBox4Click(int row);
+    void showWaveOutDevice(int device);
+    void showMidiOutDevice(int device);
+    void showWaveInDevice(int device);
+    void showMidiInDevice(int device);
+    void waveOutDeviceClicked(int row);
+    void midiOutDeviceClicked(int row);
+    void waveInDeviceClicked(int row);
+    void midiInDeviceClicked(int row);
 
-    QTabWidget *PageControl1 = nullptr;
-    QPushButton *BitBtn1 = nullptr;
-    QPushButton *SpeedButton1 = nullptr;
-    QProgressBar *ProgressBar1 = nullptr;
-    QTimer *Timer1 = nullptr;
-    QListWidget *ListBox1 = nullptr, *ListBox2 = nullptr, *ListBox3 = nullptr, *ListBox4 = nullptr;
+    // The controls, each named as its objectName.
+    struct Ui {
+        QTabWidget *pages = nullptr;
+        QPushButton *closeButton = nullptr;
+        QPushButton *printButton = nullptr;
+        QProgressBar *loadBar = nullptr;
+        QTimer *refreshTimer = nullptr;
+        QListWidget *waveOutList = nullptr, *midiOutList = nullptr, *waveInList = nullptr,
+                    *midiInList = nullptr;
+    };
+    const Ui &ui() const { return m_ui; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -77,4 +82,5 @@ private:
     QLabel *m_memory[4] = {}; // total phys, avail phys, total virt, avail virt
     QLabel *m_heap[12] = {};
     QLabel *m_refreshed = nullptr;
+    Ui m_ui;
 };

@@ -14,33 +14,37 @@ class UpDown;
 // fraction when the fields held a valid time (an invalid one has been reported already).
 struct StartTimeChoice {
     bool accepted = false;
-    std::optional<double> startime;
+    std::optional<double> startTime;
 };
 
 // "Set Auto Start Time": the current time, three fields with up-downs for the start time,
 // OK and Cancel. The caller applies the choice.
-class TForm5 : public QDialog {
+class StartTimeDialog : public QDialog {
     Q_OBJECT
 public:
     // position: the dialog's top-left corner on the screen.
-    explicit TForm5(QWidget *parent = nullptr, QPoint position = {});
+    explicit StartTimeDialog(QWidget *parent = nullptr, QPoint position = {});
 
     // Shows the dialog modally; what the operator chose.
     StartTimeChoice execute();
     const StartTimeChoice &choice() const { return m_choice; }
 
-    QLabel *form5Clock = nullptr;
-    QLineEdit *Edit1 = nullptr, *Edit2 = nullptr, *Edit3 = nullptr;
-    UpDown *UpDown1 = nullptr, *UpDown2 = nullptr, *UpDown3 = nullptr;
-    QPushButton *OKButton = nullptr, *CancelButton = nullptr;
-    QTimer *Timer1 = nullptr;
+    // The controls, each named as its objectName.
+    struct Ui {
+        QLabel *clockLabel = nullptr;
+        QLineEdit *hourEdit = nullptr, *minuteEdit = nullptr, *secondEdit = nullptr;
+        UpDown *hourUpDown = nullptr, *minuteUpDown = nullptr, *secondUpDown = nullptr;
+        QPushButton *okButton = nullptr, *cancelButton = nullptr;
+        QTimer *clockTimer = nullptr;
+    };
+    const Ui &ui() const { return m_ui; }
 
-    void FormShow();
-    void Timer1Timer();
-    void OKClick();
-    void CancelClick();
+    void showValues();
+    void clockTick();
+    void okClicked();
+    void cancelClicked();
     // Clicking into the seconds field shows only the seconds up-down.
-    void Edit3Click();
+    void secondEditClicked();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -50,4 +54,5 @@ private:
     void upDownClicked(QLineEdit *field, int position);
     void checkInteger(QLineEdit *field);
     StartTimeChoice m_choice;
+    Ui m_ui;
 };

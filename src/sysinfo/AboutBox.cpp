@@ -1,4 +1,4 @@
-#include "sysinfo/TAnimateXAbout.h"
+#include "sysinfo/AboutBox.h"
 
 #include "sysinfo/SystemTexts.h"
 
@@ -7,10 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TAnimateXAbout::TAnimateXAbout(const QString &version, quint64 physicalMemory, int memoryLoad,
-                               QWidget *parent)
+AboutBox::AboutBox(const QString &version, quint64 physicalMemory, int memoryLoad, QWidget *parent)
     : QDialog(parent) {
-    setObjectName(QStringLiteral("AnimateXAbout"));
+    setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(QStringLiteral("About"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -22,7 +21,7 @@ TAnimateXAbout::TAnimateXAbout(const QString &version, quint64 physicalMemory, i
     setPalette(pal);
 
     auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setObjectName(QStringLiteral("panel"));
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
     panel->setLineWidth(2);
@@ -35,41 +34,41 @@ TAnimateXAbout::TAnimateXAbout(const QString &version, quint64 physicalMemory, i
 
     auto *column = new QVBoxLayout(panel);
     column->setContentsMargins(12, 10, 12, 10);
-    ProductName = new QLabel(QStringLiteral("ZAL LECTOSCOPE-32"));
-    ProductName->setObjectName(QStringLiteral("ProductName"));
+    m_ui.productName = new QLabel(QStringLiteral("ZAL LECTOSCOPE-32"));
+    m_ui.productName->setObjectName(QStringLiteral("productName"));
     QFont title(QStringLiteral("Arial"));
     title.setPixelSize(19);
     title.setBold(true);
-    ProductName->setFont(title);
-    QPalette blue = ProductName->palette();
+    m_ui.productName->setFont(title);
+    QPalette blue = m_ui.productName->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
-    ProductName->setPalette(blue);
-    ProductName->setAlignment(Qt::AlignCenter);
-    column->addWidget(ProductName);
+    m_ui.productName->setPalette(blue);
+    m_ui.productName->setAlignment(Qt::AlignCenter);
+    column->addWidget(m_ui.productName);
 
     auto *versionRow = new QHBoxLayout;
-    auto *versionCaption = new QLabel(QStringLiteral("Version"));
+    auto *versionCaption = new QLabel(QStringLiteral("version"));
     QFont bold = versionCaption->font();
     bold.setBold(true);
     versionCaption->setFont(bold);
-    Version = new QLabel(version);
-    Version->setObjectName(QStringLiteral("Version"));
+    m_ui.version = new QLabel(version);
+    m_ui.version->setObjectName(QStringLiteral("version"));
     versionRow->addWidget(versionCaption);
-    versionRow->addWidget(Version, 1);
+    versionRow->addWidget(m_ui.version, 1);
     column->addLayout(versionRow);
 
     const QLocale locale;
-    PhysMem = new QLabel(sysinfo::aboutPhysicalMemoryText(physicalMemory, locale));
-    PhysMem->setObjectName(QStringLiteral("PhysMem"));
-    MemLoad = new QLabel(sysinfo::aboutMemoryLoadText(memoryLoad));
-    MemLoad->setObjectName(QStringLiteral("MemLoad"));
-    column->addWidget(PhysMem);
-    column->addWidget(MemLoad);
+    m_ui.physicalMemory = new QLabel(sysinfo::aboutPhysicalMemoryText(physicalMemory, locale));
+    m_ui.physicalMemory->setObjectName(QStringLiteral("physicalMemory"));
+    m_ui.memoryLoad = new QLabel(sysinfo::aboutMemoryLoadText(memoryLoad));
+    m_ui.memoryLoad->setObjectName(QStringLiteral("memoryLoad"));
+    column->addWidget(m_ui.physicalMemory);
+    column->addWidget(m_ui.memoryLoad);
 
-    OKButton = new QPushButton(QStringLiteral("OK"));
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setDefault(true);
-    column->addWidget(OKButton, 0, Qt::AlignHCenter);
+    m_ui.okButton = new QPushButton(QStringLiteral("OK"));
+    m_ui.okButton->setObjectName(QStringLiteral("okButton"));
+    m_ui.okButton->setDefault(true);
+    column->addWidget(m_ui.okButton, 0, Qt::AlignHCenter);
     // The button is both the default and the cancel button: Enter and Esc close the box.
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui.okButton, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -1,6 +1,6 @@
 // The "Under Your Hood" dialog: construction, the System Info page and its refresh, the
-// memory print-out. The device pages are in TdechkAudio.cpp.
-#include "sysinfo/Tdechk.h"
+// memory print-out. The device pages are in SystemInfoAudioPages.cpp.
+#include "sysinfo/SystemInfoDialog.h"
 
 #include "app/Forms.h"
 #include "editor/PainterPrintDevice.h"
@@ -52,8 +52,8 @@ QGridLayout *column(QHBoxLayout *columns) {
 
 } // namespace
 
-Tdechk::Tdechk(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("Tdechk"));
+SystemInfoDialog::SystemInfoDialog(QWidget *parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("systemInfoDialog"));
     setWindowTitle(QStringLiteral("Under Your Hood"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -62,9 +62,9 @@ Tdechk::Tdechk(QWidget *parent) : QDialog(parent) {
     small.setPixelSize(kFontPixels);
     setFont(small);
 
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(0, 0, 582, 348);
+    m_ui.pages = new QTabWidget(this);
+    m_ui.pages->setObjectName(QStringLiteral("pages"));
+    m_ui.pages->setGeometry(0, 0, 582, 348);
     const struct {
         platform::AudioClass kind;
         const char16_t *name;
@@ -97,29 +97,29 @@ Tdechk::Tdechk(QWidget *parent) : QDialog(parent) {
                               QStringLiteral("Driver Version")};
         buildAudioPage(m_pages[i], fields + own[i], texts[i]);
     }
-    ListBox1 = m_pages[0].list;
-    ListBox2 = m_pages[1].list;
-    ListBox3 = m_pages[2].list;
-    ListBox4 = m_pages[3].list;
-    PageControl1->addTab(buildSystemPage(), QStringLiteral("System Info"));
-    PageControl1->setCurrentIndex(4);
+    m_ui.waveOutList = m_pages[0].list;
+    m_ui.midiOutList = m_pages[1].list;
+    m_ui.waveInList = m_pages[2].list;
+    m_ui.midiInList = m_pages[3].list;
+    m_ui.pages->addTab(buildSystemPage(), QStringLiteral("System Info"));
+    m_ui.pages->setCurrentIndex(4);
 
-    BitBtn1 = new QPushButton(QStringLiteral("Close the Hood"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(582 - 104, 0, 100, 20);
-    BitBtn1->setAutoDefault(false);
+    m_ui.closeButton = new QPushButton(QStringLiteral("Close the Hood"), this);
+    m_ui.closeButton->setObjectName(QStringLiteral("closeButton"));
+    m_ui.closeButton->setGeometry(582 - 104, 0, 100, 20);
+    m_ui.closeButton->setAutoDefault(false);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(platform::secondMs());
+    m_ui.refreshTimer = new QTimer(this);
+    m_ui.refreshTimer->setObjectName(QStringLiteral("refreshTimer"));
+    m_ui.refreshTimer->setInterval(platform::secondMs());
 
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Timer1, &QTimer::timeout, this, &Tdechk::Timer1Timer);
-    connect(SpeedButton1, &QPushButton::clicked, this, &Tdechk::SpeedButton1Click);
-    connect(PageControl1, &QTabWidget::currentChanged, this, &Tdechk::PageControl1Change);
+    connect(m_ui.closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui.refreshTimer, &QTimer::timeout, this, &SystemInfoDialog::refreshTick);
+    connect(m_ui.printButton, &QPushButton::clicked, this, &SystemInfoDialog::printMemoryReport);
+    connect(m_ui.pages, &QTabWidget::currentChanged, this, &SystemInfoDialog::pageChanged);
 }
 
-QWidget *Tdechk::buildSystemPage() {
+QWidget *SystemInfoDialog::buildSystemPage() {
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("SystemInfo"));
     auto *outer = new QVBoxLayout(page);
@@ -167,14 +167,14 @@ QWidget *Tdechk::buildSystemPage() {
     m_memory[1] = memoryValues[2];
     m_memory[2] = memoryValues[1];
     m_memory[3] = memoryValues[0];
-    ProgressBar1 = new QProgressBar;
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setMaximumHeight(10);
-    ProgressBar1->setToolTip(QStringLiteral("Current CPU load"));
-    left->addWidget(ProgressBar1, row++, 0, 1, 2);
+    m_ui.loadBar = new QProgressBar;
+    m_ui.loadBar->setObjectName(QStringLiteral("loadBar"));
+    m_ui.loadBar->setRange(0, 100);
+    m_ui.loadBar->setValue(0);
+    m_ui.loadBar->setTextVisible(false);
+    m_ui.loadBar->setMaximumHeight(10);
+    m_ui.loadBar->setToolTip(QStringLiteral("Current CPU load"));
+    left->addWidget(m_ui.loadBar, row++, 0, 1, 2);
     m_memoryLoad = addRow(left, row++, 0, QStringLiteral("Current Memory Load"),
                           QStringLiteral("MemoryLoad"), 120);
     // The refresh rate, the virtual desktop and the aspect figures below, set apart.
@@ -223,10 +223,10 @@ QWidget *Tdechk::buildSystemPage() {
         m_heap[i] = addRow(heap, r, c, name, name, 64);
     }
     right->addLayout(heap, row++, 0, 1, 4);
-    SpeedButton1 = new QPushButton(QStringLiteral("Print memory information"));
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setAutoDefault(false);
-    right->addWidget(SpeedButton1, row++, 0);
+    m_ui.printButton = new QPushButton(QStringLiteral("Print memory information"));
+    m_ui.printButton->setObjectName(QStringLiteral("printButton"));
+    m_ui.printButton->setAutoDefault(false);
+    right->addWidget(m_ui.printButton, row++, 0);
     right->setRowStretch(row++, 1);
     m_refreshed = new QLabel(QStringLiteral("?"));
     m_refreshed->setObjectName(QStringLiteral("RefreshTime"));
@@ -236,34 +236,34 @@ QWidget *Tdechk::buildSystemPage() {
     return page;
 }
 
-QString Tdechk::WinVerString(int kind) const {
-    return sysinfo::WinVerString(kind, platform::System::version(), platform::System::processor());
+QString SystemInfoDialog::versionText(int kind) const {
+    return sysinfo::versionText(kind, platform::System::version(), platform::System::processor());
 }
 
-int Tdechk::GetDeviceInfo(int kind) const {
-    return sysinfo::GetDeviceInfo(kind, platform::System::display(screen()));
+int SystemInfoDialog::deviceCaps(int kind) const {
+    return sysinfo::deviceCaps(kind, platform::System::display(screen()));
 }
 
-void Tdechk::ShowUndertheHood() {
-    memcheck();
+void SystemInfoDialog::refreshFigures() {
+    refreshMemory();
     for (int kind : {0, 1, 2, 3})
-        m_displayKinds[kind]->setText(QString::number(GetDeviceInfo(kind)));
-    const QSize size = QSize(GetDeviceInfo(13), GetDeviceInfo(14));
+        m_displayKinds[kind]->setText(QString::number(deviceCaps(kind)));
+    const QSize size = QSize(deviceCaps(13), deviceCaps(14));
     m_displaySize->setText(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height()));
     // The refresh rate and the virtual desktop are asked of the NT family only.
-    if (WinVerString(0) == QLatin1String("Windows NT")) {
+    if (versionText(0) == QLatin1String("Windows NT")) {
         for (int kind : {4, 5, 6})
-            m_displayKinds[kind]->setText(QString::number(GetDeviceInfo(kind)));
+            m_displayKinds[kind]->setText(QString::number(deviceCaps(kind)));
     }
     for (int kind : {8, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20})
-        m_displayKinds[kind]->setText(QString::number(GetDeviceInfo(kind)));
+        m_displayKinds[kind]->setText(QString::number(deviceCaps(kind)));
     const platform::VersionInfo version = platform::System::version();
     const platform::ProcessorInfo processor = platform::System::processor();
     for (int kind = 1; kind <= 6; ++kind)
-        m_versionKinds[kind]->setText(sysinfo::WinVerString(kind, version, processor));
+        m_versionKinds[kind]->setText(sysinfo::versionText(kind, version, processor));
 }
 
-void Tdechk::memcheck() {
+void SystemInfoDialog::refreshMemory() {
     const platform::HeapStatus h = platform::System::heapStatus();
     const quint64 figures[] = {h.totalAddrSpace, h.totalUncommitted, h.totalCommitted,
                                h.totalAllocated, h.totalFree,        h.freeSmall,
@@ -274,10 +274,10 @@ void Tdechk::memcheck() {
         m_heap[i]->setText(sysinfo::heapText(figures[i], locale));
 }
 
-void Tdechk::Timer1Timer() {
+void SystemInfoDialog::refreshTick() {
     const platform::MemoryStatus m = platform::System::memoryStatus();
     m_memoryLoad->setText(sysinfo::memoryLoadText(m.memoryLoad));
-    ProgressBar1->setValue(m.memoryLoad);
+    m_ui.loadBar->setValue(m.memoryLoad);
     const QLocale locale;
     const quint64 bytes[] = {m.totalPhys, m.availPhys, m.totalVirtual, m.availVirtual};
     for (int i = 0; i < 4; ++i)
@@ -285,10 +285,10 @@ void Tdechk::Timer1Timer() {
     const QDateTime now = platform::Clock::now();
     m_refreshed->setText(platform::Clock::shortDateText(now.date()) + QLatin1Char(' ') +
                          platform::Clock::longTimeText(now.time()));
-    memcheck();
+    refreshMemory();
 }
 
-void Tdechk::SpeedButton1Click() {
+void SystemInfoDialog::printMemoryReport() {
     QStringList memoryTexts;
     for (QLabel *label : m_memory)
         memoryTexts << label->text();
@@ -306,19 +306,19 @@ void Tdechk::SpeedButton1Click() {
     platform::Printers::endJob(painter);
 }
 
-void Tdechk::showEvent(QShowEvent *event) {
+void SystemInfoDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
-    Timer1->setInterval(platform::secondMs());
-    Timer1->start();
+    m_ui.refreshTimer->setInterval(platform::secondMs());
+    m_ui.refreshTimer->start();
 }
 
-void Tdechk::hideEvent(QHideEvent *event) {
-    Timer1->stop();
+void SystemInfoDialog::hideEvent(QHideEvent *event) {
+    m_ui.refreshTimer->stop();
     QDialog::hideEvent(event);
 }
 
-void Tdechk::changeEvent(QEvent *event) {
+void SystemInfoDialog::changeEvent(QEvent *event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        ShowUndertheHood();
+        refreshFigures();
 }

@@ -18,41 +18,46 @@ class QSlider;
 // and the two boxes apply to the values at once, OK takes the bars' positions, Cancel (or
 // Esc) hands back the values as they were when the dialog opened, and the close box keeps
 // what was changed without the OK steps.
-class TForm2 : public ValueDialog {
+class OutputAreaDialog : public ValueDialog {
     Q_OBJECT
 public:
-    explicit TForm2(QWidget *parent = nullptr);
+    explicit OutputAreaDialog(QWidget *parent = nullptr);
 
     // Shows the dialog modally; how it was closed and the values then.
-    OutputWindowResult execute(const OutputWindowRequest &request);
-    const OutputWindowValues &values() const { return m_values; }
+    OutputAreaResult execute(const OutputAreaRequest &request);
+    const OutputAreaValues &values() const { return m_values; }
     bool fadeMode() const { return m_request.fadeMode; }
 
-    QSlider *TrackBar1 = nullptr; // width, or the title's horizontal position
-    QSlider *TrackBar2 = nullptr; // height, or the title's vertical position
-    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
-           *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr,
-           *Label9 = nullptr, *Label10 = nullptr;
-    QLabel *pb2 = nullptr;    // the preview
-    QLabel *Panel1 = nullptr; // the title's marker on the preview
-    QCheckBox *centerfade = nullptr, *lowerthird = nullptr;
-    QPushButton *BitBtn1 = nullptr, *BitBtn2 = nullptr; // OK, Cancel
+    // The controls, each named as its objectName.
+    struct Ui {
+        QSlider *horizontalBar = nullptr; // width, or the title's horizontal position
+        QSlider *verticalBar = nullptr;   // height, or the title's vertical position
+        QLabel *horizontalCaption = nullptr, *horizontalValue = nullptr, *verticalCaption = nullptr,
+               *verticalValue = nullptr, *horizontalMaximum = nullptr, *verticalMaximum = nullptr,
+               *leftLabel = nullptr, *topLabel = nullptr, *rightLabel = nullptr,
+               *bottomLabel = nullptr;
+        QLabel *preview = nullptr;     // the preview
+        QLabel *titleMarker = nullptr; // the title's marker on the preview
+        QCheckBox *autoCenterBox = nullptr, *lowerThirdBox = nullptr;
+        QPushButton *okButton = nullptr, *cancelButton = nullptr; // OK, Cancel
+    };
+    const Ui &ui() const { return m_ui; }
 
-    void FormShow();
-    void TrackBar1Change();
-    void TrackBar2Change();
-    void centerfadeClick();
-    void lowerthirdClick();
-    void BitBtn1Click();
-    void BitBtn2Click();
+    void showValues();
+    void horizontalBarMoved();
+    void verticalBarMoved();
+    void autoCenterClicked();
+    void lowerThirdClicked();
+    void okClicked();
+    void cancelClicked();
     // The automatic placement of the title from the two switches.
-    void setform2checks();
+    void placeTitleByChecks();
     // The marker dragged to this point of the preview.
-    void pb2DragOver(QPoint point);
+    void dragMarkerTo(QPoint point);
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void cancel() override { BitBtn2Click(); }
+    void cancel() override { cancelClicked(); }
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -65,9 +70,10 @@ private:
     void barsFromPosition();
     void placeByBoxes();
 
-    OutputWindowRequest m_request;
-    OutputWindowValues m_values;
-    OutputWindowValues m_remembered;
+    OutputAreaRequest m_request;
+    OutputAreaValues m_values;
+    OutputAreaValues m_remembered;
     int m_editorWidth = 0;
     bool m_dragging = false;
+    Ui m_ui;
 };

@@ -1,6 +1,6 @@
 // The device pages of the "Under Your Hood" dialog: wave output, MIDI output, wave input
 // and MIDI input, each a list of product names and the details of one device.
-#include "sysinfo/Tdechk.h"
+#include "sysinfo/SystemInfoDialog.h"
 
 #include "platform/AudioDevices.h"
 #include "sysinfo/AudioTexts.h"
@@ -17,15 +17,16 @@ QString compact(QString name) {
 }
 } // namespace
 
-void Tdechk::buildAudioPage(AudioPage &page, const QStringList &fields, const QStringList &texts) {
+void SystemInfoDialog::buildAudioPage(AudioPage &page, const QStringList &fields,
+                                      const QStringList &texts) {
     auto *widget = new QWidget;
     const QString prefix = compact(page.name);
     widget->setObjectName(prefix);
     auto *row = new QHBoxLayout(widget);
     row->setContentsMargins(4, 4, 4, 4);
     page.list = new QListWidget;
-    const int number = int(&page - m_pages) + 1;
-    page.list->setObjectName(QStringLiteral("ListBox%1").arg(number));
+    // The list's objectName is its name among the controls: "waveOutList" and so on.
+    page.list->setObjectName(prefix.front().toLower() + prefix.mid(1) + QStringLiteral("List"));
     page.list->setFixedWidth(220);
     row->addWidget(page.list);
     auto *grid = new QGridLayout;
@@ -51,34 +52,34 @@ void Tdechk::buildAudioPage(AudioPage &page, const QStringList &fields, const QS
         page.fields.insert(texts[i], value);
     }
     grid->setRowStretch(line + 1, 1);
-    PageControl1->addTab(widget, page.name);
+    m_ui.pages->addTab(widget, page.name);
     connect(
         page.list, &QListWidget::clicked, this,
         [this, kind = page.kind](const QModelIndex &index) {
             const int r = index.row();
             switch (kind) {
             case platform::AudioClass::WaveOut:
-                ListBox1Click(r);
+                waveOutDeviceClicked(r);
                 break;
             case platform::AudioClass::MidiOut:
-                ListBox2Click(r);
+                midiOutDeviceClicked(r);
                 break;
             case platform::AudioClass::WaveIn:
-                ListBox3Click(r);
+                waveInDeviceClicked(r);
                 break;
             case platform::AudioClass::MidiIn:
-                ListBox4Click(r);
+                midiInDeviceClicked(r);
                 break;
             }
         },
         Qt::QueuedConnection); // the click's list is rebuilt: not while it is still handled
 }
 
-Tdechk::AudioPage &Tdechk::audioPage(platform::AudioClass kind) {
+SystemInfoDialog::AudioPage &SystemInfoDialog::audioPage(platform::AudioClass kind) {
     return m_pages[int(kind)];
 }
 
-void Tdechk::fillAudioPage(AudioPage &page, int device) {
+void SystemInfoDialog::fillAudioPage(AudioPage &page, int device) {
     using namespace platform;
     const QList<AudioCaps> devices = AudioDevices::devices(page.kind);
     if (devices.isEmpty()) {
@@ -119,39 +120,39 @@ void Tdechk::fillAudioPage(AudioPage &page, int device) {
     set(u"Technology", sysinfo::midiTechnologyText(r.technology));
 }
 
-void Tdechk::WaveInfoOut(int device) {
+void SystemInfoDialog::showWaveOutDevice(int device) {
     fillAudioPage(audioPage(platform::AudioClass::WaveOut), device);
 }
-void Tdechk::MidiInfoOut(int device) {
+void SystemInfoDialog::showMidiOutDevice(int device) {
     fillAudioPage(audioPage(platform::AudioClass::MidiOut), device);
 }
-void Tdechk::WaveInfoIn(int device) {
+void SystemInfoDialog::showWaveInDevice(int device) {
     fillAudioPage(audioPage(platform::AudioClass::WaveIn), device);
 }
-void Tdechk::MidiInfoIn(int device) {
+void SystemInfoDialog::showMidiInDevice(int device) {
     fillAudioPage(audioPage(platform::AudioClass::MidiIn), device);
 }
 
-void Tdechk::ListBox1Click(int row) {
-    WaveInfoOut(row - 1);
+void SystemInfoDialog::waveOutDeviceClicked(int row) {
+    showWaveOutDevice(row - 1);
 }
-void Tdechk::ListBox2Click(int row) {
-    MidiInfoOut(row - 1);
+void SystemInfoDialog::midiOutDeviceClicked(int row) {
+    showMidiOutDevice(row - 1);
 }
-void Tdechk::ListBox3Click(int row) {
-    WaveInfoIn(row - 1);
+void SystemInfoDialog::waveInDeviceClicked(int row) {
+    showWaveInDevice(row - 1);
 }
-void Tdechk::ListBox4Click(int row) {
-    MidiInfoIn(row);
+void SystemInfoDialog::midiInDeviceClicked(int row) {
+    showMidiInDevice(row);
 }
 
-void Tdechk::PageControl1Change(int index) {
+void SystemInfoDialog::pageChanged(int index) {
     if (index < 0 || index >= 4) {
-        ShowUndertheHood();
+        refreshFigures();
         return;
     }
     AudioPage &page = m_pages[index];
     const int count = int(platform::AudioDevices::devices(page.kind).size());
-    PageControl1->setTabText(index, page.name + QLatin1Char(' ') + QString::number(count));
+    m_ui.pages->setTabText(index, page.name + QLatin1Char(' ') + QString::number(count));
     fillAudioPage(page, platform::hasMapper(page.kind) ? -1 : 0);
 }
