@@ -13,7 +13,7 @@
 // Run with QT_QPA_PLATFORM=offscreen.
 
 #include "BenchScript.h"
-#include "app/Mainform.h"
+#include "app/MainWindow.h"
 #include "dialogs/FontChooser.h"
 #include "dialogs/FontFaceDelegate.h"
 
@@ -487,33 +487,33 @@ void benchScript() {
 // opened with every installed face, from the command to the list painted.
 void benchEditing(const QByteArray &bytes) {
     platform::MessageBoxes::scripted();
-    TForm1 form;
+    MainWindow form;
     form.initialiseSettings();
     form.resize(900, 600);
     form.show();
-    form.Memo1->setText(decodeScript(bytes + "the needle line\r\n")->text);
-    (void)form.Memo1->lineCount(); // counted once, as opening the file does
+    form.ui().editor->setText(decodeScript(bytes + "the needle line\r\n")->text);
+    (void)form.ui().editor->lineCount(); // counted once, as opening the file does
     QCoreApplication::processEvents();
 
-    form.Find1->trigger();
-    form.FindDialog1->setFindText(QStringLiteral("needle"));
+    form.ui().findAction->trigger();
+    form.ui().findDialog->setFindText(QStringLiteral("needle"));
     const auto finds = sample(20, [&](int) {
-        form.FindNextLine = 0;
-        form.FindDialog1->FindNextButton->click();
-        form.Memo1->viewport()->repaint();
+        form.editCommands().findFromLine() = 0;
+        form.ui().findDialog->FindNextButton->click();
+        form.ui().editor->viewport()->repaint();
     });
-    const bool foundLast = form.Memo1->textCursor().selectedText() == u"the needle line";
-    form.FindDialog1->close();
+    const bool foundLast = form.ui().editor->textCursor().selectedText() == u"the needle line";
+    form.ui().findDialog->close();
 
-    form.replacetext->trigger();
-    form.ReplaceDialog1->setFindText(QStringLiteral("needle"));
-    form.ReplaceDialog1->setReplaceText(QStringLiteral("needle"));
+    form.ui().replaceAction->trigger();
+    form.ui().replaceDialog->setFindText(QStringLiteral("needle"));
+    form.ui().replaceDialog->setReplaceText(QStringLiteral("needle"));
     const auto replaces = sample(20, [&](int) {
-        form.Memo1->moveCursor(QTextCursor::Start);
-        form.ReplaceDialog1->ReplaceButton->click();
-        form.Memo1->viewport()->repaint();
+        form.ui().editor->moveCursor(QTextCursor::Start);
+        form.ui().replaceDialog->ReplaceButton->click();
+        form.ui().editor->viewport()->repaint();
     });
-    form.ReplaceDialog1->close();
+    form.ui().replaceDialog->close();
     if (!foundLast || !platform::MessageBoxes::shown().isEmpty())
         std::fprintf(stderr, "find or replace missed the last line\n");
     report("find_next_5mb_wrapped", QString(), medianNs(finds) / 1e6, "ms");
@@ -524,7 +524,7 @@ void benchEditing(const QByteArray &bytes) {
     // The first opening loads the faces it shows; later ones find them loaded.
     FontChooser chooser(&form);
     FontChooserInput input;
-    input.font = form.Memo1->font();
+    input.font = form.ui().editor->font();
     input.text = Qt::black;
     input.background = Qt::white;
     input.height = form.height() - 100;

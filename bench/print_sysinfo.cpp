@@ -7,7 +7,7 @@
 
 #include "BenchScript.h"
 
-#include "app/Mainform.h"
+#include "app/MainWindow.h"
 #include "editor/ScriptEditor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Printers.h"
@@ -60,19 +60,19 @@ void benchPrint(bool wrap) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("script.pdf"));
     platform::Printers::scripted({pdf});
-    TForm1 form;
+    MainWindow form;
     form.initialiseSettings();
     form.resize(900, 600);
-    form.Memo1->setWordWrap(wrap);
-    form.Memo1->setText(QString::fromLatin1(bytes));
-    (void)form.Memo1->lineCount();
-    form.PrintSetup1->trigger();
+    form.ui().editor->setWordWrap(wrap);
+    form.ui().editor->setText(QString::fromLatin1(bytes));
+    (void)form.ui().editor->lineCount();
+    form.ui().printSetupAction->trigger();
     const auto t0 = Clock::now();
-    form.Print1->trigger();
+    form.ui().printAction->trigger();
     const double seconds = secondsSince(t0);
     const int pages = pdfPages(pdf);
     const char *suffix = wrap ? "wrapped" : "unwrapped";
-    std::printf("print_5mb_lines_%s %d lines\n", suffix, form.Memo1->lineCount());
+    std::printf("print_5mb_lines_%s %d lines\n", suffix, form.ui().editor->lineCount());
     std::printf("print_5mb_pages_%s %d pages\n", suffix, pages);
     std::printf("print_5mb_seconds_%s %.2f s\n", suffix, seconds);
     std::printf("print_5mb_pages_per_second_%s %.1f pages/s\n", suffix, pages / seconds);

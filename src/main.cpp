@@ -1,6 +1,6 @@
-#include "app/Forms.h"
 #include "app/LectoApplication.h"
-#include "app/Mainform.h"
+#include "app/MainWindow.h"
+#include "app/ProgramWindows.h"
 
 int main(int argc, char **argv) {
     qputenv("QT_MEDIA_BACKEND", "gstreamer");
@@ -9,7 +9,7 @@ int main(int argc, char **argv) {
     arguments.removeFirst();
     if (!app::createWindows(arguments))
         return 0;
-    Form1->show();
+    mainWindow->show();
     const int code = app.exec();
     app::destroyWindows();
     return code;

@@ -1,11 +1,11 @@
 #include "app/LectoApplication.h"
 
 #include "app/Errors.h"
-#include "app/Forms.h"
 #include "platform/MessageBoxes.h"
+#include "settings/Settings.h"
 
 LectoApplication::LectoApplication(int &argc, char **argv) : QApplication(argc, argv) {
-    setApplicationName(QString::fromLatin1(app::kApplicationTitle));
+    setApplicationName(QString::fromLatin1(kApplicationTitle));
     // The installed desktop entry, whose icon the desktop shows for the program's windows.
     setDesktopFileName(QStringLiteral("lectoscope"));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/MainLayout.h"
+#include "settings/OutputRect.h"
 
 #include <QSize>
 
@@ -30,7 +30,7 @@ struct FadingOptionsResult {
 // its left and top), the automatic placement switches and the "Screen Res" selection
 // (-1: none).
 struct OutputAreaValues {
-    mainlayout::OutputRect rect;
+    OutputRect rect;
     bool centerFade = false;
     bool lowerThird = false;
     int screenResIndex = -1;

@@ -149,7 +149,7 @@ void OutputAreaDialog::showValues() {
         setBarRanges(10, screen.width(), m_request.editorPointSize, screen.height());
         m_ui.horizontalCaption->setText(QStringLiteral("Output window width in pixels"));
         m_ui.verticalCaption->setText(QStringLiteral("Output window height in pixels"));
-        const mainlayout::OutputRect &r = m_values.rect;
+        const OutputRect &r = m_values.rect;
         platform::setTrackBarPosition(m_ui.horizontalBar, r.right - r.left);
         platform::setTrackBarPosition(m_ui.verticalBar, r.bottom - r.top);
         drawBox();
@@ -179,7 +179,7 @@ void OutputAreaDialog::verticalBarMoved() {
 
 void OutputAreaDialog::barMoved(QLabel *label, int position) {
     label->setText(QString::number(position));
-    mainlayout::OutputRect &r = m_values.rect;
+    OutputRect &r = m_values.rect;
     if (m_request.fadeMode) {
         r.left = m_ui.horizontalBar->value();
         r.top = outputwindow::fadeTopForBar(m_ui.verticalBar->value(), m_request.editorPointSize);
@@ -193,7 +193,7 @@ void OutputAreaDialog::barMoved(QLabel *label, int position) {
 }
 
 void OutputAreaDialog::showCoordinates() {
-    const mainlayout::OutputRect &r = m_values.rect;
+    const OutputRect &r = m_values.rect;
     m_ui.leftLabel->setText(QStringLiteral("Left   %1").arg(r.left));
     m_ui.topLabel->setText(QStringLiteral("Top    %1").arg(r.top));
     m_ui.rightLabel->setText(QStringLiteral("Right  %1").arg(r.right));
@@ -229,7 +229,7 @@ void OutputAreaDialog::barsFromPosition() {
 }
 
 void OutputAreaDialog::placeTitleByChecks() {
-    const mainlayout::OutputRect &r = m_values.rect;
+    const OutputRect &r = m_values.rect;
     const TitlePosition p = placeTitle(m_values.centerFade, m_values.lowerThird, m_request.title,
                                        m_request.screen, {r.left, r.top});
     m_values.rect.left = p.left;

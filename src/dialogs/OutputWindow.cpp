@@ -2,7 +2,7 @@
 
 namespace outputwindow {
 
-mainlayout::OutputRect centredRect(int width, int height, QSize screen) {
+OutputRect centredRect(int width, int height, QSize screen) {
     const int cx = screen.width() / 2;
     const int cy = screen.height() / 2;
     return {cx - width / 2, cy - height / 2, cx + width / 2, cy + height / 2};
@@ -12,7 +12,7 @@ QSize previewSize(QSize screen) {
     return QSize(screen.width() / kPreviewScale, screen.height() / kPreviewScale);
 }
 
-QRect previewBox(const mainlayout::OutputRect &r) {
+QRect previewBox(const OutputRect &r) {
     return QRect(QPoint(r.left / kPreviewScale, r.top / kPreviewScale),
                  QPoint(r.right / kPreviewScale, r.bottom / kPreviewScale));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/MainLayout.h"
+#include "settings/OutputRect.h"
 
 #include <QPoint>
 #include <QRect>
@@ -15,11 +15,11 @@ inline constexpr int kPreviewScale = 6;
 
 // A width x height output window centred on the screen: SW / 2 - W / 2 to SW / 2 + W / 2,
 // and the same vertically (an odd size loses one pixel).
-mainlayout::OutputRect centredRect(int width, int height, QSize screen);
+OutputRect centredRect(int width, int height, QSize screen);
 
 // The preview: the screen at one sixth, and a screen rectangle or point on it.
 QSize previewSize(QSize screen);
-QRect previewBox(const mainlayout::OutputRect &rect);
+QRect previewBox(const OutputRect &rect);
 QPoint toPreview(QPoint screenPoint);
 // A point of the preview as a screen position (what dragging the marker sets the bars to).
 QPoint fromPreview(QPoint previewPoint);

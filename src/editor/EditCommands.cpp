@@ -1,6 +1,6 @@
 // The Edit menu: undo, the clipboard, and the line-by-line Find and the whole-text Replace
 // with their modeless dialogs.
-#include "app/Mainform.h"
+#include "editor/EditCommands.h"
 
 #include "editor/ScriptEditor.h"
 #include "editor/ScriptSearch.h"
@@ -9,20 +9,37 @@
 
 #include <QTextCursor>
 
-void TForm1::Undo1Click() {
-    Memo1->undo();
+EditCommands::EditCommands(ScriptEditor *editor, QWidget *owner, platform::FindDialog *findDialog,
+                           platform::FindDialog *replaceDialog, std::function<void()> caretMoved,
+                           QObject *parent)
+    : QObject(parent), m_editor(editor), m_owner(owner), m_findDialog(findDialog),
+      m_replaceDialog(replaceDialog), m_caretMoved(std::move(caretMoved)) {
+    // Opening or closing the find dialog starts the search at the top, opening the replace
+    // dialog empties its replace text.
+    connect(m_findDialog, &platform::FindDialog::opened, this, &EditCommands::restartFind);
+    connect(m_findDialog, &platform::FindDialog::findNext, this, &EditCommands::findNext);
+    connect(m_findDialog, &QDialog::finished, this, &EditCommands::restartFind);
+    connect(m_replaceDialog, &platform::FindDialog::opened, this,
+            [this] { m_replaceDialog->setReplaceText(QString()); });
+    for (auto signal : {&platform::FindDialog::findNext, &platform::FindDialog::replace,
+                        &platform::FindDialog::replaceAll})
+        connect(m_replaceDialog, signal, this, &EditCommands::replaceNext);
 }
 
-void TForm1::Cut1Click() {
-    Memo1->cut();
+void EditCommands::undo() {
+    m_editor->undo();
 }
 
-void TForm1::Copy1Click() {
-    Memo1->copy();
+void EditCommands::cut() {
+    m_editor->cut();
 }
 
-void TForm1::Paste1Click() {
-    Memo1->paste();
+void EditCommands::copy() {
+    m_editor->copy();
+}
+
+void EditCommands::paste() {
+    m_editor->paste();
 }
 
 namespace {
@@ -36,48 +53,40 @@ void placeDialog(QWidget *dialog, QWidget *owner) {
 }
 } // namespace
 
-void TForm1::Find1Click() {
-    placeDialog(FindDialog1, this);
-    FindDialog1->execute();
+void EditCommands::find() {
+    placeDialog(m_findDialog, m_owner);
+    m_findDialog->execute();
 }
 
-// Find Next: the first line from FindNextLine on that holds the text is selected whole; the
-// next search starts below it. No match changes nothing, and the search never wraps.
-void TForm1::FindDialog1Find() {
-    const int line = scriptsearch::findLine(Memo1->displayLines(), Memo1->documentText(),
-                                            FindDialog1->findText(), FindNextLine);
+void EditCommands::findNext() {
+    const int line = scriptsearch::findLine(m_editor->displayLines(), m_editor->documentText(),
+                                            m_findDialog->findText(), m_findFromLine);
     if (line < 0)
         return;
-    FindNextLine = line + 1;
-    activateWindow();
-    Memo1->setFocus();
-    Memo1->selectLine(line);
-    GetCurrentLineNumber();
+    m_findFromLine = line + 1;
+    m_owner->activateWindow();
+    m_editor->setFocus();
+    m_editor->selectLine(line);
+    m_caretMoved();
 }
 
-// Opening or closing the find dialog starts the next search at the top.
-void TForm1::FindDialog1Close() {
-    FindNextLine = 0;
+void EditCommands::replace() {
+    placeDialog(m_replaceDialog, m_owner);
+    m_replaceDialog->execute();
 }
 
-void TForm1::replacetextClick() {
-    placeDialog(ReplaceDialog1, this);
-    ReplaceDialog1->execute();
-}
-
-// Find Next, Replace and Replace All alike replace the first occurrence in the whole text.
-void TForm1::ReplaceDialog1Replace() {
+void EditCommands::replaceNext() {
     const scriptsearch::ReplaceResult result =
-        scriptsearch::replaceFirst(Memo1->document(), Memo1->documentText(),
-                                   ReplaceDialog1->findText(), ReplaceDialog1->replaceText());
+        scriptsearch::replaceFirst(m_editor->document(), m_editor->documentText(),
+                                   m_replaceDialog->findText(), m_replaceDialog->replaceText());
     if (result.outcome != scriptsearch::ReplaceResult::Replaced) {
         platform::MessageBoxes::information(result.message);
         return;
     }
-    activateWindow();
-    Memo1->setFocus();
-    QTextCursor cursor = Memo1->textCursor();
+    m_owner->activateWindow();
+    m_editor->setFocus();
+    QTextCursor cursor = m_editor->textCursor();
     cursor.setPosition(result.position + result.length);
-    Memo1->setTextCursor(cursor);
-    GetCurrentLineNumber();
+    m_editor->setTextCursor(cursor);
+    m_caretMoved();
 }

@@ -1,14 +1,13 @@
 // The Font menu and its tool buttons: the font chooser, the text and background colours, the
 // font styles, and the check marks that change the editor or what play does.
-#include "app/Mainform.h"
+#include "editor/FontCommands.h"
 
-#include "app/Forms.h"
 #include "dialogs/FontChooser.h"
 #include "editor/ScriptEditor.h"
 #include "platform/Colors.h"
 #include "platform/FileDialogs.h"
 #include "platform/TrackBar.h"
-#include "play/BlackScroll.h"
+#include "settings/Settings.h"
 
 #include <QAction>
 #include <QLabel>
@@ -30,35 +29,41 @@ void toggleStyle(QAction *item, ScriptEditor *editor, void (QFont::*setStyle)(bo
 
 // ---- Font chooser ------------------------------------------------------------------------
 
-void TForm1::applyEditorFace(const QString &face) {
-    QFont font = Memo1->font();
+FontCommands::FontCommands(const Controls &controls, Settings &settings,
+                           std::function<void()> caretMoved, QObject *parent)
+    : QObject(parent), m_controls(controls), m_settings(settings),
+      m_caretMoved(std::move(caretMoved)) {}
+
+void FontCommands::applyEditorFace(const QString &face) {
+    QFont font = m_controls.editor->font();
     font.setFamily(face);
-    Memo1->setFont(font);
-    Label10->setText(Memo1->font().family());
+    m_controls.editor->setFont(font);
+    m_controls.fontFaceLabel->setText(m_controls.editor->font().family());
 }
 
-void TForm1::applyEditorSize(int points) {
-    setEditorFontSize(points);
-    platform::setTrackBarPosition(TrackBar1, points);
-    Label6->setText(QString::number(points));
+void FontCommands::applyEditorSize(int points) {
+    m_controls.editor->setFontPointSize(points);
+    platform::setTrackBarPosition(m_controls.fontSizeBar, points);
+    m_controls.fontSizeLabel->setText(QString::number(points));
 }
 
 // The chooser stands beside the editor; the editor follows every choice at once, and Cancel
 // hands back the face and size it had.
-void TForm1::TypeansSize1Click() {
-    if (!fontChooser)
+void FontCommands::chooseFont() {
+    if (!m_chooser)
         return;
     FontChooserInput input;
-    input.font = Memo1->font();
-    input.text = Memo1->palette().color(QPalette::Text);
-    input.background = Memo1->palette().color(QPalette::Base);
-    input.topLeft = QPoint(Memo1->x() + Memo1->width() + 20, Memo1->y());
-    input.height = height() - 100;
+    input.font = m_controls.editor->font();
+    input.text = m_controls.editor->palette().color(QPalette::Text);
+    input.background = m_controls.editor->palette().color(QPalette::Base);
+    input.topLeft =
+        QPoint(m_controls.editor->x() + m_controls.editor->width() + 20, m_controls.editor->y());
+    input.height = m_controls.window->height() - 100;
     const auto face =
-        connect(fontChooser, &FontChooser::faceChosen, this, &TForm1::applyEditorFace);
+        connect(m_chooser, &FontChooser::faceChosen, this, &FontCommands::applyEditorFace);
     const auto size =
-        connect(fontChooser, &FontChooser::sizeChosen, this, &TForm1::applyEditorSize);
-    const FontChoice kept = fontChooser->execute(input);
+        connect(m_chooser, &FontChooser::sizeChosen, this, &FontCommands::applyEditorSize);
+    const FontChoice kept = m_chooser->execute(input);
     disconnect(face);
     disconnect(size);
     applyEditorFace(kept.face);
@@ -67,80 +72,94 @@ void TForm1::TypeansSize1Click() {
 
 // ---- Colours -----------------------------------------------------------------------------
 
-void TForm1::setEditorColor(QPalette::ColorRole role, int colorValue) {
-    QPalette pal = Memo1->palette();
+void FontCommands::setEditorColor(QPalette::ColorRole role, int colorValue) {
+    QPalette pal = m_controls.editor->palette();
     pal.setColor(role, platform::toQColor(colorValue));
-    Memo1->setPalette(pal);
+    m_controls.editor->setPalette(pal);
 }
 
 // The play text colour; with the chroma check down the editor shows it at once.
-void TForm1::Color3Click() {
-    if (const std::optional<int> chosen = platform::ColorDialogs::choose(DisPlaColor))
-        DisPlaColor = *chosen;
-    if (Form4)
-        Form4->setFontColor(DisPlaColor);
-    if (Chromacheck->isChecked())
-        setEditorColor(QPalette::Text, DisPlaColor);
+void FontCommands::chooseTextColor() {
+    if (const std::optional<int> chosen = platform::ColorDialogs::choose(m_settings.textColor))
+        m_settings.textColor = *chosen;
+    emit textColorChosen(m_settings.textColor);
+    if (m_controls.chromaCheckButton->isChecked())
+        setEditorColor(QPalette::Text, m_settings.textColor);
 }
 
 // The play background; fading titles are offered only on black, and with the chroma check
 // down the editor shows the colour at once.
-void TForm1::BackgroundColor1Click() {
-    if (const std::optional<int> chosen = platform::ColorDialogs::choose(FormColor))
-        FormColor = *chosen;
-    if (Form4)
-        Form4->setColor(FormColor);
-    backgroundcolorisBlack();
-    if (Chromacheck->isChecked())
-        setEditorColor(QPalette::Base, FormColor);
+void FontCommands::chooseBackgroundColor() {
+    if (const std::optional<int> chosen =
+            platform::ColorDialogs::choose(m_settings.backgroundColor))
+        m_settings.backgroundColor = *chosen;
+    emit backgroundColorChosen(m_settings.backgroundColor);
+    if (m_controls.chromaCheckButton->isChecked())
+        setEditorColor(QPalette::Base, m_settings.backgroundColor);
 }
 
 // ---- Styles and check marks ----------------------------------------------------------------
 
-void TForm1::Bold2Click() {
-    toggleStyle(Bold2, Memo1, &QFont::setBold);
+void FontCommands::toggleBold() {
+    toggleStyle(m_controls.bold, m_controls.editor, &QFont::setBold);
 }
 
-void TForm1::Underline1Click() {
-    toggleStyle(Underline1, Memo1, &QFont::setUnderline);
+void FontCommands::toggleUnderline() {
+    toggleStyle(m_controls.underline, m_controls.editor, &QFont::setUnderline);
 }
 
-void TForm1::Italic1Click() {
-    toggleStyle(Italic1, Memo1, &QFont::setItalic);
+void FontCommands::toggleItalic() {
+    toggleStyle(m_controls.italic, m_controls.editor, &QFont::setItalic);
 }
 
-void TForm1::StartfromCursor1Click() {
-    StartfromCursor1->setChecked(!StartfromCursor1->isChecked());
+void FontCommands::toggleStartFromCursor() {
+    m_controls.startFromCursor->setChecked(!m_controls.startFromCursor->isChecked());
 }
 
 // Fading titles draw their own title lines: TV Title stays off while they are on.
-void TForm1::TVTitle1Click() {
-    TVTitle1->setChecked(!TVTitle1->isChecked());
-    if (FadeTitles1->isChecked())
-        TVTitle1->setChecked(false);
+void FontCommands::toggleTvTitle() {
+    m_controls.tvTitle->setChecked(!m_controls.tvTitle->isChecked());
+    if (m_controls.fadeTitles->isChecked())
+        m_controls.tvTitle->setChecked(false);
 }
 
 // The editor's display lines change, and with them the line numbers, the line count and the
 // lines play scrolls.
-void TForm1::WordWrap1Click() {
-    WordWrap1->setChecked(!WordWrap1->isChecked());
-    Memo1->setWordWrap(WordWrap1->isChecked());
-    GetCurrentLineNumber();
+void FontCommands::toggleWordWrap() {
+    m_controls.wordWrap->setChecked(!m_controls.wordWrap->isChecked());
+    m_controls.editor->setWordWrap(m_controls.wordWrap->isChecked());
+    m_caretMoved();
 }
 
-void TForm1::WantreturnClick() {
-    Wantreturn->setChecked(!Wantreturn->isChecked());
-    Memo1->setWantReturns(!Wantreturn->isChecked());
+void FontCommands::toggleNoReturns() {
+    m_controls.noReturns->setChecked(!m_controls.noReturns->isChecked());
+    m_controls.editor->setWantReturns(!m_controls.noReturns->isChecked());
 }
 
-void TForm1::SyncWRetrace1Click() {
-    SyncWRetrace1->setChecked(!SyncWRetrace1->isChecked());
+void FontCommands::toggleSyncRetrace() {
+    m_controls.syncRetrace->setChecked(!m_controls.syncRetrace->isChecked());
 }
 
-void TForm1::applyEditorCheckMarks() {
-    QFont font = Memo1->font();
-    font.setBold(Bold2->isChecked());
-    Memo1->setFont(font);
-    Memo1->setWordWrap(WordWrap1->isChecked());
-    Memo1->setWantReturns(!Wantreturn->isChecked());
+void FontCommands::applyEditorCheckMarks() {
+    QFont font = m_controls.editor->font();
+    font.setBold(m_controls.bold->isChecked());
+    m_controls.editor->setFont(font);
+    m_controls.editor->setWordWrap(m_controls.wordWrap->isChecked());
+    m_controls.editor->setWantReturns(!m_controls.noReturns->isChecked());
+}
+
+void FontCommands::toggleCenterText() {
+    m_controls.centerButton->setChecked(!m_controls.centerButton->isChecked());
+    applyCenteringState();
+}
+
+void FontCommands::centerButtonClicked() {
+    applyCenteringState();
+}
+
+void FontCommands::applyCenteringState() {
+    const bool down = m_controls.centerButton->isChecked();
+    m_controls.centerText->setChecked(down);
+    m_controls.editor->setCentered(down);
+    m_settings.centering = down;
 }

@@ -30,7 +30,7 @@ LayoutResult computeLayout(const LayoutInput &in) {
     LayoutResult r;
     r.editorWidth = (in.output.right - in.output.left) / 2;
     r.middleX = in.editorVisible ? 10 + r.editorWidth + 10 : 10;
-    r.rightX = r.middleX + in.panel1Width + 10;
+    r.rightX = r.middleX + in.autoTimerPanelWidth + 10;
     r.editorTop = in.toolBarVisible ? in.toolBarBottom + 10 : 0;
     r.editorHeight = in.clientHeight - r.editorTop - in.statusBarHeight - 10;
     r.editorLeft = 10;
@@ -68,15 +68,15 @@ StatsTexts computeStats(const StatsInput &in) {
     const int w = o.right - o.left;
     const int h = o.bottom - o.top;
     StatsTexts t;
-    t.panel3 = in.fadeTitlesChecked ? QStringLiteral("Left %1 Top %2").arg(o.left).arg(o.top)
-                                    : QStringLiteral(" %1 x %2").arg(w).arg(h);
-    t.staticText6 = QStringLiteral("Window %1 x %2").arg(w).arg(h);
-    t.staticText5 = in.fadeTitles ? QStringLiteral("Fading On") : QString();
-    t.staticText8 = in.fadeAnti ? QStringLiteral("Antialias On") : QString();
-    t.staticText9 = in.fadeTwoline ? QStringLiteral("Two line On") : QString();
-    t.staticText10 = in.fadeTVTitle ? QStringLiteral("TVTitle On") : QString();
-    t.staticText7 = QStringLiteral("Left  :%1 Top :%2").arg(o.left).arg(o.top);
-    t.staticText3 = QStringLiteral("Right :%1 Bottom:%2").arg(o.right).arg(o.bottom);
+    t.statusText = in.fadeTitlesChecked ? QStringLiteral("Left %1 Top %2").arg(o.left).arg(o.top)
+                                        : QStringLiteral(" %1 x %2").arg(w).arg(h);
+    t.windowSizeText = QStringLiteral("Window %1 x %2").arg(w).arg(h);
+    t.fadingText = in.fadeTitles ? QStringLiteral("Fading On") : QString();
+    t.antialiasText = in.fadeAnti ? QStringLiteral("Antialias On") : QString();
+    t.twoLinesText = in.fadeTwoline ? QStringLiteral("Two line On") : QString();
+    t.tvTitleText = in.fadeTVTitle ? QStringLiteral("TVTitle On") : QString();
+    t.leftTopText = QStringLiteral("Left  :%1 Top :%2").arg(o.left).arg(o.top);
+    t.rightBottomText = QStringLiteral("Right :%1 Bottom:%2").arg(o.right).arg(o.bottom);
     return t;
 }
 

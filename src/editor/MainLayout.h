@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/OutputRect.h"
+
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -15,11 +17,7 @@ namespace mainlayout {
 inline constexpr QSize kDesignedWindowSize(900, 600);
 // The editor is never fitted lower than this.
 inline constexpr int kMinimumEditorHeight = 100;
-
-struct OutputRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const OutputRect &) const = default;
-};
+using OutputRect = ::OutputRect;
 
 // The output rectangle for a "Screen Res" item on a screen sw x sh; marker adds the 15-pixel
 // strip on the left for the centre marker. Nothing for an index outside 0..5.
@@ -30,7 +28,7 @@ struct LayoutInput {
     bool editorVisible = true;
     bool toolBarVisible = true;
     int toolBarBottom = 0;
-    int panel1Width = 0;
+    int autoTimerPanelWidth = 0;
     int clientHeight = 0; // the whole client area, status bar included
     int statusBarHeight = 0;
 };
@@ -40,8 +38,8 @@ struct LayoutResult {
     int editorLeft = 10;
     int editorTop = 0;
     int editorHeight = 0;
-    int middleX = 10; // Panel1, delaypanel, calibratPanel and the media players
-    int rightX = 0;   // GroupBox1, RadioGroup1, RadioGroup2
+    int middleX = 10; // the auto-timer, delay and reading-time panels and the media players
+    int rightX = 0;   // the play options and the pixel processing and screen res groups
 };
 
 LayoutResult computeLayout(const LayoutInput &in);
@@ -82,8 +80,8 @@ struct StatsInput {
 };
 
 struct StatsTexts {
-    QString panel3, staticText3, staticText5, staticText6, staticText7, staticText8, staticText9,
-        staticText10;
+    QString statusText, rightBottomText, fadingText, windowSizeText, leftTopText, antialiasText,
+        twoLinesText, tvTitleText;
 };
 
 StatsTexts computeStats(const StatsInput &in);

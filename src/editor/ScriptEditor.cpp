@@ -298,3 +298,9 @@ const QString &ScriptEditor::documentText() const {
 long long ScriptEditor::paragraphsMeasured() const {
     return m_lines.paragraphsMeasured();
 }
+
+void ScriptEditor::setFontPointSize(int points) {
+    QFont f = font();
+    f.setPointSize(qMax(1, points));
+    setFont(f);
+}

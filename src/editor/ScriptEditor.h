@@ -69,6 +69,10 @@ public:
     // only on the clipboard.
     bool wantReturns() const { return m_wantReturns; }
     void setWantReturns(bool on) { m_wantReturns = on; }
+    // The font's size in points; a size below 1 point is taken as 1.
+    int fontPointSize() const { return font().pointSize(); }
+    void setFontPointSize(int points);
+
     void setCentered(bool centered);
     bool isCentered() const { return m_centered; }
 

@@ -4,9 +4,9 @@ namespace media {
 
 Arming armingFor(bool startWithVideoDown, bool wavePlayerShown, bool aviPlayerShown) {
     Arming a;
-    a.WaveArmed = startWithVideoDown && wavePlayerShown;
-    a.AviStartsWithText = startWithVideoDown && aviPlayerShown;
-    a.AviArmed = a.AviStartsWithText;
+    a.soundArmed = startWithVideoDown && wavePlayerShown;
+    a.videoStartsWithText = startWithVideoDown && aviPlayerShown;
+    a.videoArmed = a.videoStartsWithText;
     return a;
 }
 

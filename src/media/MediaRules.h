@@ -10,9 +10,9 @@ namespace media {
 // What "Start w/Video" arms: the sound starts before the pre-roll (and the video with it
 // when the video is armed too); the video starts with the text.
 struct Arming {
-    bool WaveArmed = false;
-    bool AviStartsWithText = false;
-    bool AviArmed = false;
+    bool soundArmed = false;
+    bool videoStartsWithText = false;
+    bool videoArmed = false;
 };
 // Pressing "Start w/Video" arms the players that are shown, and only while it is down.
 Arming armingFor(bool startWithVideoDown, bool wavePlayerShown, bool aviPlayerShown);

@@ -7,6 +7,9 @@
 // Finding an installed help file by the name start-up gives it.
 namespace sysinfo {
 
+// The help file start-up names; an installed file of its name is looked for.
+inline constexpr const char *kHelpFile = "E:\\Lectoscope32 Help files\\Lectosco.hlp";
+
 // The places to look, in order: the name as given, then its file name (after the last
 // "\" or "/") in each folder.
 QStringList helpFileCandidates(const QString &helpFile, const QStringList &folders);

@@ -2,12 +2,12 @@
 // memory print-out. The device pages are in SystemInfoAudioPages.cpp.
 #include "sysinfo/SystemInfoDialog.h"
 
-#include "app/Forms.h"
 #include "editor/PainterPrintDevice.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "platform/Printers.h"
 #include "platform/System.h"
+#include "settings/Settings.h"
 #include "sysinfo/MemoryReport.h"
 #include "sysinfo/SystemTexts.h"
 
@@ -294,7 +294,7 @@ void SystemInfoDialog::printMemoryReport() {
         memoryTexts << label->text();
     const QDateTime now = platform::Clock::now();
     const QStringList lines =
-        sysinfo::memoryReportLines(QString::fromLatin1(app::kApplicationTitle),
+        sysinfo::memoryReportLines(QString::fromLatin1(kApplicationTitle),
                                    platform::Clock::shortDateText(now.date()) + QLatin1Char(' ') +
                                        platform::Clock::longTimeText(now.time()),
                                    platform::System::heapStatus(), memoryTexts, QLocale());

@@ -6,15 +6,15 @@
 #include "app/DefaultConfiguration.h"
 #include "app/Errors.h"
 #include "app/LectoApplication.h"
-#include "app/Mainform.h"
-#include "app/RadioGroup.h"
-#include "app/StatusBar.h"
+#include "app/MainWindow.h"
 #include "editor/ScriptEditor.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBoxes.h"
+#include "platform/RadioGroup.h"
 #include "platform/Screen.h"
+#include "platform/StatusBar.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -60,58 +60,60 @@ class TestConfigFile : public QObject, testsupport::MainWindowFixture {
 
     // Reads a configuration file holding these bytes.
     void load(const QByteArray &bytes) {
-        f->ReadTheIniFile(sandbox->writeFile(QStringLiteral("load.ini"), bytes));
+        f->configuration().readConfigurationFile(
+            sandbox->writeFile(QStringLiteral("load.ini"), bytes));
     }
 
     // Settings away from every default, as an operator could leave them.
     void changeEverything() {
-        f->FadeTitles = true;
-        f->FadeTwoline = true;
-        f->FadeTVTitle = true;
-        f->FadeAnti = true;
-        f->CenterFade = true;
-        f->LowerThird = true;
-        f->FadeHoldTime = 7;
-        f->ArrowAmt = 11;
-        f->PgJumpAmt = 222;
-        f->WordPerMinute = 140;
-        f->FormColor = 0x123456;
-        f->DisPlaColor = 0x00FF80;
-        f->CbarTime = 21;
-        f->Startime = platform::timeToDayFraction(QTime(17, 45, 30));
-        f->AviPlayerFileName = QStringLiteral("/media/clip one.avi");
-        f->waveplayerFileName = QStringLiteral("/media/sound.wav");
-        f->LastFile = sandbox->writeFile(QStringLiteral("last.txt"), "the last script");
+        f->settings().fadeTitles = true;
+        f->settings().fadeTwoLines = true;
+        f->settings().fadeTvTitle = true;
+        f->settings().fadeAntialias = true;
+        f->settings().centerFade = true;
+        f->settings().lowerThird = true;
+        f->settings().fadeHoldSeconds = 7;
+        f->settings().arrowStep = 11;
+        f->settings().pageStep = 222;
+        f->settings().wordsPerMinute = 140;
+        f->settings().backgroundColor = 0x123456;
+        f->settings().textColor = 0x00FF80;
+        f->settings().colorBarSeconds = 21;
+        f->settings().startTime = platform::timeToDayFraction(QTime(17, 45, 30));
+        f->settings().videoFile = QStringLiteral("/media/clip one.avi");
+        f->settings().soundFile = QStringLiteral("/media/sound.wav");
+        f->settings().scriptPath =
+            sandbox->writeFile(QStringLiteral("last.txt"), "the last script");
         f->setEditorFontSize(31);
-        QFont font = f->Memo1->font();
+        QFont font = f->ui().editor->font();
         font.setFamily(QStringLiteral("Courier"));
-        f->Memo1->setFont(font);
-        f->ToolButton7->click();              // centring
-        f->Use10secondbackground1->trigger(); // on
-        f->TVTitle1->trigger();               // on
-        f->StartfromCursor1->trigger();       // on
-        f->WordWrap1->setChecked(false);      // designed state is off; a file's default on
-        f->Wantreturn->setChecked(true);
-        f->Bold2->setChecked(true);
-        f->UseCountDown->trigger(); // on
-        f->usecolorbars->trigger(); // on
-        f->ReverseButton->click();  // down
-        f->CtrMarkerCheckbox->setChecked(true);
-        f->Nopausecheckbox->setChecked(true);
-        f->LoopCheckBox->setChecked(true);
-        f->CheckBox1->setChecked(true);  // Slower x10
-        f->TrackBar2->setValue(37);      // Delay 370
-        f->StartbyAutoTimer1->trigger(); // armed, clock on
-        f->VideoMode1->trigger();        // off
-        f->RadioGroup1->setItemIndex(6);
-        f->RadioGroup2->setItemIndex(4);
-        f->PixelControl1->setChecked(true);
-        f->ScreenOutputResolution1->setChecked(true);
-        f->Calibrate1->setChecked(false);
-        f->TextEditPanel1->setChecked(false);
-        f->AutoTimer1->setChecked(true);
-        f->DelayControl1->setChecked(false);
-        f->SpeedBar1->setChecked(false);
+        f->ui().editor->setFont(font);
+        f->ui().centerButton->click();                // centring
+        f->ui().tenSecondBackgroundAction->trigger(); // on
+        f->ui().tvTitleAction->trigger();             // on
+        f->ui().startFromCursorAction->trigger();     // on
+        f->ui().wordWrapAction->setChecked(false);    // designed state is off; a file's default on
+        f->ui().noReturnsAction->setChecked(true);
+        f->ui().boldAction->setChecked(true);
+        f->ui().countDownAction->trigger(); // on
+        f->ui().colorBarsAction->trigger(); // on
+        f->ui().mirrorButton->click();      // down
+        f->ui().centerMarkerBox->setChecked(true);
+        f->ui().noPauseBox->setChecked(true);
+        f->ui().loopBox->setChecked(true);
+        f->ui().slowerBox->setChecked(true); // Slower x10
+        f->ui().delayBar->setValue(37);      // Delay 370
+        f->ui().autoStartAction->trigger();  // armed, clock on
+        f->ui().videoModeAction->trigger();  // off
+        f->ui().pixelProcessingGroup->setItemIndex(6);
+        f->ui().screenResGroup->setItemIndex(4);
+        f->ui().pixelProcessingAction->setChecked(true);
+        f->ui().screenResAction->setChecked(true);
+        f->ui().readingTimeAction->setChecked(false);
+        f->ui().editorAction->setChecked(false);
+        f->ui().autoTimerAction->setChecked(true);
+        f->ui().delayPanelAction->setChecked(false);
+        f->ui().toolBarAction->setChecked(false);
         f->setGeometry(33, 44, 801, 555);
     }
 
@@ -157,24 +159,25 @@ private slots:
         row("colours", "[Stuff]\r\nMainColor=-2147483644\r\nFormColor=0xFF\r\nDisPlaColor=-16",
             {"MainColor=-2147483644", "FormColor=255", "DisPlaColor=-16"});
         // Booleans: any number but 0 is on; a word reads as the default.
-        row("bool 1", "[Options]\r\nNoPause=1", {"Nopausecheckbox=1"});
-        row("bool any non-zero", "[Options]\r\nNoPause=-2", {"Nopausecheckbox=1"});
-        row("bool hex non-zero", "[Options]\r\nNoPause=0x10", {"Nopausecheckbox=1"});
-        row("bool word, default off", "[Options]\r\nNoPause=yes", {"Nopausecheckbox=0"});
+        row("bool 1", "[Options]\r\nNoPause=1", {"noPauseBox=1"});
+        row("bool any non-zero", "[Options]\r\nNoPause=-2", {"noPauseBox=1"});
+        row("bool hex non-zero", "[Options]\r\nNoPause=0x10", {"noPauseBox=1"});
+        row("bool word, default off", "[Options]\r\nNoPause=yes", {"noPauseBox=0"});
         row("bool word, default on", "[Options]\r\nShowClock=on\r\nTimerMode=0",
-            {"ClockOn=1", "Timer1=0"});
-        row("bool 0, default on", "[Options]\r\nShowClock=0\r\nTimerMode=0", {"ClockOn=0"});
+            {"clockAction=1", "clockTimer=0"});
+        row("bool 0, default on", "[Options]\r\nShowClock=0\r\nTimerMode=0", {"clockAction=0"});
         row("TV title, returns, centre marker",
             "[Options]\r\nTVTitleMode=1\r\nWantReturns=1\r\nCenterMarker=1",
-            {"TVTitle1=1", "Wantreturn=1", "CtrMarkerCheckbox=1"});
+            {"tvTitleAction=1", "noReturnsAction=1", "centerMarkerBox=1"});
         // The editor takes the stored marks at once, so that each shows the editor's state.
         row("editor marks", "[Options]\r\nWordWrap=0\r\nWantReturns=1\r\n[Stuff]\r\nUseBold=1",
-            {"WordWrap1=0", "Memo1.wordWrap=0", "Wantreturn=1", "Memo1.wantReturns=0", "Bold2=1",
-             "Memo1.bold=1"});
+            {"wordWrapAction=0", "editor.wordWrap=0", "noReturnsAction=1", "editor.wantReturns=0",
+             "boldAction=1", "editor.bold=1"});
         row("editor marks, defaults", "[Stuff]\r\nUseBold=0",
-            {"WordWrap1=1", "Memo1.wordWrap=1", "Memo1.wantReturns=1", "Memo1.bold=0"});
+            {"wordWrapAction=1", "editor.wordWrap=1", "editor.wantReturns=1", "editor.bold=0"});
         // Read twice, the second time with default 0: a missing key is unchecked.
-        row("count down", "[Options]\r\nusecountdown=1", {"CountDownButton=1", "UseCountDown=1"});
+        row("count down", "[Options]\r\nusecountdown=1",
+            {"countDownButton=1", "countDownAction=1"});
         // Texts: quotes dropped, cut to 1023 characters, a font face to 31.
         row("texts",
             "[Stuff]\r\nAviname=" + QByteArray(2000, 'a') + "\r\nWavname=\"quoted name.wav\"" +
@@ -184,9 +187,9 @@ private slots:
         row("missing keys", "[Stuff]\r\nFontName=",
             {"FontName=Arial", "ArrowAmt=50", "MainColor=-1", "FadeHoldTime=0", "CbarTime=3",
              "WordPerMinute=65", "DisPlaColor=0", "S_Right=1024", "S_Bottom=768", "FontSize=24",
-             "TrackBar1=24", "Startime=12:00:00", "Nopausecheckbox=0", "WordWrap1=1",
-             "UseCountDown=0", "usecolorbars=0", "VideoMode1=1", "StartbyAutoTimer1=1",
-             "Timer1=1"});
+             "fontSizeBar=24", "Startime=12:00:00", "noPauseBox=0", "wordWrapAction=1",
+             "countDownAction=0", "colorBarsAction=0", "videoModeAction=1", "autoStartAction=1",
+             "clockTimer=1"});
         // The start time in the C locale's forms; missing or empty is noon.
         row("time empty", "[Options]\r\nStartime=", {"Startime=12:00:00"});
         row("time with seconds", "[Options]\r\nStartime=09:30:15", {"Startime=09:30:15"});
@@ -195,27 +198,27 @@ private slots:
         row("time midnight", "[Options]\r\nStartime=00:00:00", {"Startime=00:00:00"});
         // Stop @ End and Loop Mode exclude each other; with both set, loop wins.
         row("stop and loop both 1", "[Options]\r\nStopAtEnd=1\r\nLoopMode=1",
-            {"LoopCheckBox=1", "LoopMode1=1", "stopatend=0"});
+            {"loopBox=1", "loopAction=1", "stopAtEndBox=0"});
         row("stop only", "[Options]\r\nStopAtEnd=1\r\nLoopMode=0",
-            {"LoopCheckBox=0", "LoopMode1=0", "stopatend=1"});
+            {"loopBox=0", "loopAction=0", "stopAtEndBox=1"});
         // The delay bar shows Delay / DelayFactor; zero or a negative factor leaves it.
         row("delay 125 at x10", "[Options]\r\nDelayx10=1\r\n[Stuff]\r\nDelay=125\r\nDelayFactor=10",
-            {"Delay=125", "DelayFactor=10", "TrackBar2=12", "delayLabel=125"});
+            {"Delay=125", "DelayFactor=10", "delayBar=12", "delayLabel=125"});
         row("delay 60 at x1", "[Stuff]\r\nDelay=60\r\nDelayFactor=1",
-            {"Delay=60", "DelayFactor=1", "TrackBar2=60", "delayLabel=60"});
+            {"Delay=60", "DelayFactor=1", "delayBar=60", "delayLabel=60"});
         row("zero delay", "[Stuff]\r\nDelay=0\r\nDelayFactor=10",
-            {"Delay=0", "DelayFactor=10", "TrackBar2=1"});
+            {"Delay=0", "DelayFactor=10", "delayBar=1"});
         row("factor kept in 8 bits", "[Stuff]\r\nDelay=600\r\nDelayFactor=300",
-            {"Delay=600", "DelayFactor=44", "TrackBar2=13"});
+            {"Delay=600", "DelayFactor=44", "delayBar=13"});
         row("negative factor", "[Stuff]\r\nDelay=600\r\nDelayFactor=-3",
-            {"DelayFactor=-3", "TrackBar2=1", "delayLabel=600"});
+            {"DelayFactor=-3", "delayBar=1", "delayLabel=600"});
         row("names ignore case",
             "[OPTIONS]\r\nSTOPATEND=1\r\nCenterFade=1\r\n[stuff]\r\ndisplaysize=3\r\n"
             "[optionwindows]\r\nspeedbar=0",
-            {"stopatend=1", "CenterFade=1", "RadioGroup2=3", "DisPlaysize=3", "S_Left=312",
-             "ToolBar1=hidden"});
+            {"stopAtEndBox=1", "CenterFade=1", "screenResGroup=3", "DisPlaysize=3", "S_Left=312",
+             "toolBar=hidden"});
         row("out of range", "[Stuff]\r\nProcessType=99\r\nDisPlaySize=-1",
-            {"ProcessType=0", "RadioGroup2=-1"});
+            {"ProcessType=0", "screenResGroup=-1"});
         QByteArray binary(4096, '\0');
         QRandomGenerator rng(1234);
         for (char &c : binary)
@@ -231,8 +234,8 @@ private slots:
     void loadedValues() {
         QFETCH(QByteArray, file);
         QFETCH(QStringList, expected);
-        f->ArrowAmt = 9999;
-        f->MainColor = 5;
+        f->settings().arrowStep = 9999;
+        f->settings().mainWindowColor = 5;
         load(file + "\r\n");
         expectSettings(expected);
         QVERIFY(platform::MessageBoxes::shown().isEmpty());
@@ -249,12 +252,12 @@ private slots:
     void startimeLocales() {
         QFETCH(QLocale, locale);
         QLocale::setDefault(locale);
-        f->Startime = platform::timeToDayFraction(QTime(21, 7, 9));
+        f->settings().startTime = platform::timeToDayFraction(QTime(21, 7, 9));
         const QString path = sandbox->path(QStringLiteral("time.ini"));
-        QVERIFY(f->WriteTheIniFile(path));
-        f->Startime = 0;
-        f->ReadTheIniFile(path);
-        QCOMPARE(platform::dayFractionToTime(f->Startime), QTime(21, 7, 9));
+        QVERIFY(f->configuration().writeConfigurationFile(path));
+        f->settings().startTime = 0;
+        f->configuration().readConfigurationFile(path);
+        QCOMPARE(platform::dayFractionToTime(f->settings().startTime), QTime(21, 7, 9));
     }
 
     void applySteps() {
@@ -263,14 +266,15 @@ private slots:
              "[OptionWindows]\r\nPixelControl=0\r\nAutoTimer=1\r\nTextEditPanel=0\r\nML=20\r\n"
              "MT=30\r\nMW=640\r\nMH=480\r\n");
         // Auto start armed with a running clock, the fade defaults and track bar step applied.
-        expectSettings({"StartbyAutoTimer1=1", "ClockOn=1", "Timer1=1", "VideoMode1=0",
-                        "ColorBarsButton=1", "FadeTitles1=1", "TrackBar1=30", "ProcessType=5"});
-        QVERIFY(f->Memo1->isCentered());
-        QVERIFY(!f->RadioGroup1->isEnabled());
-        QCOMPARE(f->RadioGroup1->itemIndex(), 5);
-        QVERIFY(f->RadioGroup1->isHidden());
-        QVERIFY(!f->Panel1->isHidden());
-        QVERIFY(f->Memo1->isHidden());
+        expectSettings({"autoStartAction=1", "clockAction=1", "clockTimer=1", "videoModeAction=0",
+                        "colorBarsButton=1", "fadeTitlesAction=1", "fontSizeBar=30",
+                        "ProcessType=5"});
+        QVERIFY(f->ui().editor->isCentered());
+        QVERIFY(!f->ui().pixelProcessingGroup->isEnabled());
+        QCOMPARE(f->ui().pixelProcessingGroup->itemIndex(), 5);
+        QVERIFY(f->ui().pixelProcessingGroup->isHidden());
+        QVERIFY(!f->ui().autoTimerPanel->isHidden());
+        QVERIFY(f->ui().editor->isHidden());
         QCOMPARE(f->geometry().topLeft(), QPoint(20, 30));
         QCOMPARE(f->size(), QSize(640, 480));
     }
@@ -289,19 +293,19 @@ private slots:
         const QString script = sandbox->writeFile(QStringLiteral("last.txt"), "one two three");
         load("[Options]\r\nLoopMode=1\r\n[Stuff]\r\nLastFile=" + QFile::encodeName(script) +
              "\r\n");
-        QCOMPARE(f->Memo1->text(), QStringLiteral("one two three"));
-        QCOMPARE(f->StatusBar1->panelText(4), QStringLiteral("last.txt"));
-        QCOMPARE(f->ScriptWordCount, 3);
-        QVERIFY(!f->Memo1->isModified());
-        QVERIFY(f->LoopCheckBox->isChecked());
-        QVERIFY(f->LoopMode1->isChecked());
+        QCOMPARE(f->ui().editor->text(), QStringLiteral("one two three"));
+        QCOMPARE(f->ui().statusBar->panelText(4), QStringLiteral("last.txt"));
+        QCOMPARE(f->scriptFiles().wordCount(), 3);
+        QVERIFY(!f->ui().editor->isModified());
+        QVERIFY(f->ui().loopBox->isChecked());
+        QVERIFY(f->ui().loopAction->isChecked());
     }
 
     void lastFileMissing() {
-        f->Memo1->setText(QStringLiteral("kept"));
+        f->ui().editor->setText(QStringLiteral("kept"));
         load("[Stuff]\r\nLastFile=/no/such/script.txt\r\n");
-        QCOMPARE(f->LastFile, QStringLiteral("/no/such/script.txt"));
-        QCOMPARE(f->Memo1->text(), QStringLiteral("kept"));
+        QCOMPARE(f->settings().scriptPath, QStringLiteral("/no/such/script.txt"));
+        QCOMPARE(f->ui().editor->text(), QStringLiteral("kept"));
         QVERIFY(platform::MessageBoxes::shown().isEmpty());
     }
 
@@ -316,25 +320,26 @@ private slots:
         platform::FileDialogs::queueAnswer(path);
         // Run as a queued call, so that the exception reaches the application's notify().
         QMetaObject::invokeMethod(
-            f, [this] { f->LoadConfiguration1Click(); }, Qt::QueuedConnection);
+            f, [this] { f->configuration().loadConfiguration(); }, Qt::QueuedConnection);
         QTRY_COMPARE(platform::MessageBoxes::shown().size(), 1);
         QCOMPARE(platform::MessageBoxes::shown().first().kind, platform::MessageKind::Error);
         QCOMPARE(shownTexts(), QStringList{"'25:99' is not a valid time"});
-        QVERIFY(f->FadeTitles); // before the time, like the font size; then no apply steps
-        expectSettings({"FontSize=30", "FormColor=0", "Delay=0", "stopatend=0", "FadeTitles1=0",
-                        "TrackBar1=8"});
-        QCOMPARE(f->LastConfigFile, path);
-        QCOMPARE(dialogText(f->OpenDialog1), kConfigOpen);
-        QCOMPARE(f->OpenDialog1.fileName, path);
+        QVERIFY(
+            f->settings().fadeTitles); // before the time, like the font size; then no apply steps
+        expectSettings({"FontSize=30", "FormColor=0", "Delay=0", "stopAtEndBox=0",
+                        "fadeTitlesAction=0", "fontSizeBar=8"});
+        QCOMPARE(f->settings().lastConfigurationFile, path);
+        QCOMPARE(dialogText(f->scriptFiles().openRequest()), kConfigOpen);
+        QCOMPARE(f->scriptFiles().openRequest().fileName, path);
     }
 
     // At start-up the error box shows and the remaining creation steps are skipped.
     void invalidStartimeAtStartup() {
         QVERIFY(writeBytes(defaultIni(), "[Options]\r\nStartime=99:00\r\n"));
-        f->StatusBar1->setPanelText(4, QStringLiteral("untouched"));
-        QVERIFY(f->FormCreate());
+        f->ui().statusBar->setPanelText(4, QStringLiteral("untouched"));
+        QVERIFY(f->runCreationSteps());
         QCOMPARE(shownTexts(), QStringList{"'99:00' is not a valid time"});
-        QCOMPARE(f->StatusBar1->panelText(4), QStringLiteral("untouched"));
+        QCOMPARE(f->ui().statusBar->panelText(4), QStringLiteral("untouched"));
     }
 
     // Keys in the table's order, sections after the file's others, the erased sections gone.
@@ -344,7 +349,7 @@ private slots:
                                          "Stale=3\r\n[Tail]\r\nX=1\r\n"));
         f->setGeometry(130, 319, 900, 600);
         platform::Clock::setNow(QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7)));
-        f->SaveDefaultConfiguration1->trigger();
+        f->ui().saveDefaultConfigurationAction->trigger();
         QVERIFY(platform::MessageBoxes::shown().isEmpty());
         const QByteArray written = readFile(defaultIni());
         QCOMPARE(written.count("\r\n"), written.count('\n'));
@@ -356,7 +361,7 @@ private slots:
     }
 
     void saveButtonWritesDefault() {
-        f->ToolButton11->click();
+        f->ui().saveSettingsButton->click();
         QCOMPARE(platform::IniFile::load(defaultIni()).sectionNames(),
                  (QStringList{"Options", "Stuff", "OptionWindows"}));
     }
@@ -366,56 +371,57 @@ private slots:
     void roundTrip() {
         changeEverything();
         const QString first = sandbox->path(QStringLiteral("saved.ini"));
-        f->LastConfigFile = QStringLiteral("/previous/config.ini");
-        f->SaveDialog1.fileName = QStringLiteral("/some/script.txt");
+        f->settings().lastConfigurationFile = QStringLiteral("/previous/config.ini");
+        f->scriptFiles().saveRequest().fileName = QStringLiteral("/some/script.txt");
         platform::FileDialogs::queueAnswer(first);
-        f->SaveConfigurationAs1->trigger();
+        f->ui().saveConfigurationAsAction->trigger();
         const platform::FileDialogRequest asked = platform::FileDialogs::requests().last();
         QCOMPARE(dialogText(asked), "Save: Save Configuration AS | ZAL Config Ini|*.INI | INI");
         QCOMPARE(asked.fileName, QStringLiteral("/previous/config.ini"));
         // The borrowed script dialogs get their own settings back, the save name emptied.
-        QCOMPARE(dialogText(f->SaveDialog1), "Save: Save File | Text Only|*.txt | TXT");
-        QVERIFY(f->SaveDialog1.fileName.isEmpty());
+        QCOMPARE(dialogText(f->scriptFiles().saveRequest()),
+                 "Save: Save File | Text Only|*.txt | TXT");
+        QVERIFY(f->scriptFiles().saveRequest().fileName.isEmpty());
         QVERIFY(QFile::exists(first));
 
         renewForm();
         platform::FileDialogs::queueAnswer(first);
-        f->LoadConfiguration1->trigger();
+        f->ui().loadConfigurationAction->trigger();
         QCOMPARE(dialogText(platform::FileDialogs::requests().last()), kConfigOpen);
-        QCOMPARE(dialogText(f->OpenDialog1), kScriptOpen);
-        QCOMPARE(f->OpenDialog1.fileName, first);
-        QCOMPARE(f->LastConfigFile, first);
+        QCOMPARE(dialogText(f->scriptFiles().openRequest()), kScriptOpen);
+        QCOMPARE(f->scriptFiles().openRequest().fileName, first);
+        QCOMPARE(f->settings().lastConfigurationFile, first);
         QVERIFY(platform::MessageBoxes::shown().isEmpty());
 
-        QVERIFY(!f->WordWrap1->isChecked());
-        QVERIFY(f->LoopCheckBox->isChecked());
-        QCOMPARE(f->Memo1->text(), QStringLiteral("the last script"));
+        QVERIFY(!f->ui().wordWrapAction->isChecked());
+        QVERIFY(f->ui().loopBox->isChecked());
+        QCOMPARE(f->ui().editor->text(), QStringLiteral("the last script"));
         const QString second = sandbox->path(QStringLiteral("again.ini"));
-        QVERIFY(f->WriteTheIniFile(second));
+        QVERIFY(f->configuration().writeConfigurationFile(second));
         QCOMPARE(masked(readFile(second)), masked(readFile(first)));
     }
 
     void commandsCancelled() {
         const QByteArray before = "[Stuff]\r\nDelay=5\r\n";
         QVERIFY(writeBytes(defaultIni(), before));
-        f->SaveDialog1.fileName = QStringLiteral("/a/script.txt");
-        f->SaveConfigurationAs1Click();
-        QVERIFY(f->SaveDialog1.fileName.isEmpty()); // the save name is gone even so
-        f->LoadConfiguration1Click();
-        QVERIFY(f->LastConfigFile.isEmpty());
-        QCOMPARE(dialogText(f->OpenDialog1), kScriptOpen);
+        f->scriptFiles().saveRequest().fileName = QStringLiteral("/a/script.txt");
+        f->configuration().saveConfigurationAs();
+        QVERIFY(f->scriptFiles().saveRequest().fileName.isEmpty()); // the save name is gone even so
+        f->configuration().loadConfiguration();
+        QVERIFY(f->settings().lastConfigurationFile.isEmpty());
+        QCOMPARE(dialogText(f->scriptFiles().openRequest()), kScriptOpen);
         QCOMPARE(readFile(defaultIni()), before);
         QCOMPARE(platform::FileDialogs::requests().size(), 2);
     }
 
     // A bare name refers to the file of that name in the configuration folder.
     void bareNames() {
-        QVERIFY(f->WriteTheIniFile(QStringLiteral("named.ini")));
+        QVERIFY(f->configuration().writeConfigurationFile(QStringLiteral("named.ini")));
         QVERIFY(QFile::exists(sandbox->configDir() + QStringLiteral("/named.ini")));
         QVERIFY(writeBytes(sandbox->configDir() + QStringLiteral("/other.ini"),
                            "[Stuff]\r\nArrowAmt=77\r\n"));
-        f->ReadTheIniFile(QStringLiteral("other.ini"));
-        QCOMPARE(f->ArrowAmt, 77);
+        f->configuration().readConfigurationFile(QStringLiteral("other.ini"));
+        QCOMPARE(f->settings().arrowStep, 77);
     }
 
     // A refused write shows the message and leaves the folder as it was, an old file whole.
@@ -430,7 +436,8 @@ private slots:
         const QString scratch = sandbox->path(QString());
         const QString path = testsupport::refusedPath(scratch, how, QStringLiteral("c.ini"));
         const QStringList before = testsupport::entriesIn(scratch);
-        QVERIFY(!testsupport::attemptSave(how, [&] { return f->WriteTheIniFile(path); }));
+        QVERIFY(!testsupport::attemptSave(
+            how, [&] { return f->configuration().writeConfigurationFile(path); }));
         QCOMPARE(shownTexts(), QStringList{QStringLiteral("Unable to write to ") + path});
         QCOMPARE(platform::MessageBoxes::shown().first().kind, platform::MessageKind::Error);
         QCOMPARE(testsupport::entriesIn(scratch), before);
@@ -443,7 +450,7 @@ private slots:
     // it at once.
     void firstStart() {
         QVERIFY(!QFile::exists(defaultIni()));
-        QVERIFY(f->FormCreate());
+        QVERIFY(f->runCreationSteps());
         QByteArray shipped = readFile(QString::fromLatin1(app::kShippedConfiguration));
         shipped.replace("\nDelay=60\n", "\nDelay=600\n")
             .replace("\nDelayFactor=1\n", "\nDelayFactor=10\n")
@@ -451,13 +458,13 @@ private slots:
         QCOMPARE(readFile(defaultIni()), shipped);
         QVERIFY(platform::MessageBoxes::shown().isEmpty());
         expectSettings({"DisPlaColor=16777215", "FormColor=0", "FontSize=24", "Delay=600",
-                        "DelayFactor=10", "CheckBox1=1", "TrackBar2=60", "ClockOn=1",
-                        "StartbyAutoTimer1=0", "WordWrap1=1", "videomodebutton=1", "S_Right=1024",
-                        "S_Bottom=768"});
-        for (const char *name : {"ToolBar1", "Memo1", "delaypanel", "calibratPanel", "RadioGroup1",
-                                 "RadioGroup2", "GroupBox1"})
+                        "DelayFactor=10", "slowerBox=1", "delayBar=60", "clockAction=1",
+                        "autoStartAction=0", "wordWrapAction=1", "videoModeButton=1",
+                        "S_Right=1024", "S_Bottom=768"});
+        for (const char *name : {"toolBar", "editor", "delayPanel", "readingTimePanel",
+                                 "pixelProcessingGroup", "screenResGroup", "playOptionsGroup"})
             QVERIFY2(!f->findChild<QWidget *>(QLatin1String(name))->isHidden(), name);
-        QVERIFY(f->Panel1->isHidden()); // the auto-timer panel comes with auto start
+        QVERIFY(f->ui().autoTimerPanel->isHidden()); // the auto-timer panel comes with auto start
         // The window fits a 1024 x 768 screen and shows every panel whole.
         QCOMPARE(cutOff(), QStringList());
     }
@@ -496,7 +503,7 @@ private slots:
         platform::Screen::setOverride(screen, 32, available);
         if (!file.isEmpty())
             QVERIFY(writeBytes(defaultIni(), file));
-        QVERIFY(f->FormCreate());
+        QVERIFY(f->runCreationSteps());
         QCOMPARE(f->isMaximized(), maximised);
         if (maximised)
             QCOMPARE(f->geometry(), available);
@@ -509,9 +516,9 @@ private slots:
     void existingDefaultKept() {
         const QByteArray mine = "[Stuff]\r\nDelay=77\r\n";
         QVERIFY(writeBytes(defaultIni(), mine));
-        QVERIFY(f->FormCreate());
+        QVERIFY(f->runCreationSteps());
         QCOMPARE(readFile(defaultIni()), mine);
-        QCOMPARE(f->Delay, 77);
+        QCOMPARE(f->settings().delay, 77);
     }
 
     // Where the shipped file cannot be written, every key takes its own default (the
@@ -523,10 +530,10 @@ private slots:
         QVERIFY(QDir(folder).removeRecursively());
         QVERIFY(writeBytes(folder, "not a folder"));
         renewForm();
-        QVERIFY(!app::installDefaultConfiguration(f->WindowsDir));
-        QVERIFY(f->FormCreate());
-        QVERIFY(f->Timer1->isActive());
-        QVERIFY(f->Panel1->isHidden());
+        QVERIFY(!app::installDefaultConfiguration(f->settings().configFolder));
+        QVERIFY(f->runCreationSteps());
+        QVERIFY(f->ui().clockTimer->isActive());
+        QVERIFY(f->ui().autoTimerPanel->isHidden());
         QCOMPARE(cutOff(), QStringList()); // no window bounds either: sized to the screen
         QCOMPARE(readFile(folder), QByteArray("not a folder"));
     }

@@ -2,7 +2,7 @@
 // file-dialog seams; "ending" is recorded by the test hook instead of ending the process.
 #include "TestSupport.h"
 
-#include "app/Mainform.h"
+#include "app/MainWindow.h"
 #include "editor/ScriptEditor.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
@@ -77,9 +77,9 @@ private slots:
         QFETCH(QList<Answer>, answers);
         QFETCH(SaveAs, saveAs);
         QFETCH(bool, ends);
-        f->LastFile = QStringLiteral("/scripts/news.txt");
-        f->Memo1->setText(text);
-        f->Memo1->setModified(modified);
+        f->settings().scriptPath = QStringLiteral("/scripts/news.txt");
+        f->ui().editor->setText(text);
+        f->ui().editor->setModified(modified);
         for (Answer a : answers)
             platform::MessageBoxes::queueAnswer(a);
         if (saveAs == SaveAs::Chosen)
@@ -91,9 +91,9 @@ private slots:
                 sandbox->path(QString()), testsupport::Refusal::ParentIsFile, "saved.txt"));
 
         if (path == Path::FileExit) {
-            f->Exit1->trigger();
+            f->ui().fileExitAction->trigger();
         } else if (path == Path::MenuBarExit) {
-            QCOMPARE(f->Exit2Click(), ends);
+            QCOMPARE(f->exitAfterSaveQuestion(), ends);
         } else {
             f->show();
             QVERIFY(QTest::qWaitForWindowExposed(f));
@@ -120,8 +120,8 @@ private slots:
         QCOMPARE(testsupport::readFile(target()),
                  saveAs == SaveAs::Chosen ? text.toUtf8() : QByteArray("<unreadable>"));
         if (!ends || path == Path::CloseWindow) {
-            QCOMPARE(f->Memo1->text(), text);
-            QCOMPARE(f->Memo1->isModified(), modified && saveAs != SaveAs::Chosen);
+            QCOMPARE(f->ui().editor->text(), text);
+            QCOMPARE(f->ui().editor->isModified(), modified && saveAs != SaveAs::Chosen);
         }
     }
 };

@@ -3,14 +3,14 @@
 // summary texts.
 #include "TestSupport.h"
 
-#include "app/Forms.h"
-#include "app/Mainform.h"
-#include "app/RadioGroup.h"
-#include "app/StatusBar.h"
+#include "app/MainWindow.h"
+#include "app/ProgramWindows.h"
 #include "editor/ScriptEditor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
+#include "platform/RadioGroup.h"
 #include "platform/Screen.h"
+#include "platform/StatusBar.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -36,31 +36,45 @@ private slots:
 
     void startupFields() {
         // No vertical blank can be waited on here: the item is off and no port is set.
-        expectSettings({"Delay=0",         "DelayFactor=1",  "S_Left=0",
-                        "S_Top=0",         "S_Right=1024",   "S_Bottom=768",
-                        "CbarTime=15",     "FadeHoldTime=3", "DisPlaColor=16777215",
-                        "FormColor=0",     "ArrowAmt=50",    "PgJumpAmt=100",
-                        "ProcessType=0",   "Ver=01.24A",     "StartedWithFile=0",
-                        "SyncWRetrace1=0", "RetracePort=0",  "FontName=Arial",
-                        "TrackBar1=8",     "TrackBar2=1"});
-        QCOMPARE(f->WindowsDir, sandbox->configDir());
-        QVERIFY(!f->SyncWRetrace1->isEnabled() && !f->cd1->isVisible());
-        QVERIFY(f->Panel1->isHidden() && f->ProgressBar1->isHidden());
-        QCOMPARE(f->Label10->text(), QStringLiteral("Arial"));
-        QCOMPARE(f->Memo1->font().pointSize(), 14);
-        QVERIFY(f->Memo1->font().bold());
-        QCOMPARE(f->TrackBar1->minimum(), 2);
-        QCOMPARE(f->TrackBar1->maximum(), 200);
-        QCOMPARE(f->TrackBar2->maximum(), 1500);
+        expectSettings({"Delay=0",
+                        "DelayFactor=1",
+                        "S_Left=0",
+                        "S_Top=0",
+                        "S_Right=1024",
+                        "S_Bottom=768",
+                        "CbarTime=15",
+                        "FadeHoldTime=3",
+                        "DisPlaColor=16777215",
+                        "FormColor=0",
+                        "ArrowAmt=50",
+                        "PgJumpAmt=100",
+                        "ProcessType=0",
+                        "Ver=01.24A",
+                        "StartedWithFile=0",
+                        "syncRetraceAction=0",
+                        "RetracePort=0",
+                        "FontName=Arial",
+                        "fontSizeBar=8",
+                        "delayBar=1"});
+        QCOMPARE(f->settings().configFolder, sandbox->configDir());
+        QVERIFY(!f->ui().syncRetraceAction->isEnabled() && !f->ui().cdPlayerAction->isVisible());
+        QVERIFY(f->ui().autoTimerPanel->isHidden() && f->ui().startProgress->isHidden());
+        QCOMPARE(f->ui().fontFaceLabel->text(), QStringLiteral("Arial"));
+        QCOMPARE(f->ui().editor->font().pointSize(), 14);
+        QVERIFY(f->ui().editor->font().bold());
+        QCOMPARE(f->ui().fontSizeBar->minimum(), 2);
+        QCOMPARE(f->ui().fontSizeBar->maximum(), 200);
+        QCOMPARE(f->ui().delayBar->maximum(), 1500);
     }
 
     // The check marks at start-up.
     void menuChecks() {
-        expectSettings({"VideoMode1=1", "DelayControl1=1", "PlayOptions1=1", "StartbyAutoTimer1=0",
-                        "ClockOn=0", "usecolorbars=0", "UseCountDown=0", "Use10secondbackground1=0",
-                        "ReversMirrorText1=0", "LoopMode1=0", "NoPauseDuringLoop1=0",
-                        "SyncWRetrace1=0", "FadeTitles1=0", "WordWrap1=0", "Wantreturn=0",
-                        "AutoTimer1=0"});
+        expectSettings({"videoModeAction=1", "delayPanelAction=1", "playOptionsAction=1",
+                        "autoStartAction=0", "clockAction=0", "colorBarsAction=0",
+                        "countDownAction=0", "tenSecondBackgroundAction=0", "mirrorAction=0",
+                        "loopAction=0", "noPauseAction=0", "syncRetraceAction=0",
+                        "fadeTitlesAction=0", "wordWrapAction=0", "noReturnsAction=0",
+                        "autoTimerAction=0"});
     }
 
     void menuBarOrder() {
@@ -76,8 +90,8 @@ private slots:
                                       "Center", "Play",  "Save C", "Vmode",  "Reverse",
                                       "CBars",  "CDown", "Ccheck"};
         QList<QToolButton *> buttons;
-        for (QAction *a : f->ToolBar1->actions())
-            if (auto *b = qobject_cast<QToolButton *>(f->ToolBar1->widgetForAction(a)))
+        for (QAction *a : f->ui().toolBar->actions())
+            if (auto *b = qobject_cast<QToolButton *>(f->ui().toolBar->widgetForAction(a)))
                 buttons << b;
         QCOMPARE(buttons.size(), 13);
         for (int i = 0; i < 13; ++i) {
@@ -86,52 +100,52 @@ private slots:
             QVERIFY(!buttons[i]->icon().isNull());
             QCOMPARE(buttons[i]->size(), QSize(47, 36));
         }
-        QVERIFY(f->videomodebutton->isChecked());
+        QVERIFY(f->ui().videoModeButton->isChecked());
     }
 
     // Hovering a tool button shows its hint as a tool tip only: the five status panels stay.
     void statusPanelsStayOnHover() {
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f));
-        f->StatusBar1->setPanelText(4, QStringLiteral("news.txt"));
-        for (QToolButton *b : f->ToolBar1->findChildren<QToolButton *>()) {
+        f->ui().statusBar->setPanelText(4, QStringLiteral("news.txt"));
+        for (QToolButton *b : f->ui().toolBar->findChildren<QToolButton *>()) {
             QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), b->mapToGlobal(QPointF(5, 5)));
             QApplication::sendEvent(b, &enter);
-            QVERIFY2(f->StatusBar1->currentMessage().isEmpty(), qPrintable(b->objectName()));
+            QVERIFY2(f->ui().statusBar->currentMessage().isEmpty(), qPrintable(b->objectName()));
         }
         for (int i = 0; i < StatusBar::kPanels; ++i)
-            QVERIFY(f->StatusBar1->panel(i)->isVisible());
-        QCOMPARE(f->StatusBar1->panelText(4), QStringLiteral("news.txt"));
+            QVERIFY(f->ui().statusBar->panel(i)->isVisible());
+        QCOMPARE(f->ui().statusBar->panelText(4), QStringLiteral("news.txt"));
     }
 
     // Track bars moved from the program run no rule; moved by the operator they do.
     void trackBarRules() {
-        TForm1::setTrackBarPosition(f->TrackBar2, 30);
-        QCOMPARE(f->Delay, 0);
-        TForm1::setTrackBarPosition(f->TrackBar2, 5000);
-        QCOMPARE(f->TrackBar2->value(), 1500);
-        f->TrackBar2->triggerAction(QSlider::SliderSingleStepAdd);
-        QCOMPARE(f->TrackBar2->value(), 1500);
-        f->TrackBar2->triggerAction(QSlider::SliderPageStepSub);
-        QCOMPARE(f->Delay, 1450);
-        QCOMPARE(f->delayLabel->text(), QStringLiteral("1450"));
+        MainWindow::setTrackBarPosition(f->ui().delayBar, 30);
+        QCOMPARE(f->settings().delay, 0);
+        MainWindow::setTrackBarPosition(f->ui().delayBar, 5000);
+        QCOMPARE(f->ui().delayBar->value(), 1500);
+        f->ui().delayBar->triggerAction(QSlider::SliderSingleStepAdd);
+        QCOMPARE(f->ui().delayBar->value(), 1500);
+        f->ui().delayBar->triggerAction(QSlider::SliderPageStepSub);
+        QCOMPARE(f->settings().delay, 1450);
+        QCOMPARE(f->ui().delayLabel->text(), QStringLiteral("1450"));
 
-        f->TrackBar1->triggerAction(QSlider::SliderToMinimum);
-        f->TrackBar1->setValue(30);
-        QCOMPARE(f->Memo1->font().pointSize(), 30);
-        QCOMPARE(f->Label6->text(), QStringLiteral("30"));
-        QCOMPARE(f->Label10->text(), f->Memo1->font().family());
+        f->ui().fontSizeBar->triggerAction(QSlider::SliderToMinimum);
+        f->ui().fontSizeBar->setValue(30);
+        QCOMPARE(f->ui().editor->font().pointSize(), 30);
+        QCOMPARE(f->ui().fontSizeLabel->text(), QStringLiteral("30"));
+        QCOMPARE(f->ui().fontFaceLabel->text(), f->ui().editor->font().family());
     }
 
     void slowerTimesTen() {
-        f->TrackBar2->setValue(30);
-        f->CheckBox1->setChecked(true); // set from the program: the click rule runs
-        QCOMPARE(int(f->DelayFactor), 10);
-        QCOMPARE(f->Delay, 300);
-        QCOMPARE(f->delayLabel->text(), QStringLiteral("300"));
-        QTest::mouseClick(f->CheckBox1, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(int(f->DelayFactor), 1);
-        QCOMPARE(f->Delay, 30);
+        f->ui().delayBar->setValue(30);
+        f->ui().slowerBox->setChecked(true); // set from the program: the click rule runs
+        QCOMPARE(int(f->settings().delayFactor), 10);
+        QCOMPARE(f->settings().delay, 300);
+        QCOMPARE(f->ui().delayLabel->text(), QStringLiteral("300"));
+        QTest::mouseClick(f->ui().slowerBox, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(int(f->settings().delayFactor), 1);
+        QCOMPARE(f->settings().delay, 30);
     }
 
     void formShowDelayBar_data() {
@@ -147,60 +161,59 @@ private slots:
         QFETCH(int, delay);
         QFETCH(int, position);
         {
-            const QSignalBlocker block(f->CheckBox1);
-            f->CheckBox1->setChecked(slower);
+            const QSignalBlocker block(f->ui().slowerBox);
+            f->ui().slowerBox->setChecked(slower);
         }
-        f->Delay = delay;
-        f->FormShow();
-        QCOMPARE(f->TrackBar2->value(), position);
-        QCOMPARE(f->Delay, delay);
-        QCOMPARE(f->delayLabel->text(), QString::number(delay));
+        f->settings().delay = delay;
+        f->refreshOnShow();
+        QCOMPARE(f->ui().delayBar->value(), position);
+        QCOMPARE(f->settings().delay, delay);
+        QCOMPARE(f->ui().delayLabel->text(), QString::number(delay));
     }
 
     void fadeTitlesFollowBackground() {
-        f->FormColor = 0x00FF00;
-        f->FormShow();
-        QVERIFY(!f->FadeTitles1->isEnabled());
-        f->FormColor = 0;
-        QVERIFY(f->backgroundcolorisBlack());
-        QVERIFY(f->FadeTitles1->isEnabled());
+        f->settings().backgroundColor = 0x00FF00;
+        f->refreshOnShow();
+        QVERIFY(!f->ui().fadeTitlesAction->isEnabled());
+        f->settings().backgroundColor = 0;
+        QVERIFY(f->backgroundIsBlack());
+        QVERIFY(f->ui().fadeTitlesAction->isEnabled());
     }
 
     void setfadedefaults() {
-        f->FadeTitles = true;
-        f->setfadedefaults();
-        QVERIFY(f->FadeTitles1->isChecked());
-        QCOMPARE(f->Adjustoutputwindowsize1->text(),
+        f->settings().fadeTitles = true;
+        f->applyFadeMode();
+        QVERIFY(f->ui().fadeTitlesAction->isChecked());
+        QCOMPARE(f->ui().outputAreaAction->text(),
                  QStringLiteral("Ad&just Fading text position..."));
-        QVERIFY(!f->RadioGroup1->isEnabled() && !f->RadioGroup2->isEnabled() &&
-                !f->calibratPanel->isEnabled() && !f->videomodebutton->isEnabled() &&
-                !f->AVI1->isEnabled());
-        f->FadeTitles = false;
-        f->setfadedefaults();
-        QVERIFY(!f->FadeTitles1->isChecked());
-        QCOMPARE(f->Adjustoutputwindowsize1->text(),
-                 QStringLiteral("Ad&just output window size..."));
-        QVERIFY(f->RadioGroup1->isEnabled() && f->calibratPanel->isEnabled() &&
-                f->AVI1->isEnabled());
+        QVERIFY(!f->ui().pixelProcessingGroup->isEnabled() &&
+                !f->ui().screenResGroup->isEnabled() && !f->ui().readingTimePanel->isEnabled() &&
+                !f->ui().videoModeButton->isEnabled() && !f->ui().videoPlayerAction->isEnabled());
+        f->settings().fadeTitles = false;
+        f->applyFadeMode();
+        QVERIFY(!f->ui().fadeTitlesAction->isChecked());
+        QCOMPARE(f->ui().outputAreaAction->text(), QStringLiteral("Ad&just output window size..."));
+        QVERIFY(f->ui().pixelProcessingGroup->isEnabled() &&
+                f->ui().readingTimePanel->isEnabled() && f->ui().videoPlayerAction->isEnabled());
     }
 
     void loopAndStopCouplings() {
-        f->LoopCheckBox->setChecked(true);
-        f->stopatend->setChecked(true);
-        expectSettings({"LoopCheckBox=0", "LoopMode1=0"});
-        f->LoopMode1->trigger(); // the menu item sets the check box, which clears Stop @ End
-        expectSettings({"LoopMode1=1", "LoopCheckBox=1", "stopatend=0"});
+        f->ui().loopBox->setChecked(true);
+        f->ui().stopAtEndBox->setChecked(true);
+        expectSettings({"loopBox=0", "loopAction=0"});
+        f->ui().loopAction->trigger(); // the menu item sets the check box, which clears Stop @ End
+        expectSettings({"loopAction=1", "loopBox=1", "stopAtEndBox=0"});
     }
 
     void typingClearsLoopMode() {
-        f->LoopCheckBox->setChecked(true);
+        f->ui().loopBox->setChecked(true);
         f->show();
-        f->Memo1->setFocus();
-        QTest::keyClicks(f->Memo1, QStringLiteral("hello"));
-        QVERIFY(!f->LoopCheckBox->isChecked());
-        QVERIFY(!f->LoopMode1->isChecked());
-        QVERIFY(f->Memo1->isModified());
-        QCOMPARE(f->StatusBar1->panelText(1), QStringLiteral("Lines: 1"));
+        f->ui().editor->setFocus();
+        QTest::keyClicks(f->ui().editor, QStringLiteral("hello"));
+        QVERIFY(!f->ui().loopBox->isChecked());
+        QVERIFY(!f->ui().loopAction->isChecked());
+        QVERIFY(f->ui().editor->isModified());
+        QCOMPARE(f->ui().statusBar->panelText(1), QStringLiteral("Lines: 1"));
     }
 
     // A check box or tool button and its menu item show one state, whichever is used; a
@@ -211,23 +224,23 @@ private slots:
         const auto row = [](const char *name, const char *used, const char *other) {
             QTest::newRow(name) << QString::fromLatin1(used) << QString::fromLatin1(other);
         };
-        row("video mode button", "videomodebutton", "VideoMode1");
-        row("video mode item", "VideoMode1", "videomodebutton");
-        row("centring button", "ToolButton7", "CenterText1");
-        row("centring item", "CenterText1", "ToolButton7");
-        row("count down button", "CountDownButton", "UseCountDown");
-        row("colour bars item", "usecolorbars", "ColorBarsButton");
-        row("loop item", "LoopMode1", "LoopCheckBox");
-        row("no pause item", "NoPauseDuringLoop1", "Nopausecheckbox");
-        row("no pause box", "Nopausecheckbox", "NoPauseDuringLoop1");
-        row("delay panel", "DelayControl1", "delaypanel");
-        row("pixel panel", "PixelControl1", "RadioGroup1");
-        row("screen panel", "ScreenOutputResolution1", "RadioGroup2");
-        row("calibrate panel", "Calibrate1", "calibratPanel");
-        row("speed bar", "SpeedBar1", "ToolBar1");
-        row("editor", "TextEditPanel1", "Memo1");
-        row("auto timer panel", "AutoTimer1", "Panel1");
-        row("play options panel", "PlayOptions1", "GroupBox1");
+        row("video mode button", "videoModeButton", "videoModeAction");
+        row("video mode item", "videoModeAction", "videoModeButton");
+        row("centring button", "centerButton", "centerTextAction");
+        row("centring item", "centerTextAction", "centerButton");
+        row("count down button", "countDownButton", "countDownAction");
+        row("colour bars item", "colorBarsAction", "colorBarsButton");
+        row("loop item", "loopAction", "loopBox");
+        row("no pause item", "noPauseAction", "noPauseBox");
+        row("no pause box", "noPauseBox", "noPauseAction");
+        row("delay panel", "delayPanelAction", "delayPanel");
+        row("pixel panel", "pixelProcessingAction", "pixelProcessingGroup");
+        row("screen panel", "screenResAction", "screenResGroup");
+        row("calibrate panel", "readingTimeAction", "readingTimePanel");
+        row("speed bar", "toolBarAction", "toolBar");
+        row("editor", "editorAction", "editor");
+        row("auto timer panel", "autoTimerAction", "autoTimerPanel");
+        row("play options panel", "playOptionsAction", "playOptionsGroup");
     }
     void pairedControls() {
         QFETCH(QString, used);
@@ -243,9 +256,9 @@ private slots:
         testsupport::toggle(f, used);
         QCOMPARE(state(used), !before);
         QCOMPARE(state(other), !before);
-        if (used == QLatin1String("ToolButton7") || used == QLatin1String("CenterText1")) {
-            QCOMPARE(f->Centering, !before);
-            QCOMPARE(f->Memo1->isCentered(), !before);
+        if (used == QLatin1String("centerButton") || used == QLatin1String("centerTextAction")) {
+            QCOMPARE(f->settings().centering, !before);
+            QCOMPARE(f->ui().editor->isCentered(), !before);
         }
         testsupport::toggle(f, used);
         QCOMPARE(state(other), before);
@@ -262,23 +275,23 @@ private slots:
         QFETCH(int, depth);
         QFETCH(bool, groupEnabledWhenDown);
         platform::Screen::setOverride(QSize(1024, 768), depth);
-        f->ReverseButton->click();
-        expectSettings({"ReverseButton=1", "ReversMirrorText1=1"});
-        QCOMPARE(f->RadioGroup1->isEnabled(), groupEnabledWhenDown);
-        f->ReverseButton->click();
-        expectSettings({"ReversMirrorText1=0"});
-        QVERIFY(f->RadioGroup1->isEnabled());
+        f->ui().mirrorButton->click();
+        expectSettings({"mirrorButton=1", "mirrorAction=1"});
+        QCOMPARE(f->ui().pixelProcessingGroup->isEnabled(), groupEnabledWhenDown);
+        f->ui().mirrorButton->click();
+        expectSettings({"mirrorAction=0"});
+        QVERIFY(f->ui().pixelProcessingGroup->isEnabled());
         // The menu item alone leaves the group alone.
-        f->ReversMirrorText1->trigger();
-        expectSettings({"ReverseButton=1"});
-        QVERIFY(f->RadioGroup1->isEnabled());
+        f->ui().mirrorAction->trigger();
+        expectSettings({"mirrorButton=1"});
+        QVERIFY(f->ui().pixelProcessingGroup->isEnabled());
     }
 
     void pixelProcessing() {
-        f->RadioGroup1->button(6)->click();
-        QCOMPARE(f->ProcessType, 6);
-        f->RadioGroup1->setItemIndex(2);
-        QCOMPARE(f->ProcessType, 2);
+        f->ui().pixelProcessingGroup->button(6)->click();
+        QCOMPARE(f->settings().pixelFormat, 6);
+        f->ui().pixelProcessingGroup->setItemIndex(2);
+        QCOMPARE(f->settings().pixelFormat, 2);
     }
 
     void screenRes_data() {
@@ -308,71 +321,75 @@ private slots:
         QFETCH(QRect, expected);
         QFETCH(QString, panel3);
         QFETCH(int, editorWidth);
-        f->CtrMarkerCheckbox->setChecked(marker);
-        f->RadioGroup2->setItemIndex(-1);
-        f->RadioGroup2->button(index)->click();
-        QCOMPARE(QRect(QPoint(f->S_Left, f->S_Top), QPoint(f->S_Right, f->S_Bottom)), expected);
-        QCOMPARE(f->StatusBar1->panelText(3), panel3);
-        QCOMPARE(f->Memo1->width(), editorWidth);
+        f->ui().centerMarkerBox->setChecked(marker);
+        f->ui().screenResGroup->setItemIndex(-1);
+        f->ui().screenResGroup->button(index)->click();
+        QCOMPARE(QRect(QPoint(f->settings().outputLeft, f->settings().outputTop),
+                       QPoint(f->settings().outputRight, f->settings().outputBottom)),
+                 expected);
+        QCOMPARE(f->ui().statusBar->panelText(3), panel3);
+        QCOMPARE(f->ui().editor->width(), editorWidth);
     }
 
     void screenResNoneSelectedKeepsRectangle() {
-        f->S_Left = 11;
-        f->S_Right = 99;
-        f->RadioGroup2->setItemIndex(-1);
-        f->RadioGroup2Click();
+        f->settings().outputLeft = 11;
+        f->settings().outputRight = 99;
+        f->ui().screenResGroup->setItemIndex(-1);
+        f->screenResChosen();
         expectSettings({"S_Left=11", "S_Right=99"});
-        QCOMPARE(f->StatusBar1->panelText(3), QStringLiteral(" 88 x 768"));
+        QCOMPARE(f->ui().statusBar->panelText(3), QStringLiteral(" 88 x 768"));
     }
 
     void layoutRule() {
         f->show();
-        f->RadioGroup2->button(1)->click(); // 640 x 480: editor 320 wide
-        const int panelWidth = f->Panel1->width();
-        QCOMPARE(f->Memo1->x(), 10);
-        QCOMPARE(f->Panel1->x(), 340);
-        QCOMPARE(f->delaypanel->x(), 340);
-        QCOMPARE(f->calibratPanel->x(), 340);
-        QCOMPARE(f->GroupBox1->x(), 340 + panelWidth + 10);
-        QCOMPARE(f->RadioGroup2->x(), 340 + panelWidth + 10);
-        QCOMPARE(f->Memo1->y(), f->ToolBar1->geometry().bottom() + 1 + 10);
-        QCOMPARE(f->Memo1->geometry().bottom() + 1, f->centralWidget()->height() - 10);
-        QCOMPARE(f->delaypanel->y(), 124);
-        QCOMPARE(f->GroupBox1->y(), 40);
+        f->ui().screenResGroup->button(1)->click(); // 640 x 480: editor 320 wide
+        const int panelWidth = f->ui().autoTimerPanel->width();
+        QCOMPARE(f->ui().editor->x(), 10);
+        QCOMPARE(f->ui().autoTimerPanel->x(), 340);
+        QCOMPARE(f->ui().delayPanel->x(), 340);
+        QCOMPARE(f->ui().readingTimePanel->x(), 340);
+        QCOMPARE(f->ui().playOptionsGroup->x(), 340 + panelWidth + 10);
+        QCOMPARE(f->ui().screenResGroup->x(), 340 + panelWidth + 10);
+        QCOMPARE(f->ui().editor->y(), f->ui().toolBar->geometry().bottom() + 1 + 10);
+        QCOMPARE(f->ui().editor->geometry().bottom() + 1, f->centralWidget()->height() - 10);
+        QCOMPARE(f->ui().delayPanel->y(), 124);
+        QCOMPARE(f->ui().playOptionsGroup->y(), 40);
 
         // Hiding the editor alone leaves the panels until the next re-layout.
-        f->TextEditPanel1->trigger();
-        QVERIFY(f->Memo1->isHidden());
-        QCOMPARE(f->Panel1->x(), 340);
+        f->ui().editorAction->trigger();
+        QVERIFY(f->ui().editor->isHidden());
+        QCOMPARE(f->ui().autoTimerPanel->x(), 340);
         f->resize(f->width() + 20, f->height());
-        QCOMPARE(f->Panel1->x(), 10);
-        QCOMPARE(f->GroupBox1->x(), 20 + panelWidth);
+        QCOMPARE(f->ui().autoTimerPanel->x(), 10);
+        QCOMPARE(f->ui().playOptionsGroup->x(), 20 + panelWidth);
 
         // Without the tool bar the editor starts at the top.
-        f->TextEditPanel1->trigger();
-        f->SpeedBar1->trigger();
-        QVERIFY(f->ToolBar1->isHidden());
-        QCOMPARE(f->Memo1->y(), 0);
+        f->ui().editorAction->trigger();
+        f->ui().toolBarAction->trigger();
+        QVERIFY(f->ui().toolBar->isHidden());
+        QCOMPARE(f->ui().editor->y(), 0);
     }
 
     void hideAllShowAll() {
         f->show();
-        f->HideAll1Click();
-        const QStringList items{
-            "Calibrate1", "AutoTimer1",     "DelayControl1", "PixelControl1",
-            "SpeedBar1",  "TextEditPanel1", "PlayOptions1",  "ScreenOutputResolution1"};
+        f->hideAllPanels();
+        const QStringList items{"readingTimeAction",     "autoTimerAction", "delayPanelAction",
+                                "pixelProcessingAction", "toolBarAction",   "editorAction",
+                                "playOptionsAction",     "screenResAction"};
         expectSettings(QStringList(items).replaceInStrings(QRegularExpression("$"), "=0"));
-        QVERIFY(f->Memo1->isHidden() && f->ToolBar1->isHidden() && f->GroupBox1->isHidden());
-        QCOMPARE(f->Panel1->x(), 10);
+        QVERIFY(f->ui().editor->isHidden() && f->ui().toolBar->isHidden() &&
+                f->ui().playOptionsGroup->isHidden());
+        QCOMPARE(f->ui().autoTimerPanel->x(), 10);
 
-        f->ShowAll1Click();
+        f->showAllPanels();
         expectSettings(QStringList(items).replaceInStrings(QRegularExpression("$"), "=1"));
-        QVERIFY(!f->Memo1->isHidden() && !f->ToolBar1->isHidden() && !f->RadioGroup1->isHidden());
-        QVERIFY(f->Panel1->isHidden()); // only with auto start armed
-        f->HideAll1Click();
-        f->StartbyAutoTimer1->setChecked(true);
-        f->ShowAll1Click();
-        QVERIFY(!f->Panel1->isHidden());
+        QVERIFY(!f->ui().editor->isHidden() && !f->ui().toolBar->isHidden() &&
+                !f->ui().pixelProcessingGroup->isHidden());
+        QVERIFY(f->ui().autoTimerPanel->isHidden()); // only with auto start armed
+        f->hideAllPanels();
+        f->ui().autoStartAction->setChecked(true);
+        f->showAllPanels();
+        QVERIFY(!f->ui().autoTimerPanel->isHidden());
     }
 
     void showStats_data() {
@@ -389,51 +406,51 @@ private slots:
         QFETCH(bool, anti);
         QFETCH(bool, two);
         QFETCH(bool, tv);
-        f->S_Left = 15;
-        f->S_Top = 294;
-        f->S_Right = 1024;
-        f->S_Bottom = 474;
-        f->FadeTitles = fade;
-        f->FadeAnti = anti;
-        f->FadeTwoline = two;
-        f->FadeTVTitle = tv;
-        f->setfadedefaults();
-        f->ShowStats();
-        QCOMPARE(f->StatusBar1->panelText(3),
+        f->settings().outputLeft = 15;
+        f->settings().outputTop = 294;
+        f->settings().outputRight = 1024;
+        f->settings().outputBottom = 474;
+        f->settings().fadeTitles = fade;
+        f->settings().fadeAntialias = anti;
+        f->settings().fadeTwoLines = two;
+        f->settings().fadeTvTitle = tv;
+        f->applyFadeMode();
+        f->showSummary();
+        QCOMPARE(f->ui().statusBar->panelText(3),
                  fade ? QStringLiteral("Left 15 Top 294") : QStringLiteral(" 1009 x 180"));
-        QCOMPARE(f->StaticText6->text(), QStringLiteral("Window 1009 x 180"));
-        QCOMPARE(f->StaticText7->text(), QStringLiteral("Left  :15 Top :294"));
-        QCOMPARE(f->StaticText3->text(), QStringLiteral("Right :1024 Bottom:474"));
-        QCOMPARE(f->StaticText5->text(), fade ? QStringLiteral("Fading On") : QString());
-        QCOMPARE(f->StaticText8->text(), anti ? QStringLiteral("Antialias On") : QString());
-        QCOMPARE(f->StaticText9->text(), two ? QStringLiteral("Two line On") : QString());
-        QCOMPARE(f->StaticText10->text(), tv ? QStringLiteral("TVTitle On") : QString());
+        QCOMPARE(f->ui().windowSizeText->text(), QStringLiteral("Window 1009 x 180"));
+        QCOMPARE(f->ui().leftTopText->text(), QStringLiteral("Left  :15 Top :294"));
+        QCOMPARE(f->ui().rightBottomText->text(), QStringLiteral("Right :1024 Bottom:474"));
+        QCOMPARE(f->ui().fadingText->text(), fade ? QStringLiteral("Fading On") : QString());
+        QCOMPARE(f->ui().antialiasText->text(), anti ? QStringLiteral("Antialias On") : QString());
+        QCOMPARE(f->ui().twoLinesText->text(), two ? QStringLiteral("Two line On") : QString());
+        QCOMPARE(f->ui().tvTitleText->text(), tv ? QStringLiteral("TVTitle On") : QString());
     }
 
     void caretLineAndStatus() {
         f->show();
-        QCOMPARE(f->GetCurrentLineNumber(), 0); // empty editor: nothing changes
-        QCOMPARE(f->StatusBar1->panelText(0), QString());
-        f->Memo1->setText(QStringLiteral("one\ntwo\nthree"));
-        QTextCursor c = f->Memo1->textCursor();
+        QCOMPARE(f->scriptFiles().showCaretLine(), 0); // empty editor: nothing changes
+        QCOMPARE(f->ui().statusBar->panelText(0), QString());
+        f->ui().editor->setText(QStringLiteral("one\ntwo\nthree"));
+        QTextCursor c = f->ui().editor->textCursor();
         c.movePosition(QTextCursor::End);
-        f->Memo1->setTextCursor(c);
-        QCOMPARE(f->GetCurrentLineNumber(), 2);
-        QCOMPARE(f->CaretLine, 2);
-        QCOMPARE(f->StatusBar1->panelText(0), QStringLiteral("Line: 2"));
-        QCOMPARE(f->StatusBar1->panelText(1), QStringLiteral("Lines: 3"));
+        f->ui().editor->setTextCursor(c);
+        QCOMPARE(f->scriptFiles().showCaretLine(), 2);
+        QCOMPARE(f->scriptFiles().caretLine(), 2);
+        QCOMPARE(f->ui().statusBar->panelText(0), QStringLiteral("Line: 2"));
+        QCOMPARE(f->ui().statusBar->panelText(1), QStringLiteral("Lines: 3"));
     }
 
     void checkmemoAndVerify() {
-        QVERIFY(!f->checkmemo());
-        QVERIFY(!f->Verify_Current_File());
+        QVERIFY(!f->scriptFiles().checkScript());
+        QVERIFY(!f->scriptFiles().hasTextToSave());
         const auto &shown = platform::MessageBoxes::shown();
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown[0].text, QStringLiteral("Open a text file and try again"));
         QCOMPARE(shown[1].text, QStringLiteral("Nothing To Save"));
-        f->Memo1->setText(QStringLiteral("a\nb\n"));
-        QVERIFY(f->checkmemo());
-        QCOMPARE(f->LineCount, 2);
+        f->ui().editor->setText(QStringLiteral("a\nb\n"));
+        QVERIFY(f->scriptFiles().checkScript());
+        QCOMPARE(f->scriptFiles().lineCount(), 2);
     }
 };
 
@@ -462,11 +479,12 @@ private slots:
                 platform::MessageBoxes::shown()[0].text,
                 QStringLiteral("LectoScope-32 does support your current screen resolution : %1")
                     .arg(width));
-            QVERIFY(!Form4);
+            QVERIFY(!playWindow);
         } else {
-            QVERIFY(Form1 && fadingOptionsDialog && startTimeDialog && colorBarTimeDialog &&
-                    fontChooser && Form4 && systemInfoDialog && keyStepsDialog && outputAreaDialog);
-            QCOMPARE(Form1->windowTitle(), QStringLiteral("ZAL LectoScope-32 PRO 01.24A"));
+            QVERIFY(mainWindow && fadingOptionsDialog && startTimeDialog && colorBarTimeDialog &&
+                    fontChooser && playWindow && systemInfoDialog && keyStepsDialog &&
+                    outputAreaDialog);
+            QCOMPARE(mainWindow->windowTitle(), QStringLiteral("ZAL LectoScope-32 PRO 01.24A"));
         }
     }
 
@@ -487,16 +505,16 @@ private slots:
                                         "LastFile=" +
                                             script.toUtf8() + "\r\n"));
         QVERIFY(testsupport::createWindows(commandLine ? QStringList{script} : QStringList{}));
-        QCOMPARE(Form1->Memo1->text(), QStringLiteral("one line"));
-        QCOMPARE(Form1->Memo1->isModified(), commandLine);
+        QCOMPARE(mainWindow->ui().editor->text(), QStringLiteral("one line"));
+        QCOMPARE(mainWindow->ui().editor->isModified(), commandLine);
         platform::MessageBoxes::queueAnswer(platform::Answer::Cancel);
-        QCOMPARE(Form1->Exit2Click(), !commandLine);
+        QCOMPARE(mainWindow->exitAfterSaveQuestion(), !commandLine);
     }
 
     void missingCommandLineFileIsIgnored() {
         testsupport::Sandbox sandbox;
         QVERIFY(testsupport::createWindows({sandbox.path("no-such-script.txt")}));
-        QVERIFY(!Form1->StartedWithFile);
+        QVERIFY(!mainWindow->settings().playAtStart);
         QVERIFY(platform::MessageBoxes::shown().isEmpty());
     }
 };

@@ -2,13 +2,13 @@
 // operator opens them: what each hands back and how the main window applies it.
 #include "TestSupport.h"
 
-#include "app/Forms.h"
-#include "app/Mainform.h"
-#include "app/RadioGroup.h"
-#include "app/StatusBar.h"
+#include "app/MainWindow.h"
+#include "app/ProgramWindows.h"
 #include "dialogs/FadingOptionsDialog.h"
 #include "dialogs/OutputAreaDialog.h"
 #include "editor/ScriptEditor.h"
+#include "platform/RadioGroup.h"
+#include "platform/StatusBar.h"
 #include "play/BlackScroll.h"
 
 #include <QAction>
@@ -26,11 +26,11 @@ private slots:
     void init() {
         sandbox = std::make_unique<testsupport::Sandbox>();
         QVERIFY(testsupport::createWindows());
-        Form1->setEditorFontSize(24);
-        Form1->S_Left = Form1->S_Top = 0;
-        Form1->S_Right = 1024;
-        Form1->S_Bottom = 768;
-        Form1->RadioGroup2->setItemIndex(0);
+        mainWindow->setEditorFontSize(24);
+        mainWindow->settings().outputLeft = mainWindow->settings().outputTop = 0;
+        mainWindow->settings().outputRight = 1024;
+        mainWindow->settings().outputBottom = 768;
+        mainWindow->ui().screenResGroup->setItemIndex(0);
     }
     void cleanup() { sandbox.reset(); }
 
@@ -50,12 +50,13 @@ private slots:
         QFETCH(QString, how);
         QFETCH(bool, fading);
         QFETCH(int, hold);
-        Form1->FadeTitles = Form1->FadeTwoline = Form1->FadeTVTitle = Form1->FadeAnti = true;
-        Form1->FadeHoldTime = 5;
-        Form1->setfadedefaults();
+        mainWindow->settings().fadeTitles = mainWindow->settings().fadeTwoLines =
+            mainWindow->settings().fadeTvTitle = mainWindow->settings().fadeAntialias = true;
+        mainWindow->settings().fadeHoldSeconds = 5;
+        mainWindow->applyFadeMode();
         FadingOptionsDialog *d = fadingOptionsDialog;
         testsupport::runDialog(
-            Form1->FadeTitles1, d, d->ui().okButton, d->ui().cancelButton, how, [&] {
+            mainWindow->ui().fadeTitlesAction, d, d->ui().okButton, d->ui().cancelButton, how, [&] {
                 QVERIFY(d->ui().fadeTitlesBox->isChecked() && d->ui().tvTitlesBox->isChecked());
                 QCOMPARE(d->ui().holdValue->text(), QStringLiteral("5"));
                 d->ui().fadeTitlesBox->click();
@@ -71,13 +72,13 @@ private slots:
                 d->ui().fadeTitlesBox->click();
                 d->ui().holdBar->setValue(12);
             });
-        for (bool flag :
-             {Form1->FadeTitles, Form1->FadeTwoline, Form1->FadeTVTitle, Form1->FadeAnti})
+        for (bool flag : {mainWindow->settings().fadeTitles, mainWindow->settings().fadeTwoLines,
+                          mainWindow->settings().fadeTvTitle, mainWindow->settings().fadeAntialias})
             QCOMPARE(flag, fading);
-        QCOMPARE(Form1->FadeHoldTime, hold);
-        QCOMPARE(Form1->FadeTitles1->isChecked(), fading);
-        QCOMPARE(Form1->RadioGroup2->isEnabled(), !fading);
-        QCOMPARE(Form1->StatusBar1->panelText(3),
+        QCOMPARE(mainWindow->settings().fadeHoldSeconds, hold);
+        QCOMPARE(mainWindow->ui().fadeTitlesAction->isChecked(), fading);
+        QCOMPARE(mainWindow->ui().screenResGroup->isEnabled(), !fading);
+        QCOMPARE(mainWindow->ui().statusBar->panelText(3),
                  fading ? QStringLiteral("Left 0 Top 0") : QStringLiteral(" 1024 x 768"));
     }
 
@@ -99,19 +100,20 @@ private slots:
         QFETCH(int, screenRes);
         OutputAreaDialog *d = outputAreaDialog;
         testsupport::runDialog(
-            Form1->Adjustoutputwindowsize1, d, d->ui().okButton, d->ui().cancelButton, how, [&] {
+            mainWindow->ui().outputAreaAction, d, d->ui().okButton, d->ui().cancelButton, how, [&] {
                 QVERIFY(!d->ui().titleMarker->isVisible() && !d->ui().autoCenterBox->isVisible());
                 QCOMPARE(d->ui().verticalBar->minimum(), 24);
                 QCOMPARE(d->ui().horizontalBar->value(), 1024);
                 d->ui().horizontalBar->setValue(641);
                 d->ui().verticalBar->setValue(480);
             });
-        QCOMPARE(QRect(Form1->S_Left, Form1->S_Top, Form1->S_Right - Form1->S_Left,
-                       Form1->S_Bottom - Form1->S_Top),
+        QCOMPARE(QRect(mainWindow->settings().outputLeft, mainWindow->settings().outputTop,
+                       mainWindow->settings().outputRight - mainWindow->settings().outputLeft,
+                       mainWindow->settings().outputBottom - mainWindow->settings().outputTop),
                  rect);
-        QCOMPARE(Form1->RadioGroup2->itemIndex(), screenRes);
+        QCOMPARE(mainWindow->ui().screenResGroup->itemIndex(), screenRes);
         if (how == QLatin1String("ok"))
-            QCOMPARE(Form1->Memo1->width(), 320);
+            QCOMPARE(mainWindow->ui().editor->width(), 320);
     }
 
     // Fade mode: the vertical bar shows the top less twice the font size, and OK takes
@@ -129,12 +131,12 @@ private slots:
         QFETCH(QString, step);
         QFETCH(int, topShown);
         QFETCH(QPoint, stored);
-        Form1->FadeTitles = true;
-        Form1->setfadedefaults();
-        Form4->strip().setStripWidth(200); // the last title drawn
+        mainWindow->settings().fadeTitles = true;
+        mainWindow->applyFadeMode();
+        playWindow->strip().setStripWidth(200); // the last title drawn
         OutputAreaDialog *d = outputAreaDialog;
         testsupport::runDialog(
-            Form1->Adjustoutputwindowsize1, d, d->ui().okButton, d->ui().cancelButton,
+            mainWindow->ui().outputAreaAction, d, d->ui().okButton, d->ui().cancelButton,
             QStringLiteral("ok"), [&] {
                 if (step == QLatin1String("bar")) {
                     d->ui().verticalBar->setValue(400);
@@ -151,8 +153,9 @@ private slots:
                 }
                 QCOMPARE(d->ui().topLabel->text(), QStringLiteral("Top    %1").arg(topShown));
             });
-        QCOMPARE(QPoint(Form1->S_Left, Form1->S_Top), stored);
-        QCOMPARE(Form1->CenterFade, step == QLatin1String("boxes"));
+        QCOMPARE(QPoint(mainWindow->settings().outputLeft, mainWindow->settings().outputTop),
+                 stored);
+        QCOMPARE(mainWindow->settings().centerFade, step == QLatin1String("boxes"));
     }
 };
 

@@ -1,8 +1,8 @@
 // The key increments dialog and the font chooser, opened from the main window's menus.
 #include "TestSupport.h"
 
-#include "app/Forms.h"
-#include "app/Mainform.h"
+#include "app/MainWindow.h"
+#include "app/ProgramWindows.h"
 #include "dialogs/FontChooser.h"
 #include "dialogs/FontFaceDelegate.h"
 #include "dialogs/KeyStepsDialog.h"
@@ -47,12 +47,12 @@ private slots:
         QFETCH(QString, how);
         QFETCH(int, keptPage);
         QFETCH(int, keptArrow);
-        Form1->PgJumpAmt = stored;
-        Form1->ArrowAmt = 50;
+        mainWindow->settings().pageStep = stored;
+        mainWindow->settings().arrowStep = 50;
         KeyStepsDialog *d = keyStepsDialog;
         testsupport::runDialog(
-            Form1->ConfigureKeys1, d, d->ui().okButton, d->ui().cancelButton, how, [&] {
-                QCOMPARE(d->pos(), Form1->underAutoTimerPanel());
+            mainWindow->ui().keyStepsAction, d, d->ui().okButton, d->ui().cancelButton, how, [&] {
+                QCOMPARE(d->pos(), mainWindow->autoStart().underAutoTimerPanel());
                 QCOMPARE(d->ui().pageStepValue->text(), QString::number(std::min(stored, 3000)));
                 QCOMPARE(d->ui().arrowStepValue->text(), QStringLiteral("50"));
                 if (moved < 0)
@@ -61,10 +61,10 @@ private slots:
                 d->ui().arrowStepBar->setValue(moved);
                 QCOMPARE(d->ui().pageStepValue->text() + d->ui().arrowStepValue->text(),
                          QString::number(moved).repeated(2));
-                QCOMPARE(Form1->PgJumpAmt, stored); // nothing stored before OK
+                QCOMPARE(mainWindow->settings().pageStep, stored); // nothing stored before OK
             });
-        QCOMPARE(Form1->PgJumpAmt, keptPage);
-        QCOMPARE(Form1->ArrowAmt, keptArrow);
+        QCOMPARE(mainWindow->settings().pageStep, keptPage);
+        QCOMPARE(mainWindow->settings().arrowStep, keptArrow);
     }
 
     // The editor follows the chooser at once; the two size bars follow each other; Cancel,
@@ -76,37 +76,40 @@ private slots:
     }
     void fontChooser() {
         QFETCH(QString, how);
-        const QString face = Form1->Memo1->font().family();
-        const QString shown = QFontInfo(Form1->Memo1->font()).family(); // "Arial" resolved
-        QCOMPARE(Form1->editorFontSize(), 24);                          // from the configuration
+        const QString face = mainWindow->ui().editor->font().family();
+        const QString shown =
+            QFontInfo(mainWindow->ui().editor->font()).family(); // "Arial" resolved
+        QCOMPARE(mainWindow->editorFontSize(), 24);              // from the configuration
         QString other;
         for (const QString &f : QFontDatabase::families())
             if (f != face && f != shown && !QFontDatabase::isPrivateFamily(f))
                 other = f;
         FontChooser *d = ::fontChooser;
         testsupport::runDialog(
-            Form1->TypeansSize1, d, d->ui().okButton, d->ui().cancelButton, how, [&] {
+            mainWindow->ui().typeAndSizeAction, d, d->ui().okButton, d->ui().cancelButton, how,
+            [&] {
                 QCOMPARE(d->ui().sizeLabel->text(), QStringLiteral("24"));
                 QCOMPARE(d->ui().faceLabel->text(), face);
                 QVERIFY(d->ui().faceList->currentItem());
                 QCOMPARE(d->ui().faceList->currentItem()->text(), shown);
                 d->ui().faceList->setCurrentItem(
                     d->ui().faceList->findItems(other, Qt::MatchExactly).value(0));
-                QCOMPARE(Form1->Memo1->font().family(), other);
+                QCOMPARE(mainWindow->ui().editor->font().family(), other);
                 d->ui().sizeBar->setValue(40);
-                QCOMPARE(Form1->editorFontSize(), 40);
-                QCOMPARE(Form1->TrackBar1->value(), 40);
-                QCOMPARE(Form1->Label6->text(), QStringLiteral("40"));
-                Form1->TrackBar1->setValue(300); // the main bar stops at 200, and the chooser's
+                QCOMPARE(mainWindow->editorFontSize(), 40);
+                QCOMPARE(mainWindow->ui().fontSizeBar->value(), 40);
+                QCOMPARE(mainWindow->ui().fontSizeLabel->text(), QStringLiteral("40"));
+                mainWindow->ui().fontSizeBar->setValue(
+                    300); // the main bar stops at 200, and the chooser's
                 QCOMPARE(d->ui().sizeLabel->text(), QStringLiteral("200"));
             });
         const bool kept = how == QLatin1String("ok");
         const int size = kept ? 200 : 24;
-        QCOMPARE(Form1->Memo1->font().family(), kept ? other : face);
-        QCOMPARE(Form1->editorFontSize(), size);
-        for (const QSlider *bar : {Form1->TrackBar1, d->ui().sizeBar})
+        QCOMPARE(mainWindow->ui().editor->font().family(), kept ? other : face);
+        QCOMPARE(mainWindow->editorFontSize(), size);
+        for (const QSlider *bar : {mainWindow->ui().fontSizeBar, d->ui().sizeBar})
             QCOMPARE(bar->value(), size);
-        for (const QLabel *label : {Form1->Label6, d->ui().sizeLabel})
+        for (const QLabel *label : {mainWindow->ui().fontSizeLabel, d->ui().sizeLabel})
             QCOMPARE(label->text(), QString::number(size));
     }
 

@@ -60,7 +60,7 @@ private slots:
         in.editorVisible = editor;
         in.toolBarVisible = toolbar;
         in.toolBarBottom = 40;
-        in.panel1Width = 200;
+        in.autoTimerPanelWidth = 200;
         in.clientHeight = 550;
         in.statusBarHeight = 20;
         const auto r = mainlayout::computeLayout(in);

@@ -2,7 +2,7 @@
 // printed to PDF and read back with pdftotext.
 #include "TestSupport.h"
 
-#include "app/Mainform.h"
+#include "app/MainWindow.h"
 #include "editor/LinePrinter.h"
 #include "editor/PrintDevice.h"
 #include "editor/ScriptEditor.h"
@@ -75,8 +75,8 @@ class TestPrinting : public QObject, testsupport::MainWindowFixture {
     QString print() {
         m_pdf = sandbox->path(QStringLiteral("job%1.pdf").arg(platform::Printers::setupRequests()));
         platform::Printers::scripted({m_pdf});
-        f->PrintSetup1->trigger();
-        f->Print1->trigger();
+        f->ui().printSetupAction->trigger();
+        f->ui().printAction->trigger();
         return m_pdf;
     }
 
@@ -125,8 +125,8 @@ private slots:
     void longLineContinuesMidWord() {
         // One display line, longer than the editor reads a line at once.
         const QString word = QStringLiteral("abcdefghijklmnopqrstuvwxyz").repeated(200);
-        f->Memo1->setWordWrap(false);
-        f->Memo1->setText(word + QStringLiteral("\r\nnext"));
+        f->ui().editor->setWordWrap(false);
+        f->ui().editor->setText(word + QStringLiteral("\r\nnext"));
         const QString text = pdfText(print());
         QStringList lines = text.split(u'\n');
         const qsizetype next = lines.indexOf(QStringLiteral("next"));
@@ -142,7 +142,7 @@ private slots:
         QCOMPARE(testsupport::shownTexts(), QStringList{"Nothing to print.. . print it anyway?"});
         QVERIFY(!QFile::exists(refused));
 
-        f->LastFile = QStringLiteral("/scripts/news.txt");
+        f->settings().scriptPath = QStringLiteral("/scripts/news.txt");
         platform::MessageBoxes::queueAnswer(platform::Answer::Yes);
         const QString pdf = print();
         // One page: two single-space lines, the count, the path, one more space.
@@ -157,12 +157,12 @@ private slots:
 
     void trailerInTwelvePointsAfterNew() {
         f->setEditorFontSize(24);
-        f->LastFile = QStringLiteral("/scripts/old.txt");
-        f->Memo1->setText(QStringLiteral("Hello"));
-        f->Memo1->setModified(false);
-        f->New1->trigger();
-        QCOMPARE(f->LastFile, QStringLiteral("/scripts/old.txt"));
-        f->Memo1->setText(QStringLiteral("Hello"));
+        f->settings().scriptPath = QStringLiteral("/scripts/old.txt");
+        f->ui().editor->setText(QStringLiteral("Hello"));
+        f->ui().editor->setModified(false);
+        f->ui().newAction->trigger();
+        QCOMPARE(f->settings().scriptPath, QStringLiteral("/scripts/old.txt"));
+        f->ui().editor->setText(QStringLiteral("Hello"));
         const QString pdf = print();
         const QList<Word> w = words(pdf);
         QCOMPARE(w.size(), 4);
@@ -174,15 +174,15 @@ private slots:
     }
 
     void noPrinterOffersPdf() {
-        f->Memo1->setText(QStringLiteral("One line"));
+        f->ui().editor->setText(QStringLiteral("One line"));
         const QString pdf = sandbox->path(QStringLiteral("fallback.pdf"));
         platform::MessageBoxes::queueAnswer(platform::Answer::No);
-        f->Print1->trigger();
+        f->ui().printAction->trigger();
         QVERIFY(platform::FileDialogs::requests().isEmpty());
 
         platform::MessageBoxes::queueAnswer(platform::Answer::Yes);
         platform::FileDialogs::queueAnswer(pdf);
-        f->Print1->trigger();
+        f->ui().printAction->trigger();
         QCOMPARE(testsupport::shownTexts(),
                  QStringList(2, "No printer is installed. Print to a PDF file instead?"));
         QCOMPARE(platform::FileDialogs::requests().first().fileName, QStringLiteral("script.pdf"));
@@ -202,11 +202,11 @@ private slots:
         QDir().mkpath(dir);
         const QString pdf = testsupport::refusedPath(dir, how, QStringLiteral("job.pdf"));
         const QStringList before = testsupport::entriesIn(dir);
-        f->Memo1->setText(QStringLiteral("Text"));
+        f->ui().editor->setText(QStringLiteral("Text"));
         platform::Printers::scripted({pdf});
-        f->PrintSetup1->trigger();
+        f->ui().printSetupAction->trigger();
         testsupport::attemptSave(how, [this] {
-            f->Print1->trigger();
+            f->ui().printAction->trigger();
             return true;
         });
         QCOMPARE(testsupport::shownTexts(), QStringList{"Cannot write " + pdf});

@@ -3,12 +3,12 @@
 // files that are refused.
 #include "TestSupport.h"
 
-#include "app/Mainform.h"
-#include "app/StatusBar.h"
+#include "app/MainWindow.h"
 #include "editor/ScriptEditor.h"
 #include "platform/FileDialogs.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBoxes.h"
+#include "platform/StatusBar.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -26,13 +26,13 @@ using testsupport::shownTexts;
 class TestScriptFiles : public QObject, testsupport::MainWindowFixture {
     Q_OBJECT
 
-    QString panel(int i) const { return f->StatusBar1->panelText(i); }
+    QString panel(int i) const { return f->ui().statusBar->panelText(i); }
     QString defaultIni() const { return sandbox->configDir() + QStringLiteral("/ZALSCROL.INI"); }
 
     // Opens a file through the File menu, the dialog answering with path.
     void openThroughMenu(const QString &path) {
         platform::FileDialogs::queueAnswer(path);
-        f->Open1->trigger();
+        f->ui().openAction->trigger();
     }
 
 private slots:
@@ -44,9 +44,9 @@ private slots:
 
     void dialogs() {
         openThroughMenu(QString());
-        f->ToolButton2->click(); // the dialog answers Cancel
-        f->Memo1->setText(QStringLiteral("text"));
-        f->SaveAs1->trigger();
+        f->ui().openButton->click(); // the dialog answers Cancel
+        f->ui().editor->setText(QStringLiteral("text"));
+        f->ui().saveAsAction->trigger();
         const QList<platform::FileDialogRequest> asked = platform::FileDialogs::requests();
         QCOMPARE(asked.size(), 3);
         QCOMPARE(dialogText(asked[0]), "Open: Open a Text file | Text Type Files Only|*.txt | TXT");
@@ -70,20 +70,20 @@ private slots:
         QFETCH(int, lines);
         QFETCH(int, words);
         const QString path = sandbox->writeFile(QStringLiteral("script.txt"), bytes);
-        f->WordPerMinute = 0;
+        f->settings().wordsPerMinute = 0;
         openThroughMenu(path);
 
-        QCOMPARE(f->Memo1->lineCount(), lines);
-        QCOMPARE(f->LineCount, lines);
-        QCOMPARE(f->ScriptWordCount, words);
+        QCOMPARE(f->ui().editor->lineCount(), lines);
+        QCOMPARE(f->scriptFiles().lineCount(), lines);
+        QCOMPARE(f->scriptFiles().wordCount(), words);
         QCOMPARE(panel(1), QStringLiteral("Lines: %1").arg(lines));
         QCOMPARE(panel(2), QStringLiteral("Words: %1").arg(words));
         QCOMPARE(panel(4), QStringLiteral("script.txt"));
-        QCOMPARE(f->WordPerMinute, 50);
-        QVERIFY(!f->Memo1->isModified());
-        QCOMPARE(f->LastFile, path);
-        QCOMPARE(f->SaveDialog1.fileName, path);
-        QVERIFY(f->OpenDialog1.fileName.isEmpty());
+        QCOMPARE(f->settings().wordsPerMinute, 50);
+        QVERIFY(!f->ui().editor->isModified());
+        QCOMPARE(f->settings().scriptPath, path);
+        QCOMPARE(f->scriptFiles().saveRequest().fileName, path);
+        QVERIFY(f->scriptFiles().openRequest().fileName.isEmpty());
         QVERIFY(platform::MessageBoxes::shown().isEmpty());
         // The default configuration remembers the script at once.
         const platform::IniFile ini = platform::IniFile::load(defaultIni());
@@ -95,19 +95,19 @@ private slots:
         QByteArray paragraph;
         for (int i = 0; i < 40; ++i)
             paragraph += "word ";
-        f->Memo1->setWordWrap(true);
-        f->Memo1->setFixedWidth(300);
+        f->ui().editor->setWordWrap(true);
+        f->ui().editor->setFixedWidth(300);
         openThroughMenu(sandbox->writeFile(QStringLiteral("wrap.txt"), paragraph.trimmed()));
-        QVERIFY2(f->Memo1->lineCount() > 1, "the paragraph should wrap");
-        QCOMPARE(panel(1), QStringLiteral("Lines: %1").arg(f->Memo1->lineCount()));
-        QCOMPARE(f->ScriptWordCount, 40);
+        QVERIFY2(f->ui().editor->lineCount() > 1, "the paragraph should wrap");
+        QCOMPARE(panel(1), QStringLiteral("Lines: %1").arg(f->ui().editor->lineCount()));
+        QCOMPARE(f->scriptFiles().wordCount(), 40);
     }
 
     // A script missing on disk: nothing is loaded, but the statistics still run.
     void openafileMissing() {
-        f->Memo1->setText(QStringLiteral("kept text here"));
-        QVERIFY(f->openafile(sandbox->path(QStringLiteral("gone.txt"))));
-        QCOMPARE(f->Memo1->text(), QStringLiteral("kept text here"));
+        f->ui().editor->setText(QStringLiteral("kept text here"));
+        QVERIFY(f->scriptFiles().openScriptFile(sandbox->path(QStringLiteral("gone.txt"))));
+        QCOMPARE(f->ui().editor->text(), QStringLiteral("kept text here"));
         QCOMPARE(panel(2), QStringLiteral("Words: 3"));
         QCOMPARE(panel(4), QStringLiteral("gone.txt"));
         QVERIFY(!QFileInfo::exists(defaultIni()));
@@ -133,13 +133,13 @@ private slots:
         QFETCH(QByteArray, saved);
         const QString path = sandbox->writeFile(QStringLiteral("round.txt"), bytes);
         openThroughMenu(path);
-        f->Save1->trigger();
+        f->ui().saveAction->trigger();
         QVERIFY(platform::MessageBoxes::shown().isEmpty());
         QCOMPARE(readFile(path), saved);
         // Save As to another file writes the same bytes.
         const QString copy = sandbox->path(QStringLiteral("copy.txt"));
         platform::FileDialogs::queueAnswer(copy);
-        QVERIFY(f->SaveAs1Click());
+        QVERIFY(f->scriptFiles().saveScriptAs());
         QCOMPARE(readFile(copy), saved);
     }
 
@@ -147,12 +147,12 @@ private slots:
     void editedWindows1252() {
         const QString path = sandbox->writeFile(QStringLiteral("latin.txt"), "caf\xE9");
         openThroughMenu(path);
-        QCOMPARE(f->Memo1->text(), QStringLiteral("caf\u00E9"));
-        f->Memo1->setText(f->Memo1->text() + QStringLiteral(" cr\u00E8me \u20AC"));
-        f->Save1->trigger();
+        QCOMPARE(f->ui().editor->text(), QStringLiteral("caf\u00E9"));
+        f->ui().editor->setText(f->ui().editor->text() + QStringLiteral(" cr\u00E8me \u20AC"));
+        f->ui().saveAction->trigger();
         QCOMPARE(readFile(path), QByteArray("caf\xE9 cr\xE8me \x80"));
-        f->Memo1->setText(f->Memo1->text() + QStringLiteral(" \u2713"));
-        f->Save1->trigger();
+        f->ui().editor->setText(f->ui().editor->text() + QStringLiteral(" \u2713"));
+        f->ui().saveAction->trigger();
         QCOMPARE(readFile(path), QByteArray("caf\xC3\xA9 cr\xC3\xA8me \xE2\x82\xAC \xE2\x9C\x93"));
     }
 
@@ -160,15 +160,15 @@ private slots:
     void newTextIsUtf8() {
         const QString path = sandbox->writeFile(QStringLiteral("old.txt"), "\xE9t\xE9");
         openThroughMenu(path);
-        f->ToolButton1->click();
-        QVERIFY(f->Memo1->isModified());
-        QCOMPARE(f->LastFile, path);
+        f->ui().newButton->click();
+        QVERIFY(f->ui().editor->isModified());
+        QCOMPARE(f->settings().scriptPath, path);
         QCOMPARE(panel(4), QStringLiteral("old.txt"));
-        f->Memo1->textCursor().insertText(QStringLiteral("d\u00E9j\u00E0"));
-        f->ToolButton3->click(); // Save writes to the previous file's name without a prompt
+        f->ui().editor->textCursor().insertText(QStringLiteral("d\u00E9j\u00E0"));
+        f->ui().saveButton->click(); // Save writes to the previous file's name without a prompt
         QVERIFY(platform::MessageBoxes::shown().isEmpty());
         QCOMPARE(readFile(path), QByteArray("d\xC3\xA9j\xC3\xA0"));
-        QVERIFY(!f->Memo1->isModified());
+        QVERIFY(!f->ui().editor->isModified());
     }
 
     // Refused files change nothing: editor, current file, save name, status, configuration.
@@ -196,9 +196,9 @@ private slots:
         QCOMPARE(platform::MessageBoxes::shown().first().kind, platform::MessageKind::Error);
         QVERIFY(platform::MessageBoxes::shown().first().text.startsWith(
             QStringLiteral("Could not open ") + bad));
-        QCOMPARE(f->Memo1->text(), QStringLiteral("good words"));
-        QCOMPARE(f->LastFile, good);
-        QCOMPARE(f->SaveDialog1.fileName, good);
+        QCOMPARE(f->ui().editor->text(), QStringLiteral("good words"));
+        QCOMPARE(f->settings().scriptPath, good);
+        QCOMPARE(f->scriptFiles().saveRequest().fileName, good);
         QCOMPARE(panel(2), QStringLiteral("Words: 2"));
         QCOMPARE(panel(4), QStringLiteral("good.txt"));
         QCOMPARE(readFile(defaultIni()), iniBefore);
@@ -227,33 +227,33 @@ private slots:
         QFETCH(int, dialogs);
         const QString path = sandbox->path(QStringLiteral("named.txt"));
         if (named)
-            f->SaveDialog1.fileName = path;
-        f->Memo1->setText(text);
-        f->Memo1->setModified(true);
+            f->scriptFiles().saveRequest().fileName = path;
+        f->ui().editor->setText(text);
+        f->ui().editor->setModified(true);
         if (saveAs)
-            QVERIFY(!f->SaveAs1Click());
+            QVERIFY(!f->scriptFiles().saveScriptAs());
         else
-            f->Save1->trigger();
+            f->ui().saveAction->trigger();
         QCOMPARE(shownTexts(), messages);
         QCOMPARE(platform::FileDialogs::requests().size(), dialogs);
         QVERIFY(!QFileInfo::exists(path));
-        QVERIFY(f->Memo1->isModified());
-        QCOMPARE(f->SaveDialog1.fileName, named ? path : QString());
+        QVERIFY(f->ui().editor->isModified());
+        QCOMPARE(f->scriptFiles().saveRequest().fileName, named ? path : QString());
     }
 
     // Save As names the file for later Saves but leaves LastFile alone.
     void saveAsSetsSaveName() {
-        f->LastFile = QStringLiteral("/somewhere/else.txt");
-        f->Memo1->setText(QStringLiteral("one\r\ntwo"));
+        f->settings().scriptPath = QStringLiteral("/somewhere/else.txt");
+        f->ui().editor->setText(QStringLiteral("one\r\ntwo"));
         const QString path = sandbox->path(QStringLiteral("as.txt"));
         platform::FileDialogs::queueAnswer(path);
-        QVERIFY(f->SaveAs1Click());
+        QVERIFY(f->scriptFiles().saveScriptAs());
         QCOMPARE(readFile(path), QByteArray("one\r\ntwo"));
-        QCOMPARE(f->SaveDialog1.fileName, path);
-        QCOMPARE(f->LastFile, QStringLiteral("/somewhere/else.txt"));
-        QVERIFY(!f->Memo1->isModified());
-        f->Memo1->setText(QStringLiteral("three"));
-        f->Save1->trigger();
+        QCOMPARE(f->scriptFiles().saveRequest().fileName, path);
+        QCOMPARE(f->settings().scriptPath, QStringLiteral("/somewhere/else.txt"));
+        QVERIFY(!f->ui().editor->isModified());
+        f->ui().editor->setText(QStringLiteral("three"));
+        f->ui().saveAction->trigger();
         QCOMPARE(readFile(path), QByteArray("three"));
         QCOMPARE(platform::FileDialogs::requests().size(), 1);
     }
@@ -278,19 +278,20 @@ private slots:
             openThroughMenu(path);
         const QStringList before = testsupport::entriesIn(scratch);
         const QString text(4096, QLatin1Char('x'));
-        f->Memo1->setText(text);
-        f->Memo1->setModified(true);
+        f->ui().editor->setText(text);
+        f->ui().editor->setModified(true);
         platform::MessageBoxes::clearShown();
         if (saveAs)
             platform::FileDialogs::queueAnswer(path);
         QVERIFY(!testsupport::attemptSave(how, [&] {
-            return saveAs ? f->SaveAs1Click() : (f->Save1Click(), !f->Memo1->isModified());
+            return saveAs ? f->scriptFiles().saveScriptAs()
+                          : (f->scriptFiles().saveScript(), !f->ui().editor->isModified());
         }));
         QCOMPARE(shownTexts(), QStringList{saveAs ? "File save problem, Try using [Save As]"
                                                   : "File save problem, Try using [Save AS]"});
         QCOMPARE(platform::MessageBoxes::shown().first().kind, platform::MessageKind::Error);
-        QCOMPARE(f->Memo1->text(), text);
-        QVERIFY(f->Memo1->isModified());
+        QCOMPARE(f->ui().editor->text(), text);
+        QVERIFY(f->ui().editor->isModified());
         QCOMPARE(testsupport::entriesIn(scratch), before);
         if (how == Refusal::DiskFull)
             QCOMPARE(readFile(path), testsupport::oldContent());
@@ -316,8 +317,8 @@ private slots:
         const QString path = sandbox->writeFile(QStringLiteral("s.txt"), "words here");
         openThroughMenu(path);
         QCOMPARE(shownTexts(), QStringList{QStringLiteral("Unable to write to ") + defaultIni()});
-        QCOMPARE(f->Memo1->text(), QStringLiteral("words here"));
-        QCOMPARE(f->LastFile, path);
+        QCOMPARE(f->ui().editor->text(), QStringLiteral("words here"));
+        QCOMPARE(f->settings().scriptPath, path);
         QCOMPARE(panel(2), QStringLiteral("Words: 2"));
     }
 
@@ -330,11 +331,11 @@ private slots:
         bytes.chop(2);
         const QString path = sandbox->writeFile(QStringLiteral("big.txt"), bytes);
         const int lines = int(bytes.count('\n')) + 1;
-        f->Memo1->setWordWrap(false);
+        f->ui().editor->setWordWrap(false);
         openThroughMenu(path);
-        f->Save1->trigger();
-        QCOMPARE(f->LineCount, lines);
-        QCOMPARE(f->ScriptWordCount, lines * 12);
+        f->ui().saveAction->trigger();
+        QCOMPARE(f->scriptFiles().lineCount(), lines);
+        QCOMPARE(f->scriptFiles().wordCount(), lines * 12);
         QCOMPARE(readFile(path), bytes);
     }
 };

@@ -63,9 +63,9 @@ class TestMediaPlayers : public QObject {
 
     // A file in the sandbox; its name decides whether the stand-in opens it.
     QString media(const QString &name) const { return fx->sandbox.writeFile(name, "data"); }
-    void loadVideo(const QString &name) { Form1->setupavi(media(name)); }
-    void loadSound(const QString &name) { Form1->setupwave(media(name)); }
-    void pressStartWithVideo() { Form1->SpeedButton2->click(); }
+    void loadVideo(const QString &name) { mainWindow->media().loadVideo(media(name)); }
+    void loadSound(const QString &name) { mainWindow->media().loadSound(media(name)); }
+    void pressStartWithVideo() { mainWindow->ui().startWithVideoButton->click(); }
     bool shown(QWidget *w) const { return !w->isHidden(); }
     // "video" and "sound" load a file that opens, "arm" presses "Start w/Video".
     void runSteps(const QStringList &steps) {
@@ -117,23 +117,23 @@ private slots:
         QFETCH(QRect, picture);
         QFETCH(int, top);
         QFETCH(QString, message);
-        Form1->S_Top = 40;
-        Form1->Centering = centering;
+        mainWindow->settings().outputTop = 40;
+        mainWindow->settings().centering = centering;
         const QString path = present ? media(file) : fx->sandbox.path(file);
-        Form1->setupavi(path);
-        QCOMPARE(Form1->windowTitle(), file);
-        QCOMPARE(Form1->AviPlayer->displayRect(), picture);
-        QCOMPARE(Form1->S_Top, top);
+        mainWindow->media().loadVideo(path);
+        QCOMPARE(mainWindow->windowTitle(), file);
+        QCOMPARE(mainWindow->ui().videoPlayer->displayRect(), picture);
+        QCOMPARE(mainWindow->settings().outputTop, top);
         QCOMPARE(testsupport::shownTexts(),
                  message.isEmpty() ? QStringList() : QStringList{message});
         const bool opened = picture.isValid();
         // A broken video forgets its path; a missing one keeps it.
-        QCOMPARE(Form1->AviPlayerFileName, message.isEmpty() ? path : QString());
-        for (QWidget *w :
-             {static_cast<QWidget *>(Form1->AviPlayer), static_cast<QWidget *>(Form1->SpeedButton1),
-              static_cast<QWidget *>(Form1->SpeedButton2)})
+        QCOMPARE(mainWindow->settings().videoFile, message.isEmpty() ? path : QString());
+        for (QWidget *w : {static_cast<QWidget *>(mainWindow->ui().videoPlayer),
+                           static_cast<QWidget *>(mainWindow->ui().closePlayersButton),
+                           static_cast<QWidget *>(mainWindow->ui().startWithVideoButton)})
             QCOMPARE(shown(w), opened);
-        auto *video = Form4->findChild<VideoWindow *>();
+        auto *video = playWindow->findChild<VideoWindow *>();
         QCOMPARE(video != nullptr && shown(video), opened);
         QCOMPARE(g_log.contains(QStringLiteral("video open ") + file), present);
     }
@@ -160,15 +160,16 @@ private slots:
         QFETCH(bool, aviStartsWithText);
         runSteps(steps);
         g_log.clear();
-        Form1->SpeedButton1->click();
+        mainWindow->ui().closePlayersButton->click();
         QCOMPARE(g_log, closed);
-        QCOMPARE(Form1->S_Top, top);
-        QCOMPARE(Form1->AviStartsWithText, aviStartsWithText);
-        QVERIFY(!Form1->WaveArmed && !Form1->AviArmed && !Form1->SpeedButton2->isChecked());
-        for (QWidget *w :
-             {static_cast<QWidget *>(Form1->AviPlayer), static_cast<QWidget *>(Form1->waveplayer),
-              static_cast<QWidget *>(Form1->SpeedButton1),
-              static_cast<QWidget *>(Form1->SpeedButton2)})
+        QCOMPARE(mainWindow->settings().outputTop, top);
+        QCOMPARE(mainWindow->media().videoStartsWithText(), aviStartsWithText);
+        QVERIFY(!mainWindow->media().soundArmed() && !mainWindow->media().videoArmed() &&
+                !mainWindow->ui().startWithVideoButton->isChecked());
+        for (QWidget *w : {static_cast<QWidget *>(mainWindow->ui().videoPlayer),
+                           static_cast<QWidget *>(mainWindow->ui().soundPlayer),
+                           static_cast<QWidget *>(mainWindow->ui().closePlayersButton),
+                           static_cast<QWidget *>(mainWindow->ui().startWithVideoButton)})
             QVERIFY(!shown(w));
     }
 
@@ -178,7 +179,7 @@ private slots:
             MediaDevice::setAudioOutputCount(outputs);
             platform::FileDialogs::clearRequests();
             platform::MessageBoxes::clearShown();
-            Form1->WAVE1->trigger();
+            mainWindow->ui().soundPlayerAction->trigger();
             QCOMPARE(platform::FileDialogs::requests().size(), outputs);
             QCOMPARE(testsupport::shownTexts(),
                      outputs ? QStringList() : QStringList{media::noWaveOutputMessage()});
@@ -191,30 +192,32 @@ private slots:
         // A sound that cannot be played says so, disarms, and keeps its path and controls.
         loadSound(QStringLiteral("bad.wav"));
         QCOMPARE(testsupport::shownTexts(), QStringList{media::soundUnplayableMessage()});
-        QVERIFY(!Form1->WaveArmed && Form1->waveplayerFileName.endsWith(u"bad.wav"));
-        QVERIFY(shown(Form1->waveplayer) && shown(Form1->SpeedButton2));
+        QVERIFY(!mainWindow->media().soundArmed() &&
+                mainWindow->settings().soundFile.endsWith(u"bad.wav"));
+        QVERIFY(shown(mainWindow->ui().soundPlayer) &&
+                shown(mainWindow->ui().startWithVideoButton));
         g_log.clear();
         platform::MessageBoxes::clearShown();
-        Form1->waveplayer->button(MediaPlayer::Button::Play)->click();
+        mainWindow->ui().soundPlayer->button(MediaPlayer::Button::Play)->click();
         QCOMPARE(testsupport::shownTexts(), QStringList{media::noDeviceOpenMessage()});
         QVERIFY(g_log.isEmpty());
 
         loadVideo(QStringLiteral("ok clip.avi"));
-        QVERIFY(!Form4->isVisible());
+        QVERIFY(!playWindow->isVisible());
         g_log.clear();
         for (auto b :
              {MediaPlayer::Button::Play, MediaPlayer::Button::Pause, MediaPlayer::Button::Pause,
               MediaPlayer::Button::Next, MediaPlayer::Button::Prev, MediaPlayer::Button::Stop})
-            Form1->AviPlayer->button(b)->click();
+            mainWindow->ui().videoPlayer->button(b)->click();
         QCOMPARE(g_log, (QStringList{"video play", "video pause", "video play", "video seek 3000",
                                      "video seek 0", "video stop"}));
-        QVERIFY(Form4->isVisible() && Form4->isEnabled());
-        QCOMPARE(Form4->size(), platform::Screen::size());
+        QVERIFY(playWindow->isVisible() && playWindow->isEnabled());
+        QCOMPARE(playWindow->size(), platform::Screen::size());
         // Esc leaves it, stopping and rewinding the video; the sound player, shown without an
         // open device, is skipped.
         g_log.clear();
-        Form4->onkeyHideBlackScreen(27);
-        QVERIFY(!Form4->isVisible());
+        playWindow->onkeyHideBlackScreen(27);
+        QVERIFY(!playWindow->isVisible());
         QCOMPARE(g_log, (QStringList{"video stop", "video seek 0"}));
     }
 
@@ -251,21 +254,23 @@ private slots:
         runSteps(steps);
         // Loading a sound arms it without "Start w/Video": only the button lets it start.
         if (!steps.contains(QStringLiteral("arm")))
-            QVERIFY(Form1->WaveArmed && !Form1->SpeedButton2->isChecked());
+            QVERIFY(mainWindow->media().soundArmed() &&
+                    !mainWindow->ui().startWithVideoButton->isChecked());
         g_log.clear();
         // The 10-second background is the pre-roll; its first tick marks it in the log.
-        Form1->Use10secondbackground1->setChecked(true);
+        mainWindow->ui().tenSecondBackgroundAction->setChecked(true);
         bool marked = false;
-        const auto c = connect(Form1->Timer2, &QTimer::timeout, this, [&marked] {
+        const auto c = connect(mainWindow->ui().waitTimer, &QTimer::timeout, this, [&marked] {
             if (!std::exchange(marked, true))
                 g_log << QStringLiteral("pre-roll");
         });
         fx->setScript(QStringLiteral("One line"));
-        Form1->RunTelePrompter1Click();
+        mainWindow->playCommands().play();
         disconnect(c);
-        Form4->onkeyHideBlackScreen(27);
+        playWindow->onkeyHideBlackScreen(27);
         QCOMPARE(g_log, expected);
-        QCOMPARE(Form1->AviPlayer->isHidden(), !steps.contains(QStringLiteral("video")));
+        QCOMPARE(mainWindow->ui().videoPlayer->isHidden(),
+                 !steps.contains(QStringLiteral("video")));
     }
 };
 

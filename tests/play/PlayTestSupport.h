@@ -7,8 +7,8 @@
 
 #include "TestSupport.h"
 
-#include "app/Forms.h"
-#include "app/Mainform.h"
+#include "app/MainWindow.h"
+#include "app/ProgramWindows.h"
 #include "editor/ScriptEditor.h"
 #include "platform/Retrace.h"
 #include "platform/Screen.h"
@@ -44,14 +44,15 @@ struct FakeRetrace : platform::Retrace::Backend {
 
 // Queues a key for the play window: it is handled at the pass's next message pump.
 inline void postKey(Qt::Key key) {
-    QCoreApplication::postEvent(Form4, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+    QCoreApplication::postEvent(playWindow, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
 }
 
 inline void postMouse(QEvent::Type type, Qt::MouseButton button) {
     const QPointF at(200, 200);
     const Qt::MouseButtons held =
         type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::MouseButtons();
-    QCoreApplication::postEvent(Form4, new QMouseEvent(type, at, at, button, held, Qt::NoModifier));
+    QCoreApplication::postEvent(playWindow,
+                                new QMouseEvent(type, at, at, button, held, Qt::NoModifier));
 }
 
 // A sandbox with all windows created, white text on black, a 10-point editor font, no
@@ -74,12 +75,12 @@ public:
         created = testsupport::createWindows(arguments);
         if (!created)
             return;
-        Form1->DisPlaColor = 0xFFFFFF;
-        Form1->FormColor = 0;
-        Form1->Delay = 0;
-        Form1->setEditorFontSize(10);
-        Form1->Nopausecheckbox->setChecked(true);
-        Form1->SyncWRetrace1->setChecked(retraceAvailable);
+        mainWindow->settings().textColor = 0xFFFFFF;
+        mainWindow->settings().backgroundColor = 0;
+        mainWindow->settings().delay = 0;
+        mainWindow->setEditorFontSize(10);
+        mainWindow->ui().noPauseBox->setChecked(true);
+        mainWindow->ui().syncRetraceAction->setChecked(retraceAvailable);
     }
     ~PlayFixture() {
         testsupport::destroyWindows();
@@ -87,9 +88,9 @@ public:
     }
 
     void setScript(const QString &text) const {
-        Form1->Memo1->setText(text);
-        Form1->Memo1->setModified(false);
-        Form1->LoopCheckBox->setChecked(false);
+        mainWindow->ui().editor->setText(text);
+        mainWindow->ui().editor->setModified(false);
+        mainWindow->ui().loopBox->setChecked(false);
     }
 
     testsupport::Sandbox sandbox;
@@ -101,9 +102,10 @@ public:
 // does, in 32 bits.
 inline QImage expectedStrip(const QString &text, bool previousEmpty = true, bool mirror = false) {
     LineStrip s;
-    s.updatebitmap(Form1->Memo1->font(), Form1->editorFontSize(), Form1->DisPlaColor,
-                   Form1->FormColor, false, Form4->options().right - Form1->S_Left);
-    s.selectPixelFormat(Form1->ProcessType, mirror);
+    s.updatebitmap(mainWindow->ui().editor->font(), mainWindow->editorFontSize(),
+                   mainWindow->settings().textColor, mainWindow->settings().backgroundColor, false,
+                   playWindow->options().right - mainWindow->settings().outputLeft);
+    s.selectPixelFormat(mainWindow->settings().pixelFormat, mirror);
     s.ClearBitmap();
     s.drawLine(text, previousEmpty, false, false);
     if (mirror)
@@ -113,8 +115,9 @@ inline QImage expectedStrip(const QString &text, bool previousEmpty = true, bool
 
 // Rows [top, top + count) of the output rectangle on the play surface.
 inline QImage surfaceRows(int top, int count) {
-    return Form4->surface().image().copy(Form4->options().left, top,
-                                         Form4->options().right - Form4->options().left, count);
+    return playWindow->surface().image().copy(
+        playWindow->options().left, top, playWindow->options().right - playWindow->options().left,
+        count);
 }
 
 // The smallest rectangle holding every pixel of another colour than the background; empty

@@ -20,7 +20,7 @@ struct FadeRig {
     explicit FadeRig(int depth = 32) {
         platform::Screen::setOverride(QSize(1024, 768), depth);
         host.window = &window;
-        window.FormCreate();
+        window.runCreationSteps();
         o.right = 400;
         o.bottom = 300;
         o.noPause = true;
@@ -159,22 +159,22 @@ private slots:
         playtest::PlayFixture fx;
         QVERIFY(fx.created);
         fx.setScript(QStringLiteral("Again and again"));
-        Form1->FadeTitles = true;
-        Form1->FadeHoldTime = 1;
-        Form1->StartfromCursor1->setChecked(true);
-        Form1->LoopCheckBox->setChecked(true);
+        mainWindow->settings().fadeTitles = true;
+        mainWindow->settings().fadeHoldSeconds = 1;
+        mainWindow->ui().startFromCursorAction->setChecked(true);
+        mainWindow->ui().loopBox->setChecked(true);
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&watch] {
-            if (Form4->fadeFramesShown() < 3 * 66)
+            if (playWindow->fadeFramesShown() < 3 * 66)
                 return;
             watch.stop();
             playtest::postKey(Qt::Key_Escape);
         });
         watch.start(1);
-        Form1->RunTelePrompter1Click();
-        QVERIFY(Form4->fadeFramesShown() >= 3 * 66);
-        QVERIFY(!Form1->LoopRunning);
-        QVERIFY(!Form4->isVisible());
+        mainWindow->playCommands().play();
+        QVERIFY(playWindow->fadeFramesShown() >= 3 * 66);
+        QVERIFY(!mainWindow->playCommands().looping());
+        QVERIFY(!playWindow->isVisible());
     }
 };
 

@@ -19,7 +19,7 @@ public:
     explicit PauseRobot(std::function<void()> act) : m_act(std::move(act)) {
         m_timer.setInterval(1);
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (Form4->Paused && !m_done) {
+            if (playWindow->Paused && !m_done) {
                 m_done = true;
                 m_act();
             }
@@ -48,7 +48,7 @@ class TestOperatorControls : public QObject {
 
     void playOneLine() {
         fx->setScript(QStringLiteral("ready"));
-        Form1->RunTelePrompter1Click();
+        mainWindow->playCommands().play();
     }
 
 private slots:
@@ -74,14 +74,14 @@ private slots:
         QFETCH(int, afterOne);
         QFETCH(int, afterTwo);
         playOneLine();
-        const int bar = Form4->TrackBar1->value();
-        Form1->Delay = start;
-        QTest::keyClick(Form4, Qt::Key(key));
-        QCOMPARE(Form1->Delay, afterOne);
-        QTest::keyClick(Form4, Qt::Key(key));
-        QCOMPARE(Form1->Delay, afterTwo);
-        QCOMPARE(Form4->TrackBar1->value(), bar);
-        QVERIFY(Form4->isVisible());
+        const int bar = playWindow->TrackBar1->value();
+        mainWindow->settings().delay = start;
+        QTest::keyClick(playWindow, Qt::Key(key));
+        QCOMPARE(mainWindow->settings().delay, afterOne);
+        QTest::keyClick(playWindow, Qt::Key(key));
+        QCOMPARE(mainWindow->settings().delay, afterTwo);
+        QCOMPARE(playWindow->TrackBar1->value(), bar);
+        QVERIFY(playWindow->isVisible());
     }
 
     // Space pauses between lines; a second Space goes on.
@@ -96,19 +96,19 @@ private slots:
             rowsAtPause = fx->retrace.waits;
             postKey(Qt::Key_Space);
         });
-        Form1->RunTelePrompter1Click();
+        mainWindow->playCommands().play();
         QVERIFY(robot.acted());
-        QCOMPARE(rowsAtPause, Form4->StripHeight());
-        QCOMPARE(fx->retrace.waits, 3 * Form4->StripHeight());
-        QVERIFY(!Form4->Paused);
+        QCOMPARE(rowsAtPause, playWindow->StripHeight());
+        QCOMPARE(fx->retrace.waits, 3 * playWindow->StripHeight());
+        QVERIFY(!playWindow->Paused);
     }
 
     // "Stop @ End" pauses after the last line; leaving the play ends that pause too.
     void stopAtEndPauseEndsOnExit() {
-        Form1->stopatend->setChecked(true);
+        mainWindow->ui().stopAtEndBox->setChecked(true);
         PauseRobot robot([] { postKey(Qt::Key_Escape); });
         playOneLine();
-        QVERIFY(robot.acted() && !Form4->Paused && !Form4->isVisible());
+        QVERIFY(robot.acted() && !playWindow->Paused && !playWindow->isVisible());
     }
 
     // The right button brings lines back at the top, never past the caret line, then
@@ -123,29 +123,29 @@ private slots:
         QFETCH(bool, leftClick);
         QFETCH(int, linesAfter);
         fx->setScript(QStringLiteral("MMMMMMMMMMMMMMMMMMMMMMMMMMMMMM\r\ni\r\niiii\r\niiiiiiii"));
-        Form1->CaretLine = 1;
+        mainWindow->scriptFiles().caretLine() = 1;
         fx->retrace.onWait = [](int n) {
-            if (n == 2 * Form4->StripHeight() + 1) // line 2 is scrolling
+            if (n == 2 * playWindow->StripHeight() + 1) // line 2 is scrolling
                 postMouse(QEvent::MouseButtonPress, Qt::RightButton);
         };
         QImage atPause;
         int backLine = -1, currentLine = -1;
         PauseRobot robot([&] {
-            atPause = Form4->surface().image();
-            backLine = Form4->BackLine;
-            currentLine = Form4->CurrentLine;
+            atPause = playWindow->surface().image();
+            backLine = playWindow->BackLine;
+            currentLine = playWindow->CurrentLine;
             if (leftClick)
                 postMouse(QEvent::MouseButtonPress, Qt::LeftButton);
             else
                 postKey(Qt::Key_Space);
         });
-        Form1->RunTelePrompter1Click();
+        mainWindow->playCommands().play();
         QVERIFY(robot.acted());
-        const int h = Form4->StripHeight();
+        const int h = playWindow->StripHeight();
         // Lines 3, 2 and 1 came back; line 0 (the caret is on 1) did not.
         QCOMPARE(backLine, 0);
         QCOMPARE(currentLine, 0);
-        const int top = Form4->options().top;
+        const int top = playWindow->options().top;
         const int first = rightmostInk(atPause, top, h + 2);
         const int second = rightmostInk(atPause, top + h + 2, h);
         const int third = rightmostInk(atPause, top + 2 * h + 2, h);
@@ -154,7 +154,7 @@ private slots:
         QVERIFY(second < third);
         QVERIFY(rightmostInk(atPause, top, 3 * h + 2) < 200); // no trace of the wide line 0
         QCOMPARE(fx->retrace.waits, (3 + linesAfter) * h);
-        QVERIFY(!Form4->Scrolling);
+        QVERIFY(!playWindow->Scrolling);
     }
 
     void buttonsThatDoNothing_data() {
@@ -165,24 +165,24 @@ private slots:
     void buttonsThatDoNothing() {
         QFETCH(int, button);
         playOneLine();
-        Form4->Scrolling = true;
-        Form4->LineActive = false;
-        Form4->PlayFormMouseDown(Qt::MouseButton(button));
-        Form4->PlayFormMouseUp(Qt::MouseButton(button));
-        QVERIFY(!Form4->Reversed);
-        QVERIFY(!Form4->Paused);
-        QVERIFY(Form4->isVisible() && Form4->isEnabled());
+        playWindow->Scrolling = true;
+        playWindow->LineActive = false;
+        playWindow->PlayFormMouseDown(Qt::MouseButton(button));
+        playWindow->PlayFormMouseUp(Qt::MouseButton(button));
+        QVERIFY(!playWindow->Reversed);
+        QVERIFY(!playWindow->Paused);
+        QVERIFY(playWindow->isVisible() && playWindow->isEnabled());
     }
 
     // A left click leaves the play; on the panel it does not.
     void leftClickLeaves() {
-        Form1->VideoMode1->setChecked(false);
+        mainWindow->ui().videoModeAction->setChecked(false);
         playOneLine();
-        QTest::mouseClick(Form4->Panel1, Qt::LeftButton, {}, QPoint(25, 300));
-        QTest::mouseClick(Form4->Label2, Qt::LeftButton);
-        QVERIFY(Form4->isVisible());
-        QTest::mouseClick(Form4, Qt::LeftButton, {}, QPoint(300, 300));
-        QVERIFY(!Form4->isVisible() && !Form4->isEnabled() && Form1->isVisible());
+        QTest::mouseClick(playWindow->Panel1, Qt::LeftButton, {}, QPoint(25, 300));
+        QTest::mouseClick(playWindow->Label2, Qt::LeftButton);
+        QVERIFY(playWindow->isVisible());
+        QTest::mouseClick(playWindow, Qt::LeftButton, {}, QPoint(300, 300));
+        QVERIFY(!playWindow->isVisible() && !playWindow->isEnabled() && mainWindow->isVisible());
     }
 
     // During fade titles Esc and the first left click only ask the fade pass to end.
@@ -194,19 +194,19 @@ private slots:
     void exitsDuringFade() {
         QFETCH(bool, useEsc);
         playOneLine();
-        Form4->FadeRunning = true;
+        playWindow->FadeRunning = true;
         if (useEsc)
-            Form4->onkeyHideBlackScreen(27);
+            playWindow->onkeyHideBlackScreen(27);
         else
-            Form4->PlayFormMouseDown(Qt::LeftButton);
-        QVERIFY(Form4->getkill());
-        QVERIFY(Form4->isVisible());
+            playWindow->PlayFormMouseDown(Qt::LeftButton);
+        QVERIFY(playWindow->getkill());
+        QVERIFY(playWindow->isVisible());
         if (useEsc)
             return;
-        Form4->PlayFormMouseDown(Qt::LeftButton); // a second click closes at once
-        QVERIFY(!Form4->isVisible());
-        QVERIFY(!Form4->getkill());
-        QVERIFY(!Form4->FadeRunning);
+        playWindow->PlayFormMouseDown(Qt::LeftButton); // a second click closes at once
+        QVERIFY(!playWindow->isVisible());
+        QVERIFY(!playWindow->getkill());
+        QVERIFY(!playWindow->FadeRunning);
     }
 
     // Restart runs a pass nested in the running one; the outer pass then finds the script
@@ -215,11 +215,11 @@ private slots:
         fx->setScript(QStringLiteral("one\r\ntwo\r\nthree"));
         fx->retrace.onWait = [](int n) {
             if (n == 1)
-                QTimer::singleShot(0, Form4, &TForm4::ToolButton3Click);
+                QTimer::singleShot(0, playWindow, &TForm4::ToolButton3Click);
         };
-        Form1->RunTelePrompter1Click();
-        QCOMPARE(fx->retrace.waits, 4 * Form4->StripHeight());
-        QCOMPARE(Form4->CurrentLine, 3);
+        mainWindow->playCommands().play();
+        QCOMPARE(fx->retrace.waits, 4 * playWindow->StripHeight());
+        QCOMPARE(playWindow->CurrentLine, 3);
     }
 
     // The show step copies the main window's speed (with "Slower x10" stored with it), its
@@ -234,45 +234,46 @@ private slots:
     void panelSpeed() {
         QFETCH(int, position);
         QFETCH(int, panelBar);
-        Form1->ArrowAmt = 30;
-        Form1->PgJumpAmt = 70;
-        TForm1::setTrackBarPosition(Form1->TrackBar2, position);
-        Form1->CheckBox1->setChecked(true);
-        QCOMPARE(Form1->Delay, 10 * position);
+        mainWindow->settings().arrowStep = 30;
+        mainWindow->settings().pageStep = 70;
+        MainWindow::setTrackBarPosition(mainWindow->ui().delayBar, position);
+        mainWindow->ui().slowerBox->setChecked(true);
+        QCOMPARE(mainWindow->settings().delay, 10 * position);
         playOneLine();
-        QCOMPARE(int(Form1->DelayFactor), 10);
-        QCOMPARE(Form1->Delay, 10 * panelBar);
-        QVERIFY(Form4->CheckBox1->isChecked());
-        QCOMPARE(Form4->TrackBar1->value(), panelBar);
-        QCOMPARE(Form4->TrackBar1->singleStep(), 30);
-        QCOMPARE(Form4->TrackBar1->pageStep(), 70);
-        Form4->TrackBar1->setValue(40); // the operator moves it
-        QCOMPARE(Form1->Delay, 400);
-        QCOMPARE(Form4->Label1->text(), QStringLiteral("400"));
-        Form4->CheckBox1->click(); // x10 off
-        QCOMPARE(int(Form1->DelayFactor), 1);
-        QCOMPARE(Form1->Delay, 40);
-        QVERIFY(!Form1->CheckBox1->isChecked());
-        Form4->SpeedButton1->click(); // "E&xit"
-        QVERIFY(!Form4->isVisible());
-        QCOMPARE(Form1->TrackBar2->value(), 40);
-        QCOMPARE(Form1->delayLabel->text(), QStringLiteral("40"));
-        QVERIFY(!Form1->CheckBox1->isChecked());
+        QCOMPARE(int(mainWindow->settings().delayFactor), 10);
+        QCOMPARE(mainWindow->settings().delay, 10 * panelBar);
+        QVERIFY(playWindow->CheckBox1->isChecked());
+        QCOMPARE(playWindow->TrackBar1->value(), panelBar);
+        QCOMPARE(playWindow->TrackBar1->singleStep(), 30);
+        QCOMPARE(playWindow->TrackBar1->pageStep(), 70);
+        playWindow->TrackBar1->setValue(40); // the operator moves it
+        QCOMPARE(mainWindow->settings().delay, 400);
+        QCOMPARE(playWindow->Label1->text(), QStringLiteral("400"));
+        playWindow->CheckBox1->click(); // x10 off
+        QCOMPARE(int(mainWindow->settings().delayFactor), 1);
+        QCOMPARE(mainWindow->settings().delay, 40);
+        QVERIFY(!mainWindow->ui().slowerBox->isChecked());
+        playWindow->SpeedButton1->click(); // "E&xit"
+        QVERIFY(!playWindow->isVisible());
+        QCOMPARE(mainWindow->ui().delayBar->value(), 40);
+        QCOMPARE(mainWindow->ui().delayLabel->text(), QStringLiteral("40"));
+        QVERIFY(!mainWindow->ui().slowerBox->isChecked());
     }
 
     // The font-size bar sets the editor's size and lays the strip out afresh.
     void fontSizeBar() {
-        Form1->VideoMode1->setChecked(false);
+        mainWindow->ui().videoModeAction->setChecked(false);
         playOneLine();
-        const int before = Form4->StripHeight();
-        Form4->TrackBar2->setValue(20);
-        QCOMPARE(Form1->editorFontSize(), 20);
-        QCOMPARE(Form1->TrackBar1->value(), 20);
-        QCOMPARE(Form4->Label4->text(), QStringLiteral("40"));
-        QCOMPARE(Form4->canvasFont().pointSize(), 20); // twice the size before the change
-        QVERIFY(Form4->StripHeight() > before);
-        Form1->TrackBar1->setValue(17); // the main window's bar sets the drawing font too
-        QCOMPARE(Form4->canvasFont().pointSize(), 34);
+        const int before = playWindow->StripHeight();
+        playWindow->TrackBar2->setValue(20);
+        QCOMPARE(mainWindow->editorFontSize(), 20);
+        QCOMPARE(mainWindow->ui().fontSizeBar->value(), 20);
+        QCOMPARE(playWindow->Label4->text(), QStringLiteral("40"));
+        QCOMPARE(playWindow->canvasFont().pointSize(), 20); // twice the size before the change
+        QVERIFY(playWindow->StripHeight() > before);
+        mainWindow->ui().fontSizeBar->setValue(
+            17); // the main window's bar sets the drawing font too
+        QCOMPARE(playWindow->canvasFont().pointSize(), 34);
     }
 
     // The vertical bars, the main window's and the play panel's, have their minimum at the
@@ -285,8 +286,8 @@ private slots:
         const std::pair<const char *, int> keys[] = {
             {"Up", Qt::Key_Up},     {"Page Up", Qt::Key_PageUp},     {"Left", Qt::Key_Left},
             {"Down", Qt::Key_Down}, {"Page Down", Qt::Key_PageDown}, {"Right", Qt::Key_Right}};
-        for (const char *bar :
-             {"Form1/TrackBar1", "Form1/TrackBar2", "Form4/TrackBar1", "Form4/TrackBar2"}) {
+        for (const char *bar : {"mainWindow/fontSizeBar", "mainWindow/delayBar", "Form4/TrackBar1",
+                                "Form4/TrackBar2"}) {
             for (int i = 0; i < 6; ++i)
                 QTest::addRow("%s %s", bar, keys[i].first)
                     << QString::fromLatin1(bar) << keys[i].second << (i < 3 ? -1 : 1);
@@ -296,7 +297,8 @@ private slots:
         QFETCH(QString, bar);
         QFETCH(int, key);
         QFETCH(int, direction);
-        QWidget *window = bar.startsWith(u"Form1") ? static_cast<QWidget *>(Form1) : Form4;
+        QWidget *window =
+            bar.startsWith(u"mainWindow") ? static_cast<QWidget *>(mainWindow) : playWindow;
         window->setEnabled(true);
         auto *slider = window->findChild<QSlider *>(bar.section(u'/', 1));
         QVERIFY(slider && slider->invertedAppearance());
@@ -311,15 +313,15 @@ private slots:
         playOneLine();
         bool restartOffered = true;
         PauseRobot robot([&] {
-            restartOffered = Form4->ToolButton3->isEnabled();
-            QTimer::singleShot(0, Form4->ToolButton2, &QToolButton::click);
+            restartOffered = playWindow->ToolButton3->isEnabled();
+            QTimer::singleShot(0, playWindow->ToolButton2, &QToolButton::click);
         });
-        QTimer::singleShot(0, Form4->ToolButton2, &QToolButton::click);
+        QTimer::singleShot(0, playWindow->ToolButton2, &QToolButton::click);
         QTRY_VERIFY(robot.acted());
-        QTRY_VERIFY(!Form4->ToolButton2->isChecked());
+        QTRY_VERIFY(!playWindow->ToolButton2->isChecked());
         QVERIFY(!restartOffered);
-        QVERIFY(Form4->ToolButton3->isEnabled());
-        QVERIFY(!Form4->Paused);
+        QVERIFY(playWindow->ToolButton3->isEnabled());
+        QVERIFY(!playWindow->Paused);
     }
 };
 

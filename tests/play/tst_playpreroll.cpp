@@ -50,23 +50,24 @@ private slots:
         QFETCH(int, ticks);
         PlayFixture fx({}, true, screen);
         QVERIFY(fx.created);
-        Form1->usecolorbars->setChecked(true);
-        Form1->CbarTime = cbarTime;
+        mainWindow->ui().colorBarsAction->setChecked(true);
+        mainWindow->settings().colorBarSeconds = cbarTime;
         QImage held;
         int seen = 0;
-        QObject::connect(Form1->holdtimer, &QTimer::timeout, [&] {
+        QObject::connect(mainWindow->ui().colorBarTimer, &QTimer::timeout, [&] {
             if (++seen == 1)
-                held = Form4->surface().image();
+                held = playWindow->surface().image();
         });
         fx.setScript(QStringLiteral("after the bars"));
-        Form1->RunTelePrompter1Click();
+        mainWindow->playCommands().play();
         QCOMPARE(seen, ticks);
-        QCOMPARE(Form1->CbarTime, cbarTime ? cbarTime : 15);
-        QVERIFY(!Form1->holdtimer->isActive());
+        QCOMPARE(mainWindow->settings().colorBarSeconds, cbarTime ? cbarTime : 15);
+        QVERIFY(!mainWindow->ui().colorBarTimer->isActive());
         QImage expected(screen, QImage::Format_RGB32);
         expected.fill(qRgb(0, 0, 0));
         QPainter p(&expected);
-        drawColorBars(p, screen.width(), screen.height(), platform::toQColor(Form4->penColor()));
+        drawColorBars(p, screen.width(), screen.height(),
+                      platform::toQColor(playWindow->penColor()));
         p.end();
         QCOMPARE(held, expected);
         QVERIFY(allOf(surfaceRows(0, screen.height() / 2), qRgb(0, 0, 0)));
@@ -83,11 +84,11 @@ private slots:
     void holdEndsWhenLeft() {
         QFETCH(int, how);
         PlayFixture fx;
-        Form1->usecolorbars->setChecked(true);
-        Form1->UseCountDown->setChecked(true);
-        Form1->CbarTime = 30;
+        mainWindow->ui().colorBarsAction->setChecked(true);
+        mainWindow->ui().countDownAction->setChecked(true);
+        mainWindow->settings().colorBarSeconds = 30;
         int held = 0, waited = 0;
-        QObject::connect(Form1->holdtimer, &QTimer::timeout, [&] {
+        QObject::connect(mainWindow->ui().colorBarTimer, &QTimer::timeout, [&] {
             if (++held != 1)
                 return;
             if (how == 0)
@@ -95,31 +96,31 @@ private slots:
             else if (how == 1)
                 postMouse(QEvent::MouseButtonPress, Qt::LeftButton);
             else
-                Form4->setEnabled(false);
+                playWindow->setEnabled(false);
         });
-        QObject::connect(Form1->Timer2, &QTimer::timeout, [&] { ++waited; });
+        QObject::connect(mainWindow->ui().waitTimer, &QTimer::timeout, [&] { ++waited; });
         fx.setScript(QStringLiteral("never shown"));
-        Form1->RunTelePrompter1Click();
+        mainWindow->playCommands().play();
         QCOMPARE(held, 1);
         QCOMPARE(waited, 0);
         QCOMPARE(fx.retrace.waits, 0);
-        QVERIFY(!Form1->holdtimer->isActive());
+        QVERIFY(!mainWindow->ui().colorBarTimer->isActive());
     }
 
     // 10 to 1 in the middle of a 640 x 480 play window, each number covering the last.
     void countDown() {
         PlayFixture fx({}, true, QSize(640, 480));
-        Form1->UseCountDown->setChecked(true);
+        mainWindow->ui().countDownAction->setChecked(true);
         QList<QImage> shown;
-        QObject::connect(Form1->Timer2, &QTimer::timeout,
-                         [&] { shown << Form4->surface().image(); });
+        QObject::connect(mainWindow->ui().waitTimer, &QTimer::timeout,
+                         [&] { shown << playWindow->surface().image(); });
         fx.setScript(QStringLiteral("go"));
-        Form1->RunTelePrompter1Click();
+        mainWindow->playCommands().play();
         QCOMPARE(shown.size(), 11); // ten numbers, then "1" held one second more
         QCOMPARE(shown[1], countDownPicture(QSize(640, 480), {10}));
         QCOMPARE(shown[2], countDownPicture(QSize(640, 480), {9})); // no trace of "10"
         QCOMPARE(shown[10], countDownPicture(QSize(640, 480), {1}));
-        QCOMPARE(Form4->canvasFont().pixelSize(), 28); // the font size is restored
+        QCOMPARE(playWindow->canvasFont().pixelSize(), 28); // the font size is restored
     }
 
     // Timed waits before the first row, in seconds.
@@ -140,17 +141,17 @@ private slots:
         QFETCH(bool, tenSeconds);
         QFETCH(int, seconds);
         PlayFixture fx;
-        Form1->Nopausecheckbox->setChecked(noPause);
-        Form1->UseCountDown->setChecked(countDown);
-        Form1->Use10secondbackground1->setChecked(tenSeconds);
+        mainWindow->ui().noPauseBox->setChecked(noPause);
+        mainWindow->ui().countDownAction->setChecked(countDown);
+        mainWindow->ui().tenSecondBackgroundAction->setChecked(tenSeconds);
         int ticks = 0, atFirstRow = -1;
-        QObject::connect(Form1->Timer2, &QTimer::timeout, [&] { ++ticks; });
+        QObject::connect(mainWindow->ui().waitTimer, &QTimer::timeout, [&] { ++ticks; });
         fx.retrace.onWait = [&](int n) {
             if (n == 1)
                 atFirstRow = ticks;
         };
         fx.setScript(QStringLiteral("x"));
-        Form1->RunTelePrompter1Click();
+        mainWindow->playCommands().play();
         QCOMPARE(atFirstRow, seconds);
     }
 };

@@ -24,7 +24,7 @@ struct TickCounter {
     int ticks = 0;
     QMetaObject::Connection c;
     TickCounter() {
-        c = QObject::connect(Form1->Timer2, &QTimer::timeout, [this] { ++ticks; });
+        c = QObject::connect(mainWindow->ui().waitTimer, &QTimer::timeout, [this] { ++ticks; });
     }
     ~TickCounter() { QObject::disconnect(c); }
 };
@@ -33,7 +33,7 @@ struct TickCounter {
 // row B - 1 - H + i, and the last strip row once more on the entry row.
 void verifyLineAtBottom(const QImage &strip) {
     const int h = strip.height();
-    const int b = Form4->options().bottom;
+    const int b = playWindow->options().bottom;
     QCOMPARE(surfaceRows(b - 1 - h, h), strip);
     QCOMPARE(surfaceRows(b - 1, 1), strip.copy(0, h - 1, strip.width(), 1));
 }
@@ -66,21 +66,21 @@ private slots:
         QFETCH(int, text);
         QFETCH(int, back);
         QFETCH(int, backPlayed);
-        Form1->ProcessType = processType;
-        Form1->DisPlaColor = text;
-        Form1->FormColor = back;
+        mainWindow->settings().pixelFormat = processType;
+        mainWindow->settings().textColor = text;
+        mainWindow->settings().backgroundColor = back;
         fx->setScript(QStringLiteral("Hello Wg"));
-        Form1->RunTelePrompter1Click();
-        QCOMPARE(Form1->FormColor, backPlayed);
-        QCOMPARE(Form1->DisPlaColor, processType == 1 ? 0xFFFFFF : text);
-        QCOMPARE(fx->retrace.waits, Form4->StripHeight());
+        mainWindow->playCommands().play();
+        QCOMPARE(mainWindow->settings().backgroundColor, backPlayed);
+        QCOMPARE(mainWindow->settings().textColor, processType == 1 ? 0xFFFFFF : text);
+        QCOMPARE(fx->retrace.waits, playWindow->StripHeight());
         const QImage strip = expectedStrip(QStringLiteral("Hello Wg"));
         verifyLineAtBottom(strip);
         // Above the line: the background, cleared before the text.
-        QVERIFY(allOf(surfaceRows(0, Form4->options().bottom - 1 - strip.height()),
+        QVERIFY(allOf(surfaceRows(0, playWindow->options().bottom - 1 - strip.height()),
                       platform::toQColor(backPlayed).rgb()));
         // The pass ended: the window stays up and enabled with its picture.
-        QVERIFY(Form4->isVisible() && Form4->isEnabled() && !Form4->Scrolling);
+        QVERIFY(playWindow->isVisible() && playWindow->isEnabled() && !playWindow->Scrolling);
     }
 
     void startFromCursor_data() {
@@ -93,17 +93,17 @@ private slots:
         QFETCH(int, caret);
         QFETCH(int, rowsScrolled);
         fx->setScript(QStringLiteral("First line\r\nSecond line\r\nLast line"));
-        Form1->StartfromCursor1->setChecked(true);
-        Form1->Use10secondbackground1->setChecked(true);
-        Form1->CaretLine = caret;
+        mainWindow->ui().startFromCursorAction->setChecked(true);
+        mainWindow->ui().tenSecondBackgroundAction->setChecked(true);
+        mainWindow->scriptFiles().caretLine() = caret;
         TickCounter ticks;
-        Form1->RunTelePrompter1Click();
-        const int h = Form4->StripHeight();
+        mainWindow->playCommands().play();
+        const int h = playWindow->StripHeight();
         QCOMPARE(fx->retrace.waits, rowsScrolled * h);
         // The lead-in and the end steps both ran: ten seconds each.
         QCOMPARE(ticks.ticks, 20);
-        QCOMPARE(Form4->CurrentLine, qMax(caret, 3));
-        const int b = Form4->options().bottom;
+        QCOMPARE(playWindow->CurrentLine, qMax(caret, 3));
+        const int b = playWindow->options().bottom;
         if (rowsScrolled) {
             verifyLineAtBottom(expectedStrip(QStringLiteral("Last line"), false));
             QVERIFY(allOf(surfaceRows(0, b - 1 - h), qRgb(0, 0, 0)));
@@ -115,19 +115,19 @@ private slots:
     // Esc ends the pass after the line it came in, without the end steps.
     void escStopsAfterCurrentLine() {
         fx->setScript(QStringLiteral("one\r\ntwo\r\nthree\r\nfour\r\nfive"));
-        Form1->Use10secondbackground1->setChecked(true);
-        Form1->stopatend->setChecked(true);
+        mainWindow->ui().tenSecondBackgroundAction->setChecked(true);
+        mainWindow->ui().stopAtEndBox->setChecked(true);
         fx->retrace.onWait = [](int n) {
             if (n == 1)
                 postKey(Qt::Key_Escape);
         };
         TickCounter ticks;
-        Form1->RunTelePrompter1Click();
-        QCOMPARE(fx->retrace.waits, Form4->StripHeight());
-        QCOMPARE(Form4->CurrentLine, 1);
+        mainWindow->playCommands().play();
+        QCOMPARE(fx->retrace.waits, playWindow->StripHeight());
+        QCOMPARE(playWindow->CurrentLine, 1);
         QCOMPARE(ticks.ticks, 10); // the lead-in only
-        QVERIFY(!Form4->Paused);
-        QVERIFY(!Form4->isVisible() && !Form4->isEnabled() && Form1->isVisible());
+        QVERIFY(!playWindow->Paused);
+        QVERIFY(!playWindow->isVisible() && !playWindow->isEnabled() && mainWindow->isVisible());
     }
 
     // An empty editor, or text and background in one colour: a message, and the play
@@ -145,7 +145,7 @@ private slots:
         QFETCH(int, background);
         QFETCH(QString, message);
         fx->setScript(script);
-        Form1->FormColor = background;
+        mainWindow->settings().backgroundColor = background;
         int shows = 0;
         struct ShowSpy : QObject {
             int *count;
@@ -155,16 +155,16 @@ private slots:
                 return false;
             }
         } spy(&shows);
-        Form4->installEventFilter(&spy);
-        Form1->RunTelePrompter1Click();
-        Form4->removeEventFilter(&spy);
+        playWindow->installEventFilter(&spy);
+        mainWindow->playCommands().play();
+        playWindow->removeEventFilter(&spy);
         QCOMPARE(messagesWith(message), 1);
         QCOMPARE(fx->retrace.waits, 0);
-        QVERIFY(!Form4->isVisible());
+        QVERIFY(!playWindow->isVisible());
         if (script.isEmpty())
             QCOMPARE(shows, 0);
         else // the colours are checked in the shown window, which gives the main window back
-            QVERIFY(Form1->isVisible());
+            QVERIFY(mainWindow->isVisible());
     }
 
     void centreMarker_data() {
@@ -176,20 +176,20 @@ private slots:
     void centreMarker() {
         QFETCH(int, left);
         QFETCH(int, leftAfter);
-        Form1->S_Left = left;
-        Form1->CtrMarkerCheckbox->setChecked(true);
-        Form1->DisPlaColor = 0x00FFFF; // yellow
+        mainWindow->settings().outputLeft = left;
+        mainWindow->ui().centerMarkerBox->setChecked(true);
+        mainWindow->settings().textColor = 0x00FFFF; // yellow
         fx->setScript(QStringLiteral("x"));
         for (int play = 0; play < 2; ++play) {
-            Form1->RunTelePrompter1Click();
-            QCOMPARE(Form1->S_Left, leftAfter);
-            QCOMPARE(Form4->options().left, leftAfter);
+            mainWindow->playCommands().play();
+            QCOMPARE(mainWindow->settings().outputLeft, leftAfter);
+            QCOMPARE(playWindow->options().left, leftAfter);
         }
         // The triangle at the left edge, its tip at half height - 10, in the text colour.
-        const int y = Form4->height() / 2;
-        QCOMPARE(Form4->surface().pixel(1, y - 10), qRgb(255, 255, 0));
-        QCOMPARE(Form4->surface().pixel(1, y - 30), qRgb(0, 0, 0));
-        QCOMPARE(Form4->penColor(), 0x00FFFF);
+        const int y = playWindow->height() / 2;
+        QCOMPARE(playWindow->surface().pixel(1, y - 10), qRgb(255, 255, 0));
+        QCOMPARE(playWindow->surface().pixel(1, y - 30), qRgb(0, 0, 0));
+        QCOMPARE(playWindow->penColor(), 0x00FFFF);
     }
 
     // Window mode shortens each play's rectangle for the panel, never the stored one, and
@@ -205,34 +205,35 @@ private slots:
         QFETCH(bool, video);
         QFETCH(int, outRight);
         QFETCH(Qt::CursorShape, cursor);
-        Form1->VideoMode1->setChecked(video);
-        Form1->S_Right = 1000;
+        mainWindow->ui().videoModeAction->setChecked(video);
+        mainWindow->settings().outputRight = 1000;
         fx->setScript(QStringLiteral("w"));
         for (int play = 0; play < 3; ++play) {
-            Form1->RunTelePrompter1Click();
-            QCOMPARE(Form1->S_Right, 1000);
-            QCOMPARE(Form4->options().right, outRight);
-            QCOMPARE(Form4->strip().StripRect().width(), outRight);
+            mainWindow->playCommands().play();
+            QCOMPARE(mainWindow->settings().outputRight, 1000);
+            QCOMPARE(playWindow->options().right, outRight);
+            QCOMPARE(playWindow->strip().StripRect().width(), outRight);
         }
-        QCOMPARE(Form4->Panel1->isVisible(), !video);
-        QCOMPARE(Form4->cursor().shape(), cursor);
-        QCOMPARE(Form4->geometry(), QRect(0, 0, 1024, 768));
-        QVERIFY(allOf(Form4->surface().image().copy(outRight, 0, 1024 - 50 - outRight, 768),
+        QCOMPARE(playWindow->Panel1->isVisible(), !video);
+        QCOMPARE(playWindow->cursor().shape(), cursor);
+        QCOMPARE(playWindow->geometry(), QRect(0, 0, 1024, 768));
+        QVERIFY(allOf(playWindow->surface().image().copy(outRight, 0, 1024 - 50 - outRight, 768),
                       qRgb(0, 0, 0)));
         if (!video) {
-            QCOMPARE(Form4->Panel1->geometry(), QRect(1024 - 50, 4, 50, 768 - 8));
-            QCOMPARE(Form4->Label4->text(), QStringLiteral("20"));
+            QCOMPARE(playWindow->Panel1->geometry(), QRect(1024 - 50, 4, 50, 768 - 8));
+            QCOMPARE(playWindow->Label4->text(), QStringLiteral("20"));
         }
     }
 
     // The strip is mirrored row by row into the row above before it scrolls in.
     void mirrorDuringPass() {
-        Form1->ReverseButtonClick();
-        QVERIFY(Form1->ReverseButton->isChecked());
-        Form1->ProcessType = 7; // a mirrored pass draws in 8 bits whatever is chosen
+        mainWindow->mirrorButtonClicked();
+        QVERIFY(mainWindow->ui().mirrorButton->isChecked());
+        mainWindow->settings().pixelFormat =
+            7; // a mirrored pass draws in 8 bits whatever is chosen
         fx->setScript(QStringLiteral("Mirror Wg"));
-        Form1->RunTelePrompter1Click();
-        QCOMPARE(Form4->strip().strip().bitsPerPixel(), 8);
+        mainWindow->playCommands().play();
+        QCOMPARE(playWindow->strip().strip().bitsPerPixel(), 8);
         const QImage mirrored = expectedStrip(QStringLiteral("Mirror Wg"), true, true);
         verifyLineAtBottom(mirrored);
         QVERIFY(mirrored != expectedStrip(QStringLiteral("Mirror Wg"), true, false));
@@ -240,16 +241,16 @@ private slots:
 
     // A strip whose pixel memory cannot be reached ends the play with the driver message.
     void mirrorFailureIsReported() {
-        Form1->ReverseButtonClick();
-        Form1->S_Left = 300;
-        Form1->S_Right = 300; // no width: the strip has no pixel memory
+        mainWindow->mirrorButtonClicked();
+        mainWindow->settings().outputLeft = 300;
+        mainWindow->settings().outputRight = 300; // no width: the strip has no pixel memory
         fx->setScript(QStringLiteral("m"));
-        Form1->RunTelePrompter1Click();
+        mainWindow->playCommands().play();
         QCOMPARE(messagesWith(QStringLiteral("Native Video Driver problem.\rPlease change your "
                                              "system display settings and try again.")),
                  1);
-        QVERIFY(!Form4->isEnabled() && !Form4->isVisible());
-        QCOMPARE(Form4->strip().strip().width(), 1);
+        QVERIFY(!playWindow->isEnabled() && !playWindow->isVisible());
+        QCOMPARE(playWindow->strip().strip().width(), 1);
     }
 
     // Loop Mode plays the text again; it reloads the file only over an unchanged editor.
@@ -267,37 +268,38 @@ private slots:
         QFETCH(bool, fromCursor);
         QFETCH(QString, secondPass);
         const bool file = !secondPass.isEmpty();
-        Form1->LastFile = file ? fx->sandbox.writeFile(QStringLiteral("loop.txt"), "Disk text")
-                               : fx->sandbox.path(QStringLiteral("gone.txt"));
+        mainWindow->settings().scriptPath =
+            file ? fx->sandbox.writeFile(QStringLiteral("loop.txt"), "Disk text")
+                 : fx->sandbox.path(QStringLiteral("gone.txt"));
         if (!file)
             secondPass = QStringLiteral("Disk text");
         fx->setScript(QStringLiteral("Disk text"));
         if (edited) {
-            Form1->Memo1->setText(QStringLiteral("Edited here"));
-            Form1->Memo1->setModified(true);
+            mainWindow->ui().editor->setText(QStringLiteral("Edited here"));
+            mainWindow->ui().editor->setModified(true);
         }
-        Form1->StartfromCursor1->setChecked(fromCursor);
-        Form1->CaretLine = 0;
-        Form1->LoopCheckBox->setChecked(true);
-        QVERIFY(Form1->LoopMode1->isChecked());
+        mainWindow->ui().startFromCursorAction->setChecked(fromCursor);
+        mainWindow->scriptFiles().caretLine() = 0;
+        mainWindow->ui().loopBox->setChecked(true);
+        QVERIFY(mainWindow->ui().loopAction->isChecked());
         QString seen;
         fx->retrace.onWait = [&](int n) {
-            const int h = Form4->StripHeight();
+            const int h = playWindow->StripHeight();
             if (n == 1 && file)
                 fx->sandbox.writeFile(QStringLiteral("loop.txt"), "Changed on disk");
             if (n == h + 1) { // the second pass has begun
-                seen = Form1->Memo1->text();
-                QVERIFY(Form1->LoopRunning);
+                seen = mainWindow->ui().editor->text();
+                QVERIFY(mainWindow->playCommands().looping());
             }
             if (n == 2 * h) // Esc ends the whole repetition
                 postKey(Qt::Key_Escape);
         };
-        Form1->RunTelePrompter1Click();
+        mainWindow->playCommands().play();
         QCOMPARE(seen, secondPass);
-        QCOMPARE(fx->retrace.waits, 2 * Form4->StripHeight());
-        QVERIFY(!Form1->LoopRunning);
-        QCOMPARE(Form1->Memo1->isModified(), edited);
-        QVERIFY(!Form4->isVisible());
+        QCOMPARE(fx->retrace.waits, 2 * playWindow->StripHeight());
+        QVERIFY(!mainWindow->playCommands().looping());
+        QCOMPARE(mainWindow->ui().editor->isModified(), edited);
+        QVERIFY(!playWindow->isVisible());
     }
 
     // Waiting for the vertical blank: each scrolled row waits once where the display has
@@ -311,13 +313,13 @@ private slots:
         QFETCH(bool, available);
         fx.reset();
         fx = std::make_unique<PlayFixture>(QStringList(), available);
-        QCOMPARE(Form1->SyncWRetrace1->isEnabled(), available);
-        QCOMPARE(int(Form1->RetracePort), available ? 0x3DA : 0);
-        Form1->SyncWRetrace1->setChecked(true);
+        QCOMPARE(mainWindow->ui().syncRetraceAction->isEnabled(), available);
+        QCOMPARE(int(mainWindow->settings().retracePort), available ? 0x3DA : 0);
+        mainWindow->ui().syncRetraceAction->setChecked(true);
         fx->setScript(QStringLiteral("one\r\ntwo"));
-        Form1->RunTelePrompter1Click();
-        QCOMPARE(fx->retrace.waits, available ? 2 * Form4->StripHeight() : 0);
-        QCOMPARE(Form4->CurrentLine, 2);
+        mainWindow->playCommands().play();
+        QCOMPARE(fx->retrace.waits, available ? 2 * playWindow->StripHeight() : 0);
+        QCOMPARE(playWindow->CurrentLine, 2);
     }
 
     // A calibration plays exactly one line, measures it and closes the window.
@@ -326,30 +328,30 @@ private slots:
         for (int i = 0; i < 120; ++i)
             lines << QStringLiteral("five words on this line");
         fx->setScript(lines.join(QStringLiteral("\r\n")));
-        Form1->ScriptWordCount = 600;
+        mainWindow->scriptFiles().wordCount() = 600;
         platform::Clock::setNow(QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0)));
         fx->retrace.onWait = [](int) {
             platform::Clock::advance(4);
         };
-        Form1->SpeedButton3Click();
-        const int h = Form4->StripHeight();
+        mainWindow->readingTime().estimateReadingTime();
+        const int h = playWindow->StripHeight();
         QCOMPARE(fx->retrace.waits, h);
-        QCOMPARE(Form4->ElapsedMs, 4.0 * h);
-        QVERIFY(!Form1->Calibrating);
-        QVERIFY(!Form4->isVisible() && !Form4->isEnabled());
+        QCOMPARE(playWindow->ElapsedMs, 4.0 * h);
+        QVERIFY(!mainWindow->readingTime().measuring());
+        QVERIFY(!playWindow->isVisible() && !playWindow->isEnabled());
         const ReadingEstimate e = estimateReadingTime(120, 4.0 * h, 600);
-        QCOMPARE(Form1->Approx->text(), e.approx);
-        QCOMPARE(Form1->SpeedButton3->text(), e.buttonCaption);
-        QCOMPARE(Form1->calibrate->text(), QString::number(e.wordsPerMinute));
-        QVERIFY(!Form1->calibrate->isHidden());
+        QCOMPARE(mainWindow->ui().readingTimeLabel->text(), e.approx);
+        QCOMPARE(mainWindow->ui().estimateButton->text(), e.buttonCaption);
+        QCOMPARE(mainWindow->ui().wordsPerMinuteLabel->text(), QString::number(e.wordsPerMinute));
+        QVERIFY(!mainWindow->ui().wordsPerMinuteLabel->isHidden());
     }
 
     // With an empty editor the run does not start and stays due.
     void calibrationOnEmptyEditorStaysDue() {
         fx->setScript(QString());
-        Form1->SpeedButton3Click();
-        QVERIFY(Form1->Calibrating);
-        QCOMPARE(Form1->calibrate->text(), QStringLiteral("Calibrat"));
+        mainWindow->readingTime().estimateReadingTime();
+        QVERIFY(mainWindow->readingTime().measuring());
+        QCOMPARE(mainWindow->ui().wordsPerMinuteLabel->text(), QStringLiteral("Calibrat"));
         QCOMPARE(messagesWith(QStringLiteral("Open a text file and try again")), 1);
     }
 
@@ -365,21 +367,21 @@ private slots:
         QList<bool> atPlay;
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (Form4 && Form4->Scrolling && atPlay.isEmpty())
+            if (playWindow && playWindow->Scrolling && atPlay.isEmpty())
                 atPlay = {outputAreaDialog == nullptr && systemInfoDialog == nullptr,
-                          Form4->AntiKernel[2][2] == 8 && Form4->AntiKernel[0][0] == 1 &&
-                              Form4->AntiKernel[1][2] == 0,
-                          !Form1->isVisible()};
+                          playWindow->AntiKernel[2][2] == 8 && playWindow->AntiKernel[0][0] == 1 &&
+                              playWindow->AntiKernel[1][2] == 0,
+                          !mainWindow->isVisible()};
         });
         watch.start(0);
         fx = std::make_unique<PlayFixture>(QStringList{script});
         watch.stop();
         QVERIFY(fx->created);
         QCOMPARE(atPlay, QList<bool>({true, true, true}));
-        QVERIFY(!Form1->StartedWithFile);
-        QCOMPARE(Form1->LastFile, script);
-        QCOMPARE(Form4->CurrentLine, 3);
-        QVERIFY(Form4->isVisible());
+        QVERIFY(!mainWindow->settings().playAtStart);
+        QCOMPARE(mainWindow->settings().scriptPath, script);
+        QCOMPARE(playWindow->CurrentLine, 3);
+        QVERIFY(playWindow->isVisible());
         verifyLineAtBottom(expectedStrip(QStringLiteral("Wg end"), false));
     }
 };

@@ -1,8 +1,8 @@
 // The screen clock, auto start, and the start-time and colour-bar-time dialogs.
 #include "TestSupport.h"
 
-#include "app/Forms.h"
-#include "app/Mainform.h"
+#include "app/MainWindow.h"
+#include "app/ProgramWindows.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "preroll/ColorBarTimeDialog.h"
@@ -28,7 +28,7 @@ double fraction(int h, int m, int s) {
 }
 } // namespace
 
-// TForm1::RunTelePrompter1Click is the play command; here it only has to be reached, so the
+// MainWindow::RunTelePrompter1Click is the play command; here it only has to be reached, so the
 // tests count plays through the message an empty editor gives.
 class TestClock : public QObject, testsupport::MainWindowFixture {
     Q_OBJECT
@@ -54,65 +54,66 @@ private slots:
         QFETCH(QTime, start);
         QFETCH(int, seconds);
         platform::Clock::setNow(QDateTime(QDate(2026, 12, 7), now));
-        f->Startime = platform::timeToDayFraction(start);
-        QCOMPARE(f->CalcBarTime(), seconds);
+        f->settings().startTime = platform::timeToDayFraction(start);
+        QCOMPARE(f->autoStart().secondsToStart(), seconds);
     }
 
     void clockToggle() {
-        f->ToggleScreenClockOnClick();
-        QVERIFY(f->ClockOn->isChecked() && f->Timer1->isActive() &&
-                !f->FrontClockLabel->isHidden());
-        f->ClockOn->trigger();
-        QVERIFY(!f->ClockOn->isChecked() && !f->Timer1->isActive() &&
-                f->FrontClockLabel->isHidden());
+        f->autoStart().toggleClock();
+        QVERIFY(f->ui().clockAction->isChecked() && f->ui().clockTimer->isActive() &&
+                !f->ui().clockLabel->isHidden());
+        f->ui().clockAction->trigger();
+        QVERIFY(!f->ui().clockAction->isChecked() && !f->ui().clockTimer->isActive() &&
+                f->ui().clockLabel->isHidden());
     }
 
     void armingShowsThePanel() {
-        f->Startime = fraction(10, 0, 0);
-        f->StartbyAutoTimer1->trigger();
-        QVERIFY(f->StartbyAutoTimer1->isChecked());
-        QVERIFY(f->ClockOn->isChecked() && f->Timer1->isActive()); // the clock starts with it
-        QVERIFY(!f->Panel1->isHidden() && !f->AutoStarttimelabel->isHidden());
-        QVERIFY(!f->ProgressBar1->isHidden() && f->StaticText6->isHidden());
-        QCOMPARE(f->AutoStarttimelabel->text(), platform::Clock::longTimeText(QTime(10, 0, 0)));
+        f->settings().startTime = fraction(10, 0, 0);
+        f->ui().autoStartAction->trigger();
+        QVERIFY(f->ui().autoStartAction->isChecked());
+        QVERIFY(f->ui().clockAction->isChecked() &&
+                f->ui().clockTimer->isActive()); // the clock starts with it
+        QVERIFY(!f->ui().autoTimerPanel->isHidden() && !f->ui().startTimeLabel->isHidden());
+        QVERIFY(!f->ui().startProgress->isHidden() && f->ui().windowSizeText->isHidden());
+        QCOMPARE(f->ui().startTimeLabel->text(), platform::Clock::longTimeText(QTime(10, 0, 0)));
 
-        f->StartbyAutoTimer1->trigger();
-        QVERIFY(!f->StartbyAutoTimer1->isChecked());
-        QVERIFY(!f->ClockOn->isChecked() && !f->Timer1->isActive());
-        QVERIFY(f->AutoStarttimelabel->isHidden() && !f->StaticText6->isHidden());
-        QVERIFY(!f->Panel1->isHidden()); // the panel stays as it was
+        f->ui().autoStartAction->trigger();
+        QVERIFY(!f->ui().autoStartAction->isChecked());
+        QVERIFY(!f->ui().clockAction->isChecked() && !f->ui().clockTimer->isActive());
+        QVERIFY(f->ui().startTimeLabel->isHidden() && !f->ui().windowSizeText->isHidden());
+        QVERIFY(!f->ui().autoTimerPanel->isHidden()); // the panel stays as it was
     }
 
     // Armed for 10:00:00: two seconds before, the bar shows 2; the tick of 10:00:00 plays.
     void autoStartFiresInItsSecond() {
-        f->Startime = fraction(10, 0, 0);
-        f->ProgressBar1->setMaximum(100);
-        f->StartbyAutoTimer1Click();
+        f->settings().startTime = fraction(10, 0, 0);
+        f->ui().startProgress->setMaximum(100);
+        f->autoStart().toggleAutoStart();
         platform::Clock::setNow(at(9, 59, 58));
-        f->Timer1Timer();
-        QCOMPARE(f->ProgressBar1->value(), 2);
+        f->autoStart().clockTick();
+        QCOMPARE(f->ui().startProgress->value(), 2);
         QCOMPARE(playsStarted(), 0);
         platform::Clock::setNow(at(10, 0, 0));
-        f->Timer1Timer();
+        f->autoStart().clockTick();
         QCOMPARE(playsStarted(), 1);
-        QCOMPARE(f->FrontClockLabel->text(), platform::Clock::longTimeText(QTime(10, 0, 0)));
-        f->Timer1Timer(); // a second tick in the same second does not play again
+        QCOMPARE(f->ui().clockLabel->text(), platform::Clock::longTimeText(QTime(10, 0, 0)));
+        f->autoStart().clockTick(); // a second tick in the same second does not play again
         QCOMPARE(playsStarted(), 1);
         platform::Clock::setNow(at(10, 0, 1));
-        f->Timer1Timer();
+        f->autoStart().clockTick();
         QCOMPARE(playsStarted(), 1);
-        QCOMPARE(f->ProgressBar1->value(), 0);            // past: an empty bar
+        QCOMPARE(f->ui().startProgress->value(), 0);      // past: an empty bar
         platform::Clock::setNow(at(10, 0, 0).addDays(1)); // still armed the next day
-        f->Timer1Timer();
+        f->autoStart().clockTick();
         QCOMPARE(playsStarted(), 2);
     }
 
     // The real timer drives it too: a fixed clock moved on by each tick.
     void autoStartThroughTimer() {
         platform::Clock::setNow(at(10, 0, 0).addSecs(-3));
-        connect(f->Timer1, &QTimer::timeout, this, [] { platform::Clock::advance(1000); });
-        f->Startime = fraction(10, 0, 0);
-        f->StartbyAutoTimer1Click();
+        connect(f->ui().clockTimer, &QTimer::timeout, this, [] { platform::Clock::advance(1000); });
+        f->settings().startTime = fraction(10, 0, 0);
+        f->autoStart().toggleAutoStart();
         QTRY_COMPARE_WITH_TIMEOUT(playsStarted(), 1, 5000);
     }
 
@@ -128,14 +129,14 @@ private slots:
         QFETCH(bool, armed);
         QFETCH(bool, clockOff);
         QFETCH(QTime, start);
-        f->Startime = platform::timeToDayFraction(start);
+        f->settings().startTime = platform::timeToDayFraction(start);
         if (armed)
-            f->StartbyAutoTimer1Click();
+            f->autoStart().toggleAutoStart();
         if (clockOff)
-            f->ToggleScreenClockOnClick();
+            f->autoStart().toggleClock();
         platform::Clock::setNow(QDateTime(QDate(2026, 12, 7), start));
-        if (f->Timer1->isActive())
-            f->Timer1Timer();
+        if (f->ui().clockTimer->isActive())
+            f->autoStart().clockTick();
         QCOMPARE(playsStarted(), 0);
     }
 
@@ -152,11 +153,11 @@ private slots:
         QCOMPARE(dialog.ui().hourEdit->text(), QStringLiteral("9"));
         QCOMPARE(dialog.ui().secondEdit->text(), QStringLiteral("14"));
         dialog.okClicked();
-        f->applyStartTimeChoice(dialog.choice());
-        QCOMPARE(platform::dayFractionToTime(f->Startime), QTime(9, 5, 14));
+        f->autoStart().applyStartTimeChoice(dialog.choice());
+        QCOMPARE(platform::dayFractionToTime(f->settings().startTime), QTime(9, 5, 14));
         QVERIFY(!dialog.ui().clockTimer->isActive());
-        QVERIFY(f->Timer1->isActive());
-        QCOMPARE(f->ProgressBar1->maximum(), 3600 + 5);
+        QVERIFY(f->ui().clockTimer->isActive());
+        QCOMPARE(f->ui().startProgress->maximum(), 3600 + 5);
     }
 
     void upDownRanges() {
@@ -197,21 +198,21 @@ private slots:
         QFETCH(QString, minute);
         QFETCH(bool, cancel);
         QFETCH(bool, armed);
-        f->Panel1->setVisible(cancel);
-        f->StartbyAutoTimer1->setChecked(armed);
-        f->Startime = fraction(7, 0, 0);
+        f->ui().autoTimerPanel->setVisible(cancel);
+        f->ui().autoStartAction->setChecked(armed);
+        f->settings().startTime = fraction(7, 0, 0);
         StartTimeDialog dialog(f);
         dialog.showValues();
         dialog.ui().hourEdit->setText(hour);
         dialog.ui().minuteEdit->setText(minute);
         dialog.ui().secondEdit->setText(QStringLiteral("0"));
         cancel ? dialog.cancelClicked() : dialog.okClicked();
-        f->applyStartTimeChoice(dialog.choice());
-        QCOMPARE(f->Startime, fraction(7, 0, 0));
-        QVERIFY(f->Timer1->isActive());
+        f->autoStart().applyStartTimeChoice(dialog.choice());
+        QCOMPARE(f->settings().startTime, fraction(7, 0, 0));
+        QVERIFY(f->ui().clockTimer->isActive());
         QVERIFY(!dialog.ui().clockTimer->isActive());
         if (cancel)
-            QCOMPARE(f->StartbyAutoTimer1->isChecked(), !armed);
+            QCOMPARE(f->ui().autoStartAction->isChecked(), !armed);
         else
             QCOMPARE(testsupport::shownTexts().last(),
                      QStringLiteral("'%1:%2:0' is not a valid time").arg(hour, minute));
@@ -262,17 +263,17 @@ private slots:
             startTimeDialog->ui().hourEdit->setText(QStringLiteral("15"));
             startTimeDialog->ui().okButton->click();
         });
-        Form1->SetAutoStartTime1->trigger();
+        mainWindow->ui().setStartTimeAction->trigger();
         QVERIFY(!startTimeDialog->isVisible());
-        QCOMPARE(platform::dayFractionToTime(Form1->Startime), QTime(15, 20, 0));
+        QCOMPARE(platform::dayFractionToTime(mainWindow->settings().startTime), QTime(15, 20, 0));
 
-        Form1->CbarTime = 10;
+        mainWindow->settings().colorBarSeconds = 10;
         QTimer::singleShot(0, colorBarTimeDialog, [] {
             colorBarTimeDialog->ui().secondsBar->setValue(4);
             colorBarTimeDialog->ui().okButton->click();
         });
-        Form1->SetColorBarTime1->trigger();
-        QCOMPARE(Form1->CbarTime, 4);
+        mainWindow->ui().setColorBarTimeAction->trigger();
+        QCOMPARE(mainWindow->settings().colorBarSeconds, 4);
     }
 };
 

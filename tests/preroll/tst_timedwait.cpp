@@ -1,7 +1,7 @@
-// The timed wait: ticks of Timer2, nesting, and what it leaves behind.
+// The timed wait: ticks of waitTimer, nesting, and what it leaves behind.
 #include "TestSupport.h"
 
-#include "app/Mainform.h"
+#include "app/MainWindow.h"
 #include "platform/Platform.h"
 
 #include <QElapsedTimer>
@@ -16,7 +16,7 @@ private slots:
     void init() {
         openForm();
         ticks = 0;
-        connect(f->Timer2, &QTimer::timeout, this, [this] { ++ticks; });
+        connect(f->ui().waitTimer, &QTimer::timeout, this, [this] { ++ticks; });
     }
     void cleanup() { closeForm(); }
 
@@ -33,13 +33,13 @@ private slots:
         QFETCH(int, expectedTicks);
         bool ran = false; // messages run during the wait
         QTimer::singleShot(0, this, [&] { ran = true; });
-        f->Startdelay(seconds);
+        f->timedWait().wait(seconds);
         QCOMPARE(ran, seconds > 0);
         QCOMPARE(ticks, expectedTicks);
-        QVERIFY(!f->Timer2->isActive());
-        QVERIFY(f->DelayLeft <= 0);
+        QVERIFY(!f->ui().waitTimer->isActive());
+        QVERIFY(f->timedWait().secondsLeft() <= 0);
         if (seconds > 0)
-            QCOMPARE(f->DelayLeft, 0);
+            QCOMPARE(f->timedWait().secondsLeft(), 0);
     }
 
     // A handler that pumps messages while the wait runs, and is slow (a loaded machine):
@@ -53,28 +53,28 @@ private slots:
                 platform::pumpMessages();
             }
         });
-        f->Startdelay(1);
+        f->timedWait().wait(1);
         QCOMPARE(ticks, 1);
-        QCOMPARE(f->DelayLeft, 0);
+        QCOMPARE(f->timedWait().secondsLeft(), 0);
     }
 
     // A one-second wait started inside a ten-second wait ends both at its tick.
     void nestedWaitEndsBoth() {
         int innerTicks = -1;
-        connect(f->Timer2, &QTimer::timeout, this, [&] {
+        connect(f->ui().waitTimer, &QTimer::timeout, this, [&] {
             if (ticks == 1) {
                 QTimer::singleShot(0, this, [&] {
                     const int before = ticks;
-                    f->Startdelay(1);
+                    f->timedWait().wait(1);
                     innerTicks = ticks - before;
                 });
             }
         });
-        f->Startdelay(10);
+        f->timedWait().wait(10);
         QCOMPARE(innerTicks, 1);
         QCOMPARE(ticks, 2);
-        QCOMPARE(f->DelayLeft, 0);
-        QVERIFY(!f->Timer2->isActive());
+        QCOMPARE(f->timedWait().secondsLeft(), 0);
+        QVERIFY(!f->ui().waitTimer->isActive());
     }
 
     // The wait follows the length of a second from the platform.
@@ -82,7 +82,7 @@ private slots:
         platform::setSecondMs(40);
         QElapsedTimer t;
         t.start();
-        f->Startdelay(3);
+        f->timedWait().wait(3);
         QVERIFY(t.elapsed() >= 3 * 40 - 5);
     }
 };

@@ -1,14 +1,14 @@
 #include "TestSupport.h"
 
-#include "app/Forms.h"
-#include "app/Mainform.h"
-#include "app/RadioGroup.h"
+#include "app/MainWindow.h"
+#include "app/ProgramWindows.h"
 #include "editor/ScriptEditor.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "platform/Printers.h"
+#include "platform/RadioGroup.h"
 #include "platform/Screen.h"
 #include "play/PaceCalibration.h"
 
@@ -94,7 +94,7 @@ void destroyWindows() {
 
 void MainWindowFixture::openForm() {
     sandbox = std::make_unique<Sandbox>();
-    f = new TForm1;
+    f = new MainWindow;
     f->initialiseSettings();
 }
 
@@ -106,7 +106,7 @@ void MainWindowFixture::closeForm() {
 
 void MainWindowFixture::renewForm() {
     delete f;
-    f = new TForm1;
+    f = new MainWindow;
     f->initialiseSettings();
 }
 
@@ -115,40 +115,41 @@ QString MainWindowFixture::setting(const QString &name) const {
         return QString::number(v);
     };
     const QList<std::pair<const char *, QString>> values{
-        {"ArrowAmt", n(f->ArrowAmt)},
-        {"PgJumpAmt", n(f->PgJumpAmt)},
-        {"MainColor", n(f->MainColor)},
-        {"FormColor", n(f->FormColor)},
-        {"DisPlaColor", n(f->DisPlaColor)},
-        {"FadeHoldTime", n(f->FadeHoldTime)},
-        {"CbarTime", n(f->CbarTime)},
-        {"WordPerMinute", n(f->WordPerMinute)},
-        {"Delay", n(f->Delay)},
-        {"DisPlaysize", n(f->DisPlaysize)},
-        {"ProcessType", n(f->ProcessType)},
-        {"S_Left", n(f->S_Left)},
-        {"S_Top", n(f->S_Top)},
-        {"S_Right", n(f->S_Right)},
-        {"S_Bottom", n(f->S_Bottom)},
-        {"DelayFactor", n(int(f->DelayFactor))},
+        {"ArrowAmt", n(f->settings().arrowStep)},
+        {"PgJumpAmt", n(f->settings().pageStep)},
+        {"MainColor", n(f->settings().mainWindowColor)},
+        {"FormColor", n(f->settings().backgroundColor)},
+        {"DisPlaColor", n(f->settings().textColor)},
+        {"FadeHoldTime", n(f->settings().fadeHoldSeconds)},
+        {"CbarTime", n(f->settings().colorBarSeconds)},
+        {"WordPerMinute", n(f->settings().wordsPerMinute)},
+        {"Delay", n(f->settings().delay)},
+        {"DisPlaysize", n(f->settings().outputSizeChoice)},
+        {"ProcessType", n(f->settings().pixelFormat)},
+        {"S_Left", n(f->settings().outputLeft)},
+        {"S_Top", n(f->settings().outputTop)},
+        {"S_Right", n(f->settings().outputRight)},
+        {"S_Bottom", n(f->settings().outputBottom)},
+        {"DelayFactor", n(int(f->settings().delayFactor))},
         {"FontSize", n(f->editorFontSize())},
-        {"TrackBar1", n(f->TrackBar1->value())},
-        {"TrackBar2", n(f->TrackBar2->value())},
-        {"RadioGroup2", n(f->RadioGroup2->itemIndex())},
-        {"RetracePort", n(int(f->RetracePort))},
-        {"delayLabel", f->delayLabel->text()},
-        {"FontName", f->Memo1->font().family()},
-        {"Memo1.bold", n(int(f->Memo1->font().bold()))},
-        {"Memo1.wordWrap", n(int(f->Memo1->wordWrap()))},
-        {"Memo1.wantReturns", n(int(f->Memo1->wantReturns()))},
-        {"Aviname", f->AviPlayerFileName},
-        {"Wavname", f->waveplayerFileName},
-        {"Ver", f->Ver},
-        {"Startime", platform::dayFractionToTime(f->Startime).toString(u"HH:mm:ss")},
-        {"CenterFade", n(int(f->CenterFade))},
-        {"StartedWithFile", n(int(f->StartedWithFile))},
-        {"Timer1", n(int(f->Timer1->isActive()))},
-        {"ToolBar1", f->ToolBar1->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown")}};
+        {"fontSizeBar", n(f->ui().fontSizeBar->value())},
+        {"delayBar", n(f->ui().delayBar->value())},
+        {"screenResGroup", n(f->ui().screenResGroup->itemIndex())},
+        {"RetracePort", n(int(f->settings().retracePort))},
+        {"delayLabel", f->ui().delayLabel->text()},
+        {"FontName", f->ui().editor->font().family()},
+        {"editor.bold", n(int(f->ui().editor->font().bold()))},
+        {"editor.wordWrap", n(int(f->ui().editor->wordWrap()))},
+        {"editor.wantReturns", n(int(f->ui().editor->wantReturns()))},
+        {"Aviname", f->settings().videoFile},
+        {"Wavname", f->settings().soundFile},
+        {"Ver", f->settings().version},
+        {"Startime", platform::dayFractionToTime(f->settings().startTime).toString(u"HH:mm:ss")},
+        {"CenterFade", n(int(f->settings().centerFade))},
+        {"StartedWithFile", n(int(f->settings().playAtStart))},
+        {"clockTimer", n(int(f->ui().clockTimer->isActive()))},
+        {"toolBar",
+         f->ui().toolBar->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown")}};
     for (const auto &[key, value] : values)
         if (name == QLatin1String(key))
             return value;

@@ -12,7 +12,7 @@ class QPushButton;
 #include <memory>
 #include <sys/resource.h>
 
-class TForm1;
+class MainWindow;
 class QObject;
 
 namespace platform {
@@ -49,13 +49,13 @@ protected:
     void renewForm(); // a fresh window in the same sandbox
 
     // A setting of the window by name: a field's or control's value ("Startime" as HH:mm:ss,
-    // "FontName" the editor's face, "ToolBar1" hidden or shown), else a check mark as 1 or 0.
+    // "FontName" the editor's face, "toolBar" hidden or shown), else a check mark as 1 or 0.
     QString setting(const QString &name) const;
     // Compares each "name=value" with the window's setting.
     void expectSettings(const QStringList &expected) const;
 
     std::unique_ptr<Sandbox> sandbox;
-    TForm1 *f = nullptr;
+    MainWindow *f = nullptr;
 };
 
 // Creates all windows as the program does; false when start-up asked to end.

@@ -3,8 +3,8 @@
 // help window.
 #include "TestSupport.h"
 
-#include "app/Forms.h"
-#include "app/Mainform.h"
+#include "app/MainWindow.h"
+#include "app/ProgramWindows.h"
 #include "editor/ScriptEditor.h"
 #include "platform/AudioDevices.h"
 #include "platform/Printers.h"
@@ -341,7 +341,7 @@ private slots:
 
     void dialogsFromTheMenus() {
         QVERIFY(testsupport::createWindows());
-        onModal(Form1->NewWindow1, [](QWidget *modal) {
+        onModal(mainWindow->ui().systemInfoAction, [](QWidget *modal) {
             QCOMPARE(modal, static_cast<QWidget *>(systemInfoDialog));
             QVERIFY(systemInfoDialog->ui().refreshTimer->isActive());
         });
@@ -349,7 +349,7 @@ private slots:
 
         QPointer<QWidget> first;
         for (int opening = 0; opening < 2; ++opening) {
-            onModal(Form1->About2, [&](QWidget *modal) {
+            onModal(mainWindow->ui().aboutAction, [&](QWidget *modal) {
                 QVERIFY(modal != first); // a new box each time
                 first = modal;
                 QCOMPARE(modal->findChild<QLabel *>("version")->text(), QStringLiteral("01.24A"));
@@ -361,23 +361,23 @@ private slots:
             QTRY_VERIFY(first.isNull()); // gone once closed
         }
         // Ctrl+A opens it from the script editor too.
-        Form1->show();
-        QVERIFY(QTest::qWaitForWindowActive(Form1));
-        Form1->Memo1->setFocus();
+        mainWindow->show();
+        QVERIFY(QTest::qWaitForWindowActive(mainWindow));
+        mainWindow->ui().editor->setFocus();
         bool opened = false;
         QTimer::singleShot(0, [&] {
             opened = qobject_cast<AboutBox *>(QApplication::activeModalWidget());
             if (opened)
                 QApplication::activeModalWidget()->close();
         });
-        QTest::keyClick(Form1->Memo1, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(mainWindow->ui().editor, Qt::Key_A, Qt::ControlModifier);
         QVERIFY(opened);
     }
 
     void help() {
         QVERIFY(testsupport::createWindows());
-        Form1->MenuHelp1->trigger();
-        auto *help = Form1->findChild<HelpWindow *>();
+        mainWindow->ui().helpAction->trigger();
+        auto *help = mainWindow->findChild<HelpWindow *>();
         QVERIFY(help && help->isVisible());
         QCOMPARE(help->shownSource(), QString::fromLatin1(HelpWindow::kBuiltInHelp));
         QVERIFY(help->ui().contents->toPlainText().contains(
@@ -397,8 +397,8 @@ private slots:
         QVERIFY(
             testsupport::writeBytes(installed, "<html><body><p>Studio guide</p></body></html>"));
         QVERIFY(testsupport::createWindows());
-        Form1->MenuHelp1->trigger();
-        help = Form1->findChild<HelpWindow *>();
+        mainWindow->ui().helpAction->trigger();
+        help = mainWindow->findChild<HelpWindow *>();
         QCOMPARE(help->shownSource(), installed);
         QCOMPARE(help->ui().contents->toPlainText(), QStringLiteral("Studio guide"));
         // A binary help file cannot be shown: the built-in help instead.

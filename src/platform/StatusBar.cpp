@@ -1,4 +1,4 @@
-#include "app/StatusBar.h"
+#include "platform/StatusBar.h"
 
 #include <QLabel>
 

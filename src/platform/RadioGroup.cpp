@@ -1,4 +1,4 @@
-#include "app/RadioGroup.h"
+#include "platform/RadioGroup.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>

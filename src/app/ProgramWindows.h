@@ -2,33 +2,42 @@
 
 #include <QStringList>
 
-class TForm1;
-class FadingOptionsDialog;
-class StartTimeDialog;
 class ColorBarTimeDialog;
+class FadingOptionsDialog;
 class FontChooser;
-class TForm4;
-class SystemInfoDialog;
 class KeyStepsDialog;
+class MainWindow;
 class OutputAreaDialog;
+class StartTimeDialog;
+class SystemInfoDialog;
+class TForm4;
 
 // The program's windows, created once at start in this order and kept until the end.
 // A window created later than the play window does not exist yet (null) while a script
 // given on the command line plays.
-extern TForm1 *Form1;
+extern MainWindow *mainWindow;
 extern FadingOptionsDialog *fadingOptionsDialog;
 extern StartTimeDialog *startTimeDialog;
 extern ColorBarTimeDialog *colorBarTimeDialog;
 extern FontChooser *fontChooser;
-extern TForm4 *Form4;
+extern TForm4 *playWindow;
 extern SystemInfoDialog *systemInfoDialog;
 extern KeyStepsDialog *keyStepsDialog;
 extern OutputAreaDialog *outputAreaDialog;
 
 namespace app {
 
-inline constexpr const char *kApplicationTitle = "ZAL LectoScope-32";
-inline constexpr const char *kHelpFile = "E:\\Lectoscope32 Help files\\Lectosco.hlp";
+// The windows created after the main window, as the main window's commands use them.
+struct ProgramWindows {
+    FadingOptionsDialog *fadingOptionsDialog = nullptr;
+    StartTimeDialog *startTimeDialog = nullptr;
+    ColorBarTimeDialog *colorBarTimeDialog = nullptr;
+    FontChooser *fontChooser = nullptr;
+    TForm4 *playWindow = nullptr;
+    SystemInfoDialog *systemInfoDialog = nullptr;
+    KeyStepsDialog *keyStepsDialog = nullptr;
+    OutputAreaDialog *outputAreaDialog = nullptr;
+};
 
 // Creates the windows in their order, running the main window's creation steps first.
 // Returns false when the program is to end at once (the screen is too narrow).

@@ -1,0 +1,94 @@
+#include "app/ConfigurationCommands.h"
+
+#include "app/Configuration.h"
+#include "editor/ScriptFileCommands.h"
+#include "platform/FileDialogs.h"
+#include "platform/IniFile.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Platform.h"
+#include "platform/Screen.h"
+#include "settings/Settings.h"
+
+namespace {
+const QString kConfigExt = QStringLiteral("INI");
+const QString kConfigFilter = QStringLiteral("ZAL Config Ini|*.INI");
+} // namespace
+
+ConfigurationCommands::ConfigurationCommands(
+    Settings &settings, ScriptFileCommands &scriptFiles,
+    std::function<app::Configuration()> collect,
+    std::function<void(const app::ConfigurationRead &)> show, QObject *parent)
+    : QObject(parent), m_settings(settings), m_scriptFiles(scriptFiles),
+      m_collect(std::move(collect)), m_show(std::move(show)) {}
+
+// The folder of the default file, or the folder it is set from when the creation steps have
+// not run yet.
+QString ConfigurationCommands::folder() const {
+    return m_settings.configFolder.isEmpty() ? platform::windowsDirectory()
+                                             : m_settings.configFolder;
+}
+
+void ConfigurationCommands::readConfigurationFile(const QString &name) {
+    // A missing or unreadable file reads as empty: every key takes its default.
+    const platform::IniFile ini =
+        platform::IniFile::load(platform::resolveConfigPath(name, folder()));
+    const app::ConfigurationRead read = app::readConfiguration(ini, platform::Screen::size());
+    m_show(read);
+}
+
+bool ConfigurationCommands::writeConfigurationFile(const QString &name) {
+    const QString path = platform::resolveConfigPath(name, folder());
+    platform::IniFile ini = platform::IniFile::load(path);
+    app::writeConfiguration(ini, m_collect());
+    // The file is replaced whole or not at all: a refused write leaves it as it was.
+    if (!ini.save(path)) {
+        platform::MessageBoxes::error(app::unableToWrite(path));
+        return false;
+    }
+    return true;
+}
+
+void ConfigurationCommands::saveDefaultConfiguration() {
+    writeConfigurationFile(QString::fromLatin1(platform::kDefaultConfigName));
+}
+
+void ConfigurationCommands::saveConfigurationAs() {
+    platform::FileDialogRequest &dialog = m_scriptFiles.saveRequest();
+    const platform::FileDialogRequest scripts = dialog;
+    dialog.defaultExt = kConfigExt;
+    dialog.filter = kConfigFilter;
+    dialog.title = QStringLiteral("Save Configuration AS");
+    dialog.fileName = m_settings.lastConfigurationFile;
+    if (const std::optional<QString> chosen = platform::FileDialogs::run(dialog))
+        writeConfigurationFile(*chosen);
+    dialog.defaultExt = scripts.defaultExt;
+    dialog.filter = scripts.filter;
+    dialog.title = scripts.title;
+    // The current save name is gone: Save does nothing until Open or Save As names a file.
+    dialog.fileName.clear();
+}
+
+void ConfigurationCommands::loadConfiguration() {
+    platform::FileDialogRequest &dialog = m_scriptFiles.openRequest();
+    const platform::FileDialogRequest scripts = dialog;
+    dialog.defaultExt = kConfigExt;
+    dialog.filter = kConfigFilter;
+    dialog.title = QStringLiteral("Open A ZAL Configuration File");
+    if (const std::optional<QString> chosen = platform::FileDialogs::run(dialog)) {
+        dialog.fileName = *chosen;
+        m_settings.lastConfigurationFile = *chosen;
+        // An invalid time ends the command here; the dialog then keeps the configuration's
+        // extension, filter and title.
+        readConfigurationFile(*chosen);
+    }
+    dialog.defaultExt = scripts.defaultExt;
+    dialog.filter = scripts.filter;
+    dialog.title = scripts.title;
+}
+
+void ConfigurationCommands::rememberScript(const QString &path) {
+    const QString ini =
+        platform::resolveConfigPath(QString::fromLatin1(platform::kDefaultConfigName), folder());
+    if (!app::rememberLastFile(ini, path))
+        platform::MessageBoxes::error(app::unableToWrite(ini));
+}

@@ -1,0 +1,214 @@
+#include "app/PlayCommands.h"
+
+#include "app/MainWindowUi.h"
+#include "editor/ReadingTimeCommands.h"
+#include "editor/ScriptEditor.h"
+#include "editor/ScriptFileCommands.h"
+#include "media/MediaCommands.h"
+#include "platform/MessageBoxes.h"
+#include "platform/TrackBar.h"
+#include "play/BlackScroll.h"
+#include "preroll/ColorBarHold.h"
+#include "preroll/TimedWait.h"
+#include "settings/Settings.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QSlider>
+#include <QToolButton>
+
+PlayCommands::PlayCommands(const MainWindowUi &ui, Settings &settings, Rooms rooms,
+                           std::function<bool()> backgroundIsBlack, std::function<void()> playEnded,
+                           QObject *parent)
+    : QObject(parent), m_ui(ui), m_settings(settings), m_rooms(rooms),
+      m_backgroundIsBlack(std::move(backgroundIsBlack)), m_playEnded(std::move(playEnded)) {}
+
+PlayOptions PlayCommands::playOptions() const {
+    PlayOptions o;
+    o.left = m_settings.outputLeft;
+    o.top = m_settings.outputTop;
+    o.bottom = m_settings.outputBottom;
+    o.videoMode = m_ui.videoModeAction->isChecked();
+    // Window mode leaves room for the operator panel in this play only; the stored
+    // rectangle keeps its right edge.
+    o.right = o.videoMode ? m_settings.outputRight : m_settings.outputRight - 55;
+    o.textColor = m_settings.textColor;
+    o.backColor = m_settings.backgroundColor;
+    o.editorFont = m_ui.editor->font();
+    o.processType = m_settings.pixelFormat;
+    o.tvTitle = m_ui.tvTitleAction->isChecked();
+    o.centreText = m_ui.centerTextAction->isChecked();
+    o.mirror = m_ui.mirrorButton->isChecked();
+    o.calibrating = m_rooms.readingTime->measuring();
+    o.centering = m_ui.centerButton->isChecked();
+    o.colorBars = m_ui.colorBarsAction->isChecked();
+    o.countDown = m_ui.countDownAction->isChecked();
+    o.tenSecondBackground = m_ui.tenSecondBackgroundAction->isChecked();
+    o.noPause = m_ui.noPauseBox->isChecked();
+    o.centerMarker = m_ui.centerMarkerBox->isChecked();
+    o.stopAtEnd = m_ui.stopAtEndBox->isChecked();
+    o.startFromCursor = m_ui.startFromCursorAction->isChecked();
+    o.caretLine = m_rooms.scriptFiles->caretLine();
+    // The retrace wait only where the display offers one (retracePort set at start).
+    o.syncRetrace = m_ui.syncRetraceAction->isChecked() && m_settings.retracePort != 0;
+    o.fadeTitles = m_settings.fadeTitles;
+    o.fadeTwoline = m_settings.fadeTwoLines;
+    o.fadeTVTitle = m_settings.fadeTvTitle;
+    o.fadeAnti = m_settings.fadeAntialias;
+    o.lowerThird = m_settings.lowerThird;
+    o.centerFade = m_settings.centerFade;
+    o.fadeHoldTime = m_settings.fadeHoldSeconds;
+    o.arrowAmt = m_settings.arrowStep;
+    o.pgJumpAmt = m_settings.pageStep;
+    o.delayBarPosition = m_ui.delayBar->value();
+    o.slowerX10 = m_ui.slowerBox->isChecked();
+    return o;
+}
+
+void PlayCommands::play() {
+    ScriptFileCommands &script = *m_rooms.scriptFiles;
+    m_looping = false;
+    if (!script.checkScript())
+        return;
+    TForm4 *w = m_playWindow;
+    if (!w)
+        return;
+    // Room for the centre marker, kept in the settings.
+    if (m_settings.outputLeft == 0 && m_ui.centerMarkerBox->isChecked())
+        m_settings.outputLeft = 15;
+    w->setOptions(playOptions());
+    w->startPlay();
+
+    if (!m_ui.loopAction->isChecked()) {
+        w->runPass();
+        return;
+    }
+    m_looping = true;
+    for (bool first = true; m_looping; first = false) {
+        // Each pass reads the settings as they are when it starts.
+        if (!first)
+            w->setOptions(playOptions());
+        w->runPass();
+        // An operator exit ends the whole repetition at once.
+        if (!m_looping)
+            break;
+        if (m_ui.startFromCursorAction->isChecked())
+            continue;
+        if (!QFileInfo(m_settings.scriptPath).isFile())
+            continue; // the next pass plays the editor's text as it is
+        // Reloading replaces the editor's text: text the operator has changed and not
+        // saved is played as it stands instead of being thrown away.
+        if (m_ui.editor->isModified())
+            continue;
+        m_ui.editor->clear();
+        if (!script.loadEditorFromFile(m_settings.scriptPath)) {
+            platform::MessageBoxes::information(QStringLiteral("Cant reload txt file: ") +
+                                                m_settings.scriptPath);
+            m_ui.editor->clear();
+            m_looping = false;
+            break;
+        }
+        m_ui.editor->setModified(false);
+        if (!script.checkScript()) {
+            m_looping = false;
+            break;
+        }
+    }
+}
+
+// ---- What the play window asks while a pass runs ----------------------------------------
+
+int PlayCommands::delay() const {
+    return m_settings.delay;
+}
+
+void PlayCommands::setDelay(int delay) {
+    m_settings.delay = delay;
+}
+
+int PlayCommands::delayFactor() const {
+    return m_settings.delayFactor;
+}
+
+void PlayCommands::setSlowerX10(bool on) {
+    m_settings.delayFactor = on ? 10 : 1;
+    // The box's own rule runs when its state changes.
+    m_ui.slowerBox->setChecked(on);
+}
+
+void PlayCommands::handBackSpeed(int delayBarPosition) {
+    platform::setTrackBarPosition(m_ui.delayBar, delayBarPosition);
+    m_ui.delayLabel->setText(QString::number(m_settings.delay));
+}
+
+void PlayCommands::Startdelay(int seconds) {
+    m_rooms.timedWait->wait(seconds);
+}
+
+void PlayCommands::holdColorBars(const std::function<bool()> &showing) {
+    m_rooms.colorBarHold->hold(showing);
+}
+
+int PlayCommands::lineCount() const {
+    return m_rooms.scriptFiles->lineCount();
+}
+
+QString PlayCommands::line(int index) const {
+    return m_ui.editor->line(index);
+}
+
+void PlayCommands::calibrated(double elapsedMs) {
+    m_rooms.readingTime->measured(elapsedMs);
+}
+
+void PlayCommands::startArmedMedia() {
+    if (m_ui.startWithVideoButton->isChecked() && m_rooms.media->soundArmed())
+        m_rooms.media->startArmedPlayers();
+}
+
+void PlayCommands::startVideoWithText() {
+    m_rooms.media->startVideoWithText();
+}
+
+bool PlayCommands::aviShowing() const {
+    return m_rooms.media->videoShowing();
+}
+
+bool PlayCommands::backgroundcolorisBlack() {
+    return m_backgroundIsBlack();
+}
+
+void PlayCommands::setTitlePosition(int left, int top) {
+    m_settings.outputLeft = left;
+    m_settings.outputTop = top;
+}
+
+void PlayCommands::startWaveWithTitles() {
+    m_rooms.media->startSoundWithTitles();
+}
+
+void PlayCommands::setPlayColors(int textColor, int backColor) {
+    m_settings.textColor = textColor;
+    m_settings.backgroundColor = backColor;
+}
+
+void PlayCommands::applyEditorFontSize(int points) {
+    m_ui.editor->setFontPointSize(points);
+    platform::setTrackBarPosition(m_ui.fontSizeBar, m_ui.editor->fontPointSize());
+}
+
+void PlayCommands::playClosed() {
+    m_rooms.media->stopShownPlayers();
+    m_rooms.colorBarHold->stop();
+    m_looping = false;
+    m_playEnded();
+}
+
+void PlayCommands::runStartUpPlay() {
+    if (!m_settings.playAtStart)
+        return;
+    m_settings.playAtStart = false;
+    play();
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "play/PlayHost.h"
+#include "play/PlayOptions.h"
+
+#include <QObject>
+
+#include <functional>
+
+class ColorBarHold;
+class MediaCommands;
+class ReadingTimeCommands;
+class ScriptFileCommands;
+class TForm4;
+class TimedWait;
+struct MainWindowUi;
+struct Settings;
+
+// The Play command, the options each pass reads, and the PlayHost the play window asks while
+// a pass runs: the speed, the script's lines, the timed waits, the colour-bar hold and the
+// media points. Everything a play needs from the console goes through here.
+class PlayCommands : public QObject, public PlayHost {
+    Q_OBJECT
+public:
+    // The rooms a play uses besides the controls and the settings.
+    struct Rooms {
+        ScriptFileCommands *scriptFiles = nullptr;
+        MediaCommands *media = nullptr;
+        ReadingTimeCommands *readingTime = nullptr;
+        TimedWait *timedWait = nullptr;
+        ColorBarHold *colorBarHold = nullptr;
+    };
+    // backgroundIsBlack: whether fading titles may run (the console's menu item follows);
+    // playEnded: the console is shown again.
+    PlayCommands(const MainWindowUi &ui, Settings &settings, Rooms rooms,
+                 std::function<bool()> backgroundIsBlack, std::function<void()> playEnded,
+                 QObject *parent = nullptr);
+    // The play window is created after the main window.
+    void setPlayWindow(TForm4 *window) { m_playWindow = window; }
+
+    // Plays the script once, or pass after pass in Loop Mode.
+    void play();
+    // What a pass reads once: the settings and switches as they are now.
+    PlayOptions playOptions() const;
+    // True while Loop Mode repeats the play; an operator exit ends it.
+    bool looping() const { return m_looping; }
+
+    // ---- PlayHost ---------------------------------------------------------------------
+    int delay() const override;
+    void setDelay(int delay) override;
+    int delayFactor() const override;
+    void setSlowerX10(bool on) override;
+    void handBackSpeed(int delayBarPosition) override;
+    void Startdelay(int seconds) override;
+    void holdColorBars(const std::function<bool()> &showing) override;
+    int lineCount() const override;
+    QString line(int index) const override;
+    void calibrated(double elapsedMs) override;
+    void startArmedMedia() override;
+    void startVideoWithText() override;
+    bool aviShowing() const override;
+    bool backgroundcolorisBlack() override;
+    void setTitlePosition(int left, int top) override;
+    void startWaveWithTitles() override;
+    void setPlayColors(int textColor, int backColor) override;
+    void applyEditorFontSize(int points) override;
+    void playClosed() override;
+    void runStartUpPlay() override;
+
+private:
+    const MainWindowUi &m_ui;
+    Settings &m_settings;
+    Rooms m_rooms;
+    std::function<bool()> m_backgroundIsBlack;
+    std::function<void()> m_playEnded;
+    TForm4 *m_playWindow = nullptr;
+    bool m_looping = false;
+};

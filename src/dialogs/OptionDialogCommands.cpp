@@ -1,0 +1,90 @@
+#include "dialogs/OptionDialogCommands.h"
+
+#include "dialogs/FadingOptionsDialog.h"
+#include "dialogs/KeyStepsDialog.h"
+#include "dialogs/OutputAreaDialog.h"
+#include "platform/RadioGroup.h"
+#include "platform/Screen.h"
+#include "settings/Settings.h"
+
+#include <QWidget>
+
+OptionDialogCommands::OptionDialogCommands(Settings &settings, QWidget *editor,
+                                           RadioGroup *screenResGroup, Hooks hooks, QObject *parent)
+    : QObject(parent), m_settings(settings), m_editor(editor), m_screenResGroup(screenResGroup),
+      m_hooks(std::move(hooks)) {}
+
+void OptionDialogCommands::setDialogs(FadingOptionsDialog *fading, OutputAreaDialog *outputArea,
+                                      KeyStepsDialog *keySteps) {
+    m_fadingDialog = fading;
+    m_outputAreaDialog = outputArea;
+    m_keyStepsDialog = keySteps;
+}
+
+void OptionDialogCommands::editFadingOptions() {
+    if (!m_fadingDialog)
+        return;
+    FadingOptions s;
+    s.fadeTitles = m_settings.fadeTitles;
+    s.fadeTwoLines = m_settings.fadeTwoLines;
+    s.fadeTvTitle = m_settings.fadeTvTitle;
+    s.fadeAntialias = m_settings.fadeAntialias;
+    s.fadeHoldSeconds = m_settings.fadeHoldSeconds;
+    applyFadingOptions(m_fadingDialog->execute(s));
+}
+
+void OptionDialogCommands::applyFadingOptions(const FadingOptionsResult &result) {
+    const bool wasFading = m_settings.fadeTitles;
+    m_settings.fadeTitles = result.values.fadeTitles;
+    m_settings.fadeTwoLines = result.values.fadeTwoLines;
+    m_settings.fadeTvTitle = result.values.fadeTvTitle;
+    m_settings.fadeAntialias = result.values.fadeAntialias;
+    m_settings.fadeHoldSeconds = result.values.fadeHoldSeconds;
+    // The window follows the fading switch; the summary texts show what is now set.
+    if (m_settings.fadeTitles != wasFading || result.closedBy == DialogClose::Cancel)
+        m_hooks.applyFadeMode();
+    m_hooks.showSummary();
+}
+
+void OptionDialogCommands::editOutputArea() {
+    if (!m_outputAreaDialog)
+        return;
+    OutputAreaRequest q;
+    q.values.rect = {m_settings.outputLeft, m_settings.outputTop, m_settings.outputRight,
+                     m_settings.outputBottom};
+    q.values.centerFade = m_settings.centerFade;
+    q.values.lowerThird = m_settings.lowerThird;
+    q.values.screenResIndex = m_screenResGroup->itemIndex();
+    q.fadeMode = m_settings.fadeTitles;
+    q.editorPointSize = m_editor->font().pointSize();
+    q.editorWidth = m_editor->width();
+    q.screen = platform::Screen::size();
+    q.title = m_hooks.titleSize();
+    applyOutputArea(m_outputAreaDialog->execute(q));
+}
+
+void OptionDialogCommands::applyOutputArea(const OutputAreaResult &result) {
+    const OutputAreaValues &v = result.values;
+    m_settings.outputLeft = v.rect.left;
+    m_settings.outputTop = v.rect.top;
+    m_settings.outputRight = v.rect.right;
+    m_settings.outputBottom = v.rect.bottom;
+    m_settings.centerFade = v.centerFade;
+    m_settings.lowerThird = v.lowerThird;
+    if (m_screenResGroup->itemIndex() != v.screenResIndex)
+        m_screenResGroup->setItemIndex(v.screenResIndex);
+    m_hooks.showSummary();
+    // OK in output mode gives the editor half the output width.
+    if (result.closedBy == DialogClose::Ok && result.editorWidth != m_editor->width()) {
+        m_editor->resize(result.editorWidth, m_editor->height());
+        m_hooks.layOut();
+    }
+}
+
+void OptionDialogCommands::editKeySteps() {
+    if (!m_keyStepsDialog)
+        return;
+    const KeySteps kept = m_keyStepsDialog->execute({m_settings.pageStep, m_settings.arrowStep});
+    m_settings.pageStep = kept.pageStep;
+    m_settings.arrowStep = kept.arrowStep;
+}
