@@ -73,13 +73,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     check(readEverything(again) == before, "values changed by a round trip");
     check(again.toBytes() == once, "second round trip changed the bytes");
 
-    // The configuration record: what is read from the input is written back into it, and
-    // the written file reads back as the same record. Keys written only are not read, and
+    // The settings: what is read from the input is written back into it, and the written
+    // file reads back as the same settings. Keys written only are not read, and
     // the second read of the count-down finds what the first one wrote.
     const QSize screen(1024, 768);
     const app::ConfigurationRead first = app::readConfiguration(ini, screen);
-    check(first.values.ProcessType >= 0 && first.values.ProcessType <= 7, "pixel format range");
-    check(first.values.FontName.size() <= 31, "font face longer than 31 characters");
+    check(first.values.pixelFormat >= 0 && first.values.pixelFormat <= 7, "pixel format range");
+    check(first.values.fontName.size() <= 31, "font face longer than 31 characters");
     QStringList kept;
     for (const QString &name : ini.sectionNames()) {
         bool erased = false;
@@ -101,13 +101,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         check(written.keyNames(QLatin1String(section)) == keys, "keys not in table order");
     }
     const app::ConfigurationRead second = app::readConfiguration(written, screen);
-    app::Configuration expected = first.values;
-    expected.UseCountDownLate = expected.UseCountDown;
-    check(!second.invalidStartime, "the written start time is not a valid time");
-    check(second.values == expected, "the written record reads back otherwise");
+    Settings expected = first.values;
+    expected.countDownSecondRead = expected.countDown;
+    check(!second.invalidStartTime, "the written start time is not a valid time");
+    check(second.values == expected, "the written settings read back otherwise");
     // A value holding line breaks stays one entry.
-    app::Configuration raw = first.values;
-    raw.LastFile = QString::fromUtf8(bytes.left(2000));
+    Settings raw = first.values;
+    raw.scriptPath = QString::fromUtf8(bytes.left(2000));
     app::writeConfiguration(ini, raw);
     const IniFile rewritten = IniFile::fromBytes(ini.toBytes());
     check(rewritten.sectionNames() == written.sectionNames(), "a written value started a section");

@@ -1,4 +1,4 @@
-// The configuration file's key table, and reading and writing the record through it.
+// The configuration file's key table over the settings, and reading and writing through it.
 #include "app/Configuration.h"
 
 #include "platform/Clock.h"
@@ -9,7 +9,7 @@
 namespace app {
 namespace {
 
-using C = Configuration;
+using C = Settings;
 using Key = ConfigurationKey;
 
 constexpr QLatin1String kOptions("Options");
@@ -39,9 +39,16 @@ Key text(QLatin1String section, const char *key, QString C::*member) {
             ConfigurationMember<QString>{member, {}}};
 }
 
-Key timeOfDay(QLatin1String section, const char *key, QTime C::*member, QTime fallback) {
+// An integer kept in 8 bits: a wider value read keeps its low byte.
+Key number(QLatin1String section, const char *key, qint8 C::*member, qint8 fallback) {
     return {section, QLatin1String(key), Key::Use::ReadAndWritten,
-            ConfigurationMember<QTime>{member, fallback}};
+            ConfigurationMember<qint8>{member, fallback}};
+}
+
+// A time of day, held as a day fraction.
+Key timeOfDay(QLatin1String section, const char *key, double C::*member, QTime fallback) {
+    return {section, QLatin1String(key), Key::Use::ReadAndWritten,
+            ConfigurationMember<double>{member, platform::timeToDayFraction(fallback)}};
 }
 
 // Keys that are written but never read, and so have no default.
@@ -82,78 +89,79 @@ using Side = Key::ScreenDefault;
 } // namespace
 
 // Every key in write order, the one read-only key next to the key it reads again. Names
-// match without regard to case, so the main window's "CenterFade", "DisPlaysize" and
-// "Speedbar" are the keys written as "Centerfade", "DisPlaySize" and "SpeedBar", and
-// "UseCounTdown" is "UseCountDown" read a second time.
+// match without regard to case, so the keys read as "CenterFade", "DisPlaysize" and
+// "Speedbar" are those written as "Centerfade", "DisPlaySize" and "SpeedBar", and
+// "UseCounTdown" is "UseCountDown" read a second time. "FontColor" writes the text colour
+// again; the text colour is read from "DisPlaColor".
 const std::vector<ConfigurationKey> &configurationKeys() {
     static const std::vector<Key> table = {
-        written(kOptions, "Program", &C::Program),
-        flag(kOptions, "Centering", &C::Centering, false),
-        flag(kOptions, "ShowClock", &C::ShowClock, true),
-        flag(kOptions, "VideoMode", &C::VideoMode, true),
-        flag(kOptions, "TVTitleMode", &C::TVTitleMode, false),
-        flag(kOptions, "StartfromCursor", &C::StartfromCursor, false),
-        flag(kOptions, "TenSecondDelay", &C::TenSecondDelay, false),
-        flag(kOptions, "TimerMode", &C::TimerMode, true),
-        flag(kOptions, "UseCountDown", &C::UseCountDown, true),
-        readOnly(flag(kOptions, "UseCounTdown", &C::UseCountDownLate, false)),
-        timeOfDay(kOptions, "Startime", &C::Startime, QTime(12, 0, 0)),
-        flag(kOptions, "WordWrap", &C::WordWrap, true),
-        flag(kOptions, "WantReturns", &C::WantReturns, false),
-        flag(kOptions, "FadeTitles", &C::FadeTitles, false),
-        flag(kOptions, "FadeTwoline", &C::FadeTwoline, false),
-        flag(kOptions, "FadeTVTitle", &C::FadeTVTitle, false),
-        flag(kOptions, "FadeAnti", &C::FadeAnti, false),
-        flag(kOptions, "Centerfade", &C::CenterFade, false),
-        flag(kOptions, "LowerThird", &C::LowerThird, false),
-        flag(kOptions, "UseColorBars", &C::UseColorBars, false),
-        flag(kOptions, "StopAtEnd", &C::StopAtEnd, false),
-        flag(kOptions, "LoopMode", &C::LoopMode, false),
-        flag(kOptions, "CenterMarker", &C::CenterMarker, false),
-        flag(kOptions, "NoPause", &C::NoPause, false),
-        flag(kOptions, "Delayx10", &C::Delayx10, false),
+        written(kOptions, "Program", &C::program),
+        flag(kOptions, "Centering", &C::centering, false),
+        flag(kOptions, "ShowClock", &C::showClock, true),
+        flag(kOptions, "VideoMode", &C::videoMode, true),
+        flag(kOptions, "TVTitleMode", &C::tvTitle, false),
+        flag(kOptions, "StartfromCursor", &C::startFromCursor, false),
+        flag(kOptions, "TenSecondDelay", &C::tenSecondBackground, false),
+        flag(kOptions, "TimerMode", &C::autoStart, true),
+        flag(kOptions, "UseCountDown", &C::countDown, true),
+        readOnly(flag(kOptions, "UseCounTdown", &C::countDownSecondRead, false)),
+        timeOfDay(kOptions, "Startime", &C::startTime, QTime(12, 0, 0)),
+        flag(kOptions, "WordWrap", &C::wordWrap, true),
+        flag(kOptions, "WantReturns", &C::noReturns, false),
+        flag(kOptions, "FadeTitles", &C::fadeTitles, false),
+        flag(kOptions, "FadeTwoline", &C::fadeTwoLines, false),
+        flag(kOptions, "FadeTVTitle", &C::fadeTvTitle, false),
+        flag(kOptions, "FadeAnti", &C::fadeAntialias, false),
+        flag(kOptions, "Centerfade", &C::centerFade, false),
+        flag(kOptions, "LowerThird", &C::lowerThird, false),
+        flag(kOptions, "UseColorBars", &C::colorBars, false),
+        flag(kOptions, "StopAtEnd", &C::stopAtEnd, false),
+        flag(kOptions, "LoopMode", &C::loopMode, false),
+        flag(kOptions, "CenterMarker", &C::centerMarker, false),
+        flag(kOptions, "NoPause", &C::noPause, false),
+        flag(kOptions, "Delayx10", &C::slowerX10, false),
 
-        number(kStuff, "FadeHoldTime", &C::FadeHoldTime, 0),
-        number(kStuff, "ArrowAmt", &C::ArrowAmt, 50),
-        number(kStuff, "PgJumpAmt", &C::PgJumpAmt, 100),
-        number(kStuff, "FontSize", &C::FontSize, 24),
-        written(kStuff, "FontColor", &C::FontColor),
-        number(kStuff, "FormColor", &C::FormColor, 0),
-        number(kStuff, "Delay", &C::Delay, 0),
-        number(kStuff, "DelayFactor", &C::DelayFactor, 1),
+        number(kStuff, "FadeHoldTime", &C::fadeHoldSeconds, 0),
+        number(kStuff, "ArrowAmt", &C::arrowStep, 50),
+        number(kStuff, "PgJumpAmt", &C::pageStep, 100),
+        number(kStuff, "FontSize", &C::fontSize, 24),
+        written(kStuff, "FontColor", &C::textColor),
+        number(kStuff, "FormColor", &C::backgroundColor, 0),
+        number(kStuff, "Delay", &C::delay, 0),
+        number(kStuff, "DelayFactor", &C::delayFactor, qint8(1)),
         // An empty face leaves the editor's face as it is; a face name holds 31 characters.
-        cutAt(text(kStuff, "FontName", &C::FontName), 31),
-        number(kStuff, "MainColor", &C::MainColor, -1),
-        number(kStuff, "WordPerMinute", &C::WordPerMinute, 65),
-        text(kStuff, "LastFile", &C::LastFile),
-        written(kStuff, "ConfigDate", &C::ConfigDate),
-        written(kStuff, "Ver", &C::Ver),
-        written(kStuff, "ccID", &C::ccID),
-        text(kStuff, "Aviname", &C::Aviname),
-        text(kStuff, "Wavname", &C::Wavname),
-        number(kStuff, "S_Left", &C::S_Left, 0),
-        number(kStuff, "S_Top", &C::S_Top, 0),
-        screenNumber(kStuff, "S_Right", &C::S_Right, Side::Width),
-        screenNumber(kStuff, "S_Bottom", &C::S_Bottom, Side::Height),
-        number(kStuff, "DisPlaColor", &C::DisPlaColor, 0),
-        number(kStuff, "CbarTime", &C::CbarTime, 3),
-        number(kStuff, "DisPlaySize", &C::DisPlaySize, 0),
+        cutAt(text(kStuff, "FontName", &C::fontName), 31),
+        number(kStuff, "MainColor", &C::mainWindowColor, -1),
+        number(kStuff, "WordPerMinute", &C::wordsPerMinute, 65),
+        text(kStuff, "LastFile", &C::scriptPath),
+        written(kStuff, "ConfigDate", &C::savedAt),
+        written(kStuff, "Ver", &C::version),
+        written(kStuff, "ccID", &C::savedTick),
+        text(kStuff, "Aviname", &C::videoFile),
+        text(kStuff, "Wavname", &C::soundFile),
+        number(kStuff, "S_Left", &C::outputLeft, 0),
+        number(kStuff, "S_Top", &C::outputTop, 0),
+        screenNumber(kStuff, "S_Right", &C::outputRight, Side::Width),
+        screenNumber(kStuff, "S_Bottom", &C::outputBottom, Side::Height),
+        number(kStuff, "DisPlaColor", &C::textColor, 0),
+        number(kStuff, "CbarTime", &C::colorBarSeconds, 3),
+        number(kStuff, "DisPlaySize", &C::outputSizeChoice, 0),
         // Only the eight pixel formats exist; any other number reads as the default.
-        within(number(kStuff, "ProcessType", &C::ProcessType, 0), 0, 7),
-        flag(kStuff, "UseReverse", &C::UseReverse, false),
-        flag(kStuff, "UseBold", &C::UseBold, false),
+        within(number(kStuff, "ProcessType", &C::pixelFormat, 0), 0, 7),
+        flag(kStuff, "UseReverse", &C::mirror, false),
+        flag(kStuff, "UseBold", &C::bold, false),
 
-        flag(kOptionWindows, "DelayControl", &C::DelayControl, true),
-        flag(kOptionWindows, "PixelControl", &C::PixelControl, false),
-        flag(kOptionWindows, "ScreenOutputResolution", &C::ScreenOutputResolution, false),
-        flag(kOptionWindows, "Calibrate", &C::Calibrate, false),
-        flag(kOptionWindows, "TextEditPanel", &C::TextEditPanel, true),
-        flag(kOptionWindows, "AutoTimer", &C::AutoTimer, false),
-        flag(kOptionWindows, "SpeedBar", &C::SpeedBar, true),
-        windowBound(number(kOptionWindows, "ML", &C::ML, 10)),
-        windowBound(number(kOptionWindows, "MT", &C::MT, 10)),
-        windowBound(number(kOptionWindows, "MW", &C::MW, 600)),
-        windowBound(number(kOptionWindows, "MH", &C::MH, 440)),
+        flag(kOptionWindows, "DelayControl", &C::delayPanel, true),
+        flag(kOptionWindows, "PixelControl", &C::pixelProcessingPanel, false),
+        flag(kOptionWindows, "ScreenOutputResolution", &C::screenResPanel, false),
+        flag(kOptionWindows, "Calibrate", &C::readingTimePanel, false),
+        flag(kOptionWindows, "TextEditPanel", &C::editorPanel, true),
+        flag(kOptionWindows, "AutoTimer", &C::autoTimerPanel, false),
+        flag(kOptionWindows, "SpeedBar", &C::toolBar, true),
+        windowBound(number(kOptionWindows, "ML", &C::windowLeft, 10)),
+        windowBound(number(kOptionWindows, "MT", &C::windowTop, 10)),
+        windowBound(number(kOptionWindows, "MW", &C::windowWidth, 600)),
+        windowBound(number(kOptionWindows, "MH", &C::windowHeight, 440)),
     };
     return table;
 }
@@ -171,7 +179,7 @@ template <typename... F> struct Overloaded : F... { using F::operator()...; };
 template <typename... F> Overloaded(F...) -> Overloaded<F...>;
 
 void readKey(const platform::IniFile &ini, const Key &k, QSize screen, ConfigurationRead &out) {
-    Configuration &c = out.values;
+    Settings &c = out.values;
     std::visit(Overloaded{
                    [&](const ConfigurationMember<bool> &m) {
                        c.*m.member = ini.readBool(k.section, k.key, m.fallback);
@@ -183,24 +191,29 @@ void readKey(const platform::IniFile &ini, const Key &k, QSize screen, Configura
                        const int value = ini.readInteger(k.section, k.key, fallback);
                        c.*m.member = value < k.lowest || value > k.highest ? fallback : value;
                    },
+                   [&](const ConfigurationMember<qint8> &m) {
+                       c.*m.member =
+                           static_cast<qint8>(ini.readInteger(k.section, k.key, m.fallback));
+                   },
                    [&](const ConfigurationMember<QString> &m) {
                        c.*m.member = cut(ini.readString(k.section, k.key, m.fallback), k.longest);
                    },
-                   [&](const ConfigurationMember<QTime> &m) {
+                   [&](const ConfigurationMember<double> &m) {
                        // Missing or empty reads as the default; any other text must be a time.
                        const QString stored = ini.readString(k.section, k.key, QString());
-                       const std::optional<QTime> time = stored.isEmpty()
-                                                             ? std::optional<QTime>(m.fallback)
-                                                             : platform::Clock::parseTime(stored);
+                       const std::optional<QTime> time =
+                           stored.isEmpty()
+                               ? std::optional<QTime>(platform::dayFractionToTime(m.fallback))
+                               : platform::Clock::parseTime(stored);
                        if (!time)
-                           out.invalidStartime = stored;
-                       c.*m.member = time.value_or(m.fallback);
+                           out.invalidStartTime = stored;
+                       c.*m.member = time ? platform::timeToDayFraction(*time) : m.fallback;
                    },
                },
                k.value);
 }
 
-void writeKey(platform::IniFile &ini, const Key &k, const Configuration &c) {
+void writeKey(platform::IniFile &ini, const Key &k, const Settings &c) {
     std::visit(Overloaded{
                    [&](const ConfigurationMember<bool> &m) {
                        ini.writeBool(k.section, k.key, c.*m.member);
@@ -208,12 +221,16 @@ void writeKey(platform::IniFile &ini, const Key &k, const Configuration &c) {
                    [&](const ConfigurationMember<int> &m) {
                        ini.writeInteger(k.section, k.key, c.*m.member);
                    },
+                   [&](const ConfigurationMember<qint8> &m) {
+                       ini.writeInteger(k.section, k.key, c.*m.member);
+                   },
                    [&](const ConfigurationMember<QString> &m) {
                        ini.writeString(k.section, k.key, c.*m.member);
                    },
-                   [&](const ConfigurationMember<QTime> &m) {
-                       ini.writeString(k.section, k.key,
-                                       platform::Clock::longTimeText(c.*m.member));
+                   [&](const ConfigurationMember<double> &m) {
+                       ini.writeString(
+                           k.section, k.key,
+                           platform::Clock::longTimeText(platform::dayFractionToTime(c.*m.member)));
                    },
                },
                k.value);
@@ -241,7 +258,7 @@ ConfigurationRead readConfiguration(const platform::IniFile &ini, QSize screen) 
     return out;
 }
 
-void writeConfiguration(platform::IniFile &ini, const Configuration &values) {
+void writeConfiguration(platform::IniFile &ini, const Settings &values) {
     for (const QLatin1String section : {QLatin1String("Stuff"), QLatin1String("Configuration"),
                                         QLatin1String("OPTIONS"), QLatin1String("OptionWindows")})
         ini.eraseSection(section);
@@ -252,7 +269,7 @@ void writeConfiguration(platform::IniFile &ini, const Configuration &values) {
 }
 
 bool rememberLastFile(const QString &iniPath, const QString &scriptPath) {
-    const Key &k = keyOf(&C::LastFile);
+    const Key &k = keyOf(&C::scriptPath);
     platform::IniFile ini = platform::IniFile::load(iniPath);
     if (ini.hasKey(k.section, k.key) && ini.readString(k.section, k.key, QString()) == scriptPath)
         return true;

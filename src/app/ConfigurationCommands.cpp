@@ -15,8 +15,7 @@ const QString kConfigFilter = QStringLiteral("ZAL Config Ini|*.INI");
 } // namespace
 
 ConfigurationCommands::ConfigurationCommands(
-    Settings &settings, ScriptFileCommands &scriptFiles,
-    std::function<app::Configuration()> collect,
+    Settings &settings, ScriptFileCommands &scriptFiles, std::function<Settings()> collect,
     std::function<void(const app::ConfigurationRead &)> show, QObject *parent)
     : QObject(parent), m_settings(settings), m_scriptFiles(scriptFiles),
       m_collect(std::move(collect)), m_show(std::move(show)) {}

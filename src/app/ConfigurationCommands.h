@@ -7,7 +7,6 @@
 class ScriptFileCommands;
 struct Settings;
 namespace app {
-struct Configuration;
 struct ConfigurationRead;
 } // namespace app
 
@@ -20,7 +19,7 @@ public:
     // reading order and applies them (it throws the conversion error of an invalid start
     // time). The configuration commands borrow the script files' open and save dialogs.
     ConfigurationCommands(Settings &settings, ScriptFileCommands &scriptFiles,
-                          std::function<app::Configuration()> collect,
+                          std::function<Settings()> collect,
                           std::function<void(const app::ConfigurationRead &)> show,
                           QObject *parent = nullptr);
 
@@ -39,6 +38,6 @@ private:
 
     Settings &m_settings;
     ScriptFileCommands &m_scriptFiles;
-    std::function<app::Configuration()> m_collect;
+    std::function<Settings()> m_collect;
     std::function<void(const app::ConfigurationRead &)> m_show;
 };

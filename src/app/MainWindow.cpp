@@ -33,6 +33,7 @@
 #include "sysinfo/MenuShortcutFilter.h"
 #include "sysinfo/SystemInfoCommands.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -178,7 +179,52 @@ void connectCommand(Sender *sender, Signal signal, Room *room, void (Room::*comm
 }
 } // namespace
 
+void MainWindow::bindSwitches() {
+    // Each switch's control and its setting: the setting follows the control whenever the
+    // control changes, by the operator or by the program, before any rule of the control runs.
+    const std::pair<QAction *, bool Settings::*> actions[] = {
+        {m_ui.clockAction, &Settings::showClock},
+        {m_ui.autoStartAction, &Settings::autoStart},
+        {m_ui.videoModeAction, &Settings::videoMode},
+        {m_ui.tvTitleAction, &Settings::tvTitle},
+        {m_ui.startFromCursorAction, &Settings::startFromCursor},
+        {m_ui.tenSecondBackgroundAction, &Settings::tenSecondBackground},
+        {m_ui.countDownAction, &Settings::countDown},
+        {m_ui.wordWrapAction, &Settings::wordWrap},
+        {m_ui.noReturnsAction, &Settings::noReturns},
+        {m_ui.colorBarsAction, &Settings::colorBars},
+        {m_ui.loopAction, &Settings::loopMode},
+        {m_ui.boldAction, &Settings::bold},
+        {m_ui.centerTextAction, &Settings::centerText},
+        {m_ui.syncRetraceAction, &Settings::syncRetrace},
+        {m_ui.delayPanelAction, &Settings::delayPanel},
+        {m_ui.pixelProcessingAction, &Settings::pixelProcessingPanel},
+        {m_ui.screenResAction, &Settings::screenResPanel},
+        {m_ui.readingTimeAction, &Settings::readingTimePanel},
+        {m_ui.editorAction, &Settings::editorPanel},
+        {m_ui.autoTimerAction, &Settings::autoTimerPanel},
+        {m_ui.toolBarAction, &Settings::toolBar}};
+    for (const auto &[action, member] : actions) {
+        m_settings.*member = action->isChecked();
+        connect(action, &QAction::toggled, this,
+                [this, member = member](bool on) { m_settings.*member = on; });
+    }
+    const std::pair<QAbstractButton *, bool Settings::*> buttons[] = {
+        {m_ui.stopAtEndBox, &Settings::stopAtEnd},
+        {m_ui.centerMarkerBox, &Settings::centerMarker},
+        {m_ui.noPauseBox, &Settings::noPause},
+        {m_ui.slowerBox, &Settings::slowerX10},
+        {m_ui.mirrorButton, &Settings::mirror}};
+    for (const auto &[button, member] : buttons) {
+        m_settings.*member = button->isChecked();
+        connect(button, &QAbstractButton::toggled, this,
+                [this, member = member](bool on) { m_settings.*member = on; });
+    }
+}
+
 void MainWindow::connectControls() {
+    bindSwitches();
+
     // Script files.
     ScriptFileCommands *files = m_scriptFiles.get();
     connectCommand(m_ui.newAction, &QAction::triggered, files, &ScriptFileCommands::newScript);

@@ -24,7 +24,6 @@ class ScriptFileCommands;
 class SystemInfoCommands;
 class TimedWait;
 namespace app {
-struct Configuration;
 struct ConfigurationRead;
 struct ProgramWindows;
 } // namespace app
@@ -117,7 +116,7 @@ public:
     // ---- The configuration file's side of the window -------------------------------------
     // The settings and control states as the configuration file holds them; the values that
     // are only written (program, date and time, tick count) are those of this moment.
-    app::Configuration configurationFromControls() const;
+    Settings configurationFromControls() const;
     // Stores loaded values in the reading order, each at once (a check box runs its click
     // rule when its state changes), then applies them to the window; a file that holds no
     // window bounds has the window fitted to the screen. With an invalid start time, only
@@ -133,6 +132,7 @@ protected:
 
 private:
     void createCommands();
+    void bindSwitches();
     void connectControls();
     void applyPanelToggle(QAction *item, QWidget *control);
     void applyConfiguration(bool fit);

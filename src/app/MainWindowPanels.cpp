@@ -7,8 +7,8 @@
 #include "editor/MainLayout.h"
 #include "editor/ScriptEditor.h"
 #include "editor/ScriptFileCommands.h"
-#include "platform/Platform.h"
 #include "media/MediaPlayer.h"
+#include "platform/Platform.h"
 #include "platform/RadioGroup.h"
 #include "platform/Screen.h"
 #include "platform/StatusBar.h"
@@ -51,12 +51,12 @@ void MainWindow::fontSizeBarMoved() {
 }
 
 void MainWindow::delayBarMoved() {
-    m_settings.delay = m_ui.delayBar->value() * m_settings.delayFactor;
+    m_settings.setDelayFromBar(m_ui.delayBar->value());
     m_ui.delayLabel->setText(QString::number(m_settings.delay));
 }
 
 void MainWindow::slowerToggled() {
-    m_settings.delayFactor = m_ui.slowerBox->isChecked() ? 10 : 1;
+    m_settings.delayFactor = Settings::delayFactorFor(m_ui.slowerBox->isChecked());
     delayBarMoved();
 }
 

@@ -43,166 +43,140 @@ int boundedSize(int value, int screen) {
 
 } // namespace
 
-app::Configuration MainWindow::configurationFromControls() const {
-    app::Configuration c;
-    c.Program = QString::fromLatin1(kApplicationTitle) + u' ' + m_settings.version;
-    c.Centering = m_settings.centering;
-    c.ShowClock = m_ui.clockAction->isChecked();
-    c.VideoMode = m_ui.videoModeAction->isChecked();
-    c.TVTitleMode = m_ui.tvTitleAction->isChecked();
-    c.StartfromCursor = m_ui.startFromCursorAction->isChecked();
-    c.TenSecondDelay = m_ui.tenSecondBackgroundAction->isChecked();
-    c.TimerMode = m_ui.autoStartAction->isChecked();
-    c.UseCountDown = m_ui.countDownAction->isChecked();
-    c.UseCountDownLate = c.UseCountDown;
-    c.Startime = platform::dayFractionToTime(m_settings.startTime);
-    c.WordWrap = m_ui.wordWrapAction->isChecked();
-    c.WantReturns = m_ui.noReturnsAction->isChecked();
-    c.FadeTitles = m_settings.fadeTitles;
-    c.FadeTwoline = m_settings.fadeTwoLines;
-    c.FadeTVTitle = m_settings.fadeTvTitle;
-    c.FadeAnti = m_settings.fadeAntialias;
-    c.CenterFade = m_settings.centerFade;
-    c.LowerThird = m_settings.lowerThird;
-    c.UseColorBars = m_ui.colorBarsButton->isChecked();
-    c.StopAtEnd = m_ui.stopAtEndBox->isChecked();
-    c.LoopMode = m_ui.loopAction->isChecked();
-    c.CenterMarker = m_ui.centerMarkerBox->isChecked();
-    c.NoPause = m_ui.noPauseBox->isChecked();
-    c.Delayx10 = m_ui.slowerBox->isChecked();
+Settings MainWindow::configurationFromControls() const {
+    Settings c = m_settings;
+    c.program = QString::fromLatin1(kApplicationTitle) + u' ' + m_settings.version;
+    c.showClock = m_ui.clockAction->isChecked();
+    c.videoMode = m_ui.videoModeAction->isChecked();
+    c.tvTitle = m_ui.tvTitleAction->isChecked();
+    c.startFromCursor = m_ui.startFromCursorAction->isChecked();
+    c.tenSecondBackground = m_ui.tenSecondBackgroundAction->isChecked();
+    c.autoStart = m_ui.autoStartAction->isChecked();
+    c.countDown = m_ui.countDownAction->isChecked();
+    c.countDownSecondRead = c.countDown;
+    c.wordWrap = m_ui.wordWrapAction->isChecked();
+    c.noReturns = m_ui.noReturnsAction->isChecked();
+    c.colorBars = m_ui.colorBarsButton->isChecked();
+    c.stopAtEnd = m_ui.stopAtEndBox->isChecked();
+    c.loopMode = m_ui.loopAction->isChecked();
+    c.centerMarker = m_ui.centerMarkerBox->isChecked();
+    c.noPause = m_ui.noPauseBox->isChecked();
+    c.slowerX10 = m_ui.slowerBox->isChecked();
 
-    c.FadeHoldTime = m_settings.fadeHoldSeconds;
-    c.ArrowAmt = m_settings.arrowStep;
-    c.PgJumpAmt = m_settings.pageStep;
-    c.FontSize = editorFontSize();
-    c.FontColor = m_settings.textColor;
-    c.FormColor = m_settings.backgroundColor;
-    c.Delay = m_settings.delay;
-    c.DelayFactor = m_settings.delayFactor;
-    c.FontName = m_ui.editor->font().family();
-    c.MainColor = platform::kMenuSystemColor; // the main window's own colour
-    c.WordPerMinute = m_settings.wordsPerMinute;
-    c.LastFile = m_settings.scriptPath;
+    c.fontSize = editorFontSize();
+    c.fontName = m_ui.editor->font().family();
+    c.mainWindowColor = platform::kMenuSystemColor; // the main window's own colour
     const QDateTime now = platform::Clock::now();
-    c.ConfigDate = platform::Clock::shortDateText(now.date()) + u'-' +
-                   platform::Clock::longTimeText(now.time());
-    c.Ver = m_settings.version;
-    c.ccID = QString::number(platform::Clock::tickMs());
-    c.Aviname = m_settings.videoFile;
-    c.Wavname = m_settings.soundFile;
-    c.S_Left = m_settings.outputLeft;
-    c.S_Top = m_settings.outputTop;
-    c.S_Right = m_settings.outputRight;
-    c.S_Bottom = m_settings.outputBottom;
-    c.DisPlaColor = m_settings.textColor;
-    c.CbarTime = m_settings.colorBarSeconds;
-    c.DisPlaySize = m_ui.screenResGroup->itemIndex();
-    c.ProcessType = m_ui.pixelProcessingGroup->itemIndex();
-    c.UseReverse = m_ui.mirrorButton->isChecked();
-    c.UseBold = m_ui.boldAction->isChecked();
+    c.savedAt = platform::Clock::shortDateText(now.date()) + u'-' +
+                platform::Clock::longTimeText(now.time());
+    c.savedTick = QString::number(platform::Clock::tickMs());
+    c.outputSizeChoice = m_ui.screenResGroup->itemIndex();
+    c.pixelFormat = m_ui.pixelProcessingGroup->itemIndex();
+    c.mirror = m_ui.mirrorButton->isChecked();
+    c.bold = m_ui.boldAction->isChecked();
 
-    c.DelayControl = m_ui.delayPanelAction->isChecked();
-    c.PixelControl = m_ui.pixelProcessingAction->isChecked();
-    c.ScreenOutputResolution = m_ui.screenResAction->isChecked();
-    c.Calibrate = m_ui.readingTimeAction->isChecked();
-    c.TextEditPanel = m_ui.editorAction->isChecked();
-    c.AutoTimer = m_ui.autoTimerAction->isChecked();
-    c.SpeedBar = m_ui.toolBarAction->isChecked();
-    c.ML = x();
-    c.MT = y();
-    c.MW = width();
-    c.MH = height();
+    c.delayPanel = m_ui.delayPanelAction->isChecked();
+    c.pixelProcessingPanel = m_ui.pixelProcessingAction->isChecked();
+    c.screenResPanel = m_ui.screenResAction->isChecked();
+    c.readingTimePanel = m_ui.readingTimeAction->isChecked();
+    c.editorPanel = m_ui.editorAction->isChecked();
+    c.autoTimerPanel = m_ui.autoTimerAction->isChecked();
+    c.toolBar = m_ui.toolBarAction->isChecked();
+    c.windowLeft = x();
+    c.windowTop = y();
+    c.windowWidth = width();
+    c.windowHeight = height();
     return c;
 }
 
 // Menu check marks and tool buttons are set without running anything; a check box whose
 // state changes runs its click rule as an operator's click would.
 void MainWindow::configurationToControls(const app::ConfigurationRead &read) {
-    const app::Configuration &c = read.values;
+    const Settings &c = read.values;
     const QSize screen = platform::Screen::size();
     // Media files, the output rectangle, and the fade hold, bar time and key amounts.
-    m_settings.videoFile = c.Aviname;
-    m_settings.soundFile = c.Wavname;
-    m_settings.outputLeft = c.S_Left;
-    m_settings.outputTop = c.S_Top;
-    m_settings.outputRight = c.S_Right;
-    m_settings.outputBottom = c.S_Bottom;
-    m_settings.fadeHoldSeconds = c.FadeHoldTime;
-    m_settings.colorBarSeconds = c.CbarTime;
-    m_settings.arrowStep = c.ArrowAmt;
-    m_settings.pageStep = c.PgJumpAmt;
+    m_settings.videoFile = c.videoFile;
+    m_settings.soundFile = c.soundFile;
+    m_settings.outputLeft = c.outputLeft;
+    m_settings.outputTop = c.outputTop;
+    m_settings.outputRight = c.outputRight;
+    m_settings.outputBottom = c.outputBottom;
+    m_settings.fadeHoldSeconds = c.fadeHoldSeconds;
+    m_settings.colorBarSeconds = c.colorBarSeconds;
+    m_settings.arrowStep = c.arrowStep;
+    m_settings.pageStep = c.pageStep;
     // The fade options, then "Slower x10", whose click rule sets the delay factor and the
     // delay (both are stored again further down).
-    m_settings.centerFade = c.CenterFade;
-    m_settings.lowerThird = c.LowerThird;
-    m_settings.fadeTitles = c.FadeTitles;
-    m_settings.fadeTwoLines = c.FadeTwoline;
-    m_settings.fadeTvTitle = c.FadeTVTitle;
-    m_settings.fadeAntialias = c.FadeAnti;
-    m_ui.slowerBox->setChecked(c.Delayx10);
+    m_settings.centerFade = c.centerFade;
+    m_settings.lowerThird = c.lowerThird;
+    m_settings.fadeTitles = c.fadeTitles;
+    m_settings.fadeTwoLines = c.fadeTwoLines;
+    m_settings.fadeTvTitle = c.fadeTvTitle;
+    m_settings.fadeAntialias = c.fadeAntialias;
+    m_ui.slowerBox->setChecked(c.slowerX10);
     // The main window's bounds, each applied at once. A file that holds none has the window
     // fitted to the screen once the values are applied.
     if (read.windowBounds) {
         setWindowState(windowState() & ~Qt::WindowMaximized);
-        move(boundedPosition(c.ML, screen.width()), y());
-        move(x(), boundedPosition(c.MT, screen.height()));
-        resize(boundedSize(c.MW, screen.width()), height());
-        resize(width(), boundedSize(c.MH, screen.height()));
+        move(boundedPosition(c.windowLeft, screen.width()), y());
+        move(x(), boundedPosition(c.windowTop, screen.height()));
+        resize(boundedSize(c.windowWidth, screen.width()), height());
+        resize(width(), boundedSize(c.windowHeight, screen.height()));
     }
     // Play modes, the clock and auto start, and the count-down as first read.
-    m_ui.tvTitleAction->setChecked(c.TVTitleMode);
-    m_ui.tenSecondBackgroundAction->setChecked(c.TenSecondDelay);
-    m_settings.centering = c.Centering;
-    m_ui.clockAction->setChecked(c.ShowClock);
-    m_ui.autoStartAction->setChecked(c.TimerMode);
-    m_ui.videoModeAction->setChecked(c.VideoMode);
-    m_ui.countDownAction->setChecked(c.UseCountDown);
+    m_ui.tvTitleAction->setChecked(c.tvTitle);
+    m_ui.tenSecondBackgroundAction->setChecked(c.tenSecondBackground);
+    m_settings.centering = c.centering;
+    m_ui.clockAction->setChecked(c.showClock);
+    m_ui.autoStartAction->setChecked(c.autoStart);
+    m_ui.videoModeAction->setChecked(c.videoMode);
+    m_ui.countDownAction->setChecked(c.countDown);
     // Pixel format, output size choice, reading rate and the editor's font.
-    m_settings.pixelFormat = c.ProcessType;
-    m_settings.outputSizeChoice = c.DisPlaySize;
-    m_settings.wordsPerMinute = c.WordPerMinute;
-    m_settings.mainWindowColor = c.MainColor;
-    setEditorFontSize(qBound(1, c.FontSize, 1000));
-    if (!c.FontName.isEmpty()) {
+    m_settings.pixelFormat = c.pixelFormat;
+    m_settings.outputSizeChoice = c.outputSizeChoice;
+    m_settings.wordsPerMinute = c.wordsPerMinute;
+    m_settings.mainWindowColor = c.mainWindowColor;
+    setEditorFontSize(qBound(1, c.fontSize, 1000));
+    if (!c.fontName.isEmpty()) {
         QFont font = m_ui.editor->font();
-        font.setFamily(c.FontName);
+        font.setFamily(c.fontName);
         m_ui.editor->setFont(font);
     }
     // A stored start time that is no time ends the load here.
-    if (read.invalidStartime)
-        throw ConversionError::invalidTime(*read.invalidStartime);
-    m_settings.startTime = platform::timeToDayFraction(c.Startime);
+    if (read.invalidStartTime)
+        throw ConversionError::invalidTime(*read.invalidStartTime);
+    m_settings.startTime = c.startTime;
     // The last script and the play colours.
-    m_settings.scriptPath = c.LastFile;
-    m_settings.backgroundColor = c.FormColor;
-    m_settings.textColor = c.DisPlaColor;
+    m_settings.scriptPath = c.scriptPath;
+    m_settings.backgroundColor = c.backgroundColor;
+    m_settings.textColor = c.textColor;
     // The second read of the count-down decides. Loop Mode goes to the menu item, then, after
     // "Stop @ End", to the check box, so that with both stored loop play wins.
-    m_ui.countDownAction->setChecked(c.UseCountDownLate);
-    m_ui.colorBarsAction->setChecked(c.UseColorBars);
-    m_ui.loopAction->setChecked(c.LoopMode);
-    m_ui.stopAtEndBox->setChecked(c.StopAtEnd);
-    m_ui.loopBox->setChecked(c.LoopMode);
-    m_ui.centerMarkerBox->setChecked(c.CenterMarker);
-    m_ui.noPauseBox->setChecked(c.NoPause);
-    m_ui.startFromCursorAction->setChecked(c.StartfromCursor);
-    m_ui.wordWrapAction->setChecked(c.WordWrap);
-    m_ui.noReturnsAction->setChecked(c.WantReturns);
+    m_ui.countDownAction->setChecked(c.countDownSecondRead);
+    m_ui.colorBarsAction->setChecked(c.colorBars);
+    m_ui.loopAction->setChecked(c.loopMode);
+    m_ui.stopAtEndBox->setChecked(c.stopAtEnd);
+    m_ui.loopBox->setChecked(c.loopMode);
+    m_ui.centerMarkerBox->setChecked(c.centerMarker);
+    m_ui.noPauseBox->setChecked(c.noPause);
+    m_ui.startFromCursorAction->setChecked(c.startFromCursor);
+    m_ui.wordWrapAction->setChecked(c.wordWrap);
+    m_ui.noReturnsAction->setChecked(c.noReturns);
     // The "CBars" button is down exactly when "Use &Color Bars" is checked.
     m_ui.colorBarsButton->setChecked(m_ui.colorBarsAction->isChecked());
     // Mirror, bold, and the speed over what "Slower x10" computed.
-    m_ui.mirrorButton->setChecked(c.UseReverse);
-    m_ui.boldAction->setChecked(c.UseBold);
-    m_settings.delay = c.Delay;
-    m_settings.delayFactor = static_cast<qint8>(c.DelayFactor);
+    m_ui.mirrorButton->setChecked(c.mirror);
+    m_ui.boldAction->setChecked(c.bold);
+    m_settings.delay = c.delay;
+    m_settings.delayFactor = c.delayFactor;
     // Which panels the menu marks as shown.
-    m_ui.delayPanelAction->setChecked(c.DelayControl);
-    m_ui.pixelProcessingAction->setChecked(c.PixelControl);
-    m_ui.screenResAction->setChecked(c.ScreenOutputResolution);
-    m_ui.readingTimeAction->setChecked(c.Calibrate);
-    m_ui.editorAction->setChecked(c.TextEditPanel);
-    m_ui.autoTimerAction->setChecked(c.AutoTimer);
-    m_ui.toolBarAction->setChecked(c.SpeedBar);
+    m_ui.delayPanelAction->setChecked(c.delayPanel);
+    m_ui.pixelProcessingAction->setChecked(c.pixelProcessingPanel);
+    m_ui.screenResAction->setChecked(c.screenResPanel);
+    m_ui.readingTimeAction->setChecked(c.readingTimePanel);
+    m_ui.editorAction->setChecked(c.editorPanel);
+    m_ui.autoTimerAction->setChecked(c.autoTimerPanel);
+    m_ui.toolBarAction->setChecked(c.toolBar);
 
     applyConfiguration(!read.windowBounds);
 }

@@ -30,7 +30,7 @@ PlayOptions PlayCommands::playOptions() const {
     o.left = m_settings.outputLeft;
     o.top = m_settings.outputTop;
     o.bottom = m_settings.outputBottom;
-    o.videoMode = m_ui.videoModeAction->isChecked();
+    o.videoMode = m_settings.videoMode;
     // Window mode leaves room for the operator panel in this play only; the stored
     // rectangle keeps its right edge.
     o.right = o.videoMode ? m_settings.outputRight : m_settings.outputRight - 55;
@@ -38,21 +38,21 @@ PlayOptions PlayCommands::playOptions() const {
     o.backColor = m_settings.backgroundColor;
     o.editorFont = m_ui.editor->font();
     o.processType = m_settings.pixelFormat;
-    o.tvTitle = m_ui.tvTitleAction->isChecked();
-    o.centreText = m_ui.centerTextAction->isChecked();
-    o.mirror = m_ui.mirrorButton->isChecked();
+    o.tvTitle = m_settings.tvTitle;
+    o.centreText = m_settings.centerText;
+    o.mirror = m_settings.mirror;
     o.calibrating = m_rooms.readingTime->measuring();
-    o.centering = m_ui.centerButton->isChecked();
-    o.colorBars = m_ui.colorBarsAction->isChecked();
-    o.countDown = m_ui.countDownAction->isChecked();
-    o.tenSecondBackground = m_ui.tenSecondBackgroundAction->isChecked();
-    o.noPause = m_ui.noPauseBox->isChecked();
-    o.centerMarker = m_ui.centerMarkerBox->isChecked();
-    o.stopAtEnd = m_ui.stopAtEndBox->isChecked();
-    o.startFromCursor = m_ui.startFromCursorAction->isChecked();
+    o.centering = m_settings.centerText; // the "Center" button, as "Center Text"
+    o.colorBars = m_settings.colorBars;
+    o.countDown = m_settings.countDown;
+    o.tenSecondBackground = m_settings.tenSecondBackground;
+    o.noPause = m_settings.noPause;
+    o.centerMarker = m_settings.centerMarker;
+    o.stopAtEnd = m_settings.stopAtEnd;
+    o.startFromCursor = m_settings.startFromCursor;
     o.caretLine = m_rooms.scriptFiles->caretLine();
     // The retrace wait only where the display offers one (retracePort set at start).
-    o.syncRetrace = m_ui.syncRetraceAction->isChecked() && m_settings.retracePort != 0;
+    o.syncRetrace = m_settings.syncRetrace && m_settings.retracePort != 0;
     o.fadeTitles = m_settings.fadeTitles;
     o.fadeTwoline = m_settings.fadeTwoLines;
     o.fadeTVTitle = m_settings.fadeTvTitle;
@@ -63,7 +63,7 @@ PlayOptions PlayCommands::playOptions() const {
     o.arrowAmt = m_settings.arrowStep;
     o.pgJumpAmt = m_settings.pageStep;
     o.delayBarPosition = m_ui.delayBar->value();
-    o.slowerX10 = m_ui.slowerBox->isChecked();
+    o.slowerX10 = m_settings.slowerX10;
     return o;
 }
 
@@ -76,12 +76,12 @@ void PlayCommands::play() {
     if (!w)
         return;
     // Room for the centre marker, kept in the settings.
-    if (m_settings.outputLeft == 0 && m_ui.centerMarkerBox->isChecked())
+    if (m_settings.outputLeft == 0 && m_settings.centerMarker)
         m_settings.outputLeft = 15;
     w->setOptions(playOptions());
     w->startPlay();
 
-    if (!m_ui.loopAction->isChecked()) {
+    if (!m_settings.loopMode) {
         w->runPass();
         return;
     }
@@ -94,7 +94,7 @@ void PlayCommands::play() {
         // An operator exit ends the whole repetition at once.
         if (!m_looping)
             break;
-        if (m_ui.startFromCursorAction->isChecked())
+        if (m_settings.startFromCursor)
             continue;
         if (!QFileInfo(m_settings.scriptPath).isFile())
             continue; // the next pass plays the editor's text as it is
@@ -133,7 +133,7 @@ int PlayCommands::delayFactor() const {
 }
 
 void PlayCommands::setSlowerX10(bool on) {
-    m_settings.delayFactor = on ? 10 : 1;
+    m_settings.delayFactor = Settings::delayFactorFor(on);
     // The box's own rule runs when its state changes.
     m_ui.slowerBox->setChecked(on);
 }

@@ -312,7 +312,7 @@ private slots:
     // An invalid start time ends the load at that key: earlier keys are stored, later keys
     // keep their values and the apply steps do not run. The application's error box shows
     // the message, and the borrowed open dialog keeps the configuration's settings.
-    void invalidStartime() {
+    void invalidStartTime() {
         const QString path =
             sandbox->writeFile(QStringLiteral("bad.ini"),
                                "[Options]\r\nFadeTitles=1\r\nStartime=25:99\r\nStopAtEnd=1\r\n"
@@ -334,7 +334,7 @@ private slots:
     }
 
     // At start-up the error box shows and the remaining creation steps are skipped.
-    void invalidStartimeAtStartup() {
+    void invalidStartTimeAtStartup() {
         QVERIFY(writeBytes(defaultIni(), "[Options]\r\nStartime=99:00\r\n"));
         f->ui().statusBar->setPanelText(4, QStringLiteral("untouched"));
         QVERIFY(f->runCreationSteps());
