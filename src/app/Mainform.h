@@ -406,7 +406,6 @@ public:
     void SpeedButton3Click();
     // The reading-time display, after a line measured at elapsedMs.
     void showEstimate(double elapsedMs);
-    void vdelayit(int n);
     void chkcrt();
     // What a pass reads once: the settings and switches as they are now.
     PlayOptions playOptions() const;

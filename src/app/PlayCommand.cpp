@@ -10,7 +10,6 @@
 #include "platform/Screen.h"
 #include "platform/TrackBar.h"
 #include "play/BlackScroll.h"
-#include "play/BusyWait.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -115,10 +114,6 @@ void TForm1::RunTelePrompter1Click() {
 
 void TForm1::PlaybuttonClick() {
     RunTelePrompter1Click();
-}
-
-void TForm1::vdelayit(int n) {
-    ::vdelayit(n);
 }
 
 void TForm1::chkcrt() {

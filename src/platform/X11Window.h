@@ -11,7 +11,7 @@ namespace platform {
 // at a time: a display connection of its own (not the toolkit's), a picture in memory shared
 // with the server where it offers that (MIT-SHM), else plain image requests. It lets the
 // play picture reach the screen from the presenting thread while the user-interface thread
-// runs the busy-wait.
+// waits between rows.
 class X11Window {
 public:
     // A connection for the native window `window` of the toolkit's X display; nullptr when

@@ -4,12 +4,12 @@
 
 #include "platform/Colors.h"
 #include "platform/Platform.h"
+#include "platform/PreciseWait.h"
 #include "platform/Retrace.h"
 #include "platform/Screen.h"
 #include "platform/TrackBar.h"
 #include "platform/X11Window.h"
 #include "play/Antialias.h"
-#include "play/BusyWait.h"
 #include "play/PlayHost.h"
 #include "play/VirtualKeys.h"
 
@@ -349,8 +349,9 @@ void TForm4::pumpMessages() {
     m_presenter.poll();
 }
 
-void TForm4::vdelayit(int n) {
-    ::vdelayit(n);
+void TForm4::waitRow(int delay) {
+    const qint64 wait = rowWaitNs(delay, platform::secondMs());
+    platform::waitUntilNs(m_rowSchedule.next(platform::monotonicNs(), wait));
 }
 
 void TForm4::showEvent(QShowEvent *event) {

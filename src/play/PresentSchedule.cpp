@@ -11,10 +11,13 @@ constexpr qint64 kLearnRows = 4;              // ... and at least this many
 constexpr qint64 kRateSpanNs = 2'000'000'000; // the pace is measured over this long
 constexpr qint64 kChangeSpanNs = 300'000'000; // a change of pace shows over this long
 constexpr double kChanged = 0.3;              // ... as a rate this far from the long one
-// k leaves this much room below one showing a refresh, and goes down only when one row
-// fewer leaves kHysteresis times as much.
-constexpr double kRoom = 1.03;
-constexpr double kHysteresis = 1.1;
+// k rows a showing while the rows come at up to k + kTolerance a refresh: rows at the
+// refresh rate, measured a hair above it, are still shown one a refresh (a showing of two
+// now and then keeps the trail within its bound). A k is left for one row fewer only when
+// the rate is kHysteresis rows a refresh below that one's limit, so that a rate measured
+// at the limit does not make the showings alternate.
+constexpr double kTolerance = 0.03;
+constexpr double kHysteresis = 0.02;
 // A showing later than this behind its time restarts the cadence from itself.
 constexpr qint64 kLateNs = 2'000'000;
 
@@ -101,9 +104,9 @@ double PresentSchedule::rowsPerSecond(qint64 spanNs) const {
 }
 
 int PresentSchedule::rowsFor(double rate) const {
-    const double perRefresh = rate * m_refreshNs / 1e9 * kRoom;
-    const int least = std::max(1, static_cast<int>(std::ceil(perRefresh)));
-    if (m_steady && m_k >= least && m_k - 1 < perRefresh * kHysteresis)
+    const double perRefresh = rate * m_refreshNs / 1e9;
+    const int least = std::max(1, static_cast<int>(std::ceil(perRefresh - kTolerance)));
+    if (m_steady && m_k > least && perRefresh > m_k - 1 + kTolerance - kHysteresis)
         return m_k;
     return least;
 }
@@ -138,8 +141,8 @@ qint64 PresentSchedule::present(qint64 nowNs) {
         return m_shown;
     }
 
-    // A change of pace (the operator's keys between lines, a machine that got busy): the
-    // rows before it no longer tell the pace.
+    // A change of pace (the operator's keys between lines): the rows before it no longer
+    // tell the pace.
     double rate = rowsPerSecond(kRateSpanNs);
     const double recent = rowsPerSecond(kChangeSpanNs);
     if (recent > 0.0 && rate > 0.0 && std::abs(recent / rate - 1.0) > kChanged) {
@@ -161,7 +164,7 @@ qint64 PresentSchedule::present(qint64 nowNs) {
     takeShowing(count, nowNs);
 
     // The next showing: k rows' time at the measured pace. The store of rows takes up the
-    // busy-wait's jitter; where it runs out, the showing waits for its rows, and where a
+    // rows' jitter; where it runs out, the showing waits for its rows, and where a
     // row would wait too long, the showing comes early (the deadline in dueAt()).
     if (rate > 0.0)
         m_periodNs = std::max(m_refreshNs, static_cast<qint64>(m_k * 1e9 / rate));

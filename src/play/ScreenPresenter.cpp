@@ -1,5 +1,6 @@
 #include "play/ScreenPresenter.h"
 
+#include "platform/PreciseWait.h"
 #include "play/PlaySurface.h"
 
 #include <QPainter>
@@ -19,8 +20,7 @@ constexpr int kSpareRows = 512;
 } // namespace
 
 qint64 ScreenPresenter::nowNs() {
-    using namespace std::chrono;
-    return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
+    return platform::monotonicNs();
 }
 
 ScreenPresenter::ScreenPresenter() = default;

@@ -18,9 +18,9 @@ class QPainter;
 // Puts the play picture on screen.
 //
 // The scrolling pass runs on the user-interface thread and spends nearly all its time in
-// the busy-wait between rows, which sets the pace of the text. A present made from inside
-// that loop lands in a row interval and makes it longer, and a present made whenever a row
-// happens to be ready shows one row, then two, then one, as the busy-wait's jitter falls.
+// the wait between rows, which sets the pace of the text. A present made from inside that
+// loop lands in a row interval and makes it late, and a present made whenever a row happens
+// to be ready shows one row, then two, then one, as the rows' jitter falls.
 // So the rows of the pass are handed over here as they are finished (rowScrolledIn: the
 // entry row, copied into a small ring of finished rows), and shown by PresentSchedule's
 // rules: after a short start-up, the same number of rows at every present at an even
