@@ -62,7 +62,7 @@ qint64 PresentSchedule::arrival(qint64 count) const {
 qint64 PresentSchedule::dueAt() const {
     if (m_newest == m_shown)
         return kNever;
-    const qint64 earliest = m_lastShowNs + m_refreshNs;
+    const qint64 earliest = m_lastShowNs + (m_steady ? steadyIntervalNs() : m_refreshNs);
     // The oldest row waiting; an unknown one (forgotten with a restart) is overdue.
     const qint64 oldest = known(m_shown + 1) ? arrival(m_shown + 1) : earliest;
     if (m_newestWanted)
@@ -103,6 +103,14 @@ double PresentSchedule::rowsPerSecond(qint64 spanNs) const {
     return rows >= 2 && ns > 0 ? rows * 1e9 / ns : 0.0;
 }
 
+qint64 PresentSchedule::steadyIntervalNs() const {
+    // k rows a showing at up to k + kTolerance rows a refresh come a hair more often than
+    // the refresh: the showings keep the rows' pace rather than fall behind it and catch up
+    // now and then with one row more. Where presents wait for the vertical blank, the blank
+    // sets their pace anyway.
+    return static_cast<qint64>(m_refreshNs / (1.0 + kTolerance));
+}
+
 int PresentSchedule::rowsFor(double rate) const {
     const double perRefresh = rate * m_refreshNs / 1e9;
     const int least = std::max(1, static_cast<int>(std::ceil(perRefresh - kTolerance)));
@@ -114,7 +122,7 @@ int PresentSchedule::rowsFor(double rate) const {
 void PresentSchedule::startSteady(qint64 nowNs, double rate) {
     m_k = rowsFor(rate);
     m_steady = true;
-    m_periodNs = std::max(m_refreshNs, static_cast<qint64>(m_k * 1e9 / rate));
+    m_periodNs = std::max(steadyIntervalNs(), static_cast<qint64>(m_k * 1e9 / rate));
     // The first steady showing lets the rows build up the trail.
     const qint64 from = known(m_shown) ? arrival(m_shown) : nowNs;
     m_nextNs = std::max(nowNs + m_refreshNs, from + m_periodNs + kTargetTrailNs);
@@ -157,19 +165,23 @@ qint64 PresentSchedule::present(qint64 nowNs) {
     // k rows, fewer only when the oldest waiting row has reached its deadline, more only
     // when a row would wait past it even with the next showing a refresh away.
     const bool early = nowNs < m_nextNs;
+    const bool late = nowNs - m_nextNs > kLateNs;
     qint64 count = std::min(m_shown + m_k, m_newest);
     while (count < m_newest && known(count + 1) &&
            arrival(count + 1) + kMaxTrailNs < nowNs + m_refreshNs)
         ++count;
-    takeShowing(count, nowNs);
+    // A showing on its time counts as made at its time: a thread woken a little late does
+    // not push every later showing back by its lateness (until the rows come a showing
+    // short, a hair faster than the refresh).
+    takeShowing(count, early || late ? nowNs : m_nextNs);
 
     // The next showing: k rows' time at the measured pace. The store of rows takes up the
     // rows' jitter; where it runs out, the showing waits for its rows, and where a
     // row would wait too long, the showing comes early (the deadline in dueAt()).
     if (rate > 0.0)
-        m_periodNs = std::max(m_refreshNs, static_cast<qint64>(m_k * 1e9 / rate));
+        m_periodNs = std::max(steadyIntervalNs(), static_cast<qint64>(m_k * 1e9 / rate));
     // On the grid of showings, unless this one came late: then its rows came late, and
     // the next showing is a whole period after it rather than a hurried one to catch up.
-    m_nextNs = early || nowNs - m_nextNs > kLateNs ? nowNs + m_periodNs : m_nextNs + m_periodNs;
+    m_nextNs = early || late ? nowNs + m_periodNs : m_nextNs + m_periodNs;
     return m_shown;
 }
