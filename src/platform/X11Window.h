@@ -26,6 +26,11 @@ public:
     // and returns once the server has taken it, so the picture may change afterwards.
     // False when the request failed.
     bool put(const QImage &picture, const QRect &rect);
+    // put() in two steps: stage() copies the part rect of picture into the memory shared
+    // with the server (false where there is none: use put()); commit() puts what was staged
+    // into the window and returns once the server has taken it.
+    bool stage(const QImage &picture, const QRect &rect);
+    void commit();
     bool sharedMemory() const;
 
 private:

@@ -75,6 +75,10 @@ public:
     explicit DirectTarget(std::unique_ptr<platform::X11Window> window)
         : m_window(std::move(window)) {}
     void show(const QImage &picture, const QRect &rect) override { m_window->put(picture, rect); }
+    bool stage(const QImage &picture, const QRect &rect) override {
+        return m_window->stage(picture, rect);
+    }
+    void commit() override { m_window->commit(); }
 
 private:
     std::unique_ptr<platform::X11Window> m_window;

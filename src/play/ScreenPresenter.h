@@ -50,6 +50,11 @@ public:
     public:
         virtual ~Target() = default;
         virtual void show(const QImage &picture, const QRect &rect) = 0;
+        // A target that can take a picture ahead of its showing copies the part rect into a
+        // buffer of its own and answers true; commit() then puts it on screen. One that
+        // cannot answers false and is shown with show() at the showing's time.
+        virtual bool stage(const QImage &, const QRect &) { return false; }
+        virtual void commit() {}
     };
 
     ScreenPresenter();
@@ -120,6 +125,7 @@ private:
     qint64 m_lastPresentNs = 0;         // the thread's last present
     std::thread m_thread;
     bool m_quit = false;
+    quint64 m_generation = 0; // counts the changes of the picture other than its rows
     Target *m_target = nullptr;
     QImage m_picture;
     QRect m_area;
