@@ -2,7 +2,8 @@
 # fade_pace.sh: do the steps of a fading title reach the screen whole, each once, at an even
 # pace?
 #
-# Usage: bench/fade_pace.sh PROGRAM [DELAY]      (default Delay 3000)
+# Usage: bench/fade_pace.sh PROGRAM [DELAY]      (default Delay 0: each step as soon as a
+#                                                 display refresh allows)
 #
 # On its own Xvfb (1024 x 768) it plays a script of six short lines as fading titles, centred
 # in the lower third, held one second each, and watches the title's rows with framepace,
@@ -14,7 +15,7 @@
 # framepace comes from FRAMEPACE_DIR (see bench/lib.sh).
 set -u
 prog=$(readlink -f "${1:?usage: fade_pace.sh PROGRAM [DELAY]}")
-delay=${2:-3000}
+delay=${2:-0}
 source "$(dirname "$0")/lib.sh" "$prog"
 start_xvfb 1024 768
 mkdir -p "$XDG_CONFIG_HOME/lectoscope"

@@ -1,6 +1,6 @@
 // Figures of the play engine for a 1920 x 1080 output, one per line as "name value unit":
 // the cost of a scroll step, a present, a drawn line and a mirror in every pixel format,
-// rows per second at Delay 0, the spread of the row interval at Delay 3000, the naive
+// rows per second at Delay 0, the spread of the row interval at Delay 1000, the naive
 // whole-area scroll for comparison, the present path at 30, 60 and 120 rows a second (rows
 // per present, the presents' cadence, the row intervals beside it), the time to open,
 // count and save a 5 MB script, to read all its display lines in order and to find the line
@@ -22,14 +22,14 @@
 #include "editor/WrappedLineIndex.h"
 #include "platform/FindDialog.h"
 #include "platform/MessageBoxes.h"
+#include "platform/PreciseWait.h"
 #include "platform/Screen.h"
 #include "play/Antialias.h"
-#include "play/BusyWait.h"
 #include "play/FadeFrame.h"
 #include "play/LineStrip.h"
 #include "play/Mirror.h"
-#include "play/PaceCalibration.h"
 #include "play/PlaySurface.h"
+#include "play/RowSchedule.h"
 #include "play/ScreenPresenter.h"
 
 #include <QAction>
@@ -45,6 +45,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <functional>
 #include <mutex>
 #include <vector>
@@ -62,6 +63,24 @@ using Clock = std::chrono::steady_clock;
 qint64 nowNs() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch())
         .count();
+}
+
+// Processor time of the calling thread.
+qint64 threadCpuNs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+// The wait after a row, as the play window keeps it.
+void waitRow(RowSchedule &schedule, int delay) {
+    platform::waitUntilNs(schedule.next(platform::monotonicNs(), rowWaitNs(delay)));
+}
+
+// The Delay whose wait comes nearest to `rowsPerSecond` rows a second: (N² + N) × 25 ns.
+int delayForRowsPerSecond(double rowsPerSecond) {
+    const double units = 1e9 / (25.0 * rowsPerSecond);
+    return static_cast<int>(std::lround((std::sqrt(1.0 + 4.0 * units) - 1.0) / 2.0));
 }
 
 double percentile(std::vector<qint64> v, double p) {
@@ -217,6 +236,7 @@ void benchFormat(const Format &f, const Budget &b) {
     presenter.setTarget(&target, true);
     presenter.beginRows(surface);
     qint64 rowCount = 0;
+    RowSchedule schedule;
     const qint64 start = nowNs();
     const qint64 end = start + static_cast<qint64>(b.rowsSeconds * 1e9);
     for (int line = 0; nowNs() < end; ++line) {
@@ -229,7 +249,7 @@ void benchFormat(const Format &f, const Budget &b) {
             surface.scrollUp();
             surface.clearDirty();
             presenter.rowScrolledIn(px, kWidth);
-            vdelayit(0);
+            waitRow(schedule, 0);
             ++rowCount;
         }
     }
@@ -239,25 +259,12 @@ void benchFormat(const Format &f, const Budget &b) {
     report("presents_per_second_delay0", suffix, target.at().size() / seconds, "presents/s");
 }
 
-// The present path as the play window uses it, with no X server: rows at a fixed busy-wait
-// (the Delay the calibration finds for each pace), written onto a 1920 x 1080 surface and
+// The present path as the play window uses it, with no X server: rows at the Delay nearest to
+// each pace, kept on the row schedule, written onto a 1920 x 1080 surface and
 // handed to the presenter, which presents from its own thread onto a screen image.
 void benchPresentPath(const Budget &b) {
     for (const double pace : {30.0, 60.0, 120.0}) {
-        // The Delay for the pace: the first start's estimate, then corrected twice by the
-        // rows a second it gives over half a second (the busy-wait's time goes with the
-        // square of the Delay).
-        int delay = calibratedDelay(pace, measureBusyWait);
-        for (int pass = 0; pass < 2; ++pass) {
-            int rows = 0;
-            const qint64 t0 = nowNs();
-            while (nowNs() - t0 < 500'000'000) {
-                vdelayit(delay);
-                ++rows;
-            }
-            const double measured = rows / ((nowNs() - t0) / 1e9);
-            delay = std::max(1, static_cast<int>(delay * std::sqrt(measured / pace)));
-        }
+        const int delay = delayForRowsPerSecond(pace);
         PlaySurface surface;
         surface.resize(QSize(kWidth, kHeight), qRgb(0, 0, 0));
         surface.setScrollArea(0, 0, kWidth, kHeight);
@@ -270,12 +277,13 @@ void benchPresentPath(const Budget &b) {
         const qint64 start = nowNs();
         const qint64 end = start + static_cast<qint64>(b.paceSeconds * 1e9);
         qint64 last = start;
+        RowSchedule schedule;
         for (qint64 n = 1; last < end; ++n) {
             numberRow(row, n);
             surface.writeEntryRow(row.data(), kWidth);
             surface.scrollUp();
             presenter.rowScrolledIn(row.data(), kWidth);
-            vdelayit(delay);
+            waitRow(schedule, delay);
             const qint64 t = nowNs();
             rowIntervals.push_back(t - last);
             last = t;
@@ -327,24 +335,31 @@ void benchMirror(const Budget &b) {
 }
 
 void benchSlowPace(const Budget &b) {
-    // Delay 3000: the busy-wait of 3000 x 3000 empty iterations, then the step.
+    // Delay 1000 (25.0 ms a row): the step, then the wait on the row schedule. The
+    // processor time the thread spends meanwhile, as a share of the time that passed.
     PlaySurface surface;
     surface.resize(QSize(kWidth, kHeight), qRgb(0, 0, 0));
     surface.setScrollArea(0, 0, kWidth, kHeight);
     std::vector<QRgb> row(kWidth, qRgb(255, 255, 255));
     std::vector<qint64> intervals;
-    qint64 last = nowNs();
+    RowSchedule schedule;
+    const qint64 cpu0 = threadCpuNs();
+    const qint64 start = nowNs();
+    qint64 last = start;
     for (int i = 0; i < b.slowRows; ++i) {
-        vdelayit(3000);
         surface.writeEntryRow(row.data(), kWidth);
         surface.scrollUp();
+        waitRow(schedule, 1000);
         const qint64 t = nowNs();
         intervals.push_back(t - last);
         last = t;
     }
+    const double cpuShare = double(threadCpuNs() - cpu0) / double(last - start);
     const QString suffix = QStringLiteral("_%1x%2").arg(kWidth).arg(kHeight);
-    report("row_interval_delay3000_median", suffix, percentile(intervals, 0.5) / 1e6, "ms");
-    report("row_interval_delay3000_p95", suffix, percentile(intervals, 0.95) / 1e6, "ms");
+    report("row_interval_delay1000_median", suffix, percentile(intervals, 0.5) / 1e6, "ms");
+    report("row_interval_delay1000_p5", suffix, percentile(intervals, 0.05) / 1e6, "ms");
+    report("row_interval_delay1000_p95", suffix, percentile(intervals, 0.95) / 1e6, "ms");
+    report("row_wait_cpu_share_delay1000", suffix, cpuShare * 100.0, "%");
 }
 
 void benchNaive(const Budget &b) {

@@ -1,29 +1,12 @@
 #include "app/DefaultConfiguration.h"
 
 #include "platform/IniFile.h"
-#include "play/PaceCalibration.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 namespace app {
-namespace {
-
-// The shipped file with the speed measured on this machine: the Delay of a readable pace,
-// with "Slower x10" on, so that the delay bar has room both ways.
-QByteArray withMeasuredPace(QByteArray ini, int delay) {
-    const QList<QPair<QByteArray, QByteArray>> keys = {
-        {"Delay=", QByteArray::number(delay)}, {"DelayFactor=", "10"}, {"Delayx10=", "1"}};
-    QList<QByteArray> lines = ini.split('\n');
-    for (QByteArray &line : lines)
-        for (const auto &[key, value] : keys)
-            if (line.startsWith(key))
-                line = key + value + (line.endsWith('\r') ? "\r" : "");
-    return lines.join('\n');
-}
-
-} // namespace
 
 bool installDefaultConfiguration(const QString &windowsDir) {
     const QString path =
@@ -33,8 +16,7 @@ bool installDefaultConfiguration(const QString &windowsDir) {
     QFile shipped(QString::fromLatin1(kShippedConfiguration));
     if (!shipped.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = withMeasuredPace(
-        shipped.readAll(), calibratedDelay(kReadableRowsPerSecond, busyWaitSeconds));
+    const QByteArray bytes = shipped.readAll();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;

@@ -13,7 +13,7 @@ namespace platform {
 // its pictures by itself into a native window it is given.
 //
 // The program's implementation is GStreamer's playbin (GstMediaDevice). The choice was made
-// by measurement: the play pass holds the user-interface thread in its busy-wait while a
+// by measurement: the play pass holds the user-interface thread in its row waits while a
 // line scrolls in and lets messages run only between lines, so anything painted by the
 // user-interface thread freezes for the whole of each line. A 25 frames-a-second clip at
 // the top of a window, with that thread busy for 500 ms between message pumps, showed 25.0

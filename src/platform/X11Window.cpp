@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 #include <cstring>
+#include <utility>
 
 #if defined(LECTO_HAVE_X11) && QT_CONFIG(xcb)
 #include <X11/Xlib.h>
@@ -26,6 +27,7 @@ struct X11Window::State {
     XShmSegmentInfo segment{};
     XImage *image = nullptr; // the shared picture, the window's size
     QSize size;
+    QRect staged; // the part of the shared picture waiting to be put
 
     void dropImage() {
         if (!image)
@@ -150,31 +152,46 @@ bool X11Window::ensureImage(QSize size) {
     return true;
 }
 
+bool X11Window::stage(const QImage &picture, const QRect &rect) {
+    const QRect r = rect.intersected(picture.rect());
+    if (r.isEmpty() || picture.depth() != 32 || !ensureImage(picture.size()))
+        return false;
+    const size_t bytes = static_cast<size_t>(r.width()) * 4;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        std::memcpy(d->image->data + static_cast<size_t>(y) * d->image->bytes_per_line +
+                        r.left() * 4,
+                    picture.constScanLine(y) + r.left() * 4, bytes);
+    d->staged = r;
+    return true;
+}
+
+void X11Window::commit() {
+    const QRect r = std::exchange(d->staged, QRect());
+    if (r.isEmpty() || !d->image)
+        return;
+    XShmPutImage(d->display, d->window, d->gc, d->image, r.left(), r.top(), r.left(), r.top(),
+                 r.width(), r.height(), False);
+    XSync(d->display, False);
+}
+
 bool X11Window::put(const QImage &picture, const QRect &rect) {
     const QRect r = rect.intersected(picture.rect());
     if (r.isEmpty() || picture.depth() != 32)
         return false;
-    if (ensureImage(picture.size())) {
-        const size_t bytes = static_cast<size_t>(r.width()) * 4;
-        for (int y = r.top(); y <= r.bottom(); ++y)
-            std::memcpy(d->image->data + static_cast<size_t>(y) * d->image->bytes_per_line +
-                            r.left() * 4,
-                        picture.constScanLine(y) + r.left() * 4, bytes);
-        XShmPutImage(d->display, d->window, d->gc, d->image, r.left(), r.top(), r.left(), r.top(),
-                     r.width(), r.height(), False);
-    } else {
-        // Without shared memory: an image over the picture's own rows, sent whole.
-        XImage *image =
-            XCreateImage(d->display, d->visual, d->depth, ZPixmap, 0,
-                         reinterpret_cast<char *>(const_cast<uchar *>(picture.constBits())),
-                         picture.width(), picture.height(), 32, picture.bytesPerLine());
-        if (!image)
-            return false;
-        XPutImage(d->display, d->window, d->gc, image, r.left(), r.top(), r.left(), r.top(),
-                  r.width(), r.height());
-        image->data = nullptr;
-        XDestroyImage(image);
+    if (stage(picture, r)) {
+        commit();
+        return true;
     }
+    // Without shared memory: an image over the picture's own rows, sent whole.
+    XImage *image = XCreateImage(d->display, d->visual, d->depth, ZPixmap, 0,
+                                 reinterpret_cast<char *>(const_cast<uchar *>(picture.constBits())),
+                                 picture.width(), picture.height(), 32, picture.bytesPerLine());
+    if (!image)
+        return false;
+    XPutImage(d->display, d->window, d->gc, image, r.left(), r.top(), r.left(), r.top(), r.width(),
+              r.height());
+    image->data = nullptr;
+    XDestroyImage(image);
     XSync(d->display, False);
     return true;
 }
@@ -202,6 +219,12 @@ bool X11Window::ensureImage(QSize) {
 bool X11Window::put(const QImage &, const QRect &) {
     return false;
 }
+
+bool X11Window::stage(const QImage &, const QRect &) {
+    return false;
+}
+
+void X11Window::commit() {}
 
 #endif
 

@@ -11,7 +11,7 @@ namespace platform {
 // at a time: a display connection of its own (not the toolkit's), a picture in memory shared
 // with the server where it offers that (MIT-SHM), else plain image requests. It lets the
 // play picture reach the screen from the presenting thread while the user-interface thread
-// runs the busy-wait.
+// waits between rows.
 class X11Window {
 public:
     // A connection for the native window `window` of the toolkit's X display; nullptr when
@@ -26,6 +26,11 @@ public:
     // and returns once the server has taken it, so the picture may change afterwards.
     // False when the request failed.
     bool put(const QImage &picture, const QRect &rect);
+    // put() in two steps: stage() copies the part rect of picture into the memory shared
+    // with the server (false where there is none: use put()); commit() puts what was staged
+    // into the window and returns once the server has taken it.
+    bool stage(const QImage &picture, const QRect &rect);
+    void commit();
     bool sharedMemory() const;
 
 private:

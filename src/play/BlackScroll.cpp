@@ -4,12 +4,12 @@
 
 #include "platform/Colors.h"
 #include "platform/Platform.h"
+#include "platform/PreciseWait.h"
 #include "platform/Retrace.h"
 #include "platform/Screen.h"
 #include "platform/TrackBar.h"
 #include "platform/X11Window.h"
 #include "play/Antialias.h"
-#include "play/BusyWait.h"
 #include "play/PlayHost.h"
 #include "play/VirtualKeys.h"
 
@@ -75,6 +75,10 @@ public:
     explicit DirectTarget(std::unique_ptr<platform::X11Window> window)
         : m_window(std::move(window)) {}
     void show(const QImage &picture, const QRect &rect) override { m_window->put(picture, rect); }
+    bool stage(const QImage &picture, const QRect &rect) override {
+        return m_window->stage(picture, rect);
+    }
+    void commit() override { m_window->commit(); }
 
 private:
     std::unique_ptr<platform::X11Window> m_window;
@@ -349,8 +353,9 @@ void TForm4::pumpMessages() {
     m_presenter.poll();
 }
 
-void TForm4::vdelayit(int n) {
-    ::vdelayit(n);
+void TForm4::waitRow(int delay) {
+    const qint64 wait = rowWaitNs(delay, platform::secondMs());
+    platform::waitUntilNs(m_rowSchedule.next(platform::monotonicNs(), wait));
 }
 
 void TForm4::showEvent(QShowEvent *event) {

@@ -4,6 +4,7 @@
 #include "play/PlayOptions.h"
 #include "play/PlaySurface.h"
 #include "play/PresentPacer.h"
+#include "play/RowSchedule.h"
 #include "play/ScreenPresenter.h"
 
 #include <QFont>
@@ -98,7 +99,9 @@ public:
     void updatebitmap();
     void DIsplayCtrMarker(int Y, int Colour);
     void pauseUNtilSpaceBarReset();
-    void vdelayit(int n);
+    // The wait after a scrolled row (or a fade frame) at Delay `delay`, kept on the row
+    // schedule: its deadline is the last one's plus the wait.
+    void waitRow(int delay);
 
     // ---- Fade titles --------------------------------------------------------------------
     // One fade-title pass over the script: each line (or pair of lines) is drawn into the
@@ -109,7 +112,7 @@ public:
     void MakeFadeBitmap();
     // The fades of a 24-bit (FadeIn, FadeOut) or 32-bit (FadeIn32, FadeOut32) title: 33
     // frames drawn on the play window with their top-left corner at (left, top), each shown
-    // on screen and followed by the busy-wait of d. A fade out starts from the background
+    // on screen and followed by the row wait of Delay d. A fade out starts from the background
     // colour.
     void FadeIn(const platform::Bitmap &source, int top, int left, int d);
     void FadeOut(const platform::Bitmap &source, int top, int left, int background, int d);
@@ -220,4 +223,5 @@ private:
     PresentPacer m_framePacer; // one fade frame a display refresh, where no thread presents
     QImage m_fadeFrame;        // a fade frame in the surface's 32 bits
     int m_fadeFramesShown = 0;
+    RowSchedule m_rowSchedule; // the deadlines of the rows and fade frames
 };

@@ -223,7 +223,7 @@ void TForm4::fade(const platform::Bitmap &source, int top, int left, bool in, in
         work.toRgb32(m_fadeFrame);
         m_surface.putImage(QPoint(left, top), m_fadeFrame);
         presentFrame();
-        vdelayit(d);
+        waitRow(d);
     }
 }
 

@@ -13,8 +13,8 @@ class PlayHost {
 public:
     virtual ~PlayHost() = default;
 
-    // The pace: busy-wait units per pixel row, read at every row. The keys and the play
-    // window's speed bar change it.
+    // The pace: Delay, the wait units after each pixel row, read at every row. The keys and the
+    // play window's speed bar change it.
     virtual int delay() const = 0;
     virtual void setDelay(int delay) = 0;
     // 1, or 10 while "Slower x10" is on.

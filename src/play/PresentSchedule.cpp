@@ -11,10 +11,13 @@ constexpr qint64 kLearnRows = 4;              // ... and at least this many
 constexpr qint64 kRateSpanNs = 2'000'000'000; // the pace is measured over this long
 constexpr qint64 kChangeSpanNs = 300'000'000; // a change of pace shows over this long
 constexpr double kChanged = 0.3;              // ... as a rate this far from the long one
-// k leaves this much room below one showing a refresh, and goes down only when one row
-// fewer leaves kHysteresis times as much.
-constexpr double kRoom = 1.03;
-constexpr double kHysteresis = 1.1;
+// k rows a showing while the rows come at up to k + kTolerance a refresh: rows at the
+// refresh rate, measured a hair above it, are still shown one a refresh (a showing of two
+// now and then keeps the trail within its bound). A k is left for one row fewer only when
+// the rate is kHysteresis rows a refresh below that one's limit, so that a rate measured
+// at the limit does not make the showings alternate.
+constexpr double kTolerance = 0.03;
+constexpr double kHysteresis = 0.02;
 // A showing later than this behind its time restarts the cadence from itself.
 constexpr qint64 kLateNs = 2'000'000;
 
@@ -59,7 +62,7 @@ qint64 PresentSchedule::arrival(qint64 count) const {
 qint64 PresentSchedule::dueAt() const {
     if (m_newest == m_shown)
         return kNever;
-    const qint64 earliest = m_lastShowNs + m_refreshNs;
+    const qint64 earliest = m_lastShowNs + (m_steady ? steadyIntervalNs() : m_refreshNs);
     // The oldest row waiting; an unknown one (forgotten with a restart) is overdue.
     const qint64 oldest = known(m_shown + 1) ? arrival(m_shown + 1) : earliest;
     if (m_newestWanted)
@@ -100,10 +103,18 @@ double PresentSchedule::rowsPerSecond(qint64 spanNs) const {
     return rows >= 2 && ns > 0 ? rows * 1e9 / ns : 0.0;
 }
 
+qint64 PresentSchedule::steadyIntervalNs() const {
+    // k rows a showing at up to k + kTolerance rows a refresh come a hair more often than
+    // the refresh: the showings keep the rows' pace rather than fall behind it and catch up
+    // now and then with one row more. Where presents wait for the vertical blank, the blank
+    // sets their pace anyway.
+    return static_cast<qint64>(m_refreshNs / (1.0 + kTolerance));
+}
+
 int PresentSchedule::rowsFor(double rate) const {
-    const double perRefresh = rate * m_refreshNs / 1e9 * kRoom;
-    const int least = std::max(1, static_cast<int>(std::ceil(perRefresh)));
-    if (m_steady && m_k >= least && m_k - 1 < perRefresh * kHysteresis)
+    const double perRefresh = rate * m_refreshNs / 1e9;
+    const int least = std::max(1, static_cast<int>(std::ceil(perRefresh - kTolerance)));
+    if (m_steady && m_k > least && perRefresh > m_k - 1 + kTolerance - kHysteresis)
         return m_k;
     return least;
 }
@@ -111,7 +122,7 @@ int PresentSchedule::rowsFor(double rate) const {
 void PresentSchedule::startSteady(qint64 nowNs, double rate) {
     m_k = rowsFor(rate);
     m_steady = true;
-    m_periodNs = std::max(m_refreshNs, static_cast<qint64>(m_k * 1e9 / rate));
+    m_periodNs = std::max(steadyIntervalNs(), static_cast<qint64>(m_k * 1e9 / rate));
     // The first steady showing lets the rows build up the trail.
     const qint64 from = known(m_shown) ? arrival(m_shown) : nowNs;
     m_nextNs = std::max(nowNs + m_refreshNs, from + m_periodNs + kTargetTrailNs);
@@ -138,8 +149,8 @@ qint64 PresentSchedule::present(qint64 nowNs) {
         return m_shown;
     }
 
-    // A change of pace (the operator's keys between lines, a machine that got busy): the
-    // rows before it no longer tell the pace.
+    // A change of pace (the operator's keys between lines): the rows before it no longer
+    // tell the pace.
     double rate = rowsPerSecond(kRateSpanNs);
     const double recent = rowsPerSecond(kChangeSpanNs);
     if (recent > 0.0 && rate > 0.0 && std::abs(recent / rate - 1.0) > kChanged) {
@@ -154,19 +165,23 @@ qint64 PresentSchedule::present(qint64 nowNs) {
     // k rows, fewer only when the oldest waiting row has reached its deadline, more only
     // when a row would wait past it even with the next showing a refresh away.
     const bool early = nowNs < m_nextNs;
+    const bool late = nowNs - m_nextNs > kLateNs;
     qint64 count = std::min(m_shown + m_k, m_newest);
     while (count < m_newest && known(count + 1) &&
            arrival(count + 1) + kMaxTrailNs < nowNs + m_refreshNs)
         ++count;
-    takeShowing(count, nowNs);
+    // A showing on its time counts as made at its time: a thread woken a little late does
+    // not push every later showing back by its lateness (until the rows come a showing
+    // short, a hair faster than the refresh).
+    takeShowing(count, early || late ? nowNs : m_nextNs);
 
     // The next showing: k rows' time at the measured pace. The store of rows takes up the
-    // busy-wait's jitter; where it runs out, the showing waits for its rows, and where a
+    // rows' jitter; where it runs out, the showing waits for its rows, and where a
     // row would wait too long, the showing comes early (the deadline in dueAt()).
     if (rate > 0.0)
-        m_periodNs = std::max(m_refreshNs, static_cast<qint64>(m_k * 1e9 / rate));
+        m_periodNs = std::max(steadyIntervalNs(), static_cast<qint64>(m_k * 1e9 / rate));
     // On the grid of showings, unless this one came late: then its rows came late, and
     // the next showing is a whole period after it rather than a hurried one to catch up.
-    m_nextNs = early || nowNs - m_nextNs > kLateNs ? nowNs + m_periodNs : m_nextNs + m_periodNs;
+    m_nextNs = early || late ? nowNs + m_periodNs : m_nextNs + m_periodNs;
     return m_shown;
 }

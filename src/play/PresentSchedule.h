@@ -9,12 +9,13 @@
 // times at which the scrolling pass finished its rows. It owns no clock: every call is told
 // the time, so that a test can run it on made-up times.
 //
-// The rows come from a busy-wait whose length varies from row to row by tens of percent on
-// a busy machine. Showing each row as it comes would hand that unevenness to the reader. So
-// once the pace is known, the picture is shown at an even cadence with the same number of
-// rows each time, and trails the newest row by about kTargetTrailNs: a short store of rows
-// evens out the busy-wait's jitter. The cadence follows the rows' own pace (the speed on
-// screen is the busy-wait's and nothing else's): the interval is the row count of a
+// The rows come on a schedule of the clock, but each is finished a little early or late (a
+// line drawn, messages let run, a thread woken late on a busy machine). Showing each row as
+// it comes would hand that unevenness to the reader. So once the pace is known, the
+// picture is shown at an even cadence with the same number of rows each time, and trails
+// the newest row by about kTargetTrailNs: a short store of rows evens out the jitter. The
+// cadence follows the rows' own pace (the speed on screen is the row wait's and nothing
+// else's): the interval is the row count of a
 // showing divided by the measured row rate, nudged a little, and only a little, towards
 // keeping the trail at its target. A row never waits longer than kMaxTrailNs; if the rows
 // run ahead that far (the speed changed, the machine stalled) a showing takes more rows.
@@ -23,10 +24,10 @@
 //   start-up   the first rows of a run are shown as they come, at most one showing a
 //              refresh, until about a fifth of a second of rows tells the pace;
 //   steady     k rows a showing, k the least that keeps the showings at most one a display
-//              refresh, at intervals of k rows' time; a showing whose rows come late goes
-//              out as its last row arrives, and the cadence starts again from there, so
-//              that a slower stretch of the busy-wait slows the picture evenly instead of
-//              holding it for a whole refresh and then catching up;
+//              refresh (one row a refresh up to the refresh rate), at intervals of k rows'
+//              time; a showing whose rows come late goes out as its last row arrives, and
+//              the cadence starts again from there, so that late rows slow the picture
+//              evenly instead of holding it for a whole refresh and then catching up;
 //   newest     after showNewest() (a pause, the end of the text, an exit) the next showing
 //              takes every row there is, at once (one refresh after the last at the
 //              earliest); the pace is then learnt afresh;
@@ -79,6 +80,8 @@ private:
     // Rows a showing for this rate: the least k that keeps the showings a refresh apart,
     // changed only when the rate has moved clearly.
     int rowsFor(double rate) const;
+    // The shortest time between two steady showings.
+    qint64 steadyIntervalNs() const;
     void startSteady(qint64 nowNs, double rate);
     qint64 takeShowing(qint64 count, qint64 nowNs);
 

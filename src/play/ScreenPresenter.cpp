@@ -1,5 +1,6 @@
 #include "play/ScreenPresenter.h"
 
+#include "platform/PreciseWait.h"
 #include "play/PlaySurface.h"
 
 #include <QPainter>
@@ -15,12 +16,15 @@ namespace {
 // Rows the ring keeps beyond the scroll area's height: a trail's worth at any pace a person
 // can read, and more.
 constexpr int kSpareRows = 512;
+// A showing of rows is made this long before its time: the picture moved and handed to
+// the target, which then only has to put it on screen at the showing's time. What the
+// copies cost, and how much that varies, then stays out of the cadence.
+constexpr qint64 kStageAheadNs = 3'000'000;
 
 } // namespace
 
 qint64 ScreenPresenter::nowNs() {
-    using namespace std::chrono;
-    return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
+    return platform::monotonicNs();
 }
 
 ScreenPresenter::ScreenPresenter() = default;
@@ -69,6 +73,7 @@ void ScreenPresenter::adopt(const PlaySurface &surface, const QRect &rect) {
 }
 
 void ScreenPresenter::adoptLocked(const PlaySurface &surface, const QRect &rect) {
+    ++m_generation; // a showing staged before this is not put on screen
     QRect r = rect;
     if (m_picture.size() != surface.size()) {
         m_picture = QImage(surface.size(), QImage::Format_RGB32);
@@ -110,6 +115,7 @@ void ScreenPresenter::beginRows(const PlaySurface &surface) {
 
 void ScreenPresenter::beginRowsLocked(const PlaySurface &surface) {
     std::lock_guard lock(m_mutex);
+    ++m_generation;
     m_area = surface.scrollArea();
     m_rows = !m_area.isEmpty();
     if (m_picture.size() != surface.size()) {
@@ -232,6 +238,30 @@ void ScreenPresenter::run() {
         qint64 due = frame    ? m_lastPresentNs + refresh
                      : m_rows ? m_schedule.dueAt()
                               : PresentSchedule::kNever;
+        // Without a vertical blank to wait for, a showing of rows due soon is made now and
+        // staged, and goes on screen at its time.
+        if (!frame && !m_verticalBlank && due != PresentSchedule::kNever &&
+            due - now <= kStageAheadNs) {
+            const qint64 at = std::max(now, due);
+            const QRect shown = presentDue(at);
+            if (!shown.isEmpty()) {
+                const bool staged = m_target->stage(m_picture, shown);
+                const quint64 generation = m_generation;
+                lock.unlock();
+                platform::waitUntilNs(at);
+                lock.lock();
+                // The picture changed meanwhile (an erase, a new run of rows): the staged
+                // showing is out of date, and the change is shown by its own caller.
+                if (m_quit || generation != m_generation)
+                    continue;
+                m_lastPresentNs = at;
+                if (staged)
+                    m_target->commit();
+                else
+                    m_target->show(m_picture, shown);
+                continue;
+            }
+        }
         // With a vertical-blank wait, a present due within the coming refresh goes out at
         // the blank (unless the rows already wait for it themselves).
         if (m_verticalBlank && (frame || !m_follow) && due != PresentSchedule::kNever &&
@@ -247,7 +277,7 @@ void ScreenPresenter::run() {
         QRect shown;
         if (frame && now >= due && !m_frame.isEmpty())
             shown = std::exchange(m_frame, QRect());
-        else if (!frame)
+        else if (!frame && m_verticalBlank)
             shown = presentDue(now);
         if (!shown.isEmpty()) {
             m_lastPresentNs = now;
@@ -257,11 +287,13 @@ void ScreenPresenter::run() {
             continue;
         }
         // Asleep until the next present is due (a refresh before it with a vertical-blank
-        // wait); new rows are looked for once a refresh.
+        // wait, the staging time before it without); new rows are looked for once a refresh.
         if (!frame)
             due = m_schedule.dueAt();
-        if (m_verticalBlank && due != PresentSchedule::kNever)
+        if (due != PresentSchedule::kNever && m_verticalBlank)
             due -= refresh;
+        else if (due != PresentSchedule::kNever && !frame)
+            due -= kStageAheadNs;
         // A showing still short of rows is woken by its last row as it is finished.
         {
             std::lock_guard ring(m_ringMutex);

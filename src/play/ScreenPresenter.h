@@ -18,9 +18,9 @@ class QPainter;
 // Puts the play picture on screen.
 //
 // The scrolling pass runs on the user-interface thread and spends nearly all its time in
-// the busy-wait between rows, which sets the pace of the text. A present made from inside
-// that loop lands in a row interval and makes it longer, and a present made whenever a row
-// happens to be ready shows one row, then two, then one, as the busy-wait's jitter falls.
+// the wait between rows, which sets the pace of the text. A present made from inside that
+// loop lands in a row interval and makes it late, and a present made whenever a row happens
+// to be ready shows one row, then two, then one, as the rows' jitter falls.
 // So the rows of the pass are handed over here as they are finished (rowScrolledIn: the
 // entry row, copied into a small ring of finished rows), and shown by PresentSchedule's
 // rules: after a short start-up, the same number of rows at every present at an even
@@ -50,6 +50,11 @@ public:
     public:
         virtual ~Target() = default;
         virtual void show(const QImage &picture, const QRect &rect) = 0;
+        // A target that can take a picture ahead of its showing copies the part rect into a
+        // buffer of its own and answers true; commit() then puts it on screen. One that
+        // cannot answers false and is shown with show() at the showing's time.
+        virtual bool stage(const QImage &, const QRect &) { return false; }
+        virtual void commit() {}
     };
 
     ScreenPresenter();
@@ -120,6 +125,7 @@ private:
     qint64 m_lastPresentNs = 0;         // the thread's last present
     std::thread m_thread;
     bool m_quit = false;
+    quint64 m_generation = 0; // counts the changes of the picture other than its rows
     Target *m_target = nullptr;
     QImage m_picture;
     QRect m_area;

@@ -1,6 +1,6 @@
 // The scrolling pass: each script line is drawn once into the line strip and moved onto
-// the play surface one pixel row per step, paced by the busy-wait; messages run once per
-// line, in the pre-roll waits and in pauses.
+// the play surface one pixel row per step, each followed by the wait that sets the pace;
+// messages run once per line, in the pre-roll waits and in pauses.
 #include "play/BlackScroll.h"
 
 #include "platform/Clock.h"
@@ -8,7 +8,6 @@
 #include "platform/Platform.h"
 #include "platform/Retrace.h"
 #include "platform/TrackBar.h"
-#include "play/BusyWait.h"
 #include "play/Mirror.h"
 #include "play/PlayHost.h"
 
@@ -53,7 +52,7 @@ void TForm4::scrollLineIn(bool synced) {
         m_surface.clearDirty();
         m_presenter.rowScrolledIn(reinterpret_cast<const QRgb *>(rows.constScanLine(i)), width);
         m_presenter.poll();
-        vdelayit(m_host->delay()); // read afresh at every row
+        waitRow(m_host->delay()); // read afresh at every row
     }
 }
 

@@ -7,10 +7,10 @@ source "$(dirname "$0")/lib.sh"
 
 start_xvfb 1024 768
 
-# White on black, no pauses, one title held three seconds; a slow pace (Delay 12000) so
-# that each fade lasts a second or more and screenshots catch it half-way.
+# White on black, no pauses, one title held three seconds; a slow pace (Delay 1400, 49 ms
+# a step) so that each fade lasts more than a second and screenshots catch it half-way.
 mkdir -p "$XDG_CONFIG_HOME/lectoscope"
-printf '[Options]\r\nNoPause=1\r\nVideoMode=1\r\nFadeTitles=1\r\nCenterfade=1\r\nLowerThird=1\r\nStopAtEnd=1\r\n[Stuff]\r\nDisPlaColor=16777215\r\nFormColor=0\r\nDelay=12000\r\nFontSize=24\r\nFadeHoldTime=3\r\n' \
+printf '[Options]\r\nNoPause=1\r\nVideoMode=1\r\nFadeTitles=1\r\nCenterfade=1\r\nLowerThird=1\r\nStopAtEnd=1\r\n[Stuff]\r\nDisPlaColor=16777215\r\nFormColor=0\r\nDelay=1400\r\nFontSize=24\r\nFadeHoldTime=3\r\n' \
     >"$XDG_CONFIG_HOME/lectoscope/ZALSCROL.INI"
 printf 'Evening News\r\n' >"$WORK/script.txt"
 

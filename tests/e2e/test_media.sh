@@ -18,7 +18,7 @@ ffmpeg -v error -y -f lavfi -i sine=frequency=440:duration=60 "$WORK/tone.wav" |
 for i in $(seq 1 400); do
     printf 'Line %d of the script rises beneath the video\r\n' "$i"
 done >"$WORK/script.txt"
-media_config 2000 "$WORK/script.txt"
+media_config 1000 "$WORK/script.txt"
 
 TITLE="ZAL LectoScope-32 PRO 01.24A"
 start_app

@@ -8,7 +8,7 @@ start_xvfb 1024 768
 
 # White on black, a moderate pace, no pauses before the text.
 mkdir -p "$XDG_CONFIG_HOME/lectoscope"
-printf '[Options]\r\nNoPause=1\r\nVideoMode=1\r\n[Stuff]\r\nDisPlaColor=16777215\r\nFormColor=0\r\nDelay=3000\r\nFontSize=24\r\n' \
+printf '[Options]\r\nNoPause=1\r\nVideoMode=1\r\n[Stuff]\r\nDisPlaColor=16777215\r\nFormColor=0\r\nDelay=1000\r\nFontSize=24\r\n' \
     >"$XDG_CONFIG_HOME/lectoscope/ZALSCROL.INI"
 for i in $(seq 1 300); do
     printf 'Line %d of the script, rising up the screen\r\n' "$i"

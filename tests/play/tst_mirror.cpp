@@ -1,5 +1,4 @@
 #include "platform/Bitmap.h"
-#include "play/BusyWait.h"
 #include "play/Mirror.h"
 
 #include <QtTest>
@@ -61,24 +60,6 @@ private slots:
         const QImage before = b.toRgb32();
         QVERIFY(!mirrorStrip(b));
         QCOMPARE(b.toRgb32(), before);
-    }
-
-    // The busy wait returns at once for n <= 0 and grows with n squared otherwise: 4 x n
-    // costs far more than n (the loop is not optimised away).
-    // The wait grows with n squared: n passes of an empty count to n + 1.
-    void busyWait_data() {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<long long>("iterations");
-        QTest::newRow("negative") << -5 << 0LL;
-        QTest::newRow("zero") << 0 << 0LL;
-        QTest::newRow("one") << 1 << 2LL;
-        QTest::newRow("300") << 300 << 300LL * 301;
-        QTest::newRow("1200") << 1200 << 1200LL * 1201;
-    }
-    void busyWait() {
-        QFETCH(int, n);
-        QFETCH(long long, iterations);
-        QCOMPARE(vdelayit(n), iterations);
     }
 };
 

@@ -10,7 +10,6 @@
 #include "platform/Printers.h"
 #include "platform/RadioGroup.h"
 #include "platform/Screen.h"
-#include "play/PaceCalibration.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -44,9 +43,6 @@ Sandbox::Sandbox(int secondMs) : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")) {
     platform::setTerminateHook(&recordExit);
     platform::resetTerminateRequest();
     platform::Screen::clearOverride();
-    // A first start measures the busy-wait: here it takes no time and always finds the
-    // Delay 600 (the delay bar at 60 with "Slower x10").
-    setBusyWaitTiming([](int n) { return n * (n + 1.0) * 0.025 / (600.0 * 601.0); });
 }
 
 Sandbox::~Sandbox() {
@@ -60,7 +56,6 @@ Sandbox::~Sandbox() {
     platform::setTerminateHook(nullptr);
     platform::resetTerminateRequest();
     platform::setSecondMs(1000);
-    setBusyWaitTiming({});
     if (m_oldConfigHome.isNull())
         qunsetenv("XDG_CONFIG_HOME");
     else

@@ -1,0 +1,29 @@
+#include "play/RowSchedule.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr double kUnitNs = 25.0;
+// About three hundred years: far beyond any wait anyone sets, far below overflow.
+constexpr double kLongestNs = 1e19 / 1000.0;
+} // namespace
+
+qint64 rowWaitNs(int delay, int secondMs) {
+    if (delay <= 0 || secondMs <= 0)
+        return 0;
+    const double n = delay;
+    const double ns = (n * n + n) * kUnitNs * secondMs / 1000.0;
+    return static_cast<qint64>(std::llround(std::min(ns, kLongestNs)));
+}
+
+qint64 RowSchedule::next(qint64 nowNs, qint64 waitNs) {
+    qint64 from = m_deadline;
+    // Behind by more than two rows' time: from now, not a burst of rows to catch up.
+    if (!m_running || waitNs != m_waitNs || nowNs - (from + waitNs) > 2 * waitNs)
+        from = nowNs;
+    m_running = true;
+    m_waitNs = waitNs;
+    m_deadline = from + waitNs;
+    return m_deadline;
+}
