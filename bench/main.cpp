@@ -187,12 +187,12 @@ void benchFormat(const Format &f, const Budget &b) {
     const QString suffix = QStringLiteral("_%1_%2x%3").arg(f.name).arg(kWidth).arg(kHeight);
 
     LineStrip strip;
-    strip.updatebitmap(editorFont(), kEditorPointSize, kTextColour, kBackColour, false, kWidth);
-    strip.selectPixelFormat(f.processType, false);
-    strip.ClearBitmap();
+    strip.updateStrip(editorFont(), kEditorPointSize, kTextColour, kBackColour, false, kWidth);
+    strip.selectPixelFormat(f.pixelFormat, false);
+    strip.clearStrip();
     strip.drawLine(kLines[0], false, false, true);
     const QImage rows = strip.toRgb32();
-    const int stripHeight = strip.StripHeight();
+    const int stripHeight = strip.stripHeight();
 
     PlaySurface surface;
     surface.resize(QSize(kWidth, kHeight), qRgb(0, 0, 0));
@@ -223,7 +223,7 @@ void benchFormat(const Format &f, const Budget &b) {
 
     // Line drawn: clear the strip, draw a centred line, convert it to 32 bits once.
     const auto lines = sample(b.lines, [&](int i) {
-        strip.ClearBitmap();
+        strip.clearStrip();
         strip.drawLine(kLines[i % kLines.size()], false, false, true);
         (void)strip.toRgb32();
     });
@@ -240,7 +240,7 @@ void benchFormat(const Format &f, const Budget &b) {
     const qint64 start = nowNs();
     const qint64 end = start + static_cast<qint64>(b.rowsSeconds * 1e9);
     for (int line = 0; nowNs() < end; ++line) {
-        strip.ClearBitmap();
+        strip.clearStrip();
         strip.drawLine(kLines[line % kLines.size()], false, false, true);
         const QImage &converted = strip.toRgb32();
         for (int i = 0; i < stripHeight; ++i) {
@@ -325,11 +325,11 @@ void benchPresentPath(const Budget &b) {
 
 void benchMirror(const Budget &b) {
     LineStrip strip;
-    strip.updatebitmap(editorFont(), kEditorPointSize, kTextColour, kBackColour, false, kWidth);
+    strip.updateStrip(editorFont(), kEditorPointSize, kTextColour, kBackColour, false, kWidth);
     strip.selectPixelFormat(0, true);
-    strip.ClearBitmap();
+    strip.clearStrip();
     strip.drawLine(kLines[1], false, false, true);
-    const QString suffix = QStringLiteral("_8bpp_%1x%2").arg(kWidth).arg(strip.StripHeight());
+    const QString suffix = QStringLiteral("_8bpp_%1x%2").arg(kWidth).arg(strip.stripHeight());
     const auto mirrors = sample(b.mirrors, [&](int) { mirrorStrip(strip.strip()); });
     report("mirror", suffix, medianNs(mirrors) / 1000.0, "us");
 }
@@ -409,14 +409,14 @@ QByteArray bitmapBytes(const platform::Bitmap &b) {
 // converted to the surface's 32 bits and put on the surface.
 void benchFade(const Budget &b) {
     int weights[5][5];
-    copyAntiKernel(weights);
+    copyAntialiasKernel(weights);
     const struct {
         platform::PixelFormat format;
         const char *name;
-        platform::Bitmap &(*rows)(platform::Bitmap &, const AntiWeights &);
-        platform::Bitmap &(*oneBased)(platform::Bitmap &, const AntiWeights &);
-    } kinds[] = {{platform::PixelFormat::Bits24, "24bpp", Anti, antiOneBased},
-                 {platform::PixelFormat::Bits32, "32bpp", Anti32, anti32OneBased}};
+        platform::Bitmap &(*rows)(platform::Bitmap &, const AntialiasKernel &);
+        platform::Bitmap &(*oneBased)(platform::Bitmap &, const AntialiasKernel &);
+    } kinds[] = {{platform::PixelFormat::Bits24, "24bpp", antialias, antiOneBased},
+                 {platform::PixelFormat::Bits32, "32bpp", antialias32, anti32OneBased}};
     for (const auto &k : kinds) {
         const platform::Bitmap title = titleBitmap(kWidth, 100, k.format);
         const double megapixels = kWidth * 100 / 1e6;

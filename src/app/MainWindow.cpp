@@ -25,7 +25,7 @@
 #include "platform/Screen.h"
 #include "platform/StatusBar.h"
 #include "platform/TrackBar.h"
-#include "play/BlackScroll.h"
+#include "play/PlayWindow.h"
 #include "preroll/AutoStartCommands.h"
 #include "preroll/ColorBarHold.h"
 #include "preroll/PrerollCommands.h"

@@ -13,7 +13,7 @@
 #include "platform/Screen.h"
 #include "platform/StatusBar.h"
 #include "platform/TrackBar.h"
-#include "play/BlackScroll.h"
+#include "play/PlayWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -250,9 +250,9 @@ void MainWindow::showSummary() {
                  m_settings.outputBottom};
     in.fadeTitlesChecked = m_ui.fadeTitlesAction->isChecked();
     in.fadeTitles = m_settings.fadeTitles;
-    in.fadeAnti = m_settings.fadeAntialias;
-    in.fadeTwoline = m_settings.fadeTwoLines;
-    in.fadeTVTitle = m_settings.fadeTvTitle;
+    in.fadeAntialias = m_settings.fadeAntialias;
+    in.fadeTwoLines = m_settings.fadeTwoLines;
+    in.fadeTvTitle = m_settings.fadeTvTitle;
     const mainlayout::StatsTexts t = mainlayout::computeStats(in);
     m_ui.statusBar->setPanelText(3, t.statusText);
     m_ui.windowSizeText->setText(t.windowSizeText);

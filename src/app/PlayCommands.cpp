@@ -7,7 +7,7 @@
 #include "media/MediaCommands.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TrackBar.h"
-#include "play/BlackScroll.h"
+#include "play/PlayWindow.h"
 #include "preroll/ColorBarHold.h"
 #include "preroll/TimedWait.h"
 #include "settings/Settings.h"
@@ -35,13 +35,13 @@ PlayOptions PlayCommands::playOptions() const {
     // rectangle keeps its right edge.
     o.right = o.videoMode ? m_settings.outputRight : m_settings.outputRight - 55;
     o.textColor = m_settings.textColor;
-    o.backColor = m_settings.backgroundColor;
+    o.backgroundColor = m_settings.backgroundColor;
     o.editorFont = m_ui.editor->font();
-    o.processType = m_settings.pixelFormat;
+    o.pixelFormat = m_settings.pixelFormat;
     o.tvTitle = m_settings.tvTitle;
-    o.centreText = m_settings.centerText;
+    o.centerText = m_settings.centerText;
     o.mirror = m_settings.mirror;
-    o.calibrating = m_rooms.readingTime->measuring();
+    o.measuringReadingTime = m_rooms.readingTime->measuring();
     o.centering = m_settings.centerText; // the "Center" button, as "Center Text"
     o.colorBars = m_settings.colorBars;
     o.countDown = m_settings.countDown;
@@ -54,14 +54,14 @@ PlayOptions PlayCommands::playOptions() const {
     // The retrace wait only where the display offers one (retracePort set at start).
     o.syncRetrace = m_settings.syncRetrace && m_settings.retracePort != 0;
     o.fadeTitles = m_settings.fadeTitles;
-    o.fadeTwoline = m_settings.fadeTwoLines;
-    o.fadeTVTitle = m_settings.fadeTvTitle;
-    o.fadeAnti = m_settings.fadeAntialias;
+    o.fadeTwoLines = m_settings.fadeTwoLines;
+    o.fadeTvTitle = m_settings.fadeTvTitle;
+    o.fadeAntialias = m_settings.fadeAntialias;
     o.lowerThird = m_settings.lowerThird;
     o.centerFade = m_settings.centerFade;
-    o.fadeHoldTime = m_settings.fadeHoldSeconds;
-    o.arrowAmt = m_settings.arrowStep;
-    o.pgJumpAmt = m_settings.pageStep;
+    o.fadeHoldSeconds = m_settings.fadeHoldSeconds;
+    o.arrowStep = m_settings.arrowStep;
+    o.pageStep = m_settings.pageStep;
     o.delayBarPosition = m_ui.delayBar->value();
     o.slowerX10 = m_settings.slowerX10;
     return o;
@@ -72,7 +72,7 @@ void PlayCommands::play() {
     m_looping = false;
     if (!script.checkScript())
         return;
-    TForm4 *w = m_playWindow;
+    PlayWindow *w = m_playWindow;
     if (!w)
         return;
     // Room for the centre marker, kept in the settings.
@@ -143,7 +143,7 @@ void PlayCommands::handBackSpeed(int delayBarPosition) {
     m_ui.delayLabel->setText(QString::number(m_settings.delay));
 }
 
-void PlayCommands::Startdelay(int seconds) {
+void PlayCommands::waitSeconds(int seconds) {
     m_rooms.timedWait->wait(seconds);
 }
 
@@ -159,7 +159,7 @@ QString PlayCommands::line(int index) const {
     return m_ui.editor->line(index);
 }
 
-void PlayCommands::calibrated(double elapsedMs) {
+void PlayCommands::readingTimeMeasured(double elapsedMs) {
     m_rooms.readingTime->measured(elapsedMs);
 }
 
@@ -172,11 +172,11 @@ void PlayCommands::startVideoWithText() {
     m_rooms.media->startVideoWithText();
 }
 
-bool PlayCommands::aviShowing() const {
+bool PlayCommands::videoShowing() const {
     return m_rooms.media->videoShowing();
 }
 
-bool PlayCommands::backgroundcolorisBlack() {
+bool PlayCommands::backgroundIsBlack() {
     return m_backgroundIsBlack();
 }
 
@@ -185,13 +185,13 @@ void PlayCommands::setTitlePosition(int left, int top) {
     m_settings.outputTop = top;
 }
 
-void PlayCommands::startWaveWithTitles() {
+void PlayCommands::startSoundWithTitles() {
     m_rooms.media->startSoundWithTitles();
 }
 
-void PlayCommands::setPlayColors(int textColor, int backColor) {
+void PlayCommands::setPlayColors(int textColor, int backgroundColor) {
     m_settings.textColor = textColor;
-    m_settings.backgroundColor = backColor;
+    m_settings.backgroundColor = backgroundColor;
 }
 
 void PlayCommands::applyEditorFontSize(int points) {

@@ -11,7 +11,7 @@ class ColorBarHold;
 class MediaCommands;
 class ReadingTimeCommands;
 class ScriptFileCommands;
-class TForm4;
+class PlayWindow;
 class TimedWait;
 struct MainWindowUi;
 struct Settings;
@@ -36,7 +36,7 @@ public:
                  std::function<bool()> backgroundIsBlack, std::function<void()> playEnded,
                  QObject *parent = nullptr);
     // The play window is created after the main window.
-    void setPlayWindow(TForm4 *window) { m_playWindow = window; }
+    void setPlayWindow(PlayWindow *window) { m_playWindow = window; }
 
     // Plays the script once, or pass after pass in Loop Mode.
     void play();
@@ -51,18 +51,18 @@ public:
     int delayFactor() const override;
     void setSlowerX10(bool on) override;
     void handBackSpeed(int delayBarPosition) override;
-    void Startdelay(int seconds) override;
+    void waitSeconds(int seconds) override;
     void holdColorBars(const std::function<bool()> &showing) override;
     int lineCount() const override;
     QString line(int index) const override;
-    void calibrated(double elapsedMs) override;
+    void readingTimeMeasured(double elapsedMs) override;
     void startArmedMedia() override;
     void startVideoWithText() override;
-    bool aviShowing() const override;
-    bool backgroundcolorisBlack() override;
+    bool videoShowing() const override;
+    bool backgroundIsBlack() override;
     void setTitlePosition(int left, int top) override;
-    void startWaveWithTitles() override;
-    void setPlayColors(int textColor, int backColor) override;
+    void startSoundWithTitles() override;
+    void setPlayColors(int textColor, int backgroundColor) override;
     void applyEditorFontSize(int points) override;
     void playClosed() override;
     void runStartUpPlay() override;
@@ -73,6 +73,6 @@ private:
     Rooms m_rooms;
     std::function<bool()> m_backgroundIsBlack;
     std::function<void()> m_playEnded;
-    TForm4 *m_playWindow = nullptr;
+    PlayWindow *m_playWindow = nullptr;
     bool m_looping = false;
 };

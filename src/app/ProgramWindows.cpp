@@ -6,7 +6,7 @@
 #include "dialogs/FontChooser.h"
 #include "dialogs/KeyStepsDialog.h"
 #include "dialogs/OutputAreaDialog.h"
-#include "play/BlackScroll.h"
+#include "play/PlayWindow.h"
 #include "preroll/AutoStartCommands.h"
 #include "preroll/ColorBarTimeDialog.h"
 #include "preroll/StartTimeDialog.h"
@@ -17,7 +17,7 @@ FadingOptionsDialog *fadingOptionsDialog = nullptr;
 StartTimeDialog *startTimeDialog = nullptr;
 ColorBarTimeDialog *colorBarTimeDialog = nullptr;
 FontChooser *fontChooser = nullptr;
-TForm4 *playWindow = nullptr;
+PlayWindow *playWindow = nullptr;
 SystemInfoDialog *systemInfoDialog = nullptr;
 KeyStepsDialog *keyStepsDialog = nullptr;
 OutputAreaDialog *outputAreaDialog = nullptr;
@@ -42,10 +42,10 @@ bool createWindows(const QStringList &arguments) {
     startTimeDialog = new StartTimeDialog(mainWindow, underPanel);
     colorBarTimeDialog = new ColorBarTimeDialog(mainWindow, underPanel);
     fontChooser = new FontChooser(mainWindow);
-    playWindow = new TForm4(&mainWindow->playCommands());
+    playWindow = new PlayWindow(&mainWindow->playCommands());
     attachAll();
     // A script named on the command line plays now, before the windows below exist.
-    playWindow->FormCreate();
+    playWindow->create();
     systemInfoDialog = new SystemInfoDialog(mainWindow);
     keyStepsDialog = new KeyStepsDialog(mainWindow, mainWindow->autoStart().underAutoTimerPanel());
     outputAreaDialog = new OutputAreaDialog(mainWindow);

@@ -10,7 +10,7 @@ class MainWindow;
 class OutputAreaDialog;
 class StartTimeDialog;
 class SystemInfoDialog;
-class TForm4;
+class PlayWindow;
 
 // The program's windows, created once at start in this order and kept until the end.
 // A window created later than the play window does not exist yet (null) while a script
@@ -20,7 +20,7 @@ extern FadingOptionsDialog *fadingOptionsDialog;
 extern StartTimeDialog *startTimeDialog;
 extern ColorBarTimeDialog *colorBarTimeDialog;
 extern FontChooser *fontChooser;
-extern TForm4 *playWindow;
+extern PlayWindow *playWindow;
 extern SystemInfoDialog *systemInfoDialog;
 extern KeyStepsDialog *keyStepsDialog;
 extern OutputAreaDialog *outputAreaDialog;
@@ -33,7 +33,7 @@ struct ProgramWindows {
     StartTimeDialog *startTimeDialog = nullptr;
     ColorBarTimeDialog *colorBarTimeDialog = nullptr;
     FontChooser *fontChooser = nullptr;
-    TForm4 *playWindow = nullptr;
+    PlayWindow *playWindow = nullptr;
     SystemInfoDialog *systemInfoDialog = nullptr;
     KeyStepsDialog *keyStepsDialog = nullptr;
     OutputAreaDialog *outputAreaDialog = nullptr;

@@ -72,9 +72,9 @@ StatsTexts computeStats(const StatsInput &in) {
                                         : QStringLiteral(" %1 x %2").arg(w).arg(h);
     t.windowSizeText = QStringLiteral("Window %1 x %2").arg(w).arg(h);
     t.fadingText = in.fadeTitles ? QStringLiteral("Fading On") : QString();
-    t.antialiasText = in.fadeAnti ? QStringLiteral("Antialias On") : QString();
-    t.twoLinesText = in.fadeTwoline ? QStringLiteral("Two line On") : QString();
-    t.tvTitleText = in.fadeTVTitle ? QStringLiteral("TVTitle On") : QString();
+    t.antialiasText = in.fadeAntialias ? QStringLiteral("Antialias On") : QString();
+    t.twoLinesText = in.fadeTwoLines ? QStringLiteral("Two line On") : QString();
+    t.tvTitleText = in.fadeTvTitle ? QStringLiteral("TVTitle On") : QString();
     t.leftTopText = QStringLiteral("Left  :%1 Top :%2").arg(o.left).arg(o.top);
     t.rightBottomText = QStringLiteral("Right :%1 Bottom:%2").arg(o.right).arg(o.bottom);
     return t;

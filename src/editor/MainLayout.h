@@ -76,7 +76,7 @@ WindowPlacement placeWindow(QSize needed, QRect available);
 struct StatsInput {
     OutputRect output;
     bool fadeTitlesChecked = false; // the "Fade Titles ..." menu check mark
-    bool fadeTitles = false, fadeAnti = false, fadeTwoline = false, fadeTVTitle = false;
+    bool fadeTitles = false, fadeAntialias = false, fadeTwoLines = false, fadeTvTitle = false;
 };
 
 struct StatsTexts {

@@ -5,7 +5,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
-#include "play/BlackScroll.h"
+#include "play/PlayWindow.h"
 #include "settings/Settings.h"
 
 #include <QAction>

@@ -9,7 +9,7 @@
 
 class QAction;
 class QToolButton;
-class TForm4;
+class PlayWindow;
 struct Settings;
 
 // The media players: the video player, whose picture shows at the top of the play window,
@@ -27,7 +27,7 @@ public:
     MediaCommands(const Controls &controls, Settings &settings, std::function<void()> layOut,
                   std::function<void()> showSummary, QObject *parent = nullptr);
     // The play window, where the video shows, is created after the main window.
-    void setPlayWindow(TForm4 *window) { m_playWindow = window; }
+    void setPlayWindow(PlayWindow *window) { m_playWindow = window; }
 
     void openVideo();
     void openSound();
@@ -60,7 +60,7 @@ private:
     Settings &m_settings;
     std::function<void()> m_layOut;
     std::function<void()> m_showSummary;
-    TForm4 *m_playWindow = nullptr;
+    PlayWindow *m_playWindow = nullptr;
     platform::FileDialogRequest m_videoOpenRequest = videoOpenRequestDefaults();
     platform::FileDialogRequest m_soundOpenRequest = soundOpenRequestDefaults();
     bool m_soundArmed = false;

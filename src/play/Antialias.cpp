@@ -1,13 +1,13 @@
 #include "play/Antialias.h"
 
 #include "platform/Bitmap.h"
-#include "play/Dynarray.h"
+#include "play/PixelArrays.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-void copyAntiKernel(AntiWeights &weights) {
+void copyAntialiasKernel(AntialiasKernel &weights) {
     for (int r = 0; r < 5; ++r)
         for (int c = 0; c < 5; ++c)
             weights[r][c] = kAntiKernelBytes[r][c];
@@ -24,7 +24,7 @@ quint32 rgb2tcolor32(quint32 pixel) {
     return rgb2tcolor(pixel);
 }
 
-RGBTriple GetRGBTriple(quint32 colour) {
+RGBTriple rgbTriple(quint32 colour) {
     RGBTriple t;
     t.rgbtRed = quint8(colour);
     t.rgbtGreen = quint8(colour >> 8);
@@ -32,7 +32,7 @@ RGBTriple GetRGBTriple(quint32 colour) {
     return t;
 }
 
-quint32 GetRGBQuad(quint32 colour) {
+quint32 rgbQuad(quint32 colour) {
     const quint32 red = colour & 0xFF;
     const quint32 green = (colour >> 8) & 0xFF;
     const quint32 blue = (colour >> 16) & 0xFF;
@@ -138,7 +138,7 @@ void antiRowsWith(platform::Bitmap &strip, const uchar *src, const int (&wt)[3][
     }
 }
 
-template <int Bytes> platform::Bitmap &antiRows(platform::Bitmap &strip, const AntiWeights &k) {
+template <int Bytes> platform::Bitmap &antiRows(platform::Bitmap &strip, const AntialiasKernel &k) {
     if (!hasFormat<Bytes>(strip))
         return strip;
     ByteArray2D<Bytes> source(strip.width(), strip.height());
@@ -159,7 +159,8 @@ template <int Bytes> platform::Bitmap &antiRows(platform::Bitmap &strip, const A
 }
 
 // The 1-based path: every pixel through get and set of the two arrays.
-template <int Bytes> platform::Bitmap &antiArrays(platform::Bitmap &strip, const AntiWeights &k) {
+template <int Bytes>
+platform::Bitmap &antiArrays(platform::Bitmap &strip, const AntialiasKernel &k) {
     if (!hasFormat<Bytes>(strip))
         return strip;
     const int w = strip.width();
@@ -195,11 +196,11 @@ template <int Bytes> platform::Bitmap &antiArrays(platform::Bitmap &strip, const
             const quint32 vB = quint32((sb >> 16) / 6);
             const quint32 packed = (vB << 16) | 0x2000000u | (vG << 8) | vR;
             if constexpr (Bytes == 3) {
-                const RGBTriple t = GetRGBTriple(packed);
+                const RGBTriple t = rgbTriple(packed);
                 result.set(x + 1, y + 1,
                            t.rgbtBlue | (quint32(t.rgbtGreen) << 8) | (quint32(t.rgbtRed) << 16));
             } else {
-                result.set(x + 1, y + 1, GetRGBQuad(packed));
+                result.set(x + 1, y + 1, rgbQuad(packed));
             }
         }
     }
@@ -218,18 +219,18 @@ template <int Bytes> platform::Bitmap &antiArrays(platform::Bitmap &strip, const
 
 } // namespace
 
-platform::Bitmap &Anti(platform::Bitmap &strip, const AntiWeights &kernel) {
+platform::Bitmap &antialias(platform::Bitmap &strip, const AntialiasKernel &kernel) {
     return antiRows<3>(strip, kernel);
 }
 
-platform::Bitmap &Anti32(platform::Bitmap &strip, const AntiWeights &kernel) {
+platform::Bitmap &antialias32(platform::Bitmap &strip, const AntialiasKernel &kernel) {
     return antiRows<4>(strip, kernel);
 }
 
-platform::Bitmap &antiOneBased(platform::Bitmap &strip, const AntiWeights &kernel) {
+platform::Bitmap &antiOneBased(platform::Bitmap &strip, const AntialiasKernel &kernel) {
     return antiArrays<3>(strip, kernel);
 }
 
-platform::Bitmap &anti32OneBased(platform::Bitmap &strip, const AntiWeights &kernel) {
+platform::Bitmap &anti32OneBased(platform::Bitmap &strip, const AntialiasKernel &kernel) {
     return antiArrays<4>(strip, kernel);
 }

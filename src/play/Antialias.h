@@ -22,9 +22,9 @@ class Bitmap;
 inline constexpr quint8 kAntiKernelBytes[5][5] = {
     {1, 0, 1, 0, 1}, {0, 1, 0, 1, 0}, {1, 0, 8, 0, 1}, {0, 1, 0, 1, 0}, {1, 0, 1, 0, 1}};
 
-using AntiWeights = int[5][5];
+using AntialiasKernel = int[5][5];
 // The designed weights copied into a table of integers, as the filter reads them.
-void copyAntiKernel(AntiWeights &weights);
+void copyAntialiasKernel(AntialiasKernel &weights);
 
 // A 24-bit pixel value (blue in bits 0-7, green 8-15, red 16-23) as a colour value: red in
 // bits 0-7, green 8-15, blue 16-23, and bit 25 set.
@@ -38,17 +38,17 @@ struct RGBTriple {
     quint8 rgbtGreen = 0;
     quint8 rgbtRed = 0;
 };
-RGBTriple GetRGBTriple(quint32 colour);
+RGBTriple rgbTriple(quint32 colour);
 // The same colour value as a 32-bit pixel value: red shl 16 or green shl 8 or blue.
-quint32 GetRGBQuad(quint32 colour);
+quint32 rgbQuad(quint32 colour);
 
 // The filter, reading whole rows at a time. A strip of another pixel format is left as it
-// is. Throws ENotEnoughMemory when the strip's pixel array cannot be had.
-platform::Bitmap &Anti(platform::Bitmap &strip, const AntiWeights &kernel);
-platform::Bitmap &Anti32(platform::Bitmap &strip, const AntiWeights &kernel);
+// is. Throws NotEnoughMemory when the strip's pixel array cannot be had.
+platform::Bitmap &antialias(platform::Bitmap &strip, const AntialiasKernel &kernel);
+platform::Bitmap &antialias32(platform::Bitmap &strip, const AntialiasKernel &kernel);
 
 // The same filter element by element through two 1-based pixel arrays (source and
 // result), as the arrays are meant to be used; it gives the same bytes as Anti and Anti32
 // and is kept to prove it.
-platform::Bitmap &antiOneBased(platform::Bitmap &strip, const AntiWeights &kernel);
-platform::Bitmap &anti32OneBased(platform::Bitmap &strip, const AntiWeights &kernel);
+platform::Bitmap &antiOneBased(platform::Bitmap &strip, const AntialiasKernel &kernel);
+platform::Bitmap &anti32OneBased(platform::Bitmap &strip, const AntialiasKernel &kernel);

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-int Currentpf(int bits) {
+int pixelFormatForDepth(int bits) {
     switch (bits) {
     case 0:
         return 0;
@@ -53,12 +53,12 @@ int playPointSize(int editorPointSize) {
 
 LineStrip::LineStrip() : m_strip(1, 1) {}
 
-void LineStrip::updatebitmap(const QFont &editorFont, int editorPointSize, int disPlaColor,
-                             int formColor, bool twoLineTitles, int outputWidth) {
+void LineStrip::updateStrip(const QFont &editorFont, int editorPointSize, int textColor,
+                            int backgroundColor, bool twoLineTitles, int outputWidth) {
     m_editorFont = editorFont;
     m_editorPointSize = editorPointSize;
-    m_textColor = disPlaColor;
-    m_brushColor = formColor;
+    m_textColor = textColor;
+    m_brushColor = backgroundColor;
     m_font = fontFor(false);
     const int lineHeight = QFontMetrics(m_font).height();
     m_stripHeight = twoLineTitles ? 2 * lineHeight : lineHeight;
@@ -80,9 +80,9 @@ platform::PixelFormat LineStrip::selectPixelFormat(int processType, bool mirror)
     return f;
 }
 
-void LineStrip::setColors(int disPlaColor, int formColor) {
-    m_textColor = disPlaColor;
-    m_brushColor = formColor;
+void LineStrip::setColors(int textColor, int backgroundColor) {
+    m_textColor = textColor;
+    m_brushColor = backgroundColor;
     applyPalette();
 }
 
@@ -144,10 +144,10 @@ void LineStrip::drawText(const QFont &font, const QString &text, int x, int y) {
     });
 }
 
-void LineStrip::ClearBitmap() {
-    const QRect r = StripRect();
+void LineStrip::clearStrip() {
+    const QRect r = stripRect();
     m_strip.fillRect(r, platform::toQColor(m_brushColor).rgb());
-    m_image2.fillRect(r, platform::toQColor(m_image2Brush).rgb());
+    m_titleImage.fillRect(r, platform::toQColor(m_titleImageBrush).rgb());
 }
 
 const QImage &LineStrip::toRgb32() {

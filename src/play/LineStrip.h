@@ -9,7 +9,7 @@
 
 // Format index (the "Pixel Processing" order) for a colour depth in bits per pixel:
 // 0 -> 0, 1 -> 1, 4 -> 2, 15 -> 4, 16 -> 5, 24 -> 6, 32 -> 7, anything else (8 too) -> 3.
-int Currentpf(int bits);
+int pixelFormatForDepth(int bits);
 
 // Bitmap format for a "Pixel Processing" index 0..7; an index outside that range (a damaged
 // configuration) gives the device format.
@@ -31,25 +31,25 @@ int tvTitlePointSize(int editorPointSize);
 int playPointSize(int editorPointSize);
 
 // The line strip: the off-screen bitmap one text line high into which each script line is
-// drawn before it is moved onto the play surface, and its copy Image2 (used by fade titles).
+// drawn before it is moved onto the play surface, and its copy titleImage (used by fade titles).
 // No widget: the play window feeds it the settings.
 class LineStrip {
 public:
     LineStrip();
 
     // Lays the strip out afresh: the strip font is the editor's font (face and style) at
-    // 2 x editorPointSize, the text colour disPlaColor, the brush formColor (colour values
+    // 2 x editorPointSize, the text colour textColor, the brush backgroundColor (colour values
     // 0x00BBGGRR). The height is that of "Wg" in the strip font, doubled for two-line titles
     // (twoLineTitles = FadeTitles && FadeTwoline); the width is outputWidth. The bitmap is
-    // resized to StripRect and keeps its pixel format.
-    void updatebitmap(const QFont &editorFont, int editorPointSize, int disPlaColor, int formColor,
-                      bool twoLineTitles, int outputWidth);
+    // resized to stripRect and keeps its pixel format.
+    void updateStrip(const QFont &editorFont, int editorPointSize, int textColor,
+                     int backgroundColor, bool twoLineTitles, int outputWidth);
 
-    int StripHeight() const { return m_stripHeight; }
+    int stripHeight() const { return m_stripHeight; }
     // A new width for the strip (a two-line title is as wide as its wider line); the
     // height and the pixel format stay.
     void setStripWidth(int width);
-    QRect StripRect() const { return QRect(0, 0, m_width, m_stripHeight); }
+    QRect stripRect() const { return QRect(0, 0, m_width, m_stripHeight); }
 
     // The format choice of a scrolling pass: the format of processType, or 8 bits when the
     // pass mirrors. Returns the format set. At 4 and 8 bits the palette is a ramp from the
@@ -59,7 +59,7 @@ public:
     bool isMonochrome() const { return m_strip.bitsPerPixel() == 1; }
 
     // Text and brush colours (0x00BBGGRR) for the lines drawn from now on.
-    void setColors(int disPlaColor, int formColor);
+    void setColors(int textColor, int backgroundColor);
     int textColor() const { return m_textColor; }
     int brushColor() const { return m_brushColor; }
     int editorPointSize() const { return m_editorPointSize; }
@@ -81,18 +81,18 @@ public:
     // than the strip.
     int centredX(const QFont &font, const QString &text) const;
 
-    // The font last chosen (by updatebitmap or the last drawn line).
+    // The font last chosen (by updateStrip or the last drawn line).
     const QFont &font() const { return m_font; }
 
-    // Fills StripRect in the strip with the brush colour and in Image2 with Image2's brush.
-    void ClearBitmap();
+    // Fills stripRect in the strip with the brush colour and in titleImage with titleImage's brush.
+    void clearStrip();
 
     platform::Bitmap &strip() { return m_strip; }
     const platform::Bitmap &strip() const { return m_strip; }
-    platform::Bitmap &Image2() { return m_image2; }
-    const platform::Bitmap &Image2() const { return m_image2; }
-    void setImage2Brush(int colorValue) { m_image2Brush = colorValue; }
-    int image2Brush() const { return m_image2Brush; }
+    platform::Bitmap &titleImage() { return m_titleImage; }
+    const platform::Bitmap &titleImage() const { return m_titleImage; }
+    void setTitleImageBrush(int colorValue) { m_titleImageBrush = colorValue; }
+    int titleImageBrush() const { return m_titleImageBrush; }
 
     // The strip as 32 bits, converted once (call after drawing and mirroring a line); the
     // image is reused from line to line.
@@ -103,13 +103,13 @@ private:
     QFont fontFor(bool title) const;
 
     platform::Bitmap m_strip;
-    platform::Bitmap m_image2{1, 1};
+    platform::Bitmap m_titleImage{1, 1};
     QFont m_editorFont;
     QFont m_font;
     int m_editorPointSize = 10;
     int m_textColor = 0xFFFFFF;
     int m_brushColor = 0;
-    int m_image2Brush = 0xFFFFFF;
+    int m_titleImageBrush = 0xFFFFFF;
     int m_stripHeight = 0;
     int m_width = 0;
     QImage m_rgb32;

@@ -1,6 +1,6 @@
 // The operator's controls during play: keys, mouse buttons, the reverse scroll and the
 // window-mode panel. They run from the pass's message pumps, so they act between lines.
-#include "play/BlackScroll.h"
+#include "play/PlayWindow.h"
 
 #include "platform/Platform.h"
 #include "platform/TrackBar.h"
@@ -22,7 +22,7 @@ constexpr int kKeyDown = 40;
 constexpr int kSlowestByKey = 6000;
 } // namespace
 
-void TForm4::onkeyHideBlackScreen(int key) {
+void PlayWindow::operatorKey(int key) {
     // The speed keys step the delay; slower only while it is below the limit, faster only
     // while the step leaves it above 0.
     const auto faster = [this](int step) {
@@ -35,31 +35,31 @@ void TForm4::onkeyHideBlackScreen(int key) {
     };
     switch (key) {
     case kKeyEsc:
-        if (FadeRunning) {
-            killnow = true;
+        if (m_state.fadeRunning) {
+            m_state.stopRequested = true;
             return;
         }
         setEnabled(false);
-        closeform4();
+        closePlay();
         break;
     case kKeyPageUp:
-        faster(m_options.pgJumpAmt);
+        faster(m_options.pageStep);
         break;
     case kKeyPageDown:
-        slower(m_options.pgJumpAmt);
+        slower(m_options.pageStep);
         break;
     case kKeyUp:
-        faster(m_options.arrowAmt);
+        faster(m_options.arrowStep);
         break;
     case kKeyDown:
-        slower(m_options.arrowAmt);
+        slower(m_options.arrowStep);
         break;
     case kKeySpace:
-        if (Paused) {
-            Paused = false;
+        if (m_state.paused) {
+            m_state.paused = false;
         } else {
-            Paused = true;
-            pauseUNtilSpaceBarReset();
+            m_state.paused = true;
+            pauseUntilSpaceBar();
         }
         break;
     default:
@@ -68,61 +68,62 @@ void TForm4::onkeyHideBlackScreen(int key) {
     platform::pumpMessages();
 }
 
-void TForm4::PlayFormMouseDown(Qt::MouseButton button) {
+void PlayWindow::mouseButtonDown(Qt::MouseButton button) {
     if (button == Qt::LeftButton) {
-        if (FadeRunning && !killnow) {
-            killnow = true;
+        if (m_state.fadeRunning && !m_state.stopRequested) {
+            m_state.stopRequested = true;
             return;
         }
-        if (!Reversed) {
+        if (!m_state.reversed) {
             setEnabled(false);
-            closeform4();
+            closePlay();
             return;
         }
-        // Resume after a reverse scroll: a clear screen and a pass from BackLine + 1.
-        RightHeld = false;
-        Paused = false;
-        EraseAllowed = true;
+        // Resume after a reverse scroll: a clear screen and a pass from the back line + 1.
+        m_state.rightHeld = false;
+        m_state.paused = false;
+        m_state.eraseAllowed = true;
         invalidate();
         repaintNow();
-        EraseAllowed = false;
+        m_state.eraseAllowed = false;
         if (m_options.centerMarker)
-            DIsplayCtrMarker(height() / 2, m_options.textColor);
+            drawCenterMarker(height() / 2, m_options.textColor);
         restartPass();
         return;
     }
-    if (button == Qt::RightButton && Scrolling && LineActive) {
-        RightHeld = true;
+    if (button == Qt::RightButton && m_state.scrolling && m_state.lineActive) {
+        m_state.rightHeld = true;
         platform::pumpMessages();
-        highspeedreversit();
+        reverseScroll();
     }
 }
 
-void TForm4::PlayFormMouseUp(Qt::MouseButton button) {
-    if (button == Qt::RightButton && Reversed) {
-        Paused = true;
-        pauseUNtilSpaceBarReset();
+void PlayWindow::mouseButtonUp(Qt::MouseButton button) {
+    if (button == Qt::RightButton && m_state.reversed) {
+        m_state.paused = true;
+        pauseUntilSpaceBar();
         platform::pumpMessages();
     }
 }
 
-void TForm4::highspeedreversit() {
-    Reversed = true;
-    BackLine = CurrentLine;
+void PlayWindow::reverseScroll() {
+    m_state.reversed = true;
+    m_state.backLine = m_state.currentLine;
     if (m_options.centerMarker) {
-        DIsplayCtrMarker(height() / 2, m_options.backColor);
-        DIsplayCtrMarker(m_options.top + 40, m_options.textColor);
+        drawCenterMarker(height() / 2, m_options.backgroundColor);
+        drawCenterMarker(m_options.top + 40, m_options.textColor);
     }
     m_pacer.reset();
-    while (Reversed && BackLine >= m_options.caretLine && isEnabled() && RightHeld) {
-        CurrentLine -= 1;
+    while (m_state.reversed && m_state.backLine >= m_options.caretLine && isEnabled() &&
+           m_state.rightHeld) {
+        m_state.currentLine -= 1;
         // At twice the editor's size, centred when the "Center" tool button is down.
-        m_strip.drawReverseLine(m_host->line(BackLine), m_options.centering);
+        m_strip.drawReverseLine(m_host->line(m_state.backLine), m_options.centering);
         platform::pumpMessages();
         // Two rows at a time onto the top of the output rectangle, pushed down by two.
         const QImage &rows = m_strip.toRgb32();
         const int width = rows.width();
-        for (int y = m_strip.StripHeight() - 2; y >= 0; y -= 2) {
+        for (int y = m_strip.stripHeight() - 2; y >= 0; y -= 2) {
             m_surface.writeTopRows(reinterpret_cast<const QRgb *>(rows.constScanLine(y)),
                                    reinterpret_cast<const QRgb *>(rows.constScanLine(y + 1)),
                                    width);
@@ -132,48 +133,48 @@ void TForm4::highspeedreversit() {
             if (m_pacer.due() || y < 2)
                 presentDirty();
         }
-        m_strip.ClearBitmap();
-        if (BackLine >= m_options.caretLine)
-            BackLine -= 1;
+        m_strip.clearStrip();
+        if (m_state.backLine >= m_options.caretLine)
+            m_state.backLine -= 1;
     }
-    Paused = true;
-    pauseUNtilSpaceBarReset();
+    m_state.paused = true;
+    pauseUntilSpaceBar();
 }
 
-void TForm4::TrackBar1Change() {
-    const int delay = TrackBar1->value() * m_host->delayFactor();
+void PlayWindow::delayBarMoved() {
+    const int delay = m_ui.delayBar->value() * m_host->delayFactor();
     m_host->setDelay(delay);
-    Label1->setText(QString::number(delay));
+    m_ui.delayLabel->setText(QString::number(delay));
 }
 
-void TForm4::CheckBox1Click() {
-    m_host->setSlowerX10(CheckBox1->isChecked());
-    TrackBar1Change();
+void PlayWindow::slowerToggled() {
+    m_host->setSlowerX10(m_ui.slowerBox->isChecked());
+    delayBarMoved();
 }
 
-void TForm4::TrackBar2Change() {
+void PlayWindow::fontSizeBarMoved() {
     // The drawing font takes twice the size the editor had before the change.
     setCanvasFontSize(2 * m_options.editorPointSize());
-    const int points = qMax(1, TrackBar2->value());
+    const int points = qMax(1, m_ui.fontSizeBar->value());
     m_options.editorFont.setPointSize(points);
     m_host->applyEditorFontSize(points);
-    Label4->setText(QString::number(2 * points));
-    updatebitmap();
+    m_ui.fontSizeLabel->setText(QString::number(2 * points));
+    updateStrip();
 }
 
-void TForm4::ToolButton2Click() {
-    ToolButton3->setEnabled(!ToolButton2->isChecked());
-    Paused = ToolButton2->isChecked();
-    if (Paused)
-        pauseUNtilSpaceBarReset();
+void PlayWindow::pauseButtonClicked() {
+    m_ui.restartButton->setEnabled(!m_ui.pauseButton->isChecked());
+    m_state.paused = m_ui.pauseButton->isChecked();
+    if (m_state.paused)
+        pauseUntilSpaceBar();
 }
 
-void TForm4::ToolButton3Click() {
+void PlayWindow::restartButtonClicked() {
     restartPass();
 }
 
-void TForm4::SpeedButton1Click() {
+void PlayWindow::exitButtonClicked() {
     setEnabled(false);
-    closeform4();
+    closePlay();
     platform::pumpMessages();
 }

@@ -25,7 +25,7 @@ public:
     virtual void handBackSpeed(int delayBarPosition) = 0;
 
     // The timed wait: that many one-second ticks, letting messages run.
-    virtual void Startdelay(int seconds) = 0;
+    virtual void waitSeconds(int seconds) = 0;
     // Holds the colour bars for the colour-bar time, letting messages run; the hold ends
     // early as soon as `showing` answers false (the operator has left the play).
     virtual void holdColorBars(const std::function<bool()> &showing) = 0;
@@ -35,27 +35,27 @@ public:
     virtual QString line(int index) const = 0;
 
     // A calibration pass measured its one line.
-    virtual void calibrated(double elapsedMs) = 0;
+    virtual void readingTimeMeasured(double elapsedMs) = 0;
 
     // Media: the armed players start before the pre-roll; the video can start with the text.
     virtual void startArmedMedia() = 0;
     virtual void startVideoWithText() = 0;
 
     // Fade titles. They refuse to run while the AVI player is showing, and on a background
-    // that is not black: backgroundcolorisBlack answers that, and enables the console's
+    // that is not black: backgroundIsBlack answers that, and enables the console's
     // "Fade Titles ..." item exactly when it is black.
-    virtual bool aviShowing() const = 0;
-    virtual bool backgroundcolorisBlack() = 0;
+    virtual bool videoShowing() const = 0;
+    virtual bool backgroundIsBlack() = 0;
     // A title placed automatically (centred, lower third) keeps its position as the output
     // rectangle's left and top.
     virtual void setTitlePosition(int left, int top) = 0;
     // The fade pass's media point at the text: with the video armed to start with the text,
     // the wave/MIDI player is shown and started.
-    virtual void startWaveWithTitles() = 0;
+    virtual void startSoundWithTitles() = 0;
 
     // Settings a pass changes: a one-bit strip plays white on black, and the panel's
     // font-size bar sets the editor's size (the console's font-size bar follows).
-    virtual void setPlayColors(int textColor, int backColor) = 0;
+    virtual void setPlayColors(int textColor, int backgroundColor) = 0;
     virtual void applyEditorFontSize(int points) = 0;
 
     // The play window has closed: the media stop and rewind, the colour-bar hold and Loop

@@ -16,19 +16,19 @@ struct PlayOptions {
 
     // Colour values 0x00BBGGRR: the text and the background.
     int textColor = 0xFFFFFF;
-    int backColor = 0;
+    int backgroundColor = 0;
     // The editor's font: its face, style and point size; the play text is twice that size.
     QFont editorFont;
     // "Pixel Processing" choice 0..7 (Device, 1, 4, 8, 15, 16, 24, 32 bits per pixel).
-    int processType = 0;
+    int pixelFormat = 0;
 
     // The switches of a scrolling pass: TV titles, "Center Text", mirrored text, the
     // one-line reading-time measurement, and the "Center" tool button (the reverse scroll's
     // centring).
     bool tvTitle = false;
-    bool centreText = false;
+    bool centerText = false;
     bool mirror = false;
-    bool calibrating = false;
+    bool measuringReadingTime = false;
     bool centering = false;
 
     // Full-screen play; without it the operator panel is shown at the right edge.
@@ -47,16 +47,16 @@ struct PlayOptions {
 
     // Fade titles instead of scrolling, and how they look and stand.
     bool fadeTitles = false;
-    bool fadeTwoline = false;
-    bool fadeTVTitle = false;
-    bool fadeAnti = false;
+    bool fadeTwoLines = false;
+    bool fadeTvTitle = false;
+    bool fadeAntialias = false;
     bool lowerThird = false;
     bool centerFade = false;
-    int fadeHoldTime = 0;
+    int fadeHoldSeconds = 0;
 
     // The speed keys' steps, and the console's delay bar and "Slower x10" at the start.
-    int arrowAmt = 50;
-    int pgJumpAmt = 100;
+    int arrowStep = 50;
+    int pageStep = 100;
     int delayBarPosition = 0;
     bool slowerX10 = false;
 

@@ -1,6 +1,6 @@
 // The pre-roll pictures on the play window: the colour bars, held for the colour-bar time,
 // and the count-down from 10 to 1, as both passes show them.
-#include "play/BlackScroll.h"
+#include "play/PlayWindow.h"
 
 #include "platform/Colors.h"
 #include "platform/Platform.h"
@@ -11,35 +11,35 @@
 
 #include <QPainter>
 
-void TForm4::eraseNow() {
-    EraseAllowed = true;
+void PlayWindow::eraseNow() {
+    m_state.eraseAllowed = true;
     invalidate();
     repaintNow();
-    EraseAllowed = false;
+    m_state.eraseAllowed = false;
 }
 
-bool TForm4::prerollPictures() {
+bool PlayWindow::prerollPictures() {
     // Armed media start before the pre-roll; a clean screen is asked for.
     m_host->startArmedMedia();
-    ElapsedMs = 0;
-    EraseAllowed = true;
+    m_state.elapsedMs = 0;
+    m_state.eraseAllowed = true;
     invalidate();
     // Colour bars, then a clean screen.
     if (m_options.colorBars) {
-        if (!StartColorBars())
+        if (!showColorBars())
             return false;
         eraseNow();
     }
     // The count-down, a second on its last number, then a clean screen.
     if (m_options.countDown) {
-        StartCOuntDown();
-        m_host->Startdelay(1);
+        showCountDown();
+        m_host->waitSeconds(1);
         eraseNow();
     }
     return true;
 }
 
-bool TForm4::StartColorBars() {
+bool PlayWindow::showColorBars() {
     pumpMessages();
     // The pattern covers the screen, not the play window.
     const QSize screen = platform::Screen::size();
@@ -56,16 +56,16 @@ bool TForm4::StartColorBars() {
     return showing();
 }
 
-void TForm4::StartCOuntDown() {
+void PlayWindow::showCountDown() {
     const QFont remembered = m_canvasFont;
     if (m_options.countDown)
         m_canvasFont.setPointSize(120);
-    m_brushColor = m_options.backColor;
+    m_brushColor = m_options.backgroundColor;
     m_fontColor = m_options.textColor;
     const QColor ink = platform::toQColor(m_fontColor);
     const QColor fill = platform::toQColor(m_brushColor);
     for (int n = 10; n >= 1; --n) {
-        m_host->Startdelay(1);
+        m_host->waitSeconds(1);
         flushErase(); // a repaint pending since before the wait has happened by now
         m_surface.paint([&](QPainter &p) { drawCountDown(p, m_canvasFont, ink, fill, size(), n); });
         presentDirty();

@@ -141,7 +141,7 @@ void PlaySurface::paint(const std::function<void(QPainter &)> &draw) {
     m_dirty = m_base.rect();
 }
 
-void PlaySurface::drawCtrMarker(int y, QRgb colour, QRgb fill) {
+void PlaySurface::drawCenterMarker(int y, QRgb colour, QRgb fill) {
     if (m_base.isNull())
         return;
     flattenRing();

@@ -52,7 +52,7 @@ public:
     // The centre marker with its lower corner at height y: a triangle pointing right, pen
     // width 6, lines (0, y) -> (10, y - 10) -> (0, y - 20) -> (0, y), then a flood fill in
     // fill (the canvas brush) from (5, y - 10) up to the border colour.
-    void drawCtrMarker(int y, QRgb colour, QRgb fill);
+    void drawCenterMarker(int y, QRgb colour, QRgb fill);
 
     // One pixel (0 outside the surface), and the whole picture as a straight image.
     QRgb pixel(int x, int y) const;

@@ -9,7 +9,7 @@
 #include "editor/ScriptEditor.h"
 #include "platform/RadioGroup.h"
 #include "platform/StatusBar.h"
-#include "play/BlackScroll.h"
+#include "play/PlayWindow.h"
 
 #include <QAction>
 #include <QCheckBox>

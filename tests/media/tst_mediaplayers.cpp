@@ -216,7 +216,7 @@ private slots:
         // Esc leaves it, stopping and rewinding the video; the sound player, shown without an
         // open device, is skipped.
         g_log.clear();
-        playWindow->onkeyHideBlackScreen(27);
+        playWindow->operatorKey(27);
         QVERIFY(!playWindow->isVisible());
         QCOMPARE(g_log, (QStringList{"video stop", "video seek 0"}));
     }
@@ -267,7 +267,7 @@ private slots:
         fx->setScript(QStringLiteral("One line"));
         mainWindow->playCommands().play();
         disconnect(c);
-        playWindow->onkeyHideBlackScreen(27);
+        playWindow->operatorKey(27);
         QCOMPARE(g_log, expected);
         QCOMPARE(mainWindow->ui().videoPlayer->isHidden(),
                  !steps.contains(QStringLiteral("video")));

@@ -5,8 +5,8 @@
 // the timed waits (and runs a hook in each), the title positions it was told and the
 // closes.
 
-#include "play/BlackScroll.h"
 #include "play/PlayHost.h"
+#include "play/PlayWindow.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -18,7 +18,7 @@
 
 struct FakeHost : PlayHost {
     QStringList lines;
-    TForm4 *window = nullptr;
+    PlayWindow *window = nullptr;
     int escAtRow = -1;
     mutable int rows = 0;
     int closed = 0;
@@ -39,7 +39,7 @@ struct FakeHost : PlayHost {
     int delayFactor() const override { return 1; }
     void setSlowerX10(bool) override {}
     void handBackSpeed(int) override {}
-    void Startdelay(int seconds) override {
+    void waitSeconds(int seconds) override {
         waits.append(seconds);
         if (onWait)
             onWait(int(waits.size()));
@@ -47,15 +47,15 @@ struct FakeHost : PlayHost {
     void holdColorBars(const std::function<bool()> &) override {}
     int lineCount() const override { return int(lines.size()); }
     QString line(int index) const override { return lines.value(index); }
-    void calibrated(double) override {}
+    void readingTimeMeasured(double) override {}
     void startArmedMedia() override {}
     void startVideoWithText() override {}
     void setPlayColors(int, int) override {}
     void applyEditorFontSize(int) override {}
     void playClosed() override { ++closed; }
     void runStartUpPlay() override {}
-    bool aviShowing() const override { return avi; }
-    bool backgroundcolorisBlack() override { return black; }
+    bool videoShowing() const override { return avi; }
+    bool backgroundIsBlack() override { return black; }
     void setTitlePosition(int left, int top) override { titlePositions.append(QPoint(left, top)); }
-    void startWaveWithTitles() override {}
+    void startSoundWithTitles() override {}
 };

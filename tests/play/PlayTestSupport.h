@@ -12,9 +12,9 @@
 #include "editor/ScriptEditor.h"
 #include "platform/Retrace.h"
 #include "platform/Screen.h"
-#include "play/BlackScroll.h"
 #include "play/LineStrip.h"
 #include "play/Mirror.h"
+#include "play/PlayWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -102,11 +102,11 @@ public:
 // does, in 32 bits.
 inline QImage expectedStrip(const QString &text, bool previousEmpty = true, bool mirror = false) {
     LineStrip s;
-    s.updatebitmap(mainWindow->ui().editor->font(), mainWindow->editorFontSize(),
-                   mainWindow->settings().textColor, mainWindow->settings().backgroundColor, false,
-                   playWindow->options().right - mainWindow->settings().outputLeft);
+    s.updateStrip(mainWindow->ui().editor->font(), mainWindow->editorFontSize(),
+                  mainWindow->settings().textColor, mainWindow->settings().backgroundColor, false,
+                  playWindow->options().right - mainWindow->settings().outputLeft);
     s.selectPixelFormat(mainWindow->settings().pixelFormat, mirror);
-    s.ClearBitmap();
+    s.clearStrip();
     s.drawLine(text, previousEmpty, false, false);
     if (mirror)
         mirrorStrip(s.strip());

@@ -14,7 +14,7 @@ namespace {
 struct FadeRig {
     testsupport::Sandbox sandbox;
     FakeHost host;
-    TForm4 window{&host};
+    PlayWindow window{&host};
     PlayOptions o;
 
     explicit FadeRig(int depth = 32) {
@@ -49,12 +49,12 @@ class TestFadePass : public QObject {
         FadeRig rig;
         rig.host.lines = {QStringLiteral("Soft edges"), QStringLiteral("Two")};
         rig.o.centerFade = rig.o.lowerThird = true;
-        rig.o.fadeAnti = anti;
+        rig.o.fadeAntialias = anti;
         rig.host.onWait = [&](int) {
             drawn = rig.window.strip().strip();
             held = rig.shownTitle(QPoint(312, 512));
             if (anti)
-                QCOMPARE(rig.window.strip().Image2().toRgb32(), drawn.toRgb32());
+                QCOMPARE(rig.window.strip().titleImage().toRgb32(), drawn.toRgb32());
             QCoreApplication::postEvent(&rig.window,
                                         new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
         };
@@ -62,7 +62,7 @@ class TestFadePass : public QObject {
         QCOMPARE(held, drawn.toRgb32());
         QCOMPARE(rig.host.titlePositions, QList<QPoint>{QPoint(312, 512)});
         QCOMPARE(rig.window.fadeFramesShown(), 33);
-        QCOMPARE(rig.window.CurrentLine, 0);
+        QCOMPARE(rig.window.state().currentLine, 0);
         QCOMPARE(rig.host.closed, 1);
     }
 
@@ -116,8 +116,8 @@ private slots:
         QFETCH(int, titles);
         FadeRig rig(depth);
         rig.host.lines = lines;
-        rig.o.fadeTwoline = twoLine;
-        rig.o.fadeHoldTime = hold;
+        rig.o.fadeTwoLines = twoLine;
+        rig.o.fadeHoldSeconds = hold;
         QList<QImage> held, strips;
         rig.host.onWait = [&](int) {
             held.append(rig.shownTitle(QPoint(0, 0)));
@@ -130,10 +130,10 @@ private slots:
         QCOMPARE(rig.window.strip().strip().bitsPerPixel(), depth);
         QVERIFY(playtest::inkRect(strips.first()).isValid());
         QVERIFY(playtest::allOf(rig.window.surface().image(), qRgb(0, 0, 0)));
-        QCOMPARE(rig.window.CurrentLine, twoLine ? 4 : int(lines.size()));
-        QVERIFY(rig.window.getkill());
+        QCOMPARE(rig.window.state().currentLine, twoLine ? 4 : int(lines.size()));
+        QVERIFY(rig.window.state().stopRequested);
         QCOMPARE(rig.host.closed, 0);
-        rig.window.onkeyHideBlackScreen(27);
+        rig.window.operatorKey(27);
         QCOMPARE(rig.host.closed, 1);
     }
 
@@ -147,8 +147,8 @@ private slots:
         playHeld(false, plain, plainHeld);
         playHeld(true, soft, softHeld);
         int weights[5][5];
-        copyAntiKernel(weights);
-        Anti32(plain, weights);
+        copyAntialiasKernel(weights);
+        antialias32(plain, weights);
         QVERIFY(softHeld != plainHeld);
         QCOMPARE(softHeld, plain.toRgb32());
     }

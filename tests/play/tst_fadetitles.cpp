@@ -2,9 +2,9 @@
 // fade, the title's layout in the strip and its automatic placement.
 #include "platform/Bitmap.h"
 #include "play/Antialias.h"
-#include "play/Dynarray.h"
 #include "play/FadeFrame.h"
 #include "play/FadeTitle.h"
+#include "play/PixelArrays.h"
 
 #include <QFontMetrics>
 #include <QRandomGenerator>
@@ -91,12 +91,12 @@ private slots:
         QFETCH(int, bytes);
         QFETCH(qint64, count);
         QFETCH(QString, size);
-        Dynarray::TBigByteArray three(4);
-        Dynarray32::TBigByteArray four(4);
+        BigByteArray<3> three(4);
+        BigByteArray<4> four(4);
         QString message;
         try {
             bytes == 3 ? three.create(count) : four.create(count);
-        } catch (const ENotEnoughMemory &e) {
+        } catch (const NotEnoughMemory &e) {
             message = e.message();
         }
         QCOMPARE(message, "error in TBigByteArray.create: Not enough contiguous memory available"
@@ -118,13 +118,13 @@ private slots:
         QFETCH(QRgb, colour);
         QFETCH(QByteArray, inside);
         int k[5][5];
-        copyAntiKernel(k);
+        copyAntialiasKernel(k);
         for (int bytes : {3, 4}) {
             Bitmap strip = bitmap(bytes, 6, 5, colour);
             const QByteArray drawn = bgr(strip, 0, 0);
-            bytes == 3 ? Anti32(strip, k) : Anti(strip, k);
+            bytes == 3 ? antialias32(strip, k) : antialias(strip, k);
             QCOMPARE(bgr(strip, 2, 3), drawn);
-            bytes == 3 ? Anti(strip, k) : Anti32(strip, k);
+            bytes == 3 ? antialias(strip, k) : antialias32(strip, k);
             QCOMPARE(bgr(strip, 2, 3), inside);
             for (int i = 0; i < 6; ++i)
                 QVERIFY(bgr(strip, i, 0) == drawn && bgr(strip, i, 1) == drawn &&
@@ -149,7 +149,7 @@ private slots:
         QFETCH(bool, randomWeights);
         QRandomGenerator rng(uint(size.width() * 1000 + size.height()));
         int k[5][5];
-        copyAntiKernel(k);
+        copyAntialiasKernel(k);
         for (auto &row : k)
             for (int &w : row)
                 w = randomWeights ? int(rng.bounded(256)) : w;
@@ -159,7 +159,7 @@ private slots:
                 rng.fillRange(reinterpret_cast<quint32 *>(rows.scanLine(y)),
                               rows.bytesPerLine() / 4);
             Bitmap oneBased = rows;
-            bytes == 3 ? Anti(rows, k) : Anti32(rows, k);
+            bytes == 3 ? antialias(rows, k) : antialias32(rows, k);
             bytes == 3 ? antiOneBased(oneBased, k) : anti32OneBased(oneBased, k);
             for (int y = 0; y < size.height(); ++y)
                 QVERIFY(!std::memcmp(rows.scanLine(y), oneBased.scanLine(y), rows.bytesPerLine()));

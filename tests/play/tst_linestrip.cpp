@@ -22,9 +22,9 @@ QFont editorFont() {
 // A strip laid out for the editor font at the given size, in 32 bits and cleared.
 void layOut(LineStrip &strip, int width, int size = 10, int text = kWhite, int back = kBlack,
             bool twoLine = false) {
-    strip.updatebitmap(editorFont(), size, text, back, twoLine, width);
+    strip.updateStrip(editorFont(), size, text, back, twoLine, width);
     strip.selectPixelFormat(7, false);
-    strip.ClearBitmap();
+    strip.clearStrip();
 }
 } // namespace
 
@@ -44,7 +44,7 @@ private slots:
     void currentPf() {
         QFETCH(int, bits);
         QFETCH(int, index);
-        QCOMPARE(Currentpf(bits), index);
+        QCOMPARE(pixelFormatForDepth(bits), index);
     }
 
     void stripHeightAndWidth_data() {
@@ -61,15 +61,15 @@ private slots:
         QFETCH(bool, twoLine);
         QFETCH(int, width);
         LineStrip strip;
-        strip.updatebitmap(editorFont(), editorSize, kWhite, kBlack, twoLine, width);
+        strip.updateStrip(editorFont(), editorSize, kWhite, kBlack, twoLine, width);
         QFont play = editorFont();
         play.setPointSize(2 * editorSize);
         const int wg = QFontMetrics(play).height();
         QCOMPARE(strip.font().pointSize(), 2 * editorSize);
-        QCOMPARE(strip.StripHeight(), twoLine ? 2 * wg : wg);
-        QCOMPARE(strip.StripRect(), QRect(0, 0, width, strip.StripHeight()));
+        QCOMPARE(strip.stripHeight(), twoLine ? 2 * wg : wg);
+        QCOMPARE(strip.stripRect(), QRect(0, 0, width, strip.stripHeight()));
         QCOMPARE(QSize(strip.strip().width(), strip.strip().height()),
-                 QSize(width, strip.StripHeight()));
+                 QSize(width, strip.stripHeight()));
     }
 
     void formatPerProcessType_data() {
@@ -93,12 +93,12 @@ private slots:
         QFETCH(int, bits);
         platform::Screen::setOverride(QSize(800, 600), screenDepth);
         LineStrip strip;
-        strip.updatebitmap(editorFont(), 10, kWhite, kBlack, false, 300);
+        strip.updateStrip(editorFont(), 10, kWhite, kBlack, false, 300);
         strip.selectPixelFormat(processType, mirror);
         QCOMPARE(strip.strip().bitsPerPixel(), bits);
         QCOMPARE(strip.isMonochrome(), bits == 1);
         QCOMPARE(QSize(strip.strip().width(), strip.strip().height()),
-                 QSize(300, strip.StripHeight())); // the layout survives
+                 QSize(300, strip.stripHeight())); // the layout survives
     }
 
     // Titles are drawn underlined only, at the title size (0 is the default height, below
@@ -122,8 +122,8 @@ private slots:
         f.setBold(true);
         f.setItalic(true);
         LineStrip strip;
-        strip.updatebitmap(f, editorSize, kWhite, kBlack, false, 400);
-        strip.ClearBitmap();
+        strip.updateStrip(f, editorSize, kWhite, kBlack, false, 400);
+        strip.clearStrip();
         strip.drawLine(QStringLiteral("Title"), true, true, true);
         QCOMPARE(strip.font().pointSize(), titleSize);
         QVERIFY(strip.font().underline() && !strip.font().bold() && !strip.font().italic());
@@ -195,26 +195,26 @@ private slots:
 
     void clearBitmapFillsBothBitmaps() {
         LineStrip strip;
-        strip.updatebitmap(editorFont(), 10, kWhite, 0x0000FF, false, 100);
+        strip.updateStrip(editorFont(), 10, kWhite, 0x0000FF, false, 100);
         strip.selectPixelFormat(6, false);
-        strip.Image2().setPixelFormat(platform::PixelFormat::Bits24);
-        strip.Image2().setSize(100, strip.StripHeight());
-        strip.setImage2Brush(0x00FF00);
+        strip.titleImage().setPixelFormat(platform::PixelFormat::Bits24);
+        strip.titleImage().setSize(100, strip.stripHeight());
+        strip.setTitleImageBrush(0x00FF00);
         strip.drawLine(QStringLiteral("ink"), false, false, false);
-        strip.ClearBitmap();
+        strip.clearStrip();
         QVERIFY(playtest::allOf(strip.strip().toRgb32(), qRgb(255, 0, 0)));
-        QVERIFY(playtest::allOf(strip.Image2().toRgb32(), qRgb(0, 255, 0)));
+        QVERIFY(playtest::allOf(strip.titleImage().toRgb32(), qRgb(0, 255, 0)));
         // A copy smaller than the strip is filled where it is, and not resized.
-        strip.Image2().setSize(1, 1);
-        strip.setImage2Brush(kWhite);
-        strip.ClearBitmap();
-        QCOMPARE(strip.Image2().width(), 1);
-        QCOMPARE(strip.Image2().pixel(0, 0), qRgb(255, 255, 255));
+        strip.titleImage().setSize(1, 1);
+        strip.setTitleImageBrush(kWhite);
+        strip.clearStrip();
+        QCOMPARE(strip.titleImage().width(), 1);
+        QCOMPARE(strip.titleImage().pixel(0, 0), qRgb(255, 255, 255));
     }
 
     void reverseLineKeepsStyleAtPlaySize() {
         LineStrip strip;
-        strip.updatebitmap(editorFont(), 10, kWhite, kBlack, false, 400);
+        strip.updateStrip(editorFont(), 10, kWhite, kBlack, false, 400);
         strip.drawLine(QStringLiteral("Title"), true, true, false); // underlined, 12 points
         const QString text = QStringLiteral("Back");
         const int x = strip.drawReverseLine(text, true);
@@ -227,7 +227,7 @@ private slots:
     void secondTitleLineGoesBelow() {
         LineStrip strip;
         layOut(strip, 300, 10, kWhite, kBlack, true);
-        const int half = strip.StripHeight() / 2;
+        const int half = strip.stripHeight() / 2;
         strip.drawText(strip.font(), QStringLiteral("Second line"), 0, half);
         const QRect ink = inkRect(strip.toRgb32());
         QVERIFY(!ink.isEmpty());
@@ -238,11 +238,11 @@ private slots:
     // pixels keep the exact text colour; new colours give a new ramp.
     void eightBitPaletteIsRamp() {
         LineStrip strip;
-        strip.updatebitmap(editorFont(), 12, kYellow, kBlack, false, 200);
+        strip.updateStrip(editorFont(), 12, kYellow, kBlack, false, 200);
         strip.selectPixelFormat(0, true);
         QCOMPARE(strip.strip().palette().first(), qRgb(0, 0, 0));
         QCOMPARE(strip.strip().palette().last(), qRgb(255, 255, 0));
-        strip.ClearBitmap();
+        strip.clearStrip();
         strip.drawLine(QStringLiteral("Hello"), false, false, false);
         QVERIFY(playtest::hasPixel(strip.toRgb32(), qRgb(255, 255, 0)));
         strip.setColors(kWhite, 0x800000);

@@ -19,7 +19,7 @@ public:
     explicit PauseRobot(std::function<void()> act) : m_act(std::move(act)) {
         m_timer.setInterval(1);
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (playWindow->Paused && !m_done) {
+            if (playWindow->state().paused && !m_done) {
                 m_done = true;
                 m_act();
             }
@@ -74,13 +74,13 @@ private slots:
         QFETCH(int, afterOne);
         QFETCH(int, afterTwo);
         playOneLine();
-        const int bar = playWindow->TrackBar1->value();
+        const int bar = playWindow->ui().delayBar->value();
         mainWindow->settings().delay = start;
         QTest::keyClick(playWindow, Qt::Key(key));
         QCOMPARE(mainWindow->settings().delay, afterOne);
         QTest::keyClick(playWindow, Qt::Key(key));
         QCOMPARE(mainWindow->settings().delay, afterTwo);
-        QCOMPARE(playWindow->TrackBar1->value(), bar);
+        QCOMPARE(playWindow->ui().delayBar->value(), bar);
         QVERIFY(playWindow->isVisible());
     }
 
@@ -98,9 +98,9 @@ private slots:
         });
         mainWindow->playCommands().play();
         QVERIFY(robot.acted());
-        QCOMPARE(rowsAtPause, playWindow->StripHeight());
-        QCOMPARE(fx->retrace.waits, 3 * playWindow->StripHeight());
-        QVERIFY(!playWindow->Paused);
+        QCOMPARE(rowsAtPause, playWindow->stripHeight());
+        QCOMPARE(fx->retrace.waits, 3 * playWindow->stripHeight());
+        QVERIFY(!playWindow->state().paused);
     }
 
     // "Stop @ End" pauses after the last line; leaving the play ends that pause too.
@@ -108,11 +108,11 @@ private slots:
         mainWindow->ui().stopAtEndBox->setChecked(true);
         PauseRobot robot([] { postKey(Qt::Key_Escape); });
         playOneLine();
-        QVERIFY(robot.acted() && !playWindow->Paused && !playWindow->isVisible());
+        QVERIFY(robot.acted() && !playWindow->state().paused && !playWindow->isVisible());
     }
 
     // The right button brings lines back at the top, never past the caret line, then
-    // pauses; Space goes on from the current line, a left click starts after BackLine.
+    // pauses; Space goes on from the current line, a left click starts after the back line.
     void reverseScroll_data() {
         QTest::addColumn<bool>("leftClick");
         QTest::addColumn<int>("linesAfter");
@@ -125,15 +125,15 @@ private slots:
         fx->setScript(QStringLiteral("MMMMMMMMMMMMMMMMMMMMMMMMMMMMMM\r\ni\r\niiii\r\niiiiiiii"));
         mainWindow->scriptFiles().caretLine() = 1;
         fx->retrace.onWait = [](int n) {
-            if (n == 2 * playWindow->StripHeight() + 1) // line 2 is scrolling
+            if (n == 2 * playWindow->stripHeight() + 1) // line 2 is scrolling
                 postMouse(QEvent::MouseButtonPress, Qt::RightButton);
         };
         QImage atPause;
         int backLine = -1, currentLine = -1;
         PauseRobot robot([&] {
             atPause = playWindow->surface().image();
-            backLine = playWindow->BackLine;
-            currentLine = playWindow->CurrentLine;
+            backLine = playWindow->state().backLine;
+            currentLine = playWindow->state().currentLine;
             if (leftClick)
                 postMouse(QEvent::MouseButtonPress, Qt::LeftButton);
             else
@@ -141,7 +141,7 @@ private slots:
         });
         mainWindow->playCommands().play();
         QVERIFY(robot.acted());
-        const int h = playWindow->StripHeight();
+        const int h = playWindow->stripHeight();
         // Lines 3, 2 and 1 came back; line 0 (the caret is on 1) did not.
         QCOMPARE(backLine, 0);
         QCOMPARE(currentLine, 0);
@@ -154,7 +154,7 @@ private slots:
         QVERIFY(second < third);
         QVERIFY(rightmostInk(atPause, top, 3 * h + 2) < 200); // no trace of the wide line 0
         QCOMPARE(fx->retrace.waits, (3 + linesAfter) * h);
-        QVERIFY(!playWindow->Scrolling);
+        QVERIFY(!playWindow->state().scrolling);
     }
 
     void buttonsThatDoNothing_data() {
@@ -165,12 +165,12 @@ private slots:
     void buttonsThatDoNothing() {
         QFETCH(int, button);
         playOneLine();
-        playWindow->Scrolling = true;
-        playWindow->LineActive = false;
-        playWindow->PlayFormMouseDown(Qt::MouseButton(button));
-        playWindow->PlayFormMouseUp(Qt::MouseButton(button));
-        QVERIFY(!playWindow->Reversed);
-        QVERIFY(!playWindow->Paused);
+        playWindow->state().scrolling = true;
+        playWindow->state().lineActive = false;
+        playWindow->mouseButtonDown(Qt::MouseButton(button));
+        playWindow->mouseButtonUp(Qt::MouseButton(button));
+        QVERIFY(!playWindow->state().reversed);
+        QVERIFY(!playWindow->state().paused);
         QVERIFY(playWindow->isVisible() && playWindow->isEnabled());
     }
 
@@ -178,8 +178,8 @@ private slots:
     void leftClickLeaves() {
         mainWindow->ui().videoModeAction->setChecked(false);
         playOneLine();
-        QTest::mouseClick(playWindow->Panel1, Qt::LeftButton, {}, QPoint(25, 300));
-        QTest::mouseClick(playWindow->Label2, Qt::LeftButton);
+        QTest::mouseClick(playWindow->ui().operatorPanel, Qt::LeftButton, {}, QPoint(25, 300));
+        QTest::mouseClick(playWindow->ui().delayCaption, Qt::LeftButton);
         QVERIFY(playWindow->isVisible());
         QTest::mouseClick(playWindow, Qt::LeftButton, {}, QPoint(300, 300));
         QVERIFY(!playWindow->isVisible() && !playWindow->isEnabled() && mainWindow->isVisible());
@@ -194,19 +194,19 @@ private slots:
     void exitsDuringFade() {
         QFETCH(bool, useEsc);
         playOneLine();
-        playWindow->FadeRunning = true;
+        playWindow->state().fadeRunning = true;
         if (useEsc)
-            playWindow->onkeyHideBlackScreen(27);
+            playWindow->operatorKey(27);
         else
-            playWindow->PlayFormMouseDown(Qt::LeftButton);
-        QVERIFY(playWindow->getkill());
+            playWindow->mouseButtonDown(Qt::LeftButton);
+        QVERIFY(playWindow->state().stopRequested);
         QVERIFY(playWindow->isVisible());
         if (useEsc)
             return;
-        playWindow->PlayFormMouseDown(Qt::LeftButton); // a second click closes at once
+        playWindow->mouseButtonDown(Qt::LeftButton); // a second click closes at once
         QVERIFY(!playWindow->isVisible());
-        QVERIFY(!playWindow->getkill());
-        QVERIFY(!playWindow->FadeRunning);
+        QVERIFY(!playWindow->state().stopRequested);
+        QVERIFY(!playWindow->state().fadeRunning);
     }
 
     // Restart runs a pass nested in the running one; the outer pass then finds the script
@@ -215,11 +215,11 @@ private slots:
         fx->setScript(QStringLiteral("one\r\ntwo\r\nthree"));
         fx->retrace.onWait = [](int n) {
             if (n == 1)
-                QTimer::singleShot(0, playWindow, &TForm4::ToolButton3Click);
+                QTimer::singleShot(0, playWindow, &PlayWindow::ToolButton3Click);
         };
         mainWindow->playCommands().play();
-        QCOMPARE(fx->retrace.waits, 4 * playWindow->StripHeight());
-        QCOMPARE(playWindow->CurrentLine, 3);
+        QCOMPARE(fx->retrace.waits, 4 * playWindow->stripHeight());
+        QCOMPARE(playWindow->state().currentLine, 3);
     }
 
     // The show step copies the main window's speed (with "Slower x10" stored with it), its
@@ -242,18 +242,18 @@ private slots:
         playOneLine();
         QCOMPARE(int(mainWindow->settings().delayFactor), 10);
         QCOMPARE(mainWindow->settings().delay, 10 * panelBar);
-        QVERIFY(playWindow->CheckBox1->isChecked());
-        QCOMPARE(playWindow->TrackBar1->value(), panelBar);
-        QCOMPARE(playWindow->TrackBar1->singleStep(), 30);
-        QCOMPARE(playWindow->TrackBar1->pageStep(), 70);
-        playWindow->TrackBar1->setValue(40); // the operator moves it
+        QVERIFY(playWindow->ui().slowerBox->isChecked());
+        QCOMPARE(playWindow->ui().delayBar->value(), panelBar);
+        QCOMPARE(playWindow->ui().delayBar->singleStep(), 30);
+        QCOMPARE(playWindow->ui().delayBar->pageStep(), 70);
+        playWindow->ui().delayBar->setValue(40); // the operator moves it
         QCOMPARE(mainWindow->settings().delay, 400);
-        QCOMPARE(playWindow->Label1->text(), QStringLiteral("400"));
-        playWindow->CheckBox1->click(); // x10 off
+        QCOMPARE(playWindow->ui().delayLabel->text(), QStringLiteral("400"));
+        playWindow->ui().slowerBox->click(); // x10 off
         QCOMPARE(int(mainWindow->settings().delayFactor), 1);
         QCOMPARE(mainWindow->settings().delay, 40);
         QVERIFY(!mainWindow->ui().slowerBox->isChecked());
-        playWindow->SpeedButton1->click(); // "E&xit"
+        playWindow->ui().exitButton->click(); // "E&xit"
         QVERIFY(!playWindow->isVisible());
         QCOMPARE(mainWindow->ui().delayBar->value(), 40);
         QCOMPARE(mainWindow->ui().delayLabel->text(), QStringLiteral("40"));
@@ -264,13 +264,13 @@ private slots:
     void fontSizeBar() {
         mainWindow->ui().videoModeAction->setChecked(false);
         playOneLine();
-        const int before = playWindow->StripHeight();
-        playWindow->TrackBar2->setValue(20);
+        const int before = playWindow->stripHeight();
+        playWindow->ui().fontSizeBar->setValue(20);
         QCOMPARE(mainWindow->editorFontSize(), 20);
         QCOMPARE(mainWindow->ui().fontSizeBar->value(), 20);
-        QCOMPARE(playWindow->Label4->text(), QStringLiteral("40"));
+        QCOMPARE(playWindow->ui().fontSizeLabel->text(), QStringLiteral("40"));
         QCOMPARE(playWindow->canvasFont().pointSize(), 20); // twice the size before the change
-        QVERIFY(playWindow->StripHeight() > before);
+        QVERIFY(playWindow->stripHeight() > before);
         mainWindow->ui().fontSizeBar->setValue(
             17); // the main window's bar sets the drawing font too
         QCOMPARE(playWindow->canvasFont().pointSize(), 34);
@@ -286,8 +286,8 @@ private slots:
         const std::pair<const char *, int> keys[] = {
             {"Up", Qt::Key_Up},     {"Page Up", Qt::Key_PageUp},     {"Left", Qt::Key_Left},
             {"Down", Qt::Key_Down}, {"Page Down", Qt::Key_PageDown}, {"Right", Qt::Key_Right}};
-        for (const char *bar : {"mainWindow/fontSizeBar", "mainWindow/delayBar", "Form4/TrackBar1",
-                                "Form4/TrackBar2"}) {
+        for (const char *bar : {"mainWindow/fontSizeBar", "mainWindow/delayBar",
+                                "playWindow/delayBar", "playWindow/fontSizeBar"}) {
             for (int i = 0; i < 6; ++i)
                 QTest::addRow("%s %s", bar, keys[i].first)
                     << QString::fromLatin1(bar) << keys[i].second << (i < 3 ? -1 : 1);
@@ -313,15 +313,15 @@ private slots:
         playOneLine();
         bool restartOffered = true;
         PauseRobot robot([&] {
-            restartOffered = playWindow->ToolButton3->isEnabled();
-            QTimer::singleShot(0, playWindow->ToolButton2, &QToolButton::click);
+            restartOffered = playWindow->ui().restartButton->isEnabled();
+            QTimer::singleShot(0, playWindow->ui().pauseButton, &QToolButton::click);
         });
-        QTimer::singleShot(0, playWindow->ToolButton2, &QToolButton::click);
+        QTimer::singleShot(0, playWindow->ui().pauseButton, &QToolButton::click);
         QTRY_VERIFY(robot.acted());
-        QTRY_VERIFY(!playWindow->ToolButton2->isChecked());
+        QTRY_VERIFY(!playWindow->ui().pauseButton->isChecked());
         QVERIFY(!restartOffered);
-        QVERIFY(playWindow->ToolButton3->isEnabled());
-        QVERIFY(!playWindow->Paused);
+        QVERIFY(playWindow->ui().restartButton->isEnabled());
+        QVERIFY(!playWindow->state().paused);
     }
 };
 

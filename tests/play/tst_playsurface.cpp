@@ -209,7 +209,7 @@ private slots:
         for (int i = 0; i < 13; ++i)
             s.scrollUp();
         const QRgb white = qRgb(255, 255, 255), red = qRgb(255, 0, 0);
-        s.drawCtrMarker(50, white, red);
+        s.drawCenterMarker(50, white, red);
         QCOMPARE(s.pixel(0, 40), white); // the upright edge at x = 0
         QCOMPARE(s.pixel(1, 45), white);
         QCOMPARE(s.pixel(9, 40), white); // the tip at (10, 40)
@@ -225,9 +225,9 @@ private slots:
         QVERIFY(!fill.isEmpty());
         QVERIFY(QRect(0, 31, 10, 19).contains(fill));
         // Drawn again in the background colour, it is gone.
-        s.drawCtrMarker(50, qRgb(0, 0, 0), qRgb(0, 0, 0));
+        s.drawCenterMarker(50, qRgb(0, 0, 0), qRgb(0, 0, 0));
         QCOMPARE(s.image().copy(0, 0, 15, 100), QImage(s.image().copy(20, 0, 15, 100)));
-        s.drawCtrMarker(50, white, red);
+        s.drawCenterMarker(50, white, red);
         s.scrollUp();
         QCOMPARE(s.pixel(0, 39), white);
     }

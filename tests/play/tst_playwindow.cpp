@@ -48,7 +48,7 @@ private slots:
     void init() { fx = std::make_unique<PlayFixture>(); }
     void cleanup() { fx.reset(); }
 
-    // A one-line script scrolls in for exactly StripHeight steps and stops at the bottom. At
+    // A one-line script scrolls in for exactly stripHeight steps and stops at the bottom. At
     // one bit per pixel the pass plays white on black, and the settings keep it.
     void oneLineEndsAtBottom_data() {
         QTest::addColumn<int>("processType");
@@ -73,14 +73,15 @@ private slots:
         mainWindow->playCommands().play();
         QCOMPARE(mainWindow->settings().backgroundColor, backPlayed);
         QCOMPARE(mainWindow->settings().textColor, processType == 1 ? 0xFFFFFF : text);
-        QCOMPARE(fx->retrace.waits, playWindow->StripHeight());
+        QCOMPARE(fx->retrace.waits, playWindow->stripHeight());
         const QImage strip = expectedStrip(QStringLiteral("Hello Wg"));
         verifyLineAtBottom(strip);
         // Above the line: the background, cleared before the text.
         QVERIFY(allOf(surfaceRows(0, playWindow->options().bottom - 1 - strip.height()),
                       platform::toQColor(backPlayed).rgb()));
         // The pass ended: the window stays up and enabled with its picture.
-        QVERIFY(playWindow->isVisible() && playWindow->isEnabled() && !playWindow->Scrolling);
+        QVERIFY(playWindow->isVisible() && playWindow->isEnabled() &&
+                !playWindow->state().scrolling);
     }
 
     void startFromCursor_data() {
@@ -98,11 +99,11 @@ private slots:
         mainWindow->scriptFiles().caretLine() = caret;
         TickCounter ticks;
         mainWindow->playCommands().play();
-        const int h = playWindow->StripHeight();
+        const int h = playWindow->stripHeight();
         QCOMPARE(fx->retrace.waits, rowsScrolled * h);
         // The lead-in and the end steps both ran: ten seconds each.
         QCOMPARE(ticks.ticks, 20);
-        QCOMPARE(playWindow->CurrentLine, qMax(caret, 3));
+        QCOMPARE(playWindow->state().currentLine, qMax(caret, 3));
         const int b = playWindow->options().bottom;
         if (rowsScrolled) {
             verifyLineAtBottom(expectedStrip(QStringLiteral("Last line"), false));
@@ -123,10 +124,10 @@ private slots:
         };
         TickCounter ticks;
         mainWindow->playCommands().play();
-        QCOMPARE(fx->retrace.waits, playWindow->StripHeight());
-        QCOMPARE(playWindow->CurrentLine, 1);
+        QCOMPARE(fx->retrace.waits, playWindow->stripHeight());
+        QCOMPARE(playWindow->state().currentLine, 1);
         QCOMPARE(ticks.ticks, 10); // the lead-in only
-        QVERIFY(!playWindow->Paused);
+        QVERIFY(!playWindow->state().paused);
         QVERIFY(!playWindow->isVisible() && !playWindow->isEnabled() && mainWindow->isVisible());
     }
 
@@ -212,16 +213,16 @@ private slots:
             mainWindow->playCommands().play();
             QCOMPARE(mainWindow->settings().outputRight, 1000);
             QCOMPARE(playWindow->options().right, outRight);
-            QCOMPARE(playWindow->strip().StripRect().width(), outRight);
+            QCOMPARE(playWindow->strip().stripRect().width(), outRight);
         }
-        QCOMPARE(playWindow->Panel1->isVisible(), !video);
+        QCOMPARE(playWindow->ui().operatorPanel->isVisible(), !video);
         QCOMPARE(playWindow->cursor().shape(), cursor);
         QCOMPARE(playWindow->geometry(), QRect(0, 0, 1024, 768));
         QVERIFY(allOf(playWindow->surface().image().copy(outRight, 0, 1024 - 50 - outRight, 768),
                       qRgb(0, 0, 0)));
         if (!video) {
-            QCOMPARE(playWindow->Panel1->geometry(), QRect(1024 - 50, 4, 50, 768 - 8));
-            QCOMPARE(playWindow->Label4->text(), QStringLiteral("20"));
+            QCOMPARE(playWindow->ui().operatorPanel->geometry(), QRect(1024 - 50, 4, 50, 768 - 8));
+            QCOMPARE(playWindow->ui().fontSizeLabel->text(), QStringLiteral("20"));
         }
     }
 
@@ -284,7 +285,7 @@ private slots:
         QVERIFY(mainWindow->ui().loopAction->isChecked());
         QString seen;
         fx->retrace.onWait = [&](int n) {
-            const int h = playWindow->StripHeight();
+            const int h = playWindow->stripHeight();
             if (n == 1 && file)
                 fx->sandbox.writeFile(QStringLiteral("loop.txt"), "Changed on disk");
             if (n == h + 1) { // the second pass has begun
@@ -296,7 +297,7 @@ private slots:
         };
         mainWindow->playCommands().play();
         QCOMPARE(seen, secondPass);
-        QCOMPARE(fx->retrace.waits, 2 * playWindow->StripHeight());
+        QCOMPARE(fx->retrace.waits, 2 * playWindow->stripHeight());
         QVERIFY(!mainWindow->playCommands().looping());
         QCOMPARE(mainWindow->ui().editor->isModified(), edited);
         QVERIFY(!playWindow->isVisible());
@@ -318,8 +319,8 @@ private slots:
         mainWindow->ui().syncRetraceAction->setChecked(true);
         fx->setScript(QStringLiteral("one\r\ntwo"));
         mainWindow->playCommands().play();
-        QCOMPARE(fx->retrace.waits, available ? 2 * playWindow->StripHeight() : 0);
-        QCOMPARE(playWindow->CurrentLine, 2);
+        QCOMPARE(fx->retrace.waits, available ? 2 * playWindow->stripHeight() : 0);
+        QCOMPARE(playWindow->state().currentLine, 2);
     }
 
     // A calibration plays exactly one line, measures it and closes the window.
@@ -334,9 +335,9 @@ private slots:
             platform::Clock::advance(4);
         };
         mainWindow->readingTime().estimateReadingTime();
-        const int h = playWindow->StripHeight();
+        const int h = playWindow->stripHeight();
         QCOMPARE(fx->retrace.waits, h);
-        QCOMPARE(playWindow->ElapsedMs, 4.0 * h);
+        QCOMPARE(playWindow->state().elapsedMs, 4.0 * h);
         QVERIFY(!mainWindow->readingTime().measuring());
         QVERIFY(!playWindow->isVisible() && !playWindow->isEnabled());
         const ReadingEstimate e = estimateReadingTime(120, 4.0 * h, 600);
@@ -367,10 +368,11 @@ private slots:
         QList<bool> atPlay;
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (playWindow && playWindow->Scrolling && atPlay.isEmpty())
+            if (playWindow && playWindow->state().scrolling && atPlay.isEmpty())
                 atPlay = {outputAreaDialog == nullptr && systemInfoDialog == nullptr,
-                          playWindow->AntiKernel[2][2] == 8 && playWindow->AntiKernel[0][0] == 1 &&
-                              playWindow->AntiKernel[1][2] == 0,
+                          playWindow->antialiasKernel()[2][2] == 8 &&
+                              playWindow->antialiasKernel()[0][0] == 1 &&
+                              playWindow->antialiasKernel()[1][2] == 0,
                           !mainWindow->isVisible()};
         });
         watch.start(0);
@@ -380,7 +382,7 @@ private slots:
         QCOMPARE(atPlay, QList<bool>({true, true, true}));
         QVERIFY(!mainWindow->settings().playAtStart);
         QCOMPARE(mainWindow->settings().scriptPath, script);
-        QCOMPARE(playWindow->CurrentLine, 3);
+        QCOMPARE(playWindow->state().currentLine, 3);
         QVERIFY(playWindow->isVisible());
         verifyLineAtBottom(expectedStrip(QStringLiteral("Wg end"), false));
     }

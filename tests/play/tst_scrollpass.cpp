@@ -1,8 +1,8 @@
 // The scrolling pass on its own: a play window with a stand-in console and no main window.
 #include "FakeHost.h"
 #include "platform/Platform.h"
-#include "play/BlackScroll.h"
 #include "play/PlayHost.h"
+#include "play/PlayWindow.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -35,7 +35,7 @@ private slots:
         QFETCH(int, currentLine);
         QFETCH(bool, closed);
         FakeHost host;
-        TForm4 window(&host);
+        PlayWindow window(&host);
         host.window = &window;
         host.lines = lines;
         host.escAtRow = escAtRow;
@@ -50,12 +50,12 @@ private slots:
         window.setOptions(o);
         window.startPlay();
         window.runPass();
-        QCOMPARE(host.rows, linesScrolled * window.StripHeight());
-        QCOMPARE(window.CurrentLine, currentLine);
+        QCOMPARE(host.rows, linesScrolled * window.stripHeight());
+        QCOMPARE(window.state().currentLine, currentLine);
         QCOMPARE(host.closed, closed ? 1 : 0);
         QCOMPARE(window.isEnabled(), !closed);
         // The last line scrolled in stands at the bottom of the output rectangle.
-        const int h = window.StripHeight();
+        const int h = window.stripHeight();
         const QImage bottom = window.surface().image().copy(0, 300 - 1 - h, 400, h + 1);
         bool ink = false;
         for (int y = 0; y < bottom.height(); ++y)

@@ -1,6 +1,6 @@
 // The play window: creation, show, the orderly close, the operator panel, painting and the
 // translation of Qt's key and mouse events into the window's handlers.
-#include "play/BlackScroll.h"
+#include "play/PlayWindow.h"
 
 #include "platform/Colors.h"
 #include "platform/Platform.h"
@@ -105,9 +105,9 @@ QSlider *panelTrackBar(QWidget *parent, const char *name, int min, int max, int 
 
 } // namespace
 
-TForm4::TForm4(PlayHost *host, QWidget *parent)
+PlayWindow::PlayWindow(PlayHost *host, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_host(host) {
-    setObjectName(QStringLiteral("Form4"));
+    setObjectName(QStringLiteral("playWindow"));
     // The picture is the play surface: Qt must neither clear nor fill the window itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -125,77 +125,81 @@ TForm4::TForm4(PlayHost *host, QWidget *parent)
     setEnabled(false);
 }
 
-TForm4::~TForm4() {
+PlayWindow::~PlayWindow() {
     m_presenter.setTarget(nullptr, false);
 }
 
-void TForm4::buildPanel() {
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameShape(QFrame::Panel);
-    Panel1->setFrameShadow(QFrame::Sunken);
-    Panel1->setCursor(Qt::PointingHandCursor);
-    Panel1->setAutoFillBackground(true);
-    Panel1->setGeometry(0, 4, 50, 400);
+void PlayWindow::buildPanel() {
+    m_ui.operatorPanel = new QFrame(this);
+    m_ui.operatorPanel->setObjectName(QStringLiteral("operatorPanel"));
+    m_ui.operatorPanel->setFrameShape(QFrame::Panel);
+    m_ui.operatorPanel->setFrameShadow(QFrame::Sunken);
+    m_ui.operatorPanel->setCursor(Qt::PointingHandCursor);
+    m_ui.operatorPanel->setAutoFillBackground(true);
+    m_ui.operatorPanel->setGeometry(0, 4, 50, 400);
     QFont small(QStringLiteral("Arial"));
     small.setPixelSize(11);
-    Panel1->setFont(small);
+    m_ui.operatorPanel->setFont(small);
 
-    ToolButton3 = new QToolButton(Panel1);
-    ToolButton3->setObjectName(QStringLiteral("ToolButton3"));
-    ToolButton3->setIcon(restartIcon());
-    ToolButton2 = new QToolButton(Panel1);
-    ToolButton2->setObjectName(QStringLiteral("ToolButton2"));
-    ToolButton2->setIcon(pauseIcon());
-    ToolButton2->setCheckable(true);
-    SpeedButton1 = new QPushButton(QStringLiteral("E&xit"), Panel1);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    Label2 = panelLabel(Panel1, "Label2", QStringLiteral("Delay"));
-    CheckBox1 = new QCheckBox(QStringLiteral("x10"), Panel1);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    Label1 = panelLabel(Panel1, "Label1", QString());
-    TrackBar1 = panelTrackBar(Panel1, "TrackBar1", 8, 1500, 50, QStringLiteral("Change the Speed"));
-    Label3 = panelLabel(Panel1, "Label3", QStringLiteral("FSize"));
-    Label4 = panelLabel(Panel1, "Label4", QString());
-    TrackBar2 = panelTrackBar(Panel1, "TrackBar2", 2, 200, 4, QStringLiteral("Change Font Size"));
-    TrackBar2->setPageStep(4);
+    m_ui.restartButton = new QToolButton(m_ui.operatorPanel);
+    m_ui.restartButton->setObjectName(QStringLiteral("restartButton"));
+    m_ui.restartButton->setIcon(restartIcon());
+    m_ui.pauseButton = new QToolButton(m_ui.operatorPanel);
+    m_ui.pauseButton->setObjectName(QStringLiteral("pauseButton"));
+    m_ui.pauseButton->setIcon(pauseIcon());
+    m_ui.pauseButton->setCheckable(true);
+    m_ui.exitButton = new QPushButton(QStringLiteral("E&xit"), m_ui.operatorPanel);
+    m_ui.exitButton->setObjectName(QStringLiteral("exitButton"));
+    m_ui.delayCaption = panelLabel(m_ui.operatorPanel, "delayCaption", QStringLiteral("Delay"));
+    m_ui.slowerBox = new QCheckBox(QStringLiteral("x10"), m_ui.operatorPanel);
+    m_ui.slowerBox->setObjectName(QStringLiteral("slowerBox"));
+    m_ui.delayLabel = panelLabel(m_ui.operatorPanel, "delayLabel", QString());
+    m_ui.delayBar = panelTrackBar(m_ui.operatorPanel, "delayBar", 8, 1500, 50,
+                                  QStringLiteral("Change the Speed"));
+    m_ui.fontSizeCaption =
+        panelLabel(m_ui.operatorPanel, "fontSizeCaption", QStringLiteral("FSize"));
+    m_ui.fontSizeLabel = panelLabel(m_ui.operatorPanel, "fontSizeLabel", QString());
+    m_ui.fontSizeBar = panelTrackBar(m_ui.operatorPanel, "fontSizeBar", 2, 200, 4,
+                                     QStringLiteral("Change Font Size"));
+    m_ui.fontSizeBar->setPageStep(4);
     // The keys belong to the play window, never to a control of the panel.
-    for (QWidget *w : {static_cast<QWidget *>(ToolButton3), static_cast<QWidget *>(ToolButton2),
-                       static_cast<QWidget *>(SpeedButton1), static_cast<QWidget *>(CheckBox1)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_ui.restartButton), static_cast<QWidget *>(m_ui.pauseButton),
+          static_cast<QWidget *>(m_ui.exitButton), static_cast<QWidget *>(m_ui.slowerBox)})
         w->setFocusPolicy(Qt::NoFocus);
 
-    auto *layout = new QVBoxLayout(Panel1);
+    auto *layout = new QVBoxLayout(m_ui.operatorPanel);
     layout->setContentsMargins(2, 4, 2, 4);
     layout->setSpacing(3);
-    layout->addWidget(ToolButton3, 0, Qt::AlignHCenter);
-    layout->addWidget(ToolButton2, 0, Qt::AlignHCenter);
-    layout->addWidget(SpeedButton1);
-    layout->addWidget(Label2);
-    layout->addWidget(CheckBox1);
-    layout->addWidget(Label1);
-    layout->addWidget(TrackBar1, 1, Qt::AlignHCenter);
-    layout->addWidget(Label3);
-    layout->addWidget(Label4);
-    layout->addWidget(TrackBar2, 1, Qt::AlignHCenter);
-    Panel1->hide();
+    layout->addWidget(m_ui.restartButton, 0, Qt::AlignHCenter);
+    layout->addWidget(m_ui.pauseButton, 0, Qt::AlignHCenter);
+    layout->addWidget(m_ui.exitButton);
+    layout->addWidget(m_ui.delayCaption);
+    layout->addWidget(m_ui.slowerBox);
+    layout->addWidget(m_ui.delayLabel);
+    layout->addWidget(m_ui.delayBar, 1, Qt::AlignHCenter);
+    layout->addWidget(m_ui.fontSizeCaption);
+    layout->addWidget(m_ui.fontSizeLabel);
+    layout->addWidget(m_ui.fontSizeBar, 1, Qt::AlignHCenter);
+    m_ui.operatorPanel->hide();
     // A click on the panel belongs to the panel, not to the play window behind it.
-    Panel1->installEventFilter(this);
+    m_ui.operatorPanel->installEventFilter(this);
 
-    connect(ToolButton3, &QToolButton::clicked, this, &TForm4::ToolButton3Click);
-    connect(ToolButton2, &QToolButton::clicked, this, &TForm4::ToolButton2Click);
-    connect(SpeedButton1, &QPushButton::clicked, this, &TForm4::SpeedButton1Click);
-    connect(CheckBox1, &QCheckBox::toggled, this, &TForm4::CheckBox1Click);
-    connect(TrackBar1, &QSlider::valueChanged, this, &TForm4::TrackBar1Change);
-    connect(TrackBar2, &QSlider::valueChanged, this, &TForm4::TrackBar2Change);
+    connect(m_ui.restartButton, &QToolButton::clicked, this, &PlayWindow::restartButtonClicked);
+    connect(m_ui.pauseButton, &QToolButton::clicked, this, &PlayWindow::pauseButtonClicked);
+    connect(m_ui.exitButton, &QPushButton::clicked, this, &PlayWindow::exitButtonClicked);
+    connect(m_ui.slowerBox, &QCheckBox::toggled, this, &PlayWindow::slowerToggled);
+    connect(m_ui.delayBar, &QSlider::valueChanged, this, &PlayWindow::delayBarMoved);
+    connect(m_ui.fontSizeBar, &QSlider::valueChanged, this, &PlayWindow::fontSizeBarMoved);
 }
 
-void TForm4::FormCreate() {
+void PlayWindow::create() {
     // The antialias weights come before everything else, a command-line play included.
-    copyAntiKernel(AntiKernel);
-    killnow = false;
-    RightHeld = false;
-    Scrolling = false;
-    Reversed = false;
+    copyAntialiasKernel(m_antialiasKernel);
+    m_state.stopRequested = false;
+    m_state.rightHeld = false;
+    m_state.scrolling = false;
+    m_state.reversed = false;
     // The window covers the screen (its maximised state).
     const QSize screen = platform::Screen::size();
     setGeometry(QRect(QPoint(0, 0), screen));
@@ -204,19 +208,19 @@ void TForm4::FormCreate() {
     m_host->runStartUpPlay();
 }
 
-void TForm4::FormShow() {
-    ScreenBits = static_cast<qint8>(platform::Screen::depth());
+void PlayWindow::prepareToShow() {
+    m_state.screenBits = static_cast<qint8>(platform::Screen::depth());
     // The speed bar takes the console's position before the x10 box is copied: a change of
     // the box runs its click rule, which sets Delay from the bar's position, and a position
     // left over from an earlier play (or the bar's minimum before the first) would replace
     // the operator's speed.
-    platform::setTrackBarPosition(TrackBar1, m_options.delayBarPosition);
-    CheckBox1->setChecked(m_options.slowerX10);
-    LineActive = false;
-    m_color = m_options.backColor;
+    platform::setTrackBarPosition(m_ui.delayBar, m_options.delayBarPosition);
+    m_ui.slowerBox->setChecked(m_options.slowerX10);
+    m_state.lineActive = false;
+    m_color = m_options.backgroundColor;
     m_fontColor = m_options.textColor;
-    TrackBar1->setSingleStep(m_options.arrowAmt);
-    TrackBar1->setPageStep(m_options.pgJumpAmt);
+    m_ui.delayBar->setSingleStep(m_options.arrowStep);
+    m_ui.delayBar->setPageStep(m_options.pageStep);
     const QScreen *s = screen();
     const double hz = s ? s->refreshRate() : 60.0;
     m_pacer.setRefreshHz(hz);
@@ -224,31 +228,31 @@ void TForm4::FormShow() {
     m_presenter.setRefreshHz(hz);
 }
 
-void TForm4::startPlay() {
+void PlayWindow::startPlay() {
     const QSize screen = platform::Screen::size();
     if (!m_options.videoMode) {
         // The operator panel stands at the screen's right edge, shown once the text starts.
-        Panel1->hide();
-        Panel1->setGeometry(screen.width() - 50, 4, 50, screen.height() - 8);
+        m_ui.operatorPanel->hide();
+        m_ui.operatorPanel->setGeometry(screen.width() - 50, 4, 50, screen.height() - 8);
     }
     // The window covers the screen in the background colour.
     setCursor(Qt::BlankCursor);
     setVisible(false);
     setGeometry(QRect(QPoint(0, 0), screen));
     if (m_surface.size() != screen)
-        m_surface.resize(screen, rgbOf(m_options.backColor));
+        m_surface.resize(screen, rgbOf(m_options.backgroundColor));
     setEnabled(true);
-    m_color = m_options.backColor;
-    m_brushColor = m_options.backColor;
-    m_strip.setColors(m_options.textColor, m_options.backColor);
-    Reversed = false;
+    m_color = m_options.backgroundColor;
+    m_brushColor = m_options.backgroundColor;
+    m_strip.setColors(m_options.textColor, m_options.backgroundColor);
+    m_state.reversed = false;
     invalidate();
     show();
     activateWindow();
     choosePresentTarget();
 }
 
-void TForm4::choosePresentTarget() {
+void PlayWindow::choosePresentTarget() {
     // Straight into the window where the platform allows it and window pixels are screen
     // pixels; else by repaints from the pass. The native window is looked at each play: the
     // toolkit may have made a new one.
@@ -270,62 +274,63 @@ void TForm4::choosePresentTarget() {
         m_presenter.setVerticalBlank({});
 }
 
-void TForm4::runPass() {
+void PlayWindow::runPass() {
     if (m_options.fadeTitles) {
-        fadetitles();
+        runFadePass();
         return;
     }
     restartPass();
 }
 
-void TForm4::restartPass() {
-    Form4Startup(m_options.tvTitle, m_options.centreText, m_options.mirror, m_options.calibrating);
+void PlayWindow::restartPass() {
+    runScrollPass(m_options.tvTitle, m_options.centerText, m_options.mirror,
+                  m_options.measuringReadingTime);
 }
 
-void TForm4::closeform4() {
-    Scrolling = false;
-    Panel1->hide();
+void PlayWindow::closePlay() {
+    m_state.scrolling = false;
+    m_ui.operatorPanel->hide();
     setVisible(false);
-    m_host->handBackSpeed(TrackBar1->value());
+    m_host->handBackSpeed(m_ui.delayBar->value());
     m_host->playClosed();
     hide();
     setEnabled(false);
-    // The close event of a hidden window: FormClose runs, nothing else happens.
+    // The close event of a hidden window: closeSteps runs, nothing else happens.
     QCloseEvent close;
     QCoreApplication::sendEvent(this, &close);
     platform::pumpMessages();
 }
 
-void TForm4::FormClose() {
-    FadeRunning = false;
-    killnow = false;
-    m_host->setSlowerX10(CheckBox1->isChecked());
-    m_host->handBackSpeed(TrackBar1->value());
+void PlayWindow::closeSteps() {
+    m_state.fadeRunning = false;
+    m_state.stopRequested = false;
+    m_host->setSlowerX10(m_ui.slowerBox->isChecked());
+    m_host->handBackSpeed(m_ui.delayBar->value());
 }
 
-void TForm4::setCanvasFontSize(int points) {
+void PlayWindow::setCanvasFontSize(int points) {
     m_canvasFont.setPointSize(qMax(1, points));
 }
 
-QRgb TForm4::rgbOf(int colorValue) const {
+QRgb PlayWindow::rgbOf(int colorValue) const {
     return platform::toQColor(colorValue).rgb();
 }
 
-void TForm4::invalidate() {
+void PlayWindow::invalidate() {
     m_erasePending = true;
     update();
 }
 
-bool TForm4::flushErase() {
+bool PlayWindow::flushErase() {
     if (!m_erasePending)
         return false;
     m_erasePending = false;
-    if (EraseAllowed)
+    if (m_state.eraseAllowed)
         m_surface.erase(rgbOf(m_color));
     return true;
 }
 
-void TForm4::presentDirty() {
+void PlayWindow::presentDirty() {
     const QRect dirty = m_surface.dirtyRect();
     m_surface.clearDirty();
     if (dirty.isEmpty())
@@ -339,12 +344,12 @@ void TForm4::presentDirty() {
     m_presenting = false;
 }
 
-void TForm4::repaintNow() {
+void PlayWindow::repaintNow() {
     flushErase();
     presentDirty();
 }
 
-void TForm4::pumpMessages() {
+void PlayWindow::pumpMessages() {
     platform::pumpMessages();
     // A pending repaint is processed at the pump even where the window system has not
     // asked for a paint yet (the window may not be exposed).
@@ -353,23 +358,23 @@ void TForm4::pumpMessages() {
     m_presenter.poll();
 }
 
-void TForm4::waitRow(int delay) {
+void PlayWindow::waitRow(int delay) {
     const qint64 wait = rowWaitNs(delay, platform::secondMs());
     platform::waitUntilNs(m_rowSchedule.next(platform::monotonicNs(), wait));
 }
 
-void TForm4::showEvent(QShowEvent *event) {
+void PlayWindow::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        prepareToShow();
 }
 
-void TForm4::closeEvent(QCloseEvent *event) {
-    FormClose();
+void PlayWindow::closeEvent(QCloseEvent *event) {
+    closeSteps();
     event->accept();
 }
 
-void TForm4::paintEvent(QPaintEvent *event) {
+void PlayWindow::paintEvent(QPaintEvent *event) {
     // A repaint asked for by an invalidation erases first, if erasing is allowed now, and
     // the presenter's picture takes what changed; presents only show the picture. The
     // picture is painted rather than the surface, so that a repaint never runs ahead of
@@ -386,23 +391,23 @@ void TForm4::paintEvent(QPaintEvent *event) {
     m_presenter.paintOnto(p, event->rect());
 }
 
-void TForm4::keyPressEvent(QKeyEvent *event) {
+void PlayWindow::keyPressEvent(QKeyEvent *event) {
     event->accept();
-    onkeyHideBlackScreen(virtualKeyCode(event->key()));
+    operatorKey(virtualKeyCode(event->key()));
 }
 
-void TForm4::mousePressEvent(QMouseEvent *event) {
+void PlayWindow::mousePressEvent(QMouseEvent *event) {
     event->accept();
-    PlayFormMouseDown(event->button());
+    mouseButtonDown(event->button());
 }
 
-void TForm4::mouseReleaseEvent(QMouseEvent *event) {
+void PlayWindow::mouseReleaseEvent(QMouseEvent *event) {
     event->accept();
-    PlayFormMouseUp(event->button());
+    mouseButtonUp(event->button());
 }
 
-bool TForm4::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == Panel1) {
+bool PlayWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_ui.operatorPanel) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:

@@ -10,18 +10,18 @@
 // Heap pixel arrays for the antialias filter: a flat array of 3- or 4-byte pixel values in
 // one contiguous block, and a two-dimensional view on it, both indexed from 1.
 //
-// Dynarray holds 3-byte elements (blue, green, red, as in a 24-bit pixel row), Dynarray32
+// BigByteArray<3> holds 3-byte elements (blue, green, red, as in a 24-bit pixel row), <4>
 // 4-byte elements (one 32-bit value, little endian). Sizes are computed in 64 bits: a
 // request whose byte size is too large for one block, or that the allocator refuses, is
-// refused whole with ENotEnoughMemory; a block is never shorter than its count says. The
+// refused whole with NotEnoughMemory; a block is never shorter than its count says. The
 // block is not cleared when it is allocated.
 
 // The refusal of a block: "error in TBigByteArray.create: Not enough contiguous memory
 // available" CR LF " requested memory block: <bytes> bytes".
-class ENotEnoughMemory : public std::exception {
+class NotEnoughMemory : public std::exception {
 public:
     // requestedBytes as a decimal text (it may exceed 64 bits).
-    explicit ENotEnoughMemory(const QString &requestedBytes);
+    explicit NotEnoughMemory(const QString &requestedBytes);
     const QString &message() const { return m_message; }
     const char *what() const noexcept override { return m_what.constData(); }
 
@@ -33,7 +33,7 @@ private:
 // The largest block one pixel array is given: well above any strip a bitmap can hold.
 inline constexpr qint64 kMaxPixelBlockBytes = qint64(1) << 30;
 
-// A block of count elements of elementBytes each; throws ENotEnoughMemory when the byte
+// A block of count elements of elementBytes each; throws NotEnoughMemory when the byte
 // size exceeds kMaxPixelBlockBytes or cannot be allocated. count must be positive.
 std::unique_ptr<uchar[]> allocatePixelBlock(qint64 count, int elementBytes);
 
@@ -139,16 +139,3 @@ private:
     int m_width = 0;
     int m_height = 0;
 };
-
-// The two units by their own names.
-namespace Dynarray {
-using TBigByteArray = BigByteArray<3>;
-using TByteArray2D = ByteArray2D<3>;
-using ENotEnoughMemory = ::ENotEnoughMemory;
-} // namespace Dynarray
-
-namespace Dynarray32 {
-using TBigByteArray = BigByteArray<4>;
-using TByteArray2D32 = ByteArray2D<4>;
-using ENotEnoughMemory = ::ENotEnoughMemory;
-} // namespace Dynarray32

@@ -1,4 +1,4 @@
-#include "play/Dynarray.h"
+#include "play/PixelArrays.h"
 
 #include <new>
 
@@ -18,7 +18,7 @@ QString decimal(unsigned __int128 v) {
 
 } // namespace
 
-ENotEnoughMemory::ENotEnoughMemory(const QString &requestedBytes)
+NotEnoughMemory::NotEnoughMemory(const QString &requestedBytes)
     : m_message(QStringLiteral("error in TBigByteArray.create: Not enough contiguous memory "
                                "available\r\n requested memory block: ") +
                 requestedBytes + QStringLiteral(" bytes")),
@@ -27,9 +27,9 @@ ENotEnoughMemory::ENotEnoughMemory(const QString &requestedBytes)
 std::unique_ptr<uchar[]> allocatePixelBlock(qint64 count, int elementBytes) {
     const unsigned __int128 bytes = static_cast<unsigned __int128>(count) * unsigned(elementBytes);
     if (bytes > static_cast<unsigned __int128>(kMaxPixelBlockBytes))
-        throw ENotEnoughMemory(decimal(bytes));
+        throw NotEnoughMemory(decimal(bytes));
     std::unique_ptr<uchar[]> block(new (std::nothrow) uchar[static_cast<size_t>(bytes)]);
     if (!block)
-        throw ENotEnoughMemory(decimal(bytes));
+        throw NotEnoughMemory(decimal(bytes));
     return block;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "play/Antialias.h"
 #include "play/LineStrip.h"
 #include "play/PlayOptions.h"
 #include "play/PlaySurface.h"
@@ -32,56 +33,62 @@ class PlayHost;
 // pass and asks its PlayHost for what stays live (the speed, the script lines, the waits).
 //
 // Its handlers live in several files of play/:
-//   BlackScroll.cpp       creation, show, close, the operator panel, painting, events
+//   PlayWindow.cpp        creation, show, close, the operator panel, painting, events
 //   ScrollPass.cpp        the scrolling pass, the pause, the centre marker
 //   OperatorControls.cpp  keys, mouse buttons, reverse scroll, the panel's controls
 //   PlayPreroll.cpp       colour bars and count-down
 //   FadePass.cpp          the fade titles: the pass, the title, the fades and their frames
-class TForm4 : public QWidget {
+class PlayWindow : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(bool killnow READ getkill WRITE setkill)
 
 public:
-    explicit TForm4(PlayHost *host, QWidget *parent = nullptr);
-    ~TForm4() override;
+    explicit PlayWindow(PlayHost *host, QWidget *parent = nullptr);
+    ~PlayWindow() override;
 
-    // ---- Play state -----------------------------------------------------------------
-    int CurrentLine = 0;
-    int BackLine = 0;
-    bool Paused = false;
-    bool Reversed = false;
-    bool Scrolling = false;
-    bool LineActive = false;
-    bool RightHeld = false;
-    bool FadeRunning = false;
-    qint8 ScreenBits = 0;
-    // The window honours a request to erase its background (to its colour) only while this
-    // is set; at all other times the scrolled picture survives repaints.
-    bool EraseAllowed = false;
-    // Milliseconds measured for the calibration line.
-    double ElapsedMs = 0.0;
-
-    bool getkill() const { return killnow; }
-    void setkill(bool v) { killnow = v; }
+    // The state of a play, as the passes and the operator's controls leave it.
+    struct State {
+        int currentLine = 0;
+        int backLine = 0;
+        bool paused = false;
+        bool reversed = false;
+        bool scrolling = false;
+        bool lineActive = false;
+        bool rightHeld = false;
+        bool fadeRunning = false;
+        qint8 screenBits = 0;
+        // The window honours a request to erase its background (to its colour) only while
+        // this is set; at all other times the scrolled picture survives repaints.
+        bool eraseAllowed = false;
+        // Milliseconds measured for the reading-time line.
+        double elapsedMs = 0.0;
+        // The operator has asked to leave the play.
+        bool stopRequested = false;
+    };
+    State &state() { return m_state; }
+    const State &state() const { return m_state; }
 
     // The antialias weights of the fade titles, filled when the window is created.
-    int AntiKernel[5][5] = {};
+    const AntialiasKernel &antialiasKernel() const { return m_antialiasKernel; }
 
-    // ---- Operator panel (window mode) ------------------------------------------------
-    QFrame *Panel1 = nullptr;
-    QToolButton *ToolButton3 = nullptr; // restart
-    QToolButton *ToolButton2 = nullptr; // pause while down
-    QPushButton *SpeedButton1 = nullptr;
-    QLabel *Label2 = nullptr, *Label1 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
-    QCheckBox *CheckBox1 = nullptr; // "x10"
-    QSlider *TrackBar1 = nullptr;   // speed 8..1500
-    QSlider *TrackBar2 = nullptr;   // font size 2..200
+    // The operator panel (window mode), each control named as its objectName.
+    struct Ui {
+        QFrame *operatorPanel = nullptr;
+        QToolButton *restartButton = nullptr;
+        QToolButton *pauseButton = nullptr; // pause while down
+        QPushButton *exitButton = nullptr;
+        QLabel *delayCaption = nullptr, *delayLabel = nullptr, *fontSizeCaption = nullptr,
+               *fontSizeLabel = nullptr;
+        QCheckBox *slowerBox = nullptr; // "x10"
+        QSlider *delayBar = nullptr;    // 8..1500
+        QSlider *fontSizeBar = nullptr; // 2..200
+    };
+    const Ui &ui() const { return m_ui; }
 
     // ---- Life cycle -------------------------------------------------------------------
-    void FormCreate();
-    void FormShow();
-    void FormClose();
-    void closeform4();
+    void create();
+    void prepareToShow();
+    void closeSteps();
+    void closePlay();
 
     // ---- A play ------------------------------------------------------------------------
     // The options of the passes to come; the play command sets them before each pass.
@@ -95,10 +102,10 @@ public:
     void runPass();
 
     // ---- The scrolling pass ------------------------------------------------------------
-    void Form4Startup(bool TVTitle, bool Centring, bool Mirror, bool Calibration);
-    void updatebitmap();
-    void DIsplayCtrMarker(int Y, int Colour);
-    void pauseUNtilSpaceBarReset();
+    void runScrollPass(bool tvTitle, bool centring, bool mirror, bool measuring);
+    void updateStrip();
+    void drawCenterMarker(int y, int color);
+    void pauseUntilSpaceBar();
     // The wait after a scrolled row (or a fade frame) at Delay `delay`, kept on the row
     // schedule: its deadline is the last one's plus the wait.
     void waitRow(int delay);
@@ -106,38 +113,38 @@ public:
     // ---- Fade titles --------------------------------------------------------------------
     // One fade-title pass over the script: each line (or pair of lines) is drawn into the
     // strip, faded in from black at the title's place, held, and faded out.
-    void fadetitles();
-    // Draws the title of line CurrentLine (and the next in two-line mode) into the strip, in
+    void runFadePass();
+    // Draws the title of the current line (and the next in two-line mode) into the strip, in
     // 24 bits on displays of 8 to 24 bits per pixel, else in 32.
-    void MakeFadeBitmap();
-    // The fades of a 24-bit (FadeIn, FadeOut) or 32-bit (FadeIn32, FadeOut32) title: 33
+    void drawFadeTitle();
+    // The fades of a 24-bit (fadeIn, fadeOut) or 32-bit (fadeIn32, fadeOut32) title: 33
     // frames drawn on the play window with their top-left corner at (left, top), each shown
     // on screen and followed by the row wait of Delay d. A fade out starts from the background
     // colour.
-    void FadeIn(const platform::Bitmap &source, int top, int left, int d);
-    void FadeOut(const platform::Bitmap &source, int top, int left, int background, int d);
-    void FadeIn32(const platform::Bitmap &source, int top, int left, int d);
-    void FadeOut32(const platform::Bitmap &source, int top, int left, int background, int d);
+    void fadeIn(const platform::Bitmap &source, int top, int left, int d);
+    void fadeOut(const platform::Bitmap &source, int top, int left, int background, int d);
+    void fadeIn32(const platform::Bitmap &source, int top, int left, int d);
+    void fadeOut32(const platform::Bitmap &source, int top, int left, int background, int d);
     // Frames shown by the fades since the window was created.
     int fadeFramesShown() const { return m_fadeFramesShown; }
 
     // ---- Pre-roll ---------------------------------------------------------------------
     // False when the operator left the play during the hold: the pass then ends at once.
-    [[nodiscard]] bool StartColorBars();
-    void StartCOuntDown();
+    [[nodiscard]] bool showColorBars();
+    void showCountDown();
 
     // ---- Operator controls ------------------------------------------------------------
     // key is a virtual-key code (27 Esc, 32 Space, 33/34 Page Up/Down, 38/40 Up/Down).
-    void onkeyHideBlackScreen(int key);
-    void PlayFormMouseDown(Qt::MouseButton button);
-    void PlayFormMouseUp(Qt::MouseButton button);
-    void highspeedreversit();
-    void TrackBar1Change();
-    void TrackBar2Change();
-    void CheckBox1Click();
-    void ToolButton2Click();
-    void ToolButton3Click();
-    void SpeedButton1Click();
+    void operatorKey(int key);
+    void mouseButtonDown(Qt::MouseButton button);
+    void mouseButtonUp(Qt::MouseButton button);
+    void reverseScroll();
+    void delayBarMoved();
+    void fontSizeBarMoved();
+    void slowerToggled();
+    void pauseButtonClicked();
+    void restartButtonClicked();
+    void exitButtonClicked();
 
     // ---- Canvas -----------------------------------------------------------------------
     // The window's colour (what an allowed erase fills with), its drawing brush, its font
@@ -153,7 +160,7 @@ public:
     int penColor() const { return m_penColor; }
 
     // Marks the whole window for repainting; the background is erased at that repaint
-    // only if EraseAllowed is set then.
+    // only if erasing is allowed then.
     void invalidate();
     // Processes a pending repaint at once (erase included), as an immediate update does.
     void repaintNow();
@@ -162,8 +169,8 @@ public:
     const PlaySurface &surface() const { return m_surface; }
     LineStrip &strip() { return m_strip; }
     const LineStrip &strip() const { return m_strip; }
-    int StripHeight() const { return m_strip.StripHeight(); }
-    QRect StripRect() const { return m_strip.StripRect(); }
+    int stripHeight() const { return m_strip.stripHeight(); }
+    QRect stripRect() const { return m_strip.stripRect(); }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -181,7 +188,7 @@ private:
     void presentDirty();
     void choosePresentTarget();
     void scrollLineIn(bool synced);
-    bool drawAndMirror(bool TVTitle, bool Centring, bool Mirror);
+    bool drawAndMirror(bool tvTitle, bool centring, bool mirror);
     void mirrorFailed();
     QRgb rgbOf(int colorValue) const;
 
@@ -203,7 +210,9 @@ private:
 
     PlayHost *m_host;
     PlayOptions m_options;
-    bool killnow = false;
+    State m_state;
+    Ui m_ui;
+    AntialiasKernel m_antialiasKernel = {};
     int m_color = 0;
     int m_brushColor = 0;
     int m_fontColor = 0xFFFFFF;
