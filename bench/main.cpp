@@ -17,6 +17,7 @@
 #include "dialogs/FontChooser.h"
 #include "dialogs/FontFaceDelegate.h"
 
+#include "editor/EditCommands.h"
 #include "editor/ScriptEditor.h"
 #include "editor/ScriptText.h"
 #include "editor/WrappedLineIndex.h"
@@ -150,7 +151,7 @@ void numberRow(std::vector<QRgb> &row, qint64 n) {
 }
 
 struct Format {
-    int processType;
+    int pixelFormat;
     const char *name;
 };
 
@@ -513,7 +514,7 @@ void benchEditing(const QByteArray &bytes) {
     form.ui().findAction->trigger();
     form.ui().findDialog->setFindText(QStringLiteral("needle"));
     const auto finds = sample(20, [&](int) {
-        form.editCommands().findFromLine() = 0;
+        form.editCommands().restartFind();
         form.ui().findDialog->FindNextButton->click();
         form.ui().editor->viewport()->repaint();
     });

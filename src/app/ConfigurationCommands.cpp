@@ -12,6 +12,22 @@
 namespace {
 const QString kConfigExt = QStringLiteral("INI");
 const QString kConfigFilter = QStringLiteral("ZAL Config Ini|*.INI");
+
+// A script dialog borrowed for a configuration: its extension, filter and title are the
+// configuration's until they are given back. Returns the script dialog as it was.
+platform::FileDialogRequest borrow(platform::FileDialogRequest &dialog, const QString &title) {
+    const platform::FileDialogRequest scripts = dialog;
+    dialog.defaultExt = kConfigExt;
+    dialog.filter = kConfigFilter;
+    dialog.title = title;
+    return scripts;
+}
+
+void giveBack(platform::FileDialogRequest &dialog, const platform::FileDialogRequest &scripts) {
+    dialog.defaultExt = scripts.defaultExt;
+    dialog.filter = scripts.filter;
+    dialog.title = scripts.title;
+}
 } // namespace
 
 ConfigurationCommands::ConfigurationCommands(
@@ -53,26 +69,20 @@ void ConfigurationCommands::saveDefaultConfiguration() {
 
 void ConfigurationCommands::saveConfigurationAs() {
     platform::FileDialogRequest &dialog = m_scriptFiles.saveRequest();
-    const platform::FileDialogRequest scripts = dialog;
-    dialog.defaultExt = kConfigExt;
-    dialog.filter = kConfigFilter;
-    dialog.title = QStringLiteral("Save Configuration AS");
+    const platform::FileDialogRequest scripts =
+        borrow(dialog, QStringLiteral("Save Configuration AS"));
     dialog.fileName = m_settings.lastConfigurationFile;
     if (const std::optional<QString> chosen = platform::FileDialogs::run(dialog))
         writeConfigurationFile(*chosen);
-    dialog.defaultExt = scripts.defaultExt;
-    dialog.filter = scripts.filter;
-    dialog.title = scripts.title;
+    giveBack(dialog, scripts);
     // The current save name is gone: Save does nothing until Open or Save As names a file.
     dialog.fileName.clear();
 }
 
 void ConfigurationCommands::loadConfiguration() {
     platform::FileDialogRequest &dialog = m_scriptFiles.openRequest();
-    const platform::FileDialogRequest scripts = dialog;
-    dialog.defaultExt = kConfigExt;
-    dialog.filter = kConfigFilter;
-    dialog.title = QStringLiteral("Open A ZAL Configuration File");
+    const platform::FileDialogRequest scripts =
+        borrow(dialog, QStringLiteral("Open A ZAL Configuration File"));
     if (const std::optional<QString> chosen = platform::FileDialogs::run(dialog)) {
         dialog.fileName = *chosen;
         m_settings.lastConfigurationFile = *chosen;
@@ -80,9 +90,7 @@ void ConfigurationCommands::loadConfiguration() {
         // extension, filter and title.
         readConfigurationFile(*chosen);
     }
-    dialog.defaultExt = scripts.defaultExt;
-    dialog.filter = scripts.filter;
-    dialog.title = scripts.title;
+    giveBack(dialog, scripts);
 }
 
 void ConfigurationCommands::rememberScript(const QString &path) {

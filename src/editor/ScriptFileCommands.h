@@ -45,6 +45,7 @@ public:
     // The lines counted when the script was last checked or opened, and its words.
     int lineCount() const { return m_lineCount; }
     int wordCount() const { return m_wordCount; }
+    void setWordCount(int words) { m_wordCount = words; }
 
     // The open and save dialogs of scripts; their file names are remembered between uses (the
     // save dialog's is the current save name). The configuration commands borrow both.

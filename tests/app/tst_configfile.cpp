@@ -3,11 +3,13 @@
 // or cannot be written.
 #include "TestSupport.h"
 
+#include "app/ConfigurationCommands.h"
 #include "app/DefaultConfiguration.h"
 #include "app/Errors.h"
 #include "app/LectoApplication.h"
 #include "app/MainWindow.h"
 #include "editor/ScriptEditor.h"
+#include "editor/ScriptFileCommands.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/IniFile.h"

@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/ProgramWindows.h"
 #include "editor/ScriptEditor.h"
+#include "editor/ScriptFileCommands.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "platform/RadioGroup.h"
@@ -50,9 +51,9 @@ private slots:
                         "PgJumpAmt=100",
                         "ProcessType=0",
                         "Ver=01.24A",
-                        "StartedWithFile=0",
+                        "playAtStart=0",
                         "syncRetraceAction=0",
-                        "RetracePort=0",
+                        "retracePort=0",
                         "FontName=Arial",
                         "fontSizeBar=8",
                         "delayBar=1"});

@@ -7,6 +7,7 @@
 #include "dialogs/FontFaceDelegate.h"
 #include "dialogs/KeyStepsDialog.h"
 #include "editor/ScriptEditor.h"
+#include "preroll/AutoStartCommands.h"
 
 #include <QAction>
 #include <QFontDatabase>

@@ -3,7 +3,11 @@
 #include "TestSupport.h"
 
 #include "app/MainWindow.h"
+#include "app/PlayCommands.h"
+#include "editor/EditCommands.h"
+#include "editor/FontCommands.h"
 #include "editor/ScriptEditor.h"
+#include "editor/ScriptFileCommands.h"
 #include "platform/Colors.h"
 #include "platform/FileDialogs.h"
 #include "platform/FindDialog.h"

@@ -5,6 +5,7 @@
 
 #include "app/MainWindow.h"
 #include "editor/ScriptEditor.h"
+#include "editor/ScriptFileCommands.h"
 #include "platform/FileDialogs.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBoxes.h"

@@ -3,6 +3,8 @@
 // buttons, and the start and stop points of a play.
 #include "../play/PlayTestSupport.h"
 
+#include "app/PlayCommands.h"
+#include "media/MediaCommands.h"
 #include "media/MediaPlayer.h"
 #include "media/MediaRules.h"
 #include "media/VideoWindow.h"

@@ -3,6 +3,7 @@
 #include "FakeHost.h"
 #include "PlayTestSupport.h"
 
+#include "app/PlayCommands.h"
 #include "play/Antialias.h"
 
 #include <QTimer>
@@ -20,7 +21,7 @@ struct FadeRig {
     explicit FadeRig(int depth = 32) {
         platform::Screen::setOverride(QSize(1024, 768), depth);
         host.window = &window;
-        window.runCreationSteps();
+        window.create();
         o.right = 400;
         o.bottom = 300;
         o.noPause = true;

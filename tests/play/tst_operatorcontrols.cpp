@@ -2,6 +2,9 @@
 // buttons with the reverse scroll and the resume, restart, and the window-mode panel.
 #include "PlayTestSupport.h"
 
+#include "app/PlayCommands.h"
+#include "editor/ScriptFileCommands.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -123,7 +126,7 @@ private slots:
         QFETCH(bool, leftClick);
         QFETCH(int, linesAfter);
         fx->setScript(QStringLiteral("MMMMMMMMMMMMMMMMMMMMMMMMMMMMMM\r\ni\r\niiii\r\niiiiiiii"));
-        mainWindow->scriptFiles().caretLine() = 1;
+        mainWindow->scriptFiles().setCaretLine(1);
         fx->retrace.onWait = [](int n) {
             if (n == 2 * playWindow->stripHeight() + 1) // line 2 is scrolling
                 postMouse(QEvent::MouseButtonPress, Qt::RightButton);
@@ -215,7 +218,7 @@ private slots:
         fx->setScript(QStringLiteral("one\r\ntwo\r\nthree"));
         fx->retrace.onWait = [](int n) {
             if (n == 1)
-                QTimer::singleShot(0, playWindow, &PlayWindow::ToolButton3Click);
+                QTimer::singleShot(0, playWindow, &PlayWindow::restartButtonClicked);
         };
         mainWindow->playCommands().play();
         QCOMPARE(fx->retrace.waits, 4 * playWindow->stripHeight());

@@ -2,6 +2,7 @@
 // the count-down in the window, and the waits before the first row.
 #include "PlayTestSupport.h"
 
+#include "app/PlayCommands.h"
 #include "platform/Colors.h"
 #include "preroll/ColorBars.h"
 #include "preroll/CountDown.h"

@@ -3,7 +3,10 @@
 // mirror, the retrace wait, Loop Mode, the calibration run and the command-line play.
 #include "PlayTestSupport.h"
 
+#include "app/PlayCommands.h"
 #include "editor/ReadingEstimate.h"
+#include "editor/ReadingTimeCommands.h"
+#include "editor/ScriptFileCommands.h"
 #include "platform/Clock.h"
 #include "platform/Colors.h"
 
@@ -96,7 +99,7 @@ private slots:
         fx->setScript(QStringLiteral("First line\r\nSecond line\r\nLast line"));
         mainWindow->ui().startFromCursorAction->setChecked(true);
         mainWindow->ui().tenSecondBackgroundAction->setChecked(true);
-        mainWindow->scriptFiles().caretLine() = caret;
+        mainWindow->scriptFiles().setCaretLine(caret);
         TickCounter ticks;
         mainWindow->playCommands().play();
         const int h = playWindow->stripHeight();
@@ -280,7 +283,7 @@ private slots:
             mainWindow->ui().editor->setModified(true);
         }
         mainWindow->ui().startFromCursorAction->setChecked(fromCursor);
-        mainWindow->scriptFiles().caretLine() = 0;
+        mainWindow->scriptFiles().setCaretLine(0);
         mainWindow->ui().loopBox->setChecked(true);
         QVERIFY(mainWindow->ui().loopAction->isChecked());
         QString seen;
@@ -329,7 +332,7 @@ private slots:
         for (int i = 0; i < 120; ++i)
             lines << QStringLiteral("five words on this line");
         fx->setScript(lines.join(QStringLiteral("\r\n")));
-        mainWindow->scriptFiles().wordCount() = 600;
+        mainWindow->scriptFiles().setWordCount(600);
         platform::Clock::setNow(QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0)));
         fx->retrace.onWait = [](int) {
             platform::Clock::advance(4);

@@ -39,7 +39,7 @@ private slots:
         host.window = &window;
         host.lines = lines;
         host.escAtRow = escAtRow;
-        window.runCreationSteps();
+        window.create();
         PlayOptions o;
         o.right = 400;
         o.bottom = 300;

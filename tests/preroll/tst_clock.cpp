@@ -5,6 +5,7 @@
 #include "app/ProgramWindows.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
+#include "preroll/AutoStartCommands.h"
 #include "preroll/ColorBarTimeDialog.h"
 #include "preroll/StartTimeDialog.h"
 #include "preroll/UpDown.h"

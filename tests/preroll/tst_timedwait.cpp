@@ -3,6 +3,7 @@
 
 #include "app/MainWindow.h"
 #include "platform/Platform.h"
+#include "preroll/TimedWait.h"
 
 #include <QElapsedTimer>
 #include <QTest>

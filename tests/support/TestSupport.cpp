@@ -130,7 +130,7 @@ QString MainWindowFixture::setting(const QString &name) const {
         {"fontSizeBar", n(f->ui().fontSizeBar->value())},
         {"delayBar", n(f->ui().delayBar->value())},
         {"screenResGroup", n(f->ui().screenResGroup->itemIndex())},
-        {"RetracePort", n(int(f->settings().retracePort))},
+        {"retracePort", n(int(f->settings().retracePort))},
         {"delayLabel", f->ui().delayLabel->text()},
         {"FontName", f->ui().editor->font().family()},
         {"editor.bold", n(int(f->ui().editor->font().bold()))},
@@ -141,7 +141,7 @@ QString MainWindowFixture::setting(const QString &name) const {
         {"Ver", f->settings().version},
         {"Startime", platform::dayFractionToTime(f->settings().startTime).toString(u"HH:mm:ss")},
         {"CenterFade", n(int(f->settings().centerFade))},
-        {"StartedWithFile", n(int(f->settings().playAtStart))},
+        {"playAtStart", n(int(f->settings().playAtStart))},
         {"clockTimer", n(int(f->ui().clockTimer->isActive()))},
         {"toolBar",
          f->ui().toolBar->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown")}};
