@@ -9,10 +9,10 @@
 #include "editor/MainLayout.h"
 #include "editor/ScriptEditor.h"
 #include "platform/FindDialog.h"
-#include "platform/TrackBar.h"
 #include "platform/Platform.h"
 #include "platform/RadioGroup.h"
 #include "platform/StatusBar.h"
+#include "platform/TrackBar.h"
 #include "sysinfo/MenuShortcutFilter.h"
 
 #include <QAction>

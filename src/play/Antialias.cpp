@@ -13,15 +13,15 @@ void copyAntialiasKernel(AntialiasKernel &weights) {
             weights[r][c] = kAntiKernelBytes[r][c];
 }
 
-quint32 rgb2tcolor(quint32 pixel) {
+quint32 colorValueOf24(quint32 pixel) {
     const quint32 blue = pixel & 0xFF;
     const quint32 green = (pixel >> 8) & 0xFF;
     const quint32 red = (pixel >> 16) & 0xFF;
     return red | (green << 8) | (blue << 16) | 0x2000000u;
 }
 
-quint32 rgb2tcolor32(quint32 pixel) {
-    return rgb2tcolor(pixel);
+quint32 colorValueOf32(quint32 pixel) {
+    return colorValueOf24(pixel);
 }
 
 RGBTriple rgbTriple(quint32 colour) {
@@ -184,7 +184,7 @@ platform::Bitmap &antiArrays(platform::Bitmap &strip, const AntialiasKernel &k) 
                     quint32 value = 0;
                     if (nx >= 0 && nx < w && ny >= 0 && ny < h)
                         source.get(nx + 1, ny + 1, value);
-                    const quint32 c = rgb2tcolor(value);
+                    const quint32 c = colorValueOf24(value);
                     const qint64 weight = k[2 + dx][2 + dy];
                     sr += weight * (c & 0xFF);
                     sg += weight * (qint64((c >> 8) & 0xFF) << 8);

@@ -28,8 +28,8 @@ void copyAntialiasKernel(AntialiasKernel &weights);
 
 // A 24-bit pixel value (blue in bits 0-7, green 8-15, red 16-23) as a colour value: red in
 // bits 0-7, green 8-15, blue 16-23, and bit 25 set.
-quint32 rgb2tcolor(quint32 pixel);
-quint32 rgb2tcolor32(quint32 pixel);
+quint32 colorValueOf24(quint32 pixel);
+quint32 colorValueOf32(quint32 pixel);
 
 // A colour value (red in bits 0-7, green 8-15, blue 16-23) as a 3-byte pixel, stored blue,
 // green, red.

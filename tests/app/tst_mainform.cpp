@@ -181,7 +181,7 @@ private slots:
         QVERIFY(f->ui().fadeTitlesAction->isEnabled());
     }
 
-    void setfadedefaults() {
+    void fadeMode() {
         f->settings().fadeTitles = true;
         f->applyFadeMode();
         QVERIFY(f->ui().fadeTitlesAction->isChecked());
