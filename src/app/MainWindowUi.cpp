@@ -60,6 +60,22 @@ QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, cons
     return c;
 }
 
+// A vertical track bar of the delay panel, ticks on both sides, at x.
+struct BarSteps {
+    int minimum, maximum, line, page, tick;
+};
+QSlider *verticalBar(QWidget *parent, const char *name, BarSteps steps, int x) {
+    auto *bar = new platform::TrackBar(parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setRange(steps.minimum, steps.maximum);
+    bar->setSingleStep(steps.line);
+    bar->setPageStep(steps.page);
+    bar->setTickInterval(steps.tick);
+    bar->setTickPosition(QSlider::TicksBothSides);
+    bar->setGeometry(x, 38, 40, 108);
+    return bar;
+}
+
 QFrame *panel(QWidget *parent, const char *name, QRect geometry) {
     auto *f = new QFrame(parent);
     f->setObjectName(QString::fromLatin1(name));
@@ -369,23 +385,9 @@ void buildPanels(QMainWindow *window, MainWindowUi &ui) {
     ui.delayCaption =
         label(ui.delayPanel, "delayCaption", QStringLiteral("Delay"), QRect(106, 20, 40, 14));
     ui.delayLabel = label(ui.delayPanel, "delayLabel", QString(), QRect(146, 20, 50, 14));
-    ui.fontSizeBar = new platform::TrackBar(ui.delayPanel);
-    ui.fontSizeBar->setObjectName(QStringLiteral("fontSizeBar"));
-    ui.fontSizeBar->setRange(2, 200);
-    ui.fontSizeBar->setPageStep(4);
-    ui.fontSizeBar->setSingleStep(1);
-    ui.fontSizeBar->setTickInterval(5);
-    ui.fontSizeBar->setTickPosition(QSlider::TicksBothSides);
-    ui.fontSizeBar->setGeometry(20, 38, 40, 108);
-    ui.delayBar = new platform::TrackBar(ui.delayPanel);
-    ui.delayBar->setObjectName(QStringLiteral("delayBar"));
-    ui.delayBar->setRange(0, 1500);
-    ui.delayBar->setSingleStep(5);
-    ui.delayBar->setPageStep(50);
-    ui.delayBar->setTickInterval(60);
-    ui.delayBar->setTickPosition(QSlider::TicksBothSides);
+    ui.fontSizeBar = verticalBar(ui.delayPanel, "fontSizeBar", {2, 200, 1, 4, 5}, 20);
+    ui.delayBar = verticalBar(ui.delayPanel, "delayBar", {0, 1500, 5, 50, 60}, 120);
     ui.delayBar->setCursor(Qt::PointingHandCursor);
-    ui.delayBar->setGeometry(120, 38, 40, 108);
     platform::setTrackBarPosition(ui.fontSizeBar, 8);
     platform::setTrackBarPosition(ui.delayBar, 1);
     ui.slowerBox = checkBox(ui.delayPanel, "slowerBox", QStringLiteral("Slower x10"), QString(),
