@@ -120,6 +120,7 @@ const std::vector<ConfigurationKey> &configurationKeys() {
         flag(kOptions, "CenterMarker", &C::centerMarker, false),
         flag(kOptions, "NoPause", &C::noPause, false),
         flag(kOptions, "Delayx10", &C::slowerX10, false),
+        flag(kOptions, "FollowVoice", &C::followVoice, false),
 
         number(kStuff, "FadeHoldTime", &C::fadeHoldSeconds, 0),
         number(kStuff, "ArrowAmt", &C::arrowStep, 50),

@@ -197,6 +197,7 @@ void MainWindow::bindSwitches() {
         {m_ui.boldAction, &Settings::bold},
         {m_ui.centerTextAction, &Settings::centerText},
         {m_ui.syncRetraceAction, &Settings::syncRetrace},
+        {m_ui.followVoiceAction, &Settings::followVoice},
         {m_ui.delayPanelAction, &Settings::delayPanel},
         {m_ui.pixelProcessingAction, &Settings::pixelProcessingPanel},
         {m_ui.screenResAction, &Settings::screenResPanel},
@@ -269,6 +270,13 @@ void MainWindow::connectControls() {
                   &PrerollCommands::toggleTenSecondBackground);
     connectToggle(m_ui.loopAction, this, &MainWindow::toggleLoop);
     connectToggle(m_ui.noPauseAction, this, &MainWindow::toggleNoPause);
+    // "Follow &Voice" and its tool button are one switch.
+    connect(m_ui.followVoiceAction, &QAction::toggled, m_ui.followVoiceButton,
+            &QToolButton::setChecked);
+    connect(m_ui.followVoiceButton, &QToolButton::toggled, m_ui.followVoiceAction,
+            &QAction::setChecked);
+    connect(m_ui.followVoiceAction, &QAction::toggled, m_playCommands.get(),
+            &PlayCommands::followVoiceToggled);
     AutoStartCommands *clock = m_autoStart.get();
     connectToggle(m_ui.clockAction, clock, &AutoStartCommands::toggleClock);
     connectToggle(m_ui.autoStartAction, clock, &AutoStartCommands::toggleAutoStart);

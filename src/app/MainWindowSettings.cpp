@@ -62,6 +62,7 @@ Settings MainWindow::configurationFromControls() const {
     c.centerMarker = m_ui.centerMarkerBox->isChecked();
     c.noPause = m_ui.noPauseBox->isChecked();
     c.slowerX10 = m_ui.slowerBox->isChecked();
+    c.followVoice = m_ui.followVoiceAction->isChecked();
 
     c.fontSize = editorFontSize();
     c.fontName = m_ui.editor->font().family();
@@ -159,6 +160,7 @@ void MainWindow::configurationToControls(const app::ConfigurationRead &read) {
     m_ui.loopBox->setChecked(c.loopMode);
     m_ui.centerMarkerBox->setChecked(c.centerMarker);
     m_ui.noPauseBox->setChecked(c.noPause);
+    m_ui.followVoiceAction->setChecked(c.followVoice);
     m_ui.startFromCursorAction->setChecked(c.startFromCursor);
     m_ui.wordWrapAction->setChecked(c.wordWrap);
     m_ui.noReturnsAction->setChecked(c.noReturns);

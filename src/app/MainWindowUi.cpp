@@ -159,6 +159,8 @@ void buildMenus(QMainWindow *window, MainWindowUi &ui) {
         addItem(ui.modeMenu, "noPauseAction", QStringLiteral("No Pause During Loop"), {}, true);
     ui.syncRetraceAction =
         addItem(ui.modeMenu, "syncRetraceAction", QStringLiteral("S&ync W/Retrace"), {}, true);
+    ui.followVoiceAction =
+        addItem(ui.modeMenu, "followVoiceAction", QStringLiteral("Follow &Voice"), {}, true);
 
     ui.fontMenu = bar->addMenu(QStringLiteral("F&ont"));
     ui.fontMenu->setObjectName(QStringLiteral("fontMenu"));
@@ -272,6 +274,7 @@ void buildToolBar(QMainWindow *window, MainWindowUi &ui) {
     QFont small(QStringLiteral("Arial"));
     small.setPixelSize(11);
     int index = 0;
+    QAction *afterPlay = nullptr; // the button after "Play"
     for (const Def &d : defs) {
         auto *b = new QToolButton(ui.toolBar);
         b->setObjectName(QString::fromLatin1(d.name));
@@ -284,10 +287,24 @@ void buildToolBar(QMainWindow *window, MainWindowUi &ui) {
         b->setAutoRaise(true);
         b->setFont(small);
         b->setFixedSize(47, 36);
-        ui.toolBar->addWidget(b);
+        QAction *added = ui.toolBar->addWidget(b);
+        if (d.button == &ui.saveSettingsButton)
+            afterPlay = added;
         *d.button = b;
     }
     ui.videoModeButton->setChecked(true);
+    // "Voice" stands beside "Play": the play follows the reader's voice while it is down.
+    ui.followVoiceButton = new QToolButton(ui.toolBar);
+    ui.followVoiceButton->setObjectName(QStringLiteral("followVoiceButton"));
+    ui.followVoiceButton->setText(QStringLiteral("Voice"));
+    ui.followVoiceButton->setToolTip(QStringLiteral("Follow the Reader's Voice"));
+    ui.followVoiceButton->setIcon(toolicons::icon(int(std::size(defs))));
+    ui.followVoiceButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    ui.followVoiceButton->setCheckable(true);
+    ui.followVoiceButton->setAutoRaise(true);
+    ui.followVoiceButton->setFont(small);
+    ui.followVoiceButton->setFixedSize(47, 36);
+    ui.toolBar->insertWidget(afterPlay, ui.followVoiceButton);
     ui.toolBar->setGeometry(0, 0, window->width(), 40);
 }
 

@@ -44,6 +44,7 @@ struct MainWindowUi {
             *tenSecondBackgroundAction = nullptr, *keyStepsAction = nullptr,
             *mirrorAction = nullptr, *loopAction = nullptr, *noPauseAction = nullptr,
             *syncRetraceAction = nullptr;
+    QAction *followVoiceAction = nullptr; // "Follow &Voice", with followVoiceButton
     // Font.
     QAction *typeAndSizeAction = nullptr, *textColorAction = nullptr,
             *backgroundColorAction = nullptr, *boldAction = nullptr, *underlineAction = nullptr,
@@ -105,6 +106,7 @@ struct MainWindowUi {
     // Media players: the video, whose picture shows in the play window, and the sound.
     MediaPlayer *videoPlayer = nullptr, *soundPlayer = nullptr;
     QToolButton *startWithVideoButton = nullptr; // "Start w/Video"
+    QToolButton *followVoiceButton = nullptr;    // "Voice", beside "Play"
     QToolButton *closePlayersButton = nullptr;   // "Close"
 
     StatusBar *statusBar = nullptr;

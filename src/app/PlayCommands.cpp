@@ -6,8 +6,12 @@
 #include "editor/ScriptFileCommands.h"
 #include "media/MediaCommands.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Platform.h"
+#include "platform/PreciseWait.h"
+#include "platform/StatusBar.h"
 #include "platform/TrackBar.h"
 #include "play/PlayWindow.h"
+#include "play/RowSchedule.h"
 #include "preroll/ColorBarHold.h"
 #include "preroll/TimedWait.h"
 #include "settings/Settings.h"
@@ -17,7 +21,22 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QSlider>
+#include <QTimer>
 #include <QToolButton>
+
+namespace {
+// The voice steers at most this often, and the panel shows its state at most this often.
+constexpr qint64 kSteerEveryNs = 20'000'000;
+constexpr qint64 kPanelEveryNs = 200'000'000;
+// How long after the play the status bar keeps saying why the voice was not followed, in
+// seconds.
+constexpr int kVoiceMessageSeconds = 30;
+
+double rowsPerSecondOf(int delay) {
+    const qint64 wait = rowWaitNs(delay);
+    return wait > 0 ? 1e9 / double(wait) : 1000.0;
+}
+} // namespace
 
 PlayCommands::PlayCommands(const MainWindowUi &ui, Settings &settings, Rooms rooms,
                            std::function<bool()> backgroundIsBlack, std::function<void()> playEnded,
@@ -70,6 +89,10 @@ PlayOptions PlayCommands::playOptions() const {
 void PlayCommands::play() {
     ScriptFileCommands &script = *m_rooms.scriptFiles;
     m_looping = false;
+    if (m_voiceMessageShown) {
+        m_ui.statusBar->clearMessage();
+        m_voiceMessageShown = false;
+    }
     if (!script.checkScript())
         return;
     PlayWindow *w = m_playWindow;
@@ -199,7 +222,167 @@ void PlayCommands::applyEditorFontSize(int points) {
     platform::setTrackBarPosition(m_ui.fontSizeBar, m_ui.editor->fontPointSize());
 }
 
+// ---- Following the voice --------------------------------------------------------------
+
+void PlayCommands::textStarted(int firstLine, int lineHeight, int rowsToReadingLine) {
+    m_textLayout = {firstLine, lineHeight, rowsToReadingLine};
+    m_rows = 0;
+    m_textScrolling = true;
+    if (m_settings.followVoice)
+        startFollowing();
+}
+
+void PlayCommands::startFollowing() {
+    if (!m_voice)
+        m_voice = std::make_unique<VoiceFollower>();
+    // The recogniser expects the script's words: the display lines as the pass plays them.
+    QStringList lines;
+    const int count = lineCount();
+    lines.reserve(count);
+    for (int k = 0; k < count; ++k)
+        lines << line(k);
+    m_operatorDelay = m_settings.delay;
+    const qint64 now = platform::monotonicNs();
+    m_voice->start(lines, m_textLayout, m_rows, rowsPerSecondOf(m_settings.delay), now);
+    m_voiceSteers = true;
+    m_voiceHolds = false;
+    m_nextSteerNs = now;
+    m_nextPanelNs = now;
+}
+
+void PlayCommands::resumeFollowing() {
+    if (!m_textScrolling)
+        return;
+    if (!m_voice || !m_voice->running()) {
+        startFollowing();
+        return;
+    }
+    m_operatorDelay = m_settings.delay;
+    m_voice->restartSteering(rowsPerSecondOf(m_settings.delay), platform::monotonicNs());
+    m_voiceSteers = true;
+}
+
+void PlayCommands::stopFollowing() {
+    if (m_voice)
+        m_voice->stop(); // the recogniser's thread, model and input go
+    m_voiceSteers = false;
+    m_voiceHolds = false;
+}
+
+void PlayCommands::sayWhyVoiceIsNotFollowed(VoiceFollower::Failure failure) {
+    QString why;
+    switch (failure) {
+    case VoiceFollower::Failure::NoInput:
+        why = QStringLiteral("Follow Voice: no sound input; the play runs at the set speed.");
+        break;
+    case VoiceFollower::Failure::NoModel:
+        why = QStringLiteral(
+            "Follow Voice: the speech model is missing; the play runs at the set speed.");
+        break;
+    case VoiceFollower::Failure::NoWords:
+        why = QStringLiteral(
+            "Follow Voice: the script has no words to follow; the play runs at the set speed.");
+        break;
+    case VoiceFollower::Failure::None:
+        return;
+    }
+    m_ui.statusBar->showMessage(why);
+    m_voiceMessageShown = true;
+}
+
+void PlayCommands::steerByVoice() {
+    const qint64 now = platform::monotonicNs();
+    if (now < m_nextSteerNs)
+        return;
+    m_nextSteerNs = now + kSteerEveryNs;
+    if (const VoiceFollower::Failure failure = m_voice->failure();
+        failure != VoiceFollower::Failure::None) {
+        // The play goes on at the operator's speed, and the status bar says why.
+        const bool steered = m_voiceSteers;
+        stopFollowing();
+        if (steered)
+            setDelay(m_operatorDelay);
+        sayWhyVoiceIsNotFollowed(failure);
+        if (m_playWindow)
+            m_playWindow->showVoiceState(QStringLiteral("Voice off"));
+        return;
+    }
+    const double speed = m_voice->steer(m_rows, now);
+    if (m_voiceSteers) {
+        m_voiceHolds = speed <= 0.0;
+        if (!m_voiceHolds) {
+            const int delay = delayForRowsPerSecond(speed);
+            if (delay != m_settings.delay)
+                setDelay(delay);
+        }
+    }
+    if (m_playWindow && now >= m_nextPanelNs) {
+        m_nextPanelNs = now + kPanelEveryNs;
+        m_playWindow->showVoiceState(m_voiceSteers
+                                         ? QStringLiteral("Voice %1").arg(m_voice->level())
+                                         : QStringLiteral("Voice off"));
+        m_playWindow->ui().delayLabel->setText(QString::number(m_settings.delay));
+    }
+}
+
+void PlayCommands::rowScrolled() {
+    ++m_rows;
+    if (m_voice && m_voice->running())
+        steerByVoice();
+}
+
+bool PlayCommands::textHeld() {
+    if (!m_voiceHolds)
+        return false;
+    steerByVoice();
+    return m_voiceHolds;
+}
+
+void PlayCommands::textEnded() {
+    m_textScrolling = false;
+    stopFollowing();
+}
+
+void PlayCommands::operatorTookSpeed() {
+    if (!m_voiceSteers)
+        return;
+    m_voiceSteers = false;
+    m_voiceHolds = false;
+    if (m_playWindow)
+        m_playWindow->showVoiceState(QStringLiteral("Voice off"));
+}
+
+void PlayCommands::followVoiceAgain() {
+    // Checking "Follow &Voice" resumes through its toggle.
+    if (!m_settings.followVoice)
+        m_ui.followVoiceAction->setChecked(true);
+    else
+        resumeFollowing();
+}
+
+void PlayCommands::followVoiceToggled(bool on) {
+    if (!m_textScrolling)
+        return;
+    if (on) {
+        resumeFollowing();
+    } else {
+        stopFollowing();
+        if (m_playWindow)
+            m_playWindow->showVoiceState(QString());
+    }
+}
+
 void PlayCommands::playClosed() {
+    m_textScrolling = false;
+    stopFollowing();
+    if (m_playWindow)
+        m_playWindow->showVoiceState(QString());
+    if (m_voiceMessageShown)
+        QTimer::singleShot(kVoiceMessageSeconds * platform::secondMs(), this, [this] {
+            if (m_voiceMessageShown)
+                m_ui.statusBar->clearMessage();
+            m_voiceMessageShown = false;
+        });
     m_rooms.media->stopShownPlayers();
     m_rooms.colorBarHold->stop();
     m_looping = false;

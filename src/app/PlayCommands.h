@@ -2,10 +2,12 @@
 
 #include "play/PlayHost.h"
 #include "play/PlayOptions.h"
+#include "voice/VoiceFollower.h"
 
 #include <QObject>
 
 #include <functional>
+#include <memory>
 
 class ColorBarHold;
 class MediaCommands;
@@ -44,6 +46,12 @@ public:
     PlayOptions playOptions() const;
     // True while Loop Mode repeats the play; an operator exit ends it.
     bool looping() const { return m_looping; }
+    // "Follow &Voice" changed: during a play the voice takes the speed, or hands it back.
+    void followVoiceToggled(bool on);
+    // Whether the voice sets the speed now, and the follower (null before the first play that
+    // follows the voice).
+    bool followingVoice() const { return m_voiceSteers; }
+    const VoiceFollower *voiceFollower() const { return m_voice.get(); }
 
     // ---- PlayHost ---------------------------------------------------------------------
     int delay() const override;
@@ -64,6 +72,12 @@ public:
     void startSoundWithTitles() override;
     void setPlayColors(int textColor, int backgroundColor) override;
     void applyEditorFontSize(int points) override;
+    void textStarted(int firstLine, int lineHeight, int rowsToReadingLine) override;
+    void rowScrolled() override;
+    bool textHeld() override;
+    void textEnded() override;
+    void operatorTookSpeed() override;
+    void followVoiceAgain() override;
     void playClosed() override;
     void runStartUpPlay() override;
 
@@ -75,4 +89,24 @@ private:
     std::function<void()> m_playEnded;
     PlayWindow *m_playWindow = nullptr;
     bool m_looping = false;
+
+    // Following the voice: the follower (made at the first play that follows the voice), the
+    // text's layout and the rows it has moved in this pass, whether the voice sets the speed
+    // and holds the text now, the operator's speed it took over, and when it steers and the
+    // panel shows its state next.
+    void startFollowing();
+    void resumeFollowing();
+    void stopFollowing();
+    void steerByVoice();
+    void sayWhyVoiceIsNotFollowed(VoiceFollower::Failure failure);
+    std::unique_ptr<VoiceFollower> m_voice;
+    VoiceFollower::Layout m_textLayout;
+    bool m_textScrolling = false;
+    int m_rows = 0;
+    bool m_voiceSteers = false;
+    bool m_voiceHolds = false;
+    int m_operatorDelay = 0;
+    qint64 m_nextSteerNs = 0;
+    qint64 m_nextPanelNs = 0;
+    bool m_voiceMessageShown = false;
 };

@@ -158,6 +158,16 @@ QPixmap draw(int index) {
         p.drawText(QRect(2, 2, 20, 20), Qt::AlignCenter, QStringLiteral("10"));
         break;
     }
+    case 13: { // Voice: a microphone
+        p.setPen(QPen(QColor(40, 40, 40), 1.6));
+        p.setBrush(QColor(90, 90, 110));
+        p.drawRoundedRect(QRectF(9, 3, 6, 11), 3, 3);
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(6, 6, 12, 11), 180 * 16, 180 * 16);
+        p.drawLine(QPointF(12, 17), QPointF(12, 21));
+        p.drawLine(QPointF(8, 21), QPointF(16, 21));
+        break;
+    }
     case 12: // Ccheck: green screen with a key mark
     default:
         p.fillRect(QRectF(3, 3, 18, 18), QColor(0, 200, 0));

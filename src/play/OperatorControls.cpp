@@ -18,6 +18,7 @@ constexpr int kKeyPageUp = 33;
 constexpr int kKeyPageDown = 34;
 constexpr int kKeyUp = 38;
 constexpr int kKeyDown = 40;
+constexpr int kKeyF = 70;
 // Keys slow the text down only while the delay is below this.
 constexpr int kSlowestByKey = 6000;
 } // namespace
@@ -26,10 +27,12 @@ void PlayWindow::operatorKey(int key) {
     // The speed keys step the delay; slower only while it is below the limit, faster only
     // while the step leaves it above 0.
     const auto faster = [this](int step) {
+        m_host->operatorTookSpeed();
         if (step < m_host->delay())
             m_host->setDelay(m_host->delay() - step);
     };
     const auto slower = [this](int step) {
+        m_host->operatorTookSpeed();
         if (m_host->delay() < kSlowestByKey)
             m_host->setDelay(m_host->delay() + step);
     };
@@ -58,9 +61,13 @@ void PlayWindow::operatorKey(int key) {
         if (m_state.paused) {
             m_state.paused = false;
         } else {
+            m_host->operatorTookSpeed();
             m_state.paused = true;
             pauseUntilSpaceBar();
         }
+        break;
+    case kKeyF:
+        m_host->followVoiceAgain();
         break;
     default:
         break;
@@ -142,6 +149,7 @@ void PlayWindow::reverseScroll() {
 }
 
 void PlayWindow::delayBarMoved() {
+    m_host->operatorTookSpeed();
     const int delay = m_ui.delayBar->value() * m_host->delayFactor();
     m_host->setDelay(delay);
     m_ui.delayLabel->setText(QString::number(delay));
@@ -165,12 +173,19 @@ void PlayWindow::fontSizeBarMoved() {
 void PlayWindow::pauseButtonClicked() {
     m_ui.restartButton->setEnabled(!m_ui.pauseButton->isChecked());
     m_state.paused = m_ui.pauseButton->isChecked();
-    if (m_state.paused)
+    if (m_state.paused) {
+        m_host->operatorTookSpeed();
         pauseUntilSpaceBar();
+    }
 }
 
 void PlayWindow::restartButtonClicked() {
     restartPass();
+}
+
+void PlayWindow::showVoiceState(const QString &text) {
+    m_ui.voiceLabel->setText(text);
+    m_ui.voiceLabel->setVisible(!text.isEmpty());
 }
 
 void PlayWindow::exitButtonClicked() {

@@ -58,6 +58,19 @@ public:
     virtual void setPlayColors(int textColor, int backgroundColor) = 0;
     virtual void applyEditorFontSize(int points) = 0;
 
+    // Following the reader's voice. The scrolling pass says where its text starts (the first
+    // display line, the rows of a line, the rows from the entry row up to the reading line),
+    // each scrolled row, and when the text has ended; after a row it holds the text still,
+    // letting messages run, while textHeld() answers true. A speed key, the speed bar or a
+    // pause hands the speed back to the operator (operatorTookSpeed); F asks for the voice
+    // again (followVoiceAgain).
+    virtual void textStarted(int firstLine, int lineHeight, int rowsToReadingLine) = 0;
+    virtual void rowScrolled() = 0;
+    virtual bool textHeld() = 0;
+    virtual void textEnded() = 0;
+    virtual void operatorTookSpeed() = 0;
+    virtual void followVoiceAgain() = 0;
+
     // The play window has closed: the media stop and rewind, the colour-bar hold and Loop
     // Mode end, and the console is shown.
     virtual void playClosed() = 0;

@@ -162,6 +162,9 @@ void PlayWindow::buildPanel() {
     m_ui.fontSizeBar = panelTrackBar(m_ui.operatorPanel, "fontSizeBar", 2, 200, 4,
                                      QStringLiteral("Change Font Size"));
     m_ui.fontSizeBar->setPageStep(4);
+    m_ui.voiceLabel = panelLabel(m_ui.operatorPanel, "voiceLabel", QString());
+    m_ui.voiceLabel->setWordWrap(true);
+    m_ui.voiceLabel->hide();
     // The keys belong to the play window, never to a control of the panel.
     for (QWidget *w :
          {static_cast<QWidget *>(m_ui.restartButton), static_cast<QWidget *>(m_ui.pauseButton),
@@ -181,6 +184,7 @@ void PlayWindow::buildPanel() {
     layout->addWidget(m_ui.fontSizeCaption);
     layout->addWidget(m_ui.fontSizeLabel);
     layout->addWidget(m_ui.fontSizeBar, 1, Qt::AlignHCenter);
+    layout->addWidget(m_ui.voiceLabel);
     m_ui.operatorPanel->hide();
     // A click on the panel belongs to the panel, not to the play window behind it.
     m_ui.operatorPanel->installEventFilter(this);

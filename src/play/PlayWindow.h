@@ -81,6 +81,7 @@ public:
         QCheckBox *slowerBox = nullptr; // "x10"
         QSlider *delayBar = nullptr;    // 8..1500
         QSlider *fontSizeBar = nullptr; // 2..200
+        QLabel *voiceLabel = nullptr;   // whether the voice is followed, and its level
     };
     const Ui &ui() const { return m_ui; }
 
@@ -145,6 +146,9 @@ public:
     void pauseButtonClicked();
     void restartButtonClicked();
     void exitButtonClicked();
+    // The panel's voice line: whether the voice is followed and the input's level; empty
+    // hides it (the play does not follow the voice).
+    void showVoiceState(const QString &text);
 
     // ---- Canvas -----------------------------------------------------------------------
     // The window's colour (what an allowed erase fills with), its drawing brush, its font
@@ -188,6 +192,7 @@ private:
     void presentDirty();
     void choosePresentTarget();
     void scrollLineIn(bool synced);
+    void holdText();
     bool drawAndMirror(bool tvTitle, bool centring, bool mirror);
     void mirrorFailed();
     QRgb rgbOf(int colorValue) const;

@@ -17,6 +17,16 @@ qint64 rowWaitNs(int delay, int secondMs) {
     return static_cast<qint64>(std::llround(std::min(ns, kLongestNs)));
 }
 
+int delayForRowsPerSecond(double rowsPerSecond) {
+    constexpr int kSlowest = 1000000;
+    if (!(rowsPerSecond > 0))
+        return kSlowest;
+    // (N² + N) × unit = 1 / speed, solved for N.
+    const double units = 1e9 / (rowsPerSecond * kUnitNs);
+    const double n = (std::sqrt(1.0 + 4.0 * units) - 1.0) / 2.0;
+    return int(std::clamp(std::llround(n), 1LL, (long long)kSlowest));
+}
+
 qint64 RowSchedule::next(qint64 nowNs, qint64 waitNs) {
     qint64 from = m_deadline;
     // Behind by more than two rows' time: from now, not a burst of rows to catch up.

@@ -13,6 +13,10 @@
 // anything gives a wait of centuries rather than an overflow.
 qint64 rowWaitNs(int delay, int secondMs = 1000);
 
+// The Delay whose rows come nearest `rowsPerSecond` (at least 1): the inverse of rowWaitNs for
+// whoever steers the speed by rows a second.
+int delayForRowsPerSecond(double rowsPerSecond);
+
 // The rows' deadlines on a monotonic clock. Each row's deadline is the previous one plus
 // the wait, so the time spent between the waits (copying a row, drawing the next line,
 // letting messages run) comes out of the wait instead of adding to it. The schedule starts

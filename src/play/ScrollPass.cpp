@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
+#include "platform/PreciseWait.h"
 #include "platform/Retrace.h"
 #include "platform/TrackBar.h"
 #include "play/Mirror.h"
@@ -39,6 +40,18 @@ void PlayWindow::pauseUntilSpaceBar() {
     m_state.paused = false;
 }
 
+void PlayWindow::holdText() {
+    // The reader pauses: the picture shows every row scrolled in so far and the text stands
+    // until the voice goes on, the operator takes the speed, or the play is left. Messages
+    // run meanwhile, so every key and button acts at once.
+    m_presenter.showNewest();
+    constexpr qint64 kLookEveryNs = 10'000'000;
+    while (m_host->textHeld() && isEnabled()) {
+        platform::pumpMessages();
+        platform::waitUntilNs(platform::monotonicNs() + kLookEveryNs);
+    }
+}
+
 void PlayWindow::scrollLineIn(bool synced) {
     const QImage &rows = m_strip.toRgb32(); // converted once for all rows of the line
     const int height = m_strip.stripHeight();
@@ -53,6 +66,9 @@ void PlayWindow::scrollLineIn(bool synced) {
         m_presenter.rowScrolledIn(reinterpret_cast<const QRgb *>(rows.constScanLine(i)), width);
         m_presenter.poll();
         waitRow(m_host->delay()); // read afresh at every row
+        m_host->rowScrolled();
+        if (m_host->textHeld())
+            holdText();
     }
 }
 
@@ -155,6 +171,13 @@ void PlayWindow::runScrollPass(bool tvTitle, bool centring, bool mirror, bool me
     presentDirty();
     m_presenter.setFollowRows(o.syncRetrace);
     m_presenter.beginRows(m_surface);
+    // The reading line: the centre marker's height, else a third of the output rectangle
+    // from its top. The entry row is the scroll area's bottom row.
+    if (!measuring) {
+        const int readingLine = o.centerMarker ? height() / 2 : o.top + (o.bottom - o.top) / 3;
+        m_host->textStarted(m_state.currentLine, m_strip.stripHeight(),
+                            (o.bottom - 1) - readingLine);
+    }
     while (m_state.currentLine <= m_host->lineCount() - 1 && isEnabled()) {
         m_state.lineActive = true;
         if (!isVisible())
@@ -177,6 +200,7 @@ void PlayWindow::runScrollPass(bool tvTitle, bool centring, bool mirror, bool me
         pumpMessages(); // the operator's keys and buttons act here
     }
     // The end of the text, or an exit: the newest row is shown at once.
+    m_host->textEnded();
     m_presenter.showNewest();
     // An exit through a disabled window skips the end steps.
     if (!isEnabled())

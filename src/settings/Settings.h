@@ -65,6 +65,7 @@ struct Settings {
     bool bold = false;                // "Bold"
     bool centerText = false;          // "Center Text" and "Center"
     bool syncRetrace = false;         // "S&ync W/Retrace"
+    bool followVoice = false;         // "Follow &Voice" and "Voice"
     // The editor's font, which play draws at twice its size.
     int fontSize = 14;
     QString fontName = QStringLiteral("Arial");

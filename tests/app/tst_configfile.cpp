@@ -177,6 +177,8 @@ private slots:
              "boldAction=1", "editor.bold=1"});
         row("editor marks, defaults", "[Stuff]\r\nUseBold=0",
             {"wordWrapAction=1", "editor.wordWrap=1", "editor.wantReturns=1", "editor.bold=0"});
+        row("follow voice", "[Options]\r\nFollowVoice=1",
+            {"followVoiceAction=1", "followVoiceButton=1"});
         // Read twice, the second time with default 0: a missing key is unchecked.
         row("count down", "[Options]\r\nusecountdown=1",
             {"countDownButton=1", "countDownAction=1"});
@@ -187,11 +189,12 @@ private slots:
             {"Aviname=" + QString(1023, u'a'), "Wavname=quoted name.wav",
              "FontName=" + QString(31, u'F')});
         row("missing keys", "[Stuff]\r\nFontName=",
-            {"FontName=Arial", "ArrowAmt=50", "MainColor=-1", "FadeHoldTime=0", "CbarTime=3",
-             "WordPerMinute=65", "DisPlaColor=0", "S_Right=1024", "S_Bottom=768", "FontSize=24",
-             "fontSizeBar=24", "Startime=12:00:00", "noPauseBox=0", "wordWrapAction=1",
-             "countDownAction=0", "colorBarsAction=0", "videoModeAction=1", "autoStartAction=1",
-             "clockTimer=1"});
+            {"FontName=Arial",     "ArrowAmt=50",       "MainColor=-1",      "FadeHoldTime=0",
+             "CbarTime=3",         "WordPerMinute=65",  "DisPlaColor=0",     "S_Right=1024",
+             "S_Bottom=768",       "FontSize=24",       "fontSizeBar=24",    "Startime=12:00:00",
+             "noPauseBox=0",       "wordWrapAction=1",  "countDownAction=0", "colorBarsAction=0",
+             "videoModeAction=1",  "autoStartAction=1", "clockTimer=1",      "followVoiceAction=0",
+             "followVoiceButton=0"});
         // The start time in the C locale's forms; missing or empty is noon.
         row("time empty", "[Options]\r\nStartime=", {"Startime=12:00:00"});
         row("time with seconds", "[Options]\r\nStartime=09:30:15", {"Startime=09:30:15"});

@@ -58,4 +58,10 @@ struct FakeHost : PlayHost {
     bool backgroundIsBlack() override { return black; }
     void setTitlePosition(int left, int top) override { titlePositions.append(QPoint(left, top)); }
     void startSoundWithTitles() override {}
+    void textStarted(int, int, int) override {}
+    void rowScrolled() override {}
+    bool textHeld() override { return false; }
+    void textEnded() override {}
+    void operatorTookSpeed() override {}
+    void followVoiceAgain() override {}
 };

@@ -1,0 +1,154 @@
+#include "voice/VoiceFollower.h"
+
+#include "voice/RecognitionFiles.h"
+#include "voice/ScriptWords.h"
+#include "voice/VoiceSteering.h"
+#include "voice/VoiceTracker.h"
+
+#include <algorithm>
+
+using platform::SpeechRecognizer;
+
+VoiceFollower::VoiceFollower() = default;
+
+VoiceFollower::~VoiceFollower() {
+    stop();
+}
+
+double VoiceFollower::secondsSince(qint64 nowNs) const {
+    return double(nowNs - m_startNs) / 1e9;
+}
+
+void VoiceFollower::start(const QStringList &lines, const Layout &layout, double rows,
+                          double rowsPerSecond, qint64 nowNs, const QString &inputFile) {
+    stop();
+    m_startNs = nowNs;
+    const ScriptWords script = scriptWords(lines);
+    m_lineHeight = std::max(1, layout.lineHeight);
+    // Each word's place: its line's rows, and its share of the line.
+    m_targets.clear();
+    m_targets.reserve(script.size());
+    for (qsizetype i = 0; i < script.size();) {
+        qsizetype end = i;
+        while (end < script.size() && script.lines[end] == script.lines[i])
+            ++end;
+        const double lineStart =
+            double(script.lines[i] - layout.firstLine) * m_lineHeight + layout.rowsToReadingLine;
+        for (qsizetype k = i; k < end; ++k)
+            m_targets << lineStart + (double(k - i) + 0.5) / double(end - i) * m_lineHeight;
+        i = end;
+    }
+    int firstWord = 0;
+    while (firstWord < script.size() && m_targets[firstWord] < rows)
+        ++firstWord;
+    m_firstTarget = firstWord < script.size()
+                        ? m_targets[firstWord]
+                        : double(layout.rowsToReadingLine) + 0.5 * m_lineHeight;
+    const int spanLines = script.isEmpty() ? 1 : script.lines.last() - script.lines.first() + 1;
+    m_rowsPerWord =
+        script.isEmpty() ? m_lineHeight : spanLines * m_lineHeight / double(script.size());
+    m_tracker = std::make_unique<VoiceTracker>(script.words, firstWord);
+    m_steering = std::make_unique<VoiceSteering>(0.0, rowsPerSecond);
+    {
+        std::lock_guard lock(m_mutex);
+        m_pending.clear();
+    }
+
+    SpeechRecognizer::Setup setup;
+    setup.acousticModel = SpeechRecognizer::installedAcousticModel();
+    setup.inputFile = inputFile;
+    // The model's files are written on the recogniser's thread, so that a long script does
+    // not hold up the play.
+    auto files = std::make_shared<RecognitionFiles>();
+    setup.prepare = [files, script](SpeechRecognizer::Setup &s) {
+        if (!files->write(script, SpeechRecognizer::installedDictionary()))
+            return false;
+        s.languageModel = files->languageModelPath();
+        s.dictionary = files->dictionaryPath();
+        return true;
+    };
+    m_recognizer = std::make_unique<SpeechRecognizer>();
+    m_recognizer->start(setup, [this](const SpeechRecognizer::Hypothesis &h) { heard(h); });
+}
+
+void VoiceFollower::stop() {
+    m_recognizer.reset(); // ends its thread
+    m_steering.reset();
+    m_tracker.reset();
+}
+
+void VoiceFollower::heard(const SpeechRecognizer::Hypothesis &hypothesis) {
+    std::lock_guard lock(m_mutex);
+    // A newer hypothesis of the same utterance replaces the one not yet taken.
+    if (!m_pending.isEmpty() && m_pending.last().utterance == hypothesis.utterance &&
+        !m_pending.last().ended)
+        m_pending.last() = hypothesis;
+    else
+        m_pending.append(hypothesis);
+}
+
+void VoiceFollower::restartSteering(double rowsPerSecond, qint64 nowNs) {
+    if (m_steering)
+        m_steering = std::make_unique<VoiceSteering>(secondsSince(nowNs), rowsPerSecond);
+}
+
+double VoiceFollower::steer(double rows, qint64 nowNs) {
+    if (!m_recognizer || !m_steering)
+        return 0.0;
+    QList<SpeechRecognizer::Hypothesis> pending;
+    {
+        std::lock_guard lock(m_mutex);
+        pending.swap(m_pending);
+    }
+    // Sound seconds on the follower's clock.
+    const qint64 firstSample = m_recognizer->firstSampleNs();
+    const double soundStart = firstSample ? secondsSince(firstSample) : 0.0;
+    for (const SpeechRecognizer::Hypothesis &h : pending) {
+        QList<HeardWord> words;
+        for (const SpeechRecognizer::Word &w : h.words)
+            words.append({w.text, soundStart + w.start, soundStart + w.end});
+        m_tracker->hear(h.utterance, words, h.ended);
+    }
+    SteeringInput in;
+    in.now = secondsSince(nowNs);
+    in.position = rows;
+    in.lineHeight = m_lineHeight;
+    in.rowsPerWord = m_rowsPerWord;
+    in.firstTarget = m_firstTarget;
+    in.heard = m_tracker->heardAny();
+    in.heardWord = m_tracker->position();
+    in.heardTarget = targetOf(in.heardWord);
+    in.heardAt = m_tracker->heardAt();
+    in.speaking = m_recognizer->inSpeech();
+    return m_steering->steer(in);
+}
+
+double VoiceFollower::targetOf(int word) const {
+    if (m_targets.isEmpty())
+        return m_firstTarget;
+    return m_targets[std::clamp(word, 0, int(m_targets.size()) - 1)];
+}
+
+VoiceFollower::Failure VoiceFollower::failure() const {
+    return m_recognizer ? m_recognizer->failure() : Failure::None;
+}
+
+int VoiceFollower::level() const {
+    return m_recognizer ? m_recognizer->level() : 0;
+}
+
+bool VoiceFollower::speaking() const {
+    return m_recognizer && m_recognizer->inSpeech();
+}
+
+int VoiceFollower::heardWord() const {
+    return m_tracker && m_tracker->heardAny() ? m_tracker->position() : -1;
+}
+
+double VoiceFollower::processorSeconds() const {
+    return m_recognizer ? m_recognizer->processorSeconds() : 0.0;
+}
+
+double VoiceFollower::soundSeconds() const {
+    return m_recognizer ? m_recognizer->soundSeconds() : 0.0;
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/SpeechRecognizer.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <mutex>
+
+class VoiceSteering;
+class VoiceTracker;
+
+// Follows the reader's voice through the text of a scrolling play: the recogniser listens on
+// a thread of its own for the script's words; on the play's thread each new hypothesis is
+// placed in the script (VoiceTracker) and the speed steered (VoiceSteering) so that the word
+// being said stays at the reading line. Nothing is loaded before start(); stop() frees it all.
+//
+// Positions are pixel rows the text has moved since its first line entered at the bottom.
+class VoiceFollower {
+public:
+    struct Layout {
+        int firstLine = 0;         // the display line the text starts with
+        int lineHeight = 1;        // rows of a line
+        int rowsToReadingLine = 0; // rows from the entry row up to the reading line
+    };
+    using Failure = platform::SpeechRecognizer::Failure;
+
+    VoiceFollower();
+    ~VoiceFollower();
+    VoiceFollower(const VoiceFollower &) = delete;
+    VoiceFollower &operator=(const VoiceFollower &) = delete;
+
+    // Starts listening for the script's display lines. `rows`: where the text stands now;
+    // `rowsPerSecond`: the speed it moves at; `nowNs`: the monotonic clock. The reader is
+    // expected at the word standing at the reading line. `inputFile`: a sound file in place
+    // of the sound input (empty: the input LECTOSCOPE_VOICE_INPUT names, or the default).
+    void start(const QStringList &lines, const Layout &layout, double rows, double rowsPerSecond,
+               qint64 nowNs, const QString &inputFile = QString());
+    void stop();
+    bool running() const { return m_recognizer != nullptr; }
+
+    // The speed the text should move at now, rows a second (0 holds it still), with the text
+    // at `rows`. While `steering` is false the reader is only followed, the speed not set.
+    double steer(double rows, qint64 nowNs);
+    // Speed steering starts afresh from `rowsPerSecond` (the operator handed it back).
+    void restartSteering(double rowsPerSecond, qint64 nowNs);
+
+    // Why the voice cannot be followed (None while it can); final once set.
+    Failure failure() const;
+    // The sound input's level 0..100, and whether speech is heard now.
+    int level() const;
+    bool speaking() const;
+    // The script word heard last (-1 before the first), for the benchmark.
+    int heardWord() const;
+    // The position at which script word `word` stands at the reading line.
+    double targetOf(int word) const;
+    // Processor and sound seconds the recogniser has used and taken so far.
+    double processorSeconds() const;
+    double soundSeconds() const;
+
+private:
+    void heard(const platform::SpeechRecognizer::Hypothesis &hypothesis);
+    double secondsSince(qint64 nowNs) const;
+
+    std::unique_ptr<platform::SpeechRecognizer> m_recognizer;
+    std::unique_ptr<VoiceTracker> m_tracker;
+    std::unique_ptr<VoiceSteering> m_steering;
+    QList<double> m_targets; // each script word's position at the reading line
+    double m_lineHeight = 1.0;
+    double m_rowsPerWord = 1.0;
+    double m_firstTarget = 0.0;
+    qint64 m_startNs = 0;
+    std::mutex m_mutex; // guards m_pending
+    QList<platform::SpeechRecognizer::Hypothesis> m_pending;
+};

@@ -1,0 +1,39 @@
+#include "voice/VoiceTracker.h"
+
+#include "voice/WordAligner.h"
+
+namespace {
+// How many heard words an alignment looks at, and how many of the ended utterances' words
+// are kept for it.
+constexpr int kAligned = 12;
+// A place a few words back is a recogniser's second thought, not the reader going back.
+constexpr int kRevision = 3;
+} // namespace
+
+VoiceTracker::VoiceTracker(QStringList script, int firstWord)
+    : m_script(std::move(script)), m_position(firstWord - 1) {}
+
+bool VoiceTracker::hear(int utterance, const QList<HeardWord> &words, bool ended) {
+    QList<HeardWord> recent = m_earlier;
+    recent += words;
+    if (recent.size() > kAligned)
+        recent = recent.mid(recent.size() - kAligned);
+    if (ended) {
+        m_earlier += words;
+        if (m_earlier.size() > kAligned)
+            m_earlier = m_earlier.mid(m_earlier.size() - kAligned);
+    }
+    m_utterance = utterance;
+    QStringList heard;
+    for (const HeardWord &w : recent)
+        heard << w.text;
+    const WordAlignment a = alignHeardWords(m_script, heard, m_position + 1);
+    if (!a.found || a.scriptIndex == m_position)
+        return false;
+    if (a.scriptIndex < m_position && m_position - a.scriptIndex <= kRevision)
+        return false;
+    m_position = a.scriptIndex;
+    m_heardAny = true;
+    m_heardAt = recent[a.heardIndex].end;
+    return true;
+}

@@ -1,0 +1,114 @@
+#include "voice/WordAligner.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr int kMatch = 3;
+constexpr int kMismatch = -2;
+constexpr int kSkipScript = -1; // a script word not heard
+constexpr int kExtraHeard = -2; // a heard word not in the script
+
+// How far around the expected word the near search looks, and what it needs.
+constexpr int kNearBefore = 12;
+constexpr int kNearAfter = 40;
+constexpr int kNearMatches = 2;
+// What the search of the whole script needs: a run of words that can hardly be chance.
+constexpr int kFarMatches = 4;
+constexpr int kFarScore = 4 * kMatch - 2;
+
+struct Cell {
+    int score = 0;
+    int matches = 0;
+    int lastScript = -1; // the script word of the last match on the path
+    int lastHeard = -1;
+};
+
+// The best alignment that ends with the last heard word, its script end inside [from, to).
+WordAlignment bestIn(const QStringList &script, const QStringList &heard, int from, int to,
+                     int expected, int *scoreOut) {
+    const int m = int(heard.size());
+    const int width = to - from;
+    if (m == 0 || width <= 0)
+        return {};
+    // Rows: heard words 0..m; columns: script words from..to (column 0 is "before from").
+    std::vector<Cell> prev(width + 1), cur(width + 1);
+    for (int i = 1; i <= m; ++i) {
+        cur[0] = Cell{}; // the path may start at any heard word
+        for (int c = 1; c <= width; ++c) {
+            const int j = from + c - 1;
+            const QString &word = script[j];
+            // Diagonal: heard word i-1 in place of script word j.
+            Cell best;
+            const Cell &d = prev[c - 1];
+            if (!word.isEmpty() && word == heard[i - 1]) {
+                best = Cell{d.score + kMatch, d.matches + 1, j, i - 1};
+            } else {
+                best = Cell{d.score + kMismatch, d.matches, d.lastScript, d.lastHeard};
+            }
+            // Up: heard word i-1 is extra.
+            const Cell &u = prev[c];
+            if (u.score + kExtraHeard > best.score)
+                best = Cell{u.score + kExtraHeard, u.matches, u.lastScript, u.lastHeard};
+            // Left: script word j is not heard.
+            const Cell &l = cur[c - 1];
+            const int skip = word.isEmpty() ? 0 : kSkipScript;
+            if (l.score + skip > best.score)
+                best = Cell{l.score + skip, l.matches, l.lastScript, l.lastHeard};
+            // A local start: nothing before counts.
+            if (best.score < 0)
+                best = Cell{};
+            cur[c] = best;
+        }
+        std::swap(prev, cur);
+    }
+    // The end: the row of the last heard word; ties go to the place nearest the expected one.
+    WordAlignment out;
+    int bestScore = 0;
+    int bestDistance = 0;
+    for (int c = 1; c <= width; ++c) {
+        const Cell &cell = prev[c];
+        if (cell.matches == 0 || cell.lastScript != from + c - 1)
+            continue; // only ends at a matched word
+        const int distance = std::abs(cell.lastScript - expected);
+        if (!out.found || cell.score > bestScore ||
+            (cell.score == bestScore && distance < bestDistance)) {
+            out = WordAlignment{true, cell.lastScript, cell.lastHeard, cell.matches};
+            bestScore = cell.score;
+            bestDistance = distance;
+        }
+    }
+    if (scoreOut)
+        *scoreOut = bestScore;
+    return out;
+}
+
+} // namespace
+
+WordAlignment alignHeardWords(const QStringList &script, const QStringList &heard, int expected) {
+    const int n = int(script.size());
+    if (n == 0 || heard.isEmpty())
+        return {};
+    expected = std::clamp(expected, 0, n - 1);
+    int nearScore = 0;
+    const int from = std::max(0, expected - kNearBefore);
+    const int to = std::min(n, expected + kNearAfter);
+    WordAlignment near = bestIn(script, heard, from, to, expected, &nearScore);
+    // At the very start a single word heard where it is expected is enough.
+    const bool nearEnough =
+        near.found &&
+        (near.matches >= kNearMatches ||
+         (heard.size() == 1 && near.scriptIndex - expected <= 2 && near.scriptIndex >= expected));
+    // The whole script is searched only when the words do not fit near the expected place.
+    if (nearEnough && near.matches * 2 >= int(heard.size()))
+        return near;
+    int farScore = 0;
+    const WordAlignment far = bestIn(script, heard, 0, n, expected, &farScore);
+    const bool farStrong = far.found && far.matches >= kFarMatches && farScore >= kFarScore;
+    if (farStrong && (!nearEnough || farScore >= nearScore + 2 * kMatch))
+        return far;
+    if (nearEnough)
+        return near;
+    return {};
+}
