@@ -164,7 +164,8 @@ void SpeechRecognizer::run(Setup setup, const Listener &listener) {
     Decoder decoder;
     decoder.config =
         cmd_ln_init(nullptr, ps_args(), TRUE, "-hmm", hmm.constData(), "-lm", lm.constData(),
-                    "-dict", dict.constData(), "-logfn", "/dev/null", nullptr);
+                    "-dict", dict.constData(), "-dither", "yes", "-logfn", "/dev/null",
+                                 nullptr);
     if (decoder.config)
         decoder.ps = ps_init(decoder.config);
     if (!decoder.ps) {

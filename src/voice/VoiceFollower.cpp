@@ -21,6 +21,27 @@ double VoiceFollower::secondsSince(qint64 nowNs) const {
 
 void VoiceFollower::start(const QStringList &lines, const Layout &layout, double rows,
                           double rowsPerSecond, qint64 nowNs, const QString &inputFile) {
+    follow(lines, layout, rows, rowsPerSecond, nowNs);
+    const ScriptWords script = scriptWords(lines);
+    SpeechRecognizer::Setup setup;
+    setup.acousticModel = SpeechRecognizer::installedAcousticModel();
+    setup.inputFile = inputFile;
+    // The model's files are written on the recogniser's thread, so that a long script does
+    // not hold up the play.
+    auto files = std::make_shared<RecognitionFiles>();
+    setup.prepare = [files, script](SpeechRecognizer::Setup &s) {
+        if (!files->write(script, SpeechRecognizer::installedDictionary()))
+            return false;
+        s.languageModel = files->languageModelPath();
+        s.dictionary = files->dictionaryPath();
+        return true;
+    };
+    m_recognizer = std::make_unique<SpeechRecognizer>();
+    m_recognizer->start(setup, [this](const SpeechRecognizer::Hypothesis &h) { hear(h); });
+}
+
+void VoiceFollower::follow(const QStringList &lines, const Layout &layout, double rows,
+                           double rowsPerSecond, qint64 nowNs) {
     stop();
     m_startNs = nowNs;
     const ScriptWords script = scriptWords(lines);
@@ -49,26 +70,8 @@ void VoiceFollower::start(const QStringList &lines, const Layout &layout, double
         script.isEmpty() ? m_lineHeight : spanLines * m_lineHeight / double(script.size());
     m_tracker = std::make_unique<VoiceTracker>(script.words, firstWord);
     m_steering = std::make_unique<VoiceSteering>(0.0, rowsPerSecond);
-    {
-        std::lock_guard lock(m_mutex);
-        m_pending.clear();
-    }
-
-    SpeechRecognizer::Setup setup;
-    setup.acousticModel = SpeechRecognizer::installedAcousticModel();
-    setup.inputFile = inputFile;
-    // The model's files are written on the recogniser's thread, so that a long script does
-    // not hold up the play.
-    auto files = std::make_shared<RecognitionFiles>();
-    setup.prepare = [files, script](SpeechRecognizer::Setup &s) {
-        if (!files->write(script, SpeechRecognizer::installedDictionary()))
-            return false;
-        s.languageModel = files->languageModelPath();
-        s.dictionary = files->dictionaryPath();
-        return true;
-    };
-    m_recognizer = std::make_unique<SpeechRecognizer>();
-    m_recognizer->start(setup, [this](const SpeechRecognizer::Hypothesis &h) { heard(h); });
+    std::lock_guard lock(m_mutex);
+    m_pending.clear();
 }
 
 void VoiceFollower::stop() {
@@ -77,7 +80,7 @@ void VoiceFollower::stop() {
     m_tracker.reset();
 }
 
-void VoiceFollower::heard(const SpeechRecognizer::Hypothesis &hypothesis) {
+void VoiceFollower::hear(const SpeechRecognizer::Hypothesis &hypothesis) {
     std::lock_guard lock(m_mutex);
     // A newer hypothesis of the same utterance replaces the one not yet taken.
     if (!m_pending.isEmpty() && m_pending.last().utterance == hypothesis.utterance &&
@@ -93,7 +96,13 @@ void VoiceFollower::restartSteering(double rowsPerSecond, qint64 nowNs) {
 }
 
 double VoiceFollower::steer(double rows, qint64 nowNs) {
-    if (!m_recognizer || !m_steering)
+    if (!m_recognizer)
+        return 0.0;
+    return steerHeard(rows, nowNs, m_recognizer->firstSampleNs(), m_recognizer->inSpeech());
+}
+
+double VoiceFollower::steerHeard(double rows, qint64 nowNs, qint64 soundStartNs, bool speaking) {
+    if (!m_steering)
         return 0.0;
     QList<SpeechRecognizer::Hypothesis> pending;
     {
@@ -101,8 +110,7 @@ double VoiceFollower::steer(double rows, qint64 nowNs) {
         pending.swap(m_pending);
     }
     // Sound seconds on the follower's clock.
-    const qint64 firstSample = m_recognizer->firstSampleNs();
-    const double soundStart = firstSample ? secondsSince(firstSample) : 0.0;
+    const double soundStart = soundStartNs ? secondsSince(soundStartNs) : 0.0;
     for (const SpeechRecognizer::Hypothesis &h : pending) {
         QList<HeardWord> words;
         for (const SpeechRecognizer::Word &w : h.words)
@@ -119,7 +127,7 @@ double VoiceFollower::steer(double rows, qint64 nowNs) {
     in.heardWord = m_tracker->position();
     in.heardTarget = targetOf(in.heardWord);
     in.heardAt = m_tracker->heardAt();
-    in.speaking = m_recognizer->inSpeech();
+    in.speaking = speaking;
     return m_steering->steer(in);
 }
 

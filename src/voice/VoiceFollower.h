@@ -44,6 +44,14 @@ public:
     // The speed the text should move at now, rows a second (0 holds it still), with the text
     // at `rows`. While `steering` is false the reader is only followed, the speed not set.
     double steer(double rows, qint64 nowNs);
+    // Following recorded words without a recogniser (the benchmark replays a recording):
+    // follow() sets up as start() does, hear() takes a hypothesis, and steerHeard() steers as
+    // steer() does, told when the sound began (monotonic clock) and whether speech is heard.
+    void follow(const QStringList &lines, const Layout &layout, double rows, double rowsPerSecond,
+                qint64 nowNs);
+    void hear(const platform::SpeechRecognizer::Hypothesis &hypothesis);
+    double steerHeard(double rows, qint64 nowNs, qint64 soundStartNs, bool speaking);
+
     // Speed steering starts afresh from `rowsPerSecond` (the operator handed it back).
     void restartSteering(double rowsPerSecond, qint64 nowNs);
 
@@ -52,7 +60,7 @@ public:
     // The sound input's level 0..100, and whether speech is heard now.
     int level() const;
     bool speaking() const;
-    // The script word heard last (-1 before the first), for the benchmark.
+    // The script word heard last (-1 before the first).
     int heardWord() const;
     // The position at which script word `word` stands at the reading line.
     double targetOf(int word) const;
@@ -61,7 +69,6 @@ public:
     double soundSeconds() const;
 
 private:
-    void heard(const platform::SpeechRecognizer::Hypothesis &hypothesis);
     double secondsSince(qint64 nowNs) const;
 
     std::unique_ptr<platform::SpeechRecognizer> m_recognizer;

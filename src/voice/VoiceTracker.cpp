@@ -8,6 +8,9 @@ namespace {
 constexpr int kAligned = 12;
 // A place a few words back is a recogniser's second thought, not the reader going back.
 constexpr int kRevision = 3;
+// Further on than this is a jump, confirmed by a later alignment at most this much further.
+constexpr int kNear = 24;
+constexpr int kConfirmWithin = 20;
 } // namespace
 
 VoiceTracker::VoiceTracker(QStringList script, int firstWord)
@@ -32,6 +35,20 @@ bool VoiceTracker::hear(int utterance, const QList<HeardWord> &words, bool ended
         return false;
     if (a.scriptIndex < m_position && m_position - a.scriptIndex <= kRevision)
         return false;
+    // A jump far from the reader's place (a skipped paragraph, a new start) is taken once the
+    // reader is heard going on from there: a later alignment a little further on.
+    const bool far = a.scriptIndex < m_position || a.scriptIndex - m_position > kNear;
+    if (far) {
+        const bool confirmed = m_candidate >= 0 && a.scriptIndex > m_candidate &&
+                               a.scriptIndex - m_candidate <= kConfirmWithin;
+        if (!confirmed) {
+            m_candidate = a.scriptIndex;
+            return false;
+        }
+    }
+    // A far place not yet confirmed stays in view until the reader is followed past it.
+    if (far || a.scriptIndex >= m_candidate)
+        m_candidate = -1;
     m_position = a.scriptIndex;
     m_heardAny = true;
     m_heardAt = recent[a.heardIndex].end;

@@ -37,4 +37,5 @@ private:
     int m_position = -1;
     double m_heardAt = 0.0;
     bool m_heardAny = false;
+    int m_candidate = -1; // a far place the reader may have jumped to, not yet confirmed
 };

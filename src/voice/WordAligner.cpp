@@ -17,17 +17,29 @@ constexpr int kNearMatches = 2;
 // What the search of the whole script needs: a run of words that can hardly be chance.
 constexpr int kFarMatches = 4;
 constexpr int kFarScore = 4 * kMatch - 2;
+// How far from the expected word an alignment may end before its distance costs.
+constexpr int kFreeDistance = 3;
+// The newest heard words, where a jump shows first; a run elsewhere must reach one of the
+// last few of them.
+constexpr int kTailWords = 7;
+constexpr int kRecentWords = 3;
+// A word this long is seldom a common one ("the", "and", "its").
+constexpr int kLongWord = 4;
 
 struct Cell {
     int score = 0;
     int matches = 0;
+    int longMatches = 0; // of words of four letters or more, which common words seldom are
     int lastScript = -1; // the script word of the last match on the path
     int lastHeard = -1;
 };
 
 // The best alignment that ends with the last heard word, its script end inside [from, to).
+// Each word its end lies away from the expected one, beyond a few, costs `distanceCost`: near
+// the reader's place a short run of common words ("on the") far ahead is no evidence. Only
+// ends at heard word `firstEndHeard` or later count.
 WordAlignment bestIn(const QStringList &script, const QStringList &heard, int from, int to,
-                     int expected, int *scoreOut) {
+                     int expected, int distanceCost, int firstEndHeard, int *scoreOut) {
     const int m = int(heard.size());
     const int width = to - from;
     if (m == 0 || width <= 0)
@@ -43,19 +55,22 @@ WordAlignment bestIn(const QStringList &script, const QStringList &heard, int fr
             Cell best;
             const Cell &d = prev[c - 1];
             if (!word.isEmpty() && word == heard[i - 1]) {
-                best = Cell{d.score + kMatch, d.matches + 1, j, i - 1};
+                best = Cell{d.score + kMatch, d.matches + 1,
+                            d.longMatches + (word.size() >= kLongWord ? 1 : 0), j, i - 1};
             } else {
-                best = Cell{d.score + kMismatch, d.matches, d.lastScript, d.lastHeard};
+                best =
+                    Cell{d.score + kMismatch, d.matches, d.longMatches, d.lastScript, d.lastHeard};
             }
             // Up: heard word i-1 is extra.
             const Cell &u = prev[c];
             if (u.score + kExtraHeard > best.score)
-                best = Cell{u.score + kExtraHeard, u.matches, u.lastScript, u.lastHeard};
+                best = Cell{u.score + kExtraHeard, u.matches, u.longMatches, u.lastScript,
+                            u.lastHeard};
             // Left: script word j is not heard.
             const Cell &l = cur[c - 1];
             const int skip = word.isEmpty() ? 0 : kSkipScript;
             if (l.score + skip > best.score)
-                best = Cell{l.score + skip, l.matches, l.lastScript, l.lastHeard};
+                best = Cell{l.score + skip, l.matches, l.longMatches, l.lastScript, l.lastHeard};
             // A local start: nothing before counts.
             if (best.score < 0)
                 best = Cell{};
@@ -69,13 +84,14 @@ WordAlignment bestIn(const QStringList &script, const QStringList &heard, int fr
     int bestDistance = 0;
     for (int c = 1; c <= width; ++c) {
         const Cell &cell = prev[c];
-        if (cell.matches == 0 || cell.lastScript != from + c - 1)
-            continue; // only ends at a matched word
+        if (cell.matches == 0 || cell.lastScript != from + c - 1 || cell.lastHeard < firstEndHeard)
+            continue; // only ends at a matched word, recent enough
         const int distance = std::abs(cell.lastScript - expected);
-        if (!out.found || cell.score > bestScore ||
-            (cell.score == bestScore && distance < bestDistance)) {
-            out = WordAlignment{true, cell.lastScript, cell.lastHeard, cell.matches};
-            bestScore = cell.score;
+        const int score = cell.score - distanceCost * std::max(0, distance - kFreeDistance);
+        if (!out.found || score > bestScore || (score == bestScore && distance < bestDistance)) {
+            out = WordAlignment{true, cell.lastScript, cell.lastHeard, cell.matches,
+                                cell.longMatches};
+            bestScore = score;
             bestDistance = distance;
         }
     }
@@ -94,19 +110,29 @@ WordAlignment alignHeardWords(const QStringList &script, const QStringList &hear
     int nearScore = 0;
     const int from = std::max(0, expected - kNearBefore);
     const int to = std::min(n, expected + kNearAfter);
-    WordAlignment near = bestIn(script, heard, from, to, expected, &nearScore);
+    WordAlignment near = bestIn(script, heard, from, to, expected, 1, 0, &nearScore);
     // At the very start a single word heard where it is expected is enough.
     const bool nearEnough =
         near.found &&
         (near.matches >= kNearMatches ||
          (heard.size() == 1 && near.scriptIndex - expected <= 2 && near.scriptIndex >= expected));
-    // The whole script is searched only when the words do not fit near the expected place.
-    if (nearEnough && near.matches * 2 >= int(heard.size()))
+    // A jump shows first in the newest words: the whole script is searched only when they do
+    // not fit near the expected place, and there only they count.
+    const int tailStart = std::max(0, int(heard.size()) - kTailWords);
+    const QStringList tail = heard.mid(tailStart);
+    int tailNearScore = 0;
+    const WordAlignment tailNear = bestIn(script, tail, from, to, expected, 1, 0, &tailNearScore);
+    if (nearEnough && tailNear.matches * 2 >= int(tail.size()) && tailNear.longMatches > 0)
         return near;
     int farScore = 0;
-    const WordAlignment far = bestIn(script, heard, 0, n, expected, &farScore);
-    const bool farStrong = far.found && far.matches >= kFarMatches && farScore >= kFarScore;
-    if (farStrong && (!nearEnough || farScore >= nearScore + 2 * kMatch))
+    WordAlignment far =
+        bestIn(script, tail, 0, n, expected, 0, int(tail.size()) - kRecentWords, &farScore);
+    far.heardIndex += tailStart;
+    // Going back takes more: readers seldom do, and a script repeats its common phrases.
+    const int needed = far.scriptIndex < expected ? kFarMatches + 2 : kFarMatches;
+    const bool farStrong = far.found && far.matches >= needed &&
+                           farScore >= kFarScore + (needed - kFarMatches) * kMatch;
+    if (farStrong && (!nearEnough || farScore >= tailNearScore + 2 * kMatch))
         return far;
     if (nearEnough)
         return near;

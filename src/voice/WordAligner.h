@@ -17,6 +17,7 @@ struct WordAlignment {
     int scriptIndex = -1; // the script word the last matched heard word is
     int heardIndex = -1;  // that heard word
     int matches = 0;      // heard words matched on the way
+    int longMatches = 0;  // of them, words of four letters or more
 };
 
 // script: the script's spoken words, an empty string for a word the recogniser cannot hear

@@ -22,11 +22,11 @@ const QStringList kScript = {
 
 struct Run {
     std::mutex mutex;
-    QList<SpeechRecognizer::Hypothesis> finals;
+    QList<SpeechRecognizer::Hypothesis> hypotheses; // as they came, revisions and ends
 };
 
-// Starts `recognizer` over `file` (as fast as it decodes) for `lines`, collecting the ended
-// utterances into `run`.
+// Starts `recognizer` over `file` (as fast as it decodes) for `lines`, collecting its
+// hypotheses into `run`.
 void listen(SpeechRecognizer &recognizer, Run &run, const QStringList &lines, const QString &file,
             std::shared_ptr<RecognitionFiles> files) {
     SpeechRecognizer::Setup setup;
@@ -42,10 +42,8 @@ void listen(SpeechRecognizer &recognizer, Run &run, const QStringList &lines, co
         return true;
     };
     recognizer.start(setup, [&run](const SpeechRecognizer::Hypothesis &h) {
-        if (!h.ended)
-            return;
         std::lock_guard lock(run.mutex);
-        run.finals.append(h);
+        run.hypotheses.append(h);
     });
 }
 } // namespace
@@ -77,17 +75,21 @@ void VoiceRecognitionTest::followsASpokenScript() {
     VoiceTracker tracker(script.words);
     int heard = 0;
     double lastEnd = 0.0;
-    for (const SpeechRecognizer::Hypothesis &h : run.finals) {
+    // The tracker follows the hypotheses as the play does, revisions and all.
+    for (const SpeechRecognizer::Hypothesis &h : run.hypotheses) {
         QList<HeardWord> words;
-        for (const SpeechRecognizer::Word &w : h.words) {
+        for (const SpeechRecognizer::Word &w : h.words)
             words.append({w.text, w.start, w.end});
-            // Words come in the order spoken, timed within the sound.
+        tracker.hear(h.utterance, words, h.ended);
+        if (!h.ended)
+            continue;
+        for (const SpeechRecognizer::Word &w : h.words) {
+            // An utterance's words come in the order spoken, timed within the sound.
             QVERIFY(w.start >= lastEnd - 0.05 && w.end >= w.start);
             QVERIFY(w.end <= recognizer.soundSeconds() + 0.05);
             lastEnd = w.end;
             heard += script.words.contains(w.text) ? 1 : 0;
         }
-        tracker.hear(h.utterance, words, true);
     }
     // Most words are heard as written (the synthetic voice is hard on the first ones), and
     // the reader is followed to the last line.
@@ -117,7 +119,7 @@ void VoiceRecognitionTest::saysWhyItCannotListen() {
     listen(recognizer, run, lines, input, std::make_shared<RecognitionFiles>());
     QTRY_VERIFY_WITH_TIMEOUT(recognizer.finished(), 60000);
     QCOMPARE(int(recognizer.failure()), failure);
-    QVERIFY(run.finals.isEmpty());
+    QVERIFY(run.hypotheses.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(VoiceRecognitionTest)

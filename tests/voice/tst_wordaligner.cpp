@@ -39,6 +39,8 @@ void WordAlignerTest::alignsHeardWords_data() {
     QTest::newRow("words left out") << "the city voted to close" << 9 << 15;
     QTest::newRow("a repeated phrase") << "voted tonight to voted tonight to close the" << 12 << 16;
     QTest::newRow("a skipped paragraph") << "the home team won its third game" << 22 << 53;
+    QTest::newRow("a skip while older words still fit where the reader was")
+        << "good evening and welcome to the in sport the the won its" << 6 << 51;
     QTest::newRow("a restart from the top") << "good evening and welcome to the news" << 40 << 6;
     QTest::newRow("a lone common word far away is no jump") << "captain" << 5 << -1;
     QTest::newRow("noise matches nothing") << "purple elephant banana" << 5 << -1;

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# voice_pace.sh: is the picture as smooth while the play follows a voice as at a constant
+# speed?
+#
+# Usage: bench/voice_pace.sh PROGRAM FOLDER      (REPEAT=N runs, default 2)
+#
+# FOLDER holds what `lectoscope_bench_voice --keep FOLDER` wrote: the 300-word script
+# (script.txt) and its reading at 150 words a minute (voice-150.wav). On its own Xvfb
+# (1024 x 768) the program plays the script N times each, interleaved: once with "Follow
+# Voice" on and the recording as its sound input (LECTOSCOPE_VOICE_INPUT), once at the
+# constant Delay 1000 (40 px/s). framepace watches a strip through the text from 8 s to 23 s
+# of each play (the reader reads on through that stretch; the recording's silence comes
+# later). It prints the medians of the text's speed, updates a second, speed CV and stalls,
+# and the ratio of the two CVs. framepace comes from FRAMEPACE_DIR (see bench/lib.sh).
+set -u
+prog=$(readlink -f "${1:?usage: voice_pace.sh PROGRAM FOLDER}")
+folder=$(readlink -f "${2:?usage: voice_pace.sh PROGRAM FOLDER}")
+repeat=${REPEAT:-2}
+[ -f "$folder/voice-150.wav" ] && [ -f "$folder/script.txt" ] ||
+    { echo "run lectoscope_bench_voice --keep $folder first" >&2; exit 1; }
+source "$(dirname "$0")/lib.sh" "$prog"
+start_xvfb 1024 768
+
+TITLE="ZAL LectoScope-32 PRO 01.24A"
+key() { awk -v k="$1:" '$1 == k { print $2 }'; }
+median() { sort -g | awk '{ a[NR] = $1 } END { if (NR) print (NR % 2 ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2) }'; }
+
+# play FOLLOW(0/1): one play; leaves framepace's output in $WORK/text.txt.
+play() {
+    local follow=$1 main
+    rm -rf "$XDG_CONFIG_HOME"
+    mkdir -p "$XDG_CONFIG_HOME/lectoscope"
+    printf '%s\r\n' "[Options]" ShowClock=0 TimerMode=0 VideoMode=1 NoPause=1 \
+        "FollowVoice=$follow" "[Stuff]" Delay=1000 FontSize=24 FontName=Arial FormColor=0 \
+        DisPlaColor=16777215 "LastFile=$folder/script.txt" "[OptionWindows]" ML=0 MT=0 \
+        MW=1000 MH=700 >"$XDG_CONFIG_HOME/lectoscope/ZALSCROL.INI"
+    LECTOSCOPE_VOICE_INPUT="$folder/voice-150.wav" start_app
+    wait_until 60 window_named "$TITLE" || { app_log; fail "main window not shown"; }
+    main=$(window_id "$TITLE")
+    xdotool windowfocus --sync "$main"
+    xdotool key ctrl+p
+    sleep 8
+    "$WORK/framepace" -d 15 -x 200 -W 16 -y 100 -Y 700 >"$WORK/text.txt" 2>/dev/null
+    kill "$APP_PID" 2>/dev/null
+    wait "$APP_PID" 2>/dev/null
+    APP_PID=""
+}
+
+declare -A runs
+for r in $(seq 1 "$repeat"); do
+    for follow in 1 0; do
+        play "$follow"
+        for k in speed_px_s updates_per_s speed_cv stalls; do
+            runs[$follow.$k]+="$(key "$k" <"$WORK/text.txt") "
+        done
+        echo "run $r, follow voice $follow: $(key speed_px_s <"$WORK/text.txt") px/s," \
+            "cv $(key speed_cv <"$WORK/text.txt")"
+    done
+done
+m() { tr ' ' '\n' <<<"${runs[$1]}" | grep . | median; }
+printf '%-16s %-8s %-10s %-7s %s\n' play px/s updates/s cv stalls
+printf '%-16s %-8s %-10s %-7s %s\n' "constant speed" "$(m 0.speed_px_s)" \
+    "$(m 0.updates_per_s)" "$(m 0.speed_cv)" "$(m 0.stalls)"
+printf '%-16s %-8s %-10s %-7s %s\n' "following voice" "$(m 1.speed_px_s)" \
+    "$(m 1.updates_per_s)" "$(m 1.speed_cv)" "$(m 1.stalls)"
+awk -v a="$(m 1.speed_cv)" -v b="$(m 0.speed_cv)" \
+    'BEGIN { if (b > 0) printf "cv ratio (following / constant): %.2f\n", a / b }'
