@@ -251,18 +251,8 @@ Replay replay(const Recording &rec, const QString &wav, const QStringList &lines
     SpeechRecognizer recognizer;
     std::mutex mutex;
     QList<Heard> heard;
-    SpeechRecognizer::Setup setup;
-    setup.acousticModel = SpeechRecognizer::installedAcousticModel();
-    setup.inputFile = wav;
+    SpeechRecognizer::Setup setup = recognizerSetupFor(script, wav);
     setup.paced = false;
-    auto files = std::make_shared<RecognitionFiles>();
-    setup.prepare = [files, script](SpeechRecognizer::Setup &s) {
-        if (!files->write(script, SpeechRecognizer::installedDictionary()))
-            return false;
-        s.languageModel = files->languageModelPath();
-        s.dictionary = files->dictionaryPath();
-        return true;
-    };
     recognizer.start(setup, [&](const SpeechRecognizer::Hypothesis &h) {
         std::lock_guard lock(mutex);
         heard.append({recognizer.soundSeconds(), h});

@@ -46,7 +46,7 @@ void PlayWindow::holdText() {
     // run meanwhile, so every key and button acts at once.
     m_presenter.showNewest();
     constexpr qint64 kLookEveryNs = 10'000'000;
-    while (m_host->textHeld() && isEnabled()) {
+    while (isEnabled() && m_host->textHeld()) {
         platform::pumpMessages();
         platform::waitUntilNs(platform::monotonicNs() + kLookEveryNs);
     }

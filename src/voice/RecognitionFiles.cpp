@@ -56,6 +56,23 @@ bool RecognitionFiles::write(const ScriptWords &script, const QString &installed
     return true;
 }
 
+platform::SpeechRecognizer::Setup recognizerSetupFor(const ScriptWords &script,
+                                                     const QString &inputFile) {
+    using platform::SpeechRecognizer;
+    SpeechRecognizer::Setup setup;
+    setup.acousticModel = SpeechRecognizer::installedAcousticModel();
+    setup.inputFile = inputFile;
+    auto files = std::make_shared<RecognitionFiles>();
+    setup.prepare = [files, script](SpeechRecognizer::Setup &s) {
+        if (!files->write(script, SpeechRecognizer::installedDictionary()))
+            return false;
+        s.languageModel = files->languageModelPath();
+        s.dictionary = files->dictionaryPath();
+        return true;
+    };
+    return setup;
+}
+
 Pronunciations pronunciationsFromSynthesizer(const QStringList &words) {
     Pronunciations out;
     if (words.isEmpty())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/SpeechRecognizer.h"
 #include "voice/LanguageModel.h"
 
 #include <QString>
@@ -32,6 +33,12 @@ private:
     std::unique_ptr<QTemporaryDir> m_folder;
     Pronunciations m_pronunciations;
 };
+
+// The recogniser's setup for listening for `script` from `inputFile` (empty: the sound input):
+// the installed model, and the script's files, written on the recogniser's thread so that a
+// long script does not hold up the play.
+platform::SpeechRecognizer::Setup recognizerSetupFor(const ScriptWords &script,
+                                                     const QString &inputFile = QString());
 
 // The pronunciations espeak-ng gives `words` (one transcription a word), in the model's
 // phones; empty when espeak-ng is not installed or answers in another shape.

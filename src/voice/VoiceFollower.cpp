@@ -22,22 +22,9 @@ double VoiceFollower::secondsSince(qint64 nowNs) const {
 void VoiceFollower::start(const QStringList &lines, const Layout &layout, double rows,
                           double rowsPerSecond, qint64 nowNs, const QString &inputFile) {
     follow(lines, layout, rows, rowsPerSecond, nowNs);
-    const ScriptWords script = scriptWords(lines);
-    SpeechRecognizer::Setup setup;
-    setup.acousticModel = SpeechRecognizer::installedAcousticModel();
-    setup.inputFile = inputFile;
-    // The model's files are written on the recogniser's thread, so that a long script does
-    // not hold up the play.
-    auto files = std::make_shared<RecognitionFiles>();
-    setup.prepare = [files, script](SpeechRecognizer::Setup &s) {
-        if (!files->write(script, SpeechRecognizer::installedDictionary()))
-            return false;
-        s.languageModel = files->languageModelPath();
-        s.dictionary = files->dictionaryPath();
-        return true;
-    };
     m_recognizer = std::make_unique<SpeechRecognizer>();
-    m_recognizer->start(setup, [this](const SpeechRecognizer::Hypothesis &h) { hear(h); });
+    m_recognizer->start(recognizerSetupFor(scriptWords(lines), inputFile),
+                        [this](const SpeechRecognizer::Hypothesis &h) { hear(h); });
 }
 
 void VoiceFollower::follow(const QStringList &lines, const Layout &layout, double rows,

@@ -44,7 +44,7 @@ double VoiceSteering::wordsPerSecond() const {
 double VoiceSteering::steer(const SteeringInput &in) {
     if (in.now < m_nextChange)
         return m_speed;
-    m_nextChange = std::max(m_nextChange + kStep, in.now);
+    m_nextChange = in.now + kStep;
     if (in.heard && (m_words.isEmpty() || m_words.last().y() != in.heardWord)) {
         m_words.append(QPointF(in.heardAt, in.heardWord));
         while (!m_words.isEmpty() && m_words.first().x() < in.heardAt - kPaceWindow)

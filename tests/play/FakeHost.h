@@ -58,10 +58,29 @@ struct FakeHost : PlayHost {
     bool backgroundIsBlack() override { return black; }
     void setTitlePosition(int left, int top) override { titlePositions.append(QPoint(left, top)); }
     void startSoundWithTitles() override {}
-    void textStarted(int, int, int) override {}
-    void rowScrolled() override {}
-    bool textHeld() override { return false; }
-    void textEnded() override {}
+    // Following the voice: where the text started (first line, line height, rows to the
+    // reading line), the rows reported, and a hold of `heldLooks` looks at row `holdAtRow`,
+    // with an Esc queued at its first look when `escWhileHeld`.
+    QList<int> textStart;
+    int rowsScrolled = 0;
+    int holdAtRow = -1;
+    int heldLooks = 0;
+    int looksHeld = 0;
+    bool escWhileHeld = false;
+    int textEnds = 0;
+    void textStarted(int first, int lineHeight, int rowsToReadingLine) override {
+        textStart = {first, lineHeight, rowsToReadingLine};
+    }
+    void rowScrolled() override { ++rowsScrolled; }
+    bool textHeld() override {
+        if (rowsScrolled != holdAtRow || looksHeld == heldLooks)
+            return false;
+        if (looksHeld++ == 0 && escWhileHeld)
+            QCoreApplication::postEvent(window,
+                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
+        return true;
+    }
+    void textEnded() override { ++textEnds; }
     void operatorTookSpeed() override {}
     void followVoiceAgain() override {}
 };

@@ -9,6 +9,18 @@
 #include <QKeyEvent>
 #include <QTest>
 
+namespace {
+// A 400 x 300 output, no pauses, a small font.
+PlayOptions smallPlay() {
+    PlayOptions o;
+    o.right = 400;
+    o.bottom = 300;
+    o.noPause = true;
+    o.editorFont.setPointSize(10);
+    return o;
+}
+} // namespace
+
 class TestScrollPass : public QObject {
     Q_OBJECT
 private slots:
@@ -40,11 +52,7 @@ private slots:
         host.lines = lines;
         host.escAtRow = escAtRow;
         window.create();
-        PlayOptions o;
-        o.right = 400;
-        o.bottom = 300;
-        o.noPause = true;
-        o.editorFont.setPointSize(10);
+        PlayOptions o = smallPlay();
         o.startFromCursor = caretLine >= 0;
         o.caretLine = caretLine;
         window.setOptions(o);
@@ -62,6 +70,38 @@ private slots:
             for (int x = 0; x < bottom.width(); ++x)
                 ink = ink || (bottom.pixel(x, y) & 0xFFFFFF) != 0;
         QCOMPARE(ink, linesScrolled > 0);
+    }
+
+    // Following the voice: the pass says where its text starts, reports every row, and
+    // holds the text still while the host says so, with messages running (an Esc during the
+    // hold leaves the play after the line, as at any other time).
+    void holdsTheTextForTheVoice_data() {
+        QTest::addColumn<bool>("escWhileHeld");
+        QTest::addColumn<int>("linesScrolled");
+        QTest::newRow("the reader pauses, then reads on") << false << 2;
+        QTest::newRow("Esc while the text stands") << true << 1;
+    }
+    void holdsTheTextForTheVoice() {
+        QFETCH(bool, escWhileHeld);
+        QFETCH(int, linesScrolled);
+        FakeHost host;
+        PlayWindow window(&host);
+        host.window = &window;
+        host.lines = {"a", "b"};
+        host.holdAtRow = 5;
+        host.heldLooks = 20;
+        host.escWhileHeld = escWhileHeld;
+        window.create();
+        window.setOptions(smallPlay());
+        window.startPlay();
+        window.runPass();
+        // The reading line a third down the output rectangle, the entry row its last.
+        QCOMPARE(host.textStart, (QList<int>{0, window.stripHeight(), 299 - 100}));
+        QCOMPARE(host.rowsScrolled, linesScrolled * window.stripHeight());
+        QCOMPARE(host.rows, host.rowsScrolled); // one speed read a row, none while held
+        QCOMPARE(host.looksHeld, escWhileHeld ? 2 : 20);
+        QCOMPARE(host.closed, escWhileHeld ? 1 : 0);
+        QCOMPARE(host.textEnds, 1);
     }
 };
 

@@ -27,20 +27,9 @@ struct Run {
 
 // Starts `recognizer` over `file` (as fast as it decodes) for `lines`, collecting its
 // hypotheses into `run`.
-void listen(SpeechRecognizer &recognizer, Run &run, const QStringList &lines, const QString &file,
-            std::shared_ptr<RecognitionFiles> files) {
-    SpeechRecognizer::Setup setup;
-    setup.acousticModel = SpeechRecognizer::installedAcousticModel();
-    setup.inputFile = file;
+void listen(SpeechRecognizer &recognizer, Run &run, const QStringList &lines, const QString &file) {
+    SpeechRecognizer::Setup setup = recognizerSetupFor(scriptWords(lines), file);
     setup.paced = false;
-    const ScriptWords script = scriptWords(lines);
-    setup.prepare = [files, script](SpeechRecognizer::Setup &s) {
-        if (!files->write(script, SpeechRecognizer::installedDictionary()))
-            return false;
-        s.languageModel = files->languageModelPath();
-        s.dictionary = files->dictionaryPath();
-        return true;
-    };
     recognizer.start(setup, [&run](const SpeechRecognizer::Hypothesis &h) {
         std::lock_guard lock(run.mutex);
         run.hypotheses.append(h);
@@ -66,7 +55,7 @@ void VoiceRecognitionTest::followsASpokenScript() {
 
     SpeechRecognizer recognizer;
     Run run;
-    listen(recognizer, run, kScript, wav, std::make_shared<RecognitionFiles>());
+    listen(recognizer, run, kScript, wav);
     QTRY_VERIFY_WITH_TIMEOUT(recognizer.finished(), 120000);
     QCOMPARE(recognizer.failure(), SpeechRecognizer::Failure::None);
     QVERIFY(recognizer.soundSeconds() > 5.0);
@@ -116,7 +105,7 @@ void VoiceRecognitionTest::saysWhyItCannotListen() {
     QFETCH(int, failure);
     SpeechRecognizer recognizer;
     Run run;
-    listen(recognizer, run, lines, input, std::make_shared<RecognitionFiles>());
+    listen(recognizer, run, lines, input);
     QTRY_VERIFY_WITH_TIMEOUT(recognizer.finished(), 60000);
     QCOMPARE(int(recognizer.failure()), failure);
     QVERIFY(run.hypotheses.isEmpty());

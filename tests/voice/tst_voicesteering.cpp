@@ -1,0 +1,87 @@
+// The speed that follows the voice, over a made-up reader: the text keeps the spoken word at
+// the reading line, changes its speed smoothly, runs on between words, and stands still in a
+// pause.
+#include "voice/VoiceSteering.h"
+
+#include <QTest>
+
+#include <cmath>
+
+class VoiceSteeringTest : public QObject {
+    Q_OBJECT
+private slots:
+    void followsAReader_data();
+    void followsAReader();
+};
+
+void VoiceSteeringTest::followsAReader_data() {
+    QTest::addColumn<double>("wordsPerSecond");
+    QTest::addColumn<double>("startSpeed"); // rows a second when the voice takes over
+    QTest::addColumn<double>("pauseAt");    // the reader stops for 10 s here (-1: never)
+    QTest::newRow("110 words a minute") << 110 / 60.0 << 40.0 << -1.0;
+    QTest::newRow("190 words a minute") << 190 / 60.0 << 40.0 << -1.0;
+    QTest::newRow("from a standing text") << 150 / 60.0 << 0.0 << -1.0;
+    QTest::newRow("a pause of the reader") << 150 / 60.0 << 40.0 << 20.0;
+}
+
+void VoiceSteeringTest::followsAReader() {
+    QFETCH(double, wordsPerSecond);
+    QFETCH(double, startSpeed);
+    QFETCH(double, pauseAt);
+    constexpr double kLine = 60.0, kRowsPerWord = 7.5, kStep = 0.01, kEnd = 60.0;
+    VoiceSteering steering(0.0, startSpeed);
+    double position = 0.0, speed = startSpeed, lastChange = 0.0;
+    double stoppedAt = -1.0, movedAgainAt = -1.0;
+    int stopsWhileSpeaking = 0;
+    for (int step = 0; step * kStep < kEnd; ++step) {
+        const double t = step * kStep;
+        // The reader: a word every 1/wps seconds, none in the pause.
+        const bool paused = pauseAt >= 0 && t >= pauseAt && t < pauseAt + 10.0;
+        const double spokenTime = paused                                  ? pauseAt
+                                  : (t >= pauseAt + 10.0 && pauseAt >= 0) ? t - 10.0
+                                                                          : t;
+        const int word = int(spokenTime * wordsPerSecond);
+        SteeringInput in;
+        in.now = t;
+        in.position = position;
+        in.lineHeight = kLine;
+        in.rowsPerWord = kRowsPerWord;
+        in.heard = word > 0;
+        in.heardWord = word;
+        in.heardTarget = word * kRowsPerWord;
+        // When that word was said: after the pause, ten seconds later than spoken time.
+        const double wordTime = word / wordsPerSecond;
+        in.heardAt = wordTime + (pauseAt >= 0 && wordTime > pauseAt ? 10.0 : 0.0);
+        in.speaking = !paused;
+        const double next = steering.steer(in);
+        if (next != speed) {
+            // At most every tenth of a second, by at most a tenth of the speed (or of the
+            // reader's, starting from standing).
+            QVERIFY2(t - lastChange >= 0.1 - 1e-6 || lastChange == 0.0,
+                     qPrintable(QString::number(t)));
+            const double limit = 0.1 * std::max({speed, wordsPerSecond * kRowsPerWord, 1.0});
+            QVERIFY2(std::abs(next - speed) <= limit * 1.05 + 1e-9, qPrintable(QString::number(t)));
+            lastChange = t;
+        }
+        speed = next;
+        position += speed * kStep;
+        const bool resuming = pauseAt >= 0 && t >= pauseAt && t < pauseAt + 11.0;
+        if (t > 5.0 && !paused && !resuming && speed == 0.0)
+            ++stopsWhileSpeaking;
+        if (paused && speed == 0.0 && stoppedAt < 0)
+            stoppedAt = t;
+        if (pauseAt >= 0 && t >= pauseAt + 10.0 && speed > 0.0 && movedAgainAt < 0)
+            movedAgainAt = t;
+        // After the start the spoken word stays within a line of the reading line.
+        if (t > 10.0 && !paused)
+            QVERIFY2(std::abs(position - in.heardTarget) < kLine, qPrintable(QString::number(t)));
+    }
+    QCOMPARE(stopsWhileSpeaking, 0); // no stop-and-go between words
+    if (pauseAt >= 0) {
+        QVERIFY(stoppedAt >= pauseAt && stoppedAt - pauseAt <= 2.0);
+        QVERIFY(movedAgainAt - (pauseAt + 10.0) <= 1.0);
+    }
+}
+
+QTEST_GUILESS_MAIN(VoiceSteeringTest)
+#include "tst_voicesteering.moc"
