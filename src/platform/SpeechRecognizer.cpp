@@ -11,12 +11,14 @@
 #include <pocketsphinx.h>
 #include <sphinxbase/err.h>
 
+#include <dlfcn.h>
 #include <pthread.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <ctime>
+#include <type_traits>
 
 namespace platform {
 
@@ -49,14 +51,66 @@ int levelOf(const qint16 *samples, qsizetype count) {
     return int(std::clamp((db + 60.0) / 60.0 * 100.0, 0.0, 100.0));
 }
 
+// PocketSphinx, loaded at the first play that follows a voice rather than at the program's
+// start (it brings its numerical libraries with it): its functions, or null when it is not
+// installed.
+struct PocketSphinx {
+    decltype(&ps_args) args = nullptr;
+    decltype(&ps_init) init = nullptr;
+    decltype(&ps_free) free = nullptr;
+    decltype(&cmd_ln_init) configure = nullptr;
+    decltype(&cmd_ln_free_r) freeConfiguration = nullptr;
+    decltype(&err_set_logfp) setLog = nullptr;
+    decltype(&ps_start_utt) startUtterance = nullptr;
+    decltype(&ps_end_utt) endUtterance = nullptr;
+    decltype(&ps_process_raw) process = nullptr;
+    decltype(&ps_get_in_speech) inSpeech = nullptr;
+    decltype(&ps_seg_iter) firstSegment = nullptr;
+    decltype(&ps_seg_next) nextSegment = nullptr;
+    decltype(&ps_seg_word) segmentWord = nullptr;
+    decltype(&ps_seg_frames) segmentFrames = nullptr;
+};
+
+const PocketSphinx *pocketSphinx() {
+    static const PocketSphinx *const loaded = []() -> const PocketSphinx * {
+        void *library = dlopen("libpocketsphinx.so.3", RTLD_NOW | RTLD_LOCAL);
+        if (!library)
+            return nullptr;
+        static PocketSphinx p;
+        bool all = true;
+        const auto find = [library, &all](auto &function, const char *name) {
+            function =
+                reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(library, name));
+            all = all && function;
+        };
+        find(p.args, "ps_args");
+        find(p.init, "ps_init");
+        find(p.free, "ps_free");
+        find(p.configure, "cmd_ln_init");
+        find(p.freeConfiguration, "cmd_ln_free_r");
+        find(p.setLog, "err_set_logfp");
+        find(p.startUtterance, "ps_start_utt");
+        find(p.endUtterance, "ps_end_utt");
+        find(p.process, "ps_process_raw");
+        find(p.inSpeech, "ps_get_in_speech");
+        find(p.firstSegment, "ps_seg_iter");
+        find(p.nextSegment, "ps_seg_next");
+        find(p.segmentWord, "ps_seg_word");
+        find(p.segmentFrames, "ps_seg_frames");
+        return all ? &p : nullptr;
+    }();
+    return loaded;
+}
+
 struct Decoder {
+    const PocketSphinx *api = nullptr;
     cmd_ln_t *config = nullptr;
     ps_decoder_t *ps = nullptr;
     ~Decoder() {
         if (ps)
-            ps_free(ps);
+            api->free(ps);
         if (config)
-            cmd_ln_free_r(config);
+            api->freeConfiguration(config);
     }
 };
 
@@ -82,16 +136,17 @@ QByteArray sourceDescription(const QString &file, const QString &source) {
 
 // The words of the best hypothesis. The decoder counts its frames from the first utterance on,
 // through the silences it leaves out, so a word's frames are its time in the sound.
-QList<SpeechRecognizer::Word> hypothesisWords(ps_decoder_t *ps, double soundNow) {
+QList<SpeechRecognizer::Word> hypothesisWords(const PocketSphinx &api, ps_decoder_t *ps,
+                                              double soundNow) {
     QList<SpeechRecognizer::Word> words;
-    for (ps_seg_t *seg = ps_seg_iter(ps); seg; seg = ps_seg_next(seg)) {
-        QString text = QString::fromUtf8(ps_seg_word(seg));
+    for (ps_seg_t *seg = api.firstSegment(ps); seg; seg = api.nextSegment(seg)) {
+        QString text = QString::fromUtf8(api.segmentWord(seg));
         if (text.startsWith(u'<') || text.startsWith(u'[') || text.isEmpty())
             continue; // silence, noise, sentence marks
         if (const qsizetype paren = text.indexOf(u'('); paren > 0)
             text.truncate(paren); // "word(2)": another pronunciation
         int sf = 0, ef = 0;
-        ps_seg_frames(seg, &sf, &ef);
+        api.segmentFrames(seg, &sf, &ef);
         words.append({text, std::min(sf * kFrameSeconds, soundNow),
                       std::min((ef + 1) * kFrameSeconds, soundNow)});
     }
@@ -153,7 +208,12 @@ void SpeechRecognizer::run(Setup setup, const Listener &listener) {
         return;
     }
     // The decoder, quiet: its log goes nowhere.
-    err_set_logfp(nullptr);
+    const PocketSphinx *api = pocketSphinx();
+    if (!api) {
+        finish(Failure::NoModel);
+        return;
+    }
+    api->setLog(nullptr);
     const QByteArray hmm = setup.acousticModel.toLocal8Bit();
     const QByteArray lm = setup.languageModel.toLocal8Bit();
     const QByteArray dict = setup.dictionary.toLocal8Bit();
@@ -162,12 +222,12 @@ void SpeechRecognizer::run(Setup setup, const Listener &listener) {
         return;
     }
     Decoder decoder;
+    decoder.api = api;
     decoder.config =
-        cmd_ln_init(nullptr, ps_args(), TRUE, "-hmm", hmm.constData(), "-lm", lm.constData(),
-                    "-dict", dict.constData(), "-dither", "yes", "-logfn", "/dev/null",
-                                 nullptr);
+        api->configure(nullptr, api->args(), TRUE, "-hmm", hmm.constData(), "-lm", lm.constData(),
+                       "-dict", dict.constData(), "-dither", "yes", "-logfn", "/dev/null", nullptr);
     if (decoder.config)
-        decoder.ps = ps_init(decoder.config);
+        decoder.ps = api->init(decoder.config);
     if (!decoder.ps) {
         finish(Failure::NoModel);
         return;
@@ -207,7 +267,7 @@ void SpeechRecognizer::run(Setup setup, const Listener &listener) {
     GstBus *bus = gst_element_get_bus(p.pipeline);
 
     const auto opened = std::chrono::steady_clock::now();
-    ps_start_utt(decoder.ps);
+    api->startUtterance(decoder.ps);
     bool inUtterance = false;
     int utterance = 0;
     qint64 samples = 0;
@@ -216,7 +276,7 @@ void SpeechRecognizer::run(Setup setup, const Listener &listener) {
     // After each piece of sound: the utterance's state, its hypotheses and its end.
     const auto decodedPiece = [&](double now) {
         m_soundSeconds = now;
-        const bool speech = ps_get_in_speech(decoder.ps);
+        const bool speech = api->inSpeech(decoder.ps);
         m_inSpeech = speech;
         if (speech && !inUtterance) {
             inUtterance = true;
@@ -224,14 +284,14 @@ void SpeechRecognizer::run(Setup setup, const Listener &listener) {
         }
         if (inUtterance && !speech) {
             // The utterance is over: its final words, and a new one begins.
-            ps_end_utt(decoder.ps);
-            listener(Hypothesis{utterance, hypothesisWords(decoder.ps, now), true});
-            ps_start_utt(decoder.ps);
+            api->endUtterance(decoder.ps);
+            listener(Hypothesis{utterance, hypothesisWords(*api, decoder.ps, now), true});
+            api->startUtterance(decoder.ps);
             ++utterance;
             inUtterance = false;
         } else if (inUtterance && now - lastHypothesis >= kHypothesisEvery) {
             lastHypothesis = now;
-            listener(Hypothesis{utterance, hypothesisWords(decoder.ps, now), false});
+            listener(Hypothesis{utterance, hypothesisWords(*api, decoder.ps, now), false});
         }
     };
     while (!m_stop) {
@@ -264,7 +324,7 @@ void SpeechRecognizer::run(Setup setup, const Listener &listener) {
             // In short pieces, so that no utterance begins and ends unseen inside one buffer.
             for (qsizetype from = 0; from < count; from += kPieceSamples) {
                 const qsizetype n = std::min<qsizetype>(kPieceSamples, count - from);
-                ps_process_raw(decoder.ps, data + from, size_t(n), FALSE, FALSE);
+                api->process(decoder.ps, data + from, size_t(n), FALSE, FALSE);
                 samples += n;
                 decodedPiece(double(samples) / kRate);
             }
@@ -275,8 +335,9 @@ void SpeechRecognizer::run(Setup setup, const Listener &listener) {
         m_processorSeconds = threadProcessorSeconds();
     }
     if (inUtterance) {
-        ps_end_utt(decoder.ps);
-        listener(Hypothesis{utterance, hypothesisWords(decoder.ps, m_soundSeconds.load()), true});
+        api->endUtterance(decoder.ps);
+        listener(
+            Hypothesis{utterance, hypothesisWords(*api, decoder.ps, m_soundSeconds.load()), true});
     }
     gst_object_unref(bus);
     finish(failure);
