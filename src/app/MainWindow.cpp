@@ -150,7 +150,12 @@ void MainWindow::createCommands() {
         m_ui, m_settings,
         PlayCommands::Rooms{m_scriptFiles.get(), m_media.get(), m_readingTime.get(),
                             m_timedWait.get(), m_colorBarHold.get()},
-        [this] { return backgroundIsBlack(); }, [this] { show(); });
+        [this] { return backgroundIsBlack(); },
+        [this] {
+            // The operator's keys reach the console again at once.
+            show();
+            activateWindow();
+        });
 }
 
 void MainWindow::attachWindows(const app::ProgramWindows &windows) {
@@ -247,7 +252,7 @@ void MainWindow::connectControls() {
                    &ConfigurationCommands::saveConfigurationAs);
 
     // Exit.
-    connect(m_ui.fileExitAction, &QAction::triggered, this, &MainWindow::exitNow);
+    connect(m_ui.fileExitAction, &QAction::triggered, this, [this] { exitAfterSaveQuestion(); });
     connect(m_ui.exitAction, &QAction::triggered, this, [this] { exitAfterSaveQuestion(); });
 
     // Mode menu and its tool buttons.
@@ -420,12 +425,9 @@ bool MainWindow::runCreationSteps() {
     if (m_settings.playAtStart) {
         const QString arg = m_arguments.first();
         m_ui.editor->clear();
-        if (m_scriptFiles->loadEditorFromFile(arg)) {
-            // Loaded as plain text, not opened: a change of the editor text like any other,
-            // so the menu bar's "E&xit" asks before it is lost.
-            m_ui.editor->setModified(true);
-            m_settings.scriptPath = arg;
-        } else {
+        // Opened exactly as Open does: it becomes the save name and the configuration's last
+        // file, the status bar counts it, and it starts unmodified.
+        if (!m_scriptFiles->openReadableScript(arg)) {
             m_settings.playAtStart = false;
             m_ui.editor->clear();
             m_settings.scriptPath.clear();
@@ -540,14 +542,10 @@ bool MainWindow::finishClosing() {
     return exitAfterSaveQuestion();
 }
 
-// File menu "E&xit": ends at once, whatever the editor holds.
-void MainWindow::exitNow() {
-    platform::terminateProgram(0);
-}
-
-// Menu bar "E&xit", and the last step of closing the window. The program ends unless the
-// operator keeps it open: Cancel on the save question, or Yes and then a Save As that was
-// cancelled or failed, leaves the program running with the text as it was.
+// Both "E&xit" commands (the File menu's and the menu bar's), and the last step of closing the
+// window. The program ends unless the operator keeps it open: Cancel on the save question, or Yes
+// and then a Save As that was cancelled or failed, leaves the program running with the text as it
+// was.
 bool MainWindow::exitAfterSaveQuestion() {
     if (m_ui.editor->isModified()) {
         const platform::Answer answer = platform::MessageBoxes::confirmCancel(

@@ -63,7 +63,14 @@ void ScriptFileCommands::newScript() {
     m_encoding = platform::TextEncoding::Utf8;
 }
 
+// The open and save dialogs start in the folder of the current script.
+void ScriptFileCommands::startInScriptFolder(platform::FileDialogRequest &request) const {
+    if (!m_settings.scriptPath.isEmpty())
+        request.folder = QFileInfo(m_settings.scriptPath).absolutePath();
+}
+
 void ScriptFileCommands::openScript() {
+    startInScriptFolder(m_openRequest);
     const std::optional<QString> chosen = platform::FileDialogs::run(m_openRequest);
     if (!chosen)
         return;
@@ -86,15 +93,37 @@ bool ScriptFileCommands::openScriptFile(const QString &path) {
             platform::MessageBoxes::error(QStringLiteral("Could not open %1\n%2").arg(path, why));
             return false;
         }
-        m_editor->setText(script->text);
-        m_encoding = script->encoding;
-        m_editor->setModified(false);
-        m_lineCount = m_editor->lineCount();
-        m_saveRequest.fileName = path;
-        m_settings.scriptPath = path;
-        // The default configuration remembers the script at once.
-        m_rememberScript(path);
+        adoptScript(path, script->text, script->encoding);
     }
+    showCounts(path);
+    return true;
+}
+
+bool ScriptFileCommands::openReadableScript(const QString &path) {
+    const std::optional<LoadedScript> script = loadScriptFile(path);
+    if (!script)
+        return false;
+    adoptScript(path, script->text, script->encoding);
+    showCounts(path);
+    return true;
+}
+
+// The read script becomes the editor's text, unmodified, the save name and the
+// configuration's last file.
+void ScriptFileCommands::adoptScript(const QString &path, const QString &text,
+                                     platform::TextEncoding encoding) {
+    m_editor->setText(text);
+    m_encoding = encoding;
+    m_editor->setModified(false);
+    m_lineCount = m_editor->lineCount();
+    m_saveRequest.fileName = path;
+    m_settings.scriptPath = path;
+    // The default configuration remembers the script at once.
+    m_rememberScript(path);
+}
+
+// The editor's lines and words, and the script's name, in the status bar.
+void ScriptFileCommands::showCounts(const QString &path) {
     m_wordCount = 0;
     const int lines = m_editor->lineCount();
     for (int i = 0; i < lines; ++i)
@@ -104,7 +133,6 @@ bool ScriptFileCommands::openScriptFile(const QString &path) {
     m_statusBar->setPanelText(1, QStringLiteral("Lines: %1").arg(lines));
     m_statusBar->setPanelText(2, QStringLiteral("Words: %1").arg(m_wordCount));
     m_statusBar->setPanelText(4, QFileInfo(path).fileName());
-    return true;
 }
 
 void ScriptFileCommands::saveScript() {
@@ -124,6 +152,7 @@ void ScriptFileCommands::saveScript() {
 bool ScriptFileCommands::saveScriptAs() {
     if (!hasTextToSave())
         return false;
+    startInScriptFolder(m_saveRequest);
     const std::optional<QString> chosen = platform::FileDialogs::run(m_saveRequest);
     if (!chosen)
         return false;

@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <sys/stat.h>
 
 namespace platform {
 namespace {
@@ -58,6 +59,21 @@ bool writtenWhole(const QString &path) {
     return file.read(16).contains("%%EOF");
 }
 
+// The temporary file is made readable by its owner only; the finished file takes the
+// permissions of the file it replaces, or those any new file of the program gets (the umask's).
+bool giveFilePermissions(const QString &temporary, const QString &target) {
+    struct stat old {};
+    mode_t mode = 0;
+    if (::stat(QFile::encodeName(target).constData(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    return ::chmod(QFile::encodeName(temporary).constData(), mode) == 0;
+}
+
 // Ends the job's bookkeeping: a complete file job replaces its file in one step; the
 // temporary file never stays.
 bool finishJob(bool complete) {
@@ -65,7 +81,7 @@ bool finishJob(bool complete) {
     if (g_jobPrinter && !g_jobTarget.isEmpty()) {
         g_jobPrinter->setOutputFileName(g_jobTarget);
         if (ok) {
-            ok = writtenWhole(g_jobTemporary) &&
+            ok = writtenWhole(g_jobTemporary) && giveFilePermissions(g_jobTemporary, g_jobTarget) &&
                  std::rename(QFile::encodeName(g_jobTemporary).constData(),
                              QFile::encodeName(g_jobTarget).constData()) == 0;
             if (!ok)

@@ -4,11 +4,13 @@
 
 class QLabel;
 
-// The status bar with its five fixed-width panels (80, 80, 80, 100 and 100 pixels).
+// The status bar with its five panels, 80, 80, 80, 100 and 100 pixels wide, each wider when its
+// text needs it.
 class StatusBar : public QStatusBar {
     Q_OBJECT
 public:
     static constexpr int kPanels = 5;
+    static constexpr int kWidths[kPanels] = {80, 80, 80, 100, 100};
     explicit StatusBar(QWidget *parent = nullptr);
 
     QString panelText(int index) const;

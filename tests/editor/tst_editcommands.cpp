@@ -14,6 +14,7 @@
 #include "platform/StatusBar.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -36,33 +37,46 @@ private slots:
     void init() { openForm(); }
     void cleanup() { closeForm(); }
 
-    // Find Next selects whole lines further down and never wraps; the status panel shows the
-    // line; closing the dialog starts the next search at the top.
+    // Find Next selects whole lines further down and never wraps, and says when it finds
+    // nothing; the status panel shows the line; closing the dialog starts the next search at
+    // the top; an unticked "Match case" finds any case.
     void findThroughTheDialog() {
         f->ui().editor->setText(QStringLiteral("alpha\r\nbeta\r\nalphabet"));
+        platform::FindDialog *dialog = f->ui().findDialog;
         f->ui().findAction->trigger();
-        f->ui().findDialog->setFindText(QStringLiteral("alpha"));
+        dialog->setFindText(QStringLiteral("alpha"));
         QStringList seen;
         for (int i = 0; i < 3; ++i) {
-            f->ui().findDialog->FindNextButton->click();
+            dialog->FindNextButton->click();
             seen << selection() + u' ' + panel(0);
         }
         QCOMPARE(seen, (QStringList{"alpha Line: 0", "alphabet Line: 2", "alphabet Line: 2"}));
-        f->ui().findDialog->CancelButton->click();
+        dialog->CancelButton->click();
         QCOMPARE(f->editCommands().findFromLine(), 0);
+
+        f->ui().findAction->trigger();
+        QVERIFY(dialog->MatchCase->isChecked());
+        dialog->setFindText(QStringLiteral("ALPHA"));
+        dialog->FindNextButton->click();
+        dialog->MatchCase->setChecked(false);
+        dialog->FindNextButton->click();
+        QCOMPARE(selection() + u' ' + panel(0), QStringLiteral("alpha Line: 0"));
+        QCOMPARE(testsupport::shownTexts(),
+                 (QStringList{"Could not find \"alpha\".", "Could not find \"ALPHA\"."}));
     }
 
-    // Every button of the replace dialog replaces the first occurrence; Undo takes back one;
-    // opening the dialog empties the replace text.
+    // Find Next and Replace replace the first occurrence, Replace All every one; Undo takes
+    // back one press; opening the dialog empties the replace text.
     void replaceThroughTheDialog() {
         f->ui().editor->setText(QStringLiteral("banana"));
         f->ui().replaceAction->trigger();
         f->ui().replaceDialog->setFindText(QStringLiteral("a"));
         f->ui().replaceDialog->ReplaceButton->click();
         f->ui().replaceDialog->setReplaceText(QStringLiteral("b"));
-        f->ui().replaceDialog->ReplaceAllButton->click();
         f->ui().replaceDialog->FindNextButton->click();
-        QCOMPARE(f->ui().editor->text(), QStringLiteral("bbnbna"));
+        QCOMPARE(f->ui().editor->text(), QStringLiteral("bbnana"));
+        f->ui().replaceDialog->ReplaceAllButton->click();
+        QCOMPARE(f->ui().editor->text(), QStringLiteral("bbnbnb"));
         f->ui().undoAction->trigger();
         QCOMPARE(f->ui().editor->text(), QStringLiteral("bbnana"));
         f->ui().replaceDialog->ReplaceButton->click(); // what is searched followed the undo

@@ -18,6 +18,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Every character 10 units wide, text 10 high; records what is drawn as "page x,y text".
@@ -187,6 +189,37 @@ private slots:
                  QStringList(2, "No printer is installed. Print to a PDF file instead?"));
         QCOMPARE(platform::FileDialogs::requests().first().fileName, QStringLiteral("script.pdf"));
         QVERIFY(pdfText(pdf).contains(QStringLiteral("One line")));
+    }
+
+    // A written PDF takes the permissions any file of the program gets: the umask's for a new
+    // file, the old file's when it replaces one.
+    void pdfPermissions_data() {
+        QTest::addColumn<int>("umask");
+        QTest::addColumn<int>("oldMode"); // -1: no file before
+        QTest::addColumn<int>("mode");
+        QTest::newRow("new, umask 022") << 022 << -1 << 0644;
+        QTest::newRow("new, umask 027") << 027 << -1 << 0640;
+        QTest::newRow("over a file of 0664") << 022 << 0664 << 0664;
+    }
+    void pdfPermissions() {
+        QFETCH(int, umask);
+        QFETCH(int, oldMode);
+        QFETCH(int, mode);
+        const QString pdf = sandbox->path(QStringLiteral("modes.pdf"));
+        if (oldMode >= 0) {
+            QVERIFY(testsupport::writeBytes(pdf, "old"));
+            QVERIFY(::chmod(QFile::encodeName(pdf).constData(), mode_t(oldMode)) == 0);
+        }
+        const mode_t saved = ::umask(mode_t(umask));
+        f->ui().editor->setText(QStringLiteral("Text"));
+        platform::Printers::scripted({pdf});
+        f->ui().printSetupAction->trigger();
+        f->ui().printAction->trigger();
+        ::umask(saved);
+        struct stat written {};
+        QCOMPARE(::stat(QFile::encodeName(pdf).constData(), &written), 0);
+        QCOMPARE(int(written.st_mode & 07777), mode);
+        QVERIFY(pdfText(pdf).contains(QStringLiteral("Text")));
     }
 
     void refusedJob_data() {
