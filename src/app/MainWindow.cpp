@@ -35,6 +35,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QEvent>
@@ -133,6 +134,9 @@ void MainWindow::createCommands() {
     hooks.showSummary = [this] {
         showSummary();
     };
+    hooks.showStatus = [this](const QString &text) {
+        m_ui.statusBar->setPanelText(3, text);
+    };
     hooks.layOut = [this] {
         layOutPanels();
     };
@@ -160,7 +164,7 @@ void MainWindow::createCommands() {
 
 void MainWindow::attachWindows(const app::ProgramWindows &windows) {
     m_fontCommands->setFontChooser(windows.fontChooser);
-    m_media->setPlayWindow(windows.playWindow);
+    m_media->setPlayWindow(windows.playWindow, [this] { return m_playCommands->playOptions(); });
     m_systemInfo->setDialog(windows.systemInfoDialog);
     m_autoStart->setDialogs(windows.startTimeDialog, windows.colorBarTimeDialog);
     m_optionDialogs->setDialogs(windows.fadingOptionsDialog, windows.outputAreaDialog,
@@ -356,7 +360,7 @@ void MainWindow::connectControls() {
     connectCommand(m_ui.systemInfoAction, &QAction::triggered, system,
                    &SystemInfoCommands::showSystemInfo);
     connectCommand(m_ui.aboutAction, &QAction::triggered, system, &SystemInfoCommands::showAbout);
-    m_ui.editor->installEventFilter(new MenuShortcutFilter(m_ui.aboutAction, this));
+    qApp->installEventFilter(new MenuShortcutFilter(m_ui.aboutAction, this, this));
     connectCommand(m_ui.helpAction, &QAction::triggered, system, &SystemInfoCommands::showHelp);
 
     // Window menu.

@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -88,6 +89,32 @@ private slots:
         QCOMPARE(f->ui().replaceDialog->replaceText(), QString());
     }
 
+    // Tab goes through the fields first, then the buttons.
+    void dialogTabOrder_data() {
+        QTest::addColumn<bool>("replacing");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("Find") << false
+                              << QStringList{"FindEdit", "MatchCase", "FindNextButton",
+                                             "CancelButton"};
+        QTest::newRow("Replace") << true << QStringList{"FindEdit",         "ReplaceEdit",
+                                                        "FindNextButton",   "ReplaceButton",
+                                                        "ReplaceAllButton", "CancelButton"};
+    }
+    void dialogTabOrder() {
+        QFETCH(bool, replacing);
+        QFETCH(QStringList, order);
+        (replacing ? f->ui().replaceAction : f->ui().findAction)->trigger();
+        platform::FindDialog *dialog = replacing ? f->ui().replaceDialog : f->ui().findDialog;
+        QStringList seen{dialog->FindEdit->objectName()};
+        for (QWidget *w = dialog->FindEdit->nextInFocusChain(); w != dialog->FindEdit;
+             w = w->nextInFocusChain()) {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(dialog))
+                seen << w->objectName();
+        }
+        QCOMPARE(seen, order);
+        dialog->close();
+    }
+
     // The clipboard holds plain text, and formatted text arrives as plain text.
     void clipboardIsPlainText() {
         f->ui().editor->setText(QStringLiteral("one\r\ntwo"));
@@ -139,7 +166,8 @@ private slots:
         QCOMPARE(pal.color(QPalette::Base), platform::toQColor(chroma ? back : 0xFFFFFF));
     }
 
-    // Each check mark flips when clicked and what it stands for changes with it.
+    // Each check mark flips when clicked and what it stands for changes with it; a font style
+    // leaves the other two as they are.
     void checkMarksAct_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<Effect>("effect");
@@ -164,12 +192,27 @@ private slots:
             true); // as where the display has a vertical-blank wait
         f->settings().retracePort = 0x3DA;
         f->fontCommands().applyEditorCheckMarks(); // the editor as the marks say, as after a load
+        const auto styleOn = [this](const QString &name) {
+            const QFont font = f->ui().editor->font();
+            return name == u"boldAction"        ? font.bold()
+                   : name == u"underlineAction" ? font.underline()
+                                                : font.italic();
+        };
+        QStringList otherStyles{"boldAction", "underlineAction", "italicAction"};
+        if (!otherStyles.removeOne(item))
+            otherStyles.clear();
+        for (const QString &other : otherStyles) {
+            if (!styleOn(other))
+                testsupport::toggle(f, other);
+        }
         for (int i = 0; i < 2; ++i) {
             const bool before = testsupport::isChecked(f, item);
             QCOMPARE(effect(f), before);
             testsupport::toggle(f, item);
             QCOMPARE(testsupport::isChecked(f, item), !before);
             QCOMPARE(effect(f), !before);
+            for (const QString &other : otherStyles)
+                QVERIFY2(styleOn(other), qPrintable(other));
         }
     }
 
