@@ -31,13 +31,18 @@ void OptionDialogCommands::setDialogs(FadingOptionsDialog *fading, OutputAreaDia
                 &OptionDialogCommands::outputAreaChanged);
 }
 
-void OptionDialogCommands::outputAreaChanged(const OutputAreaValues &v, OutputAreaChange change) {
+// The rectangle and the two placement switches into the settings.
+void OptionDialogCommands::storeOutputArea(const OutputAreaValues &v) {
     m_settings.outputLeft = v.rect.left;
     m_settings.outputTop = v.rect.top;
     m_settings.outputRight = v.rect.right;
     m_settings.outputBottom = v.rect.bottom;
     m_settings.centerFade = v.centerFade;
     m_settings.lowerThird = v.lowerThird;
+}
+
+void OptionDialogCommands::outputAreaChanged(const OutputAreaValues &v, OutputAreaChange change) {
+    storeOutputArea(v);
     if (change == OutputAreaChange::AutoCenter)
         m_hooks.showStatus(QStringLiteral("Left %1 Top %2").arg(v.rect.left).arg(v.rect.top));
     else if (change != OutputAreaChange::BarMoved)
@@ -87,12 +92,7 @@ void OptionDialogCommands::editOutputArea() {
 
 void OptionDialogCommands::applyOutputArea(const OutputAreaResult &result) {
     const OutputAreaValues &v = result.values;
-    m_settings.outputLeft = v.rect.left;
-    m_settings.outputTop = v.rect.top;
-    m_settings.outputRight = v.rect.right;
-    m_settings.outputBottom = v.rect.bottom;
-    m_settings.centerFade = v.centerFade;
-    m_settings.lowerThird = v.lowerThird;
+    storeOutputArea(v);
     if (m_screenResGroup->itemIndex() != v.screenResIndex)
         m_screenResGroup->setItemIndex(v.screenResIndex);
     m_hooks.showSummary();

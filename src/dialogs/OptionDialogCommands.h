@@ -45,6 +45,7 @@ public:
     void editKeySteps();
 
 private:
+    void storeOutputArea(const OutputAreaValues &values);
     Settings &m_settings;
     QWidget *m_editor;
     RadioGroup *m_screenResGroup;
