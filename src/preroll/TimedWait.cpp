@@ -1,7 +1,6 @@
 #include "preroll/TimedWait.h"
 
 #include "platform/Platform.h"
-#include "platform/PreciseWait.h"
 
 #include <QTimer>
 
@@ -11,7 +10,6 @@ TimedWait::TimedWait(QTimer *timer, QObject *parent) : QObject(parent), m_timer(
 
 void TimedWait::wait(int seconds) {
     m_secondsLeft = seconds;
-    m_deadlineNs = platform::monotonicNs() + qint64(seconds) * platform::secondMs() * 1000000;
     m_timer->setInterval(platform::secondMs());
     m_timer->start();
     while (m_secondsLeft > 0)
@@ -21,10 +19,6 @@ void TimedWait::wait(int seconds) {
 
 void TimedWait::tick() {
     m_secondsLeft -= 1;
-    // A tick that comes late (the loop was held up) does not lengthen the wait: it is over
-    // once its time has passed on the clock, however few ticks have arrived.
-    if (platform::monotonicNs() >= m_deadlineNs)
-        m_secondsLeft = 0;
     // The wait is over: no further tick may arrive before the waiting loop sees it (a
     // handler that pumps messages could otherwise let the timer fire once more).
     if (m_secondsLeft <= 0)

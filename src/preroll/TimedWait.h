@@ -5,9 +5,8 @@
 class QTimer;
 
 // The timed wait that every seconds-long pause of a play uses (a fade title's hold among
-// them): ticks of a one-second timer, letting window messages run meanwhile, and ended by the
-// clock as well: a wait of N seconds is over after N ticks or once N seconds have passed,
-// whichever comes first, so ticks that come late do not add up.
+// them): ticks of a one-second timer, which ticks precisely, letting window messages run
+// meanwhile.
 class TimedWait : public QObject {
     Q_OBJECT
 public:
@@ -22,5 +21,4 @@ public:
 private:
     QTimer *m_timer;
     int m_secondsLeft = 0;
-    qint64 m_deadlineNs = 0; // the monotonic clock's time at which the wait is over
 };
