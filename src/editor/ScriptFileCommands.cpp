@@ -4,6 +4,7 @@
 
 #include "editor/ScriptEditor.h"
 #include "editor/ScriptText.h"
+#include "editor/StatusProgress.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "platform/StatusBar.h"
@@ -79,6 +80,9 @@ void ScriptFileCommands::openScript() {
 }
 
 bool ScriptFileCommands::openScriptFile(const QString &path) {
+    // A huge script takes seconds to count (a 5 MB one with word wrap): the status bar
+    // shows how far it has come.
+    StatusProgress progress(m_statusBar);
     if (QFileInfo::exists(path)) {
         QString why;
         const std::optional<LoadedScript> script = loadScriptFile(path, &why);
@@ -89,6 +93,9 @@ bool ScriptFileCommands::openScriptFile(const QString &path) {
         m_editor->setText(script->text);
         m_encoding = script->encoding;
         m_editor->setModified(false);
+        m_editor->countLines([&progress](int done, int total) {
+            progress.update(QStringLiteral("Counting lines"), done, total);
+        });
         m_lineCount = m_editor->lineCount();
         m_saveRequest.fileName = path;
         m_settings.scriptPath = path;
@@ -97,8 +104,10 @@ bool ScriptFileCommands::openScriptFile(const QString &path) {
     }
     m_wordCount = 0;
     const int lines = m_editor->lineCount();
-    for (int i = 0; i < lines; ++i)
+    for (int i = 0; i < lines; ++i) {
         m_wordCount += countWords(QStringView(m_editor->line(i)));
+        progress.update(QStringLiteral("Counting words"), i, lines);
+    }
     if (m_settings.wordsPerMinute == 0)
         m_settings.wordsPerMinute = 50;
     m_statusBar->setPanelText(1, QStringLiteral("Lines: %1").arg(lines));

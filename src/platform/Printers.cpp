@@ -144,6 +144,21 @@ bool Printers::endJob(QPainter &painter) {
     return finishJob(painter.isActive() && painter.end());
 }
 
+void Printers::abortJob(QPainter &painter) {
+    // A PDF engine cannot abort; its temporary file goes when the bookkeeping ends.
+    if (g_jobPrinter && g_jobTarget.isEmpty())
+        g_jobPrinter->abort();
+    if (painter.isActive())
+        painter.end();
+    finishJob(false);
+}
+
+QString Printers::jobDestination() {
+    if (!g_jobPrinter)
+        return QString();
+    return g_jobTarget.isEmpty() ? g_jobPrinter->printerName() : QFileInfo(g_jobTarget).fileName();
+}
+
 void Printers::scripted(const QList<std::optional<QString>> &setupAnswers) {
     g_scripted = true;
     g_current.reset();

@@ -31,6 +31,11 @@ public:
     static bool beginJob(QPainter &painter, const QString &suggestedName);
     // Ends the job begun on painter; false (shown) when it failed.
     static bool endJob(QPainter &painter);
+    // Abandons the job begun on painter: a printer's job is aborted, a file job's temporary
+    // file is removed (an earlier file stays as it was).
+    static void abortJob(QPainter &painter);
+    // Where the job under way goes: its file's name, or the printer's.
+    static QString jobDestination();
 
     static void scripted(const QList<std::optional<QString>> &setupAnswers = {});
     static void unscripted();
