@@ -289,6 +289,10 @@ const WrappedLineIndex &ScriptEditor::displayLines() const {
     return m_lines;
 }
 
+void ScriptEditor::countLines(const std::function<void(int done, int total)> &progress) const {
+    displayLines().countLines(progress);
+}
+
 const QString &ScriptEditor::documentText() const {
     if (m_text.document() != document())
         m_text.setDocument(document());

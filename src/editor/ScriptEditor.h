@@ -54,6 +54,9 @@ public:
     // width, font and text option. Ask again after anything that may change them (the
     // index itself follows every edit).
     const WrappedLineIndex &displayLines() const;
+    // Brings the display lines up to date as displayLines() does, telling progress how far
+    // the count has come on a long script (see WrappedLineIndex::countLines).
+    void countLines(const std::function<void(int done, int total)> &progress) const;
     // The whole text as the document holds it (paragraph separators between lines), kept in
     // step with every edit: what Find and Replace search.
     const QString &documentText() const;

@@ -4,6 +4,7 @@
 
 #include "editor/ScriptEditor.h"
 #include "editor/ScriptText.h"
+#include "editor/StatusProgress.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "platform/StatusBar.h"
@@ -86,6 +87,9 @@ void ScriptFileCommands::openScript() {
 }
 
 bool ScriptFileCommands::openScriptFile(const QString &path) {
+    // A huge script takes seconds to count (a 5 MB one with word wrap): the status bar
+    // shows how far it has come.
+    StatusProgress progress(m_statusBar);
     if (QFileInfo::exists(path)) {
         QString why;
         const std::optional<LoadedScript> script = loadScriptFile(path, &why);
@@ -93,9 +97,9 @@ bool ScriptFileCommands::openScriptFile(const QString &path) {
             platform::MessageBoxes::error(QStringLiteral("Could not open %1\n%2").arg(path, why));
             return false;
         }
-        adoptScript(path, script->text, script->encoding);
+        adoptScript(path, script->text, script->encoding, progress);
     }
-    showCounts(path);
+    showCounts(path, progress);
     return true;
 }
 
@@ -103,18 +107,22 @@ bool ScriptFileCommands::openReadableScript(const QString &path) {
     const std::optional<LoadedScript> script = loadScriptFile(path);
     if (!script)
         return false;
-    adoptScript(path, script->text, script->encoding);
-    showCounts(path);
+    StatusProgress progress(m_statusBar);
+    adoptScript(path, script->text, script->encoding, progress);
+    showCounts(path, progress);
     return true;
 }
 
 // The read script becomes the editor's text, unmodified, the save name and the
 // configuration's last file.
 void ScriptFileCommands::adoptScript(const QString &path, const QString &text,
-                                     platform::TextEncoding encoding) {
+                                     platform::TextEncoding encoding, StatusProgress &progress) {
     m_editor->setText(text);
     m_encoding = encoding;
     m_editor->setModified(false);
+    m_editor->countLines([&progress](int done, int total) {
+        progress.update(QStringLiteral("Counting lines"), done, total);
+    });
     m_lineCount = m_editor->lineCount();
     m_saveRequest.fileName = path;
     m_settings.scriptPath = path;
@@ -123,11 +131,13 @@ void ScriptFileCommands::adoptScript(const QString &path, const QString &text,
 }
 
 // The editor's lines and words, and the script's name, in the status bar.
-void ScriptFileCommands::showCounts(const QString &path) {
+void ScriptFileCommands::showCounts(const QString &path, StatusProgress &progress) {
     m_wordCount = 0;
     const int lines = m_editor->lineCount();
-    for (int i = 0; i < lines; ++i)
+    for (int i = 0; i < lines; ++i) {
         m_wordCount += countWords(QStringView(m_editor->line(i)));
+        progress.update(QStringLiteral("Counting words"), i, lines);
+    }
     if (m_settings.wordsPerMinute == 0)
         m_settings.wordsPerMinute = 50;
     m_statusBar->setPanelText(1, QStringLiteral("Lines: %1").arg(lines));

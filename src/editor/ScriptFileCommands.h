@@ -9,6 +9,7 @@
 
 class ScriptEditor;
 class StatusBar;
+class StatusProgress;
 struct Settings;
 
 // The script files: New, Open, Save and Save As, loading a script into the editor, the checks
@@ -58,8 +59,9 @@ public:
     static platform::FileDialogRequest saveRequestDefaults();
 
 private:
-    void adoptScript(const QString &path, const QString &text, platform::TextEncoding encoding);
-    void showCounts(const QString &path);
+    void adoptScript(const QString &path, const QString &text, platform::TextEncoding encoding,
+                     StatusProgress &progress);
+    void showCounts(const QString &path, StatusProgress &progress);
     void startInScriptFolder(platform::FileDialogRequest &request) const;
 
     ScriptEditor *m_editor;

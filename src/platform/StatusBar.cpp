@@ -1,6 +1,9 @@
 #include "platform/StatusBar.h"
 
 #include <QLabel>
+#include <QProgressBar>
+
+#include <algorithm>
 
 StatusBar::StatusBar(QWidget *parent) : QStatusBar(parent) {
     setSizeGripEnabled(true);
@@ -33,4 +36,26 @@ void StatusBar::setPanelText(int index, const QString &text) {
 
 QLabel *StatusBar::panel(int index) const {
     return (index >= 0 && index < kPanels) ? m_panels[index] : nullptr;
+}
+
+void StatusBar::showProgress(const QString &what, int done, int total) {
+    if (!m_progress) {
+        m_progress = new QProgressBar(this);
+        m_progress->setObjectName(QStringLiteral("statusProgress"));
+        m_progress->setFixedWidth(220);
+        addWidget(m_progress);
+    }
+    m_progress->setRange(0, std::max(total, 1));
+    m_progress->setValue(std::clamp(done, 0, std::max(total, 1)));
+    m_progress->setFormat(what + QStringLiteral(" %p%"));
+    m_progress->show();
+}
+
+void StatusBar::hideProgress() {
+    if (m_progress)
+        m_progress->hide();
+}
+
+bool StatusBar::progressShown() const {
+    return m_progress && m_progress->isVisible();
 }

@@ -3,9 +3,10 @@
 #include <QStatusBar>
 
 class QLabel;
+class QProgressBar;
 
-// The status bar with its five panels, 80, 80, 80, 100 and 100 pixels wide, each wider when its
-// text needs it.
+// The status bar with its five panels (80, 80, 80, 100 and 100 pixels wide, each wider when its
+// text needs it), and after them, while long work runs, a bar that shows how far it has come.
 class StatusBar : public QStatusBar {
     Q_OBJECT
 public:
@@ -17,6 +18,12 @@ public:
     void setPanelText(int index, const QString &text);
     QLabel *panel(int index) const;
 
+    // The progress bar, made on first use: `what` and done of total in per cent.
+    void showProgress(const QString &what, int done, int total);
+    void hideProgress();
+    bool progressShown() const;
+
 private:
     QLabel *m_panels[kPanels];
+    QProgressBar *m_progress = nullptr;
 };

@@ -305,7 +305,8 @@ void SystemInfoDialog::printMemoryReport() {
     QPainter painter;
     if (!platform::Printers::beginJob(painter, QStringLiteral("memory.pdf")))
         return;
-    PainterPrintDevice device(painter, font(), Qt::black);
+    PainterPrintDevice device(painter, font(), Qt::black,
+                              [&painter] { platform::Printers::abortJob(painter); });
     sysinfo::printMemoryReport(device, lines);
     platform::Printers::endJob(painter);
 }

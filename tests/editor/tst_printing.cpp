@@ -6,6 +6,7 @@
 #include "editor/LinePrinter.h"
 #include "editor/PrintDevice.h"
 #include "editor/ScriptEditor.h"
+#include "editor/ScriptPrintout.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Printers.h"
@@ -13,6 +14,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QPagedPaintDevice>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -35,7 +38,12 @@ public:
         drawn << QStringLiteral("%1 %2,%3 %4").arg(m_pageNo).arg(x).arg(y).arg(text);
     }
     void newPage() override { ++m_pageNo; }
+    void abort() override {
+        aborted = true;
+        drawn.clear();
+    }
     QStringList drawn;
+    bool aborted = false;
 
 private:
     QSize m_page;
@@ -122,6 +130,60 @@ private slots:
         QCOMPARE(device.drawn, drawn);
         // A page left empty at the end is never begun.
         QCOMPARE(printer.pagesUsed(), drawn.last().section(u' ', 0, 0).toInt());
+    }
+
+    // A job cancelled after page k stops at once and is aborted on its device: nothing of it
+    // stays, nothing is drawn after it. A job left alone ends on the pages it estimated.
+    void cancelledPrintout_data() {
+        QTest::addColumn<int>("cancelAfterPage");
+        QTest::newRow("cancelled on the first page") << 0;
+        QTest::newRow("cancelled after page 1") << 1;
+        QTest::newRow("cancelled after page 4") << 4;
+        QTest::newRow("not cancelled") << -1;
+    }
+    void cancelledPrintout() {
+        QFETCH(int, cancelAfterPage);
+        const bool cancel = cancelAfterPage >= 0;
+        GridDevice device(QSize(100, 60)); // four lines a page
+        QList<PrintProgress> seen;
+        const PrintOutcome outcome = printScript(
+            device, 20, [](int i) { return QString::number(i); }, QStringLiteral("/s.txt"),
+            [&](const PrintProgress &p) {
+                seen << p;
+                return !cancel || p.pagesDone <= cancelAfterPage;
+            });
+        QCOMPARE(outcome.cancelled, cancel);
+        QCOMPARE(device.aborted, cancel);
+        if (cancel) {
+            QCOMPARE(device.drawn, QStringList());
+            QCOMPARE(outcome.pages, cancelAfterPage + 1);
+            QCOMPARE(seen.size(), 4 * cancelAfterPage + 1);
+        } else {
+            QCOMPARE(seen.size(), 20);
+            QCOMPARE(outcome.pages, 7); // the trailer's five lines too
+            QCOMPARE(seen.last().pagesEstimated, 7);
+        }
+    }
+
+    // An abandoned job to a file leaves its folder as it was: the earlier file unchanged
+    // and no temporary file.
+    void abortedFileJobLeavesNothing() {
+        const QString dir = sandbox->path(QStringLiteral("aborted"));
+        QDir().mkpath(dir);
+        const QString pdf = dir + QStringLiteral("/job.pdf");
+        testsupport::writeBytes(pdf, testsupport::oldContent());
+        const QStringList before = testsupport::entriesIn(dir);
+        platform::Printers::scripted({pdf});
+        f->ui().printSetupAction->trigger();
+        QPainter painter;
+        QVERIFY(platform::Printers::beginJob(painter, QStringLiteral("job.pdf")));
+        painter.drawText(10, 10, QStringLiteral("Page one"));
+        static_cast<QPagedPaintDevice *>(painter.device())->newPage();
+        QCOMPARE(testsupport::entriesIn(dir).size(), 2); // the temporary file, meanwhile
+        platform::Printers::abortJob(painter);
+        QVERIFY(!painter.isActive());
+        QCOMPARE(testsupport::entriesIn(dir), before);
+        QCOMPARE(testsupport::readFile(pdf), testsupport::oldContent());
     }
 
     void longLineContinuesMidWord() {
