@@ -40,7 +40,6 @@ QString normalizeBreaks(const QString &text) {
 
 ScriptEditor::ScriptEditor(QWidget *parent)
     : QPlainTextEdit(parent), m_lines(document()), m_text(document()) {
-    setObjectName(QStringLiteral("Memo1"));
     QFont font(QStringLiteral("Arial"), 14);
     font.setBold(true);
     setFont(font);

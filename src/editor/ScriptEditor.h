@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QString>
 
-// The script editor (Memo1). It answers in display lines: with word wrap on, a paragraph
+// The script editor. It answers in display lines: with word wrap on, a paragraph
 // that the editor shows on three lines is three lines. The line count leaves out a final
 // empty line (an empty editor has no lines; "a\r\nb\r\n" has two). Reading a line returns
 // at most 4096 characters; an index at or past the end reads as an empty line.
