@@ -21,6 +21,8 @@ constexpr double kGuessedPace = 2.5;
 constexpr double kGuessWeight = 3.0;
 // The text never runs faster than this many times the reader's speed.
 constexpr double kFastest = 12.0;
+// Rows a second below which the text stands.
+constexpr double kSlowest = 1.0;
 } // namespace
 
 VoiceSteering::VoiceSteering(double now, double startSpeed)
@@ -55,6 +57,11 @@ double VoiceSteering::steer(const SteeringInput &in) {
     else if (m_silentSince < 0)
         m_silentSince = in.now;
     const bool paused = !in.speaking && in.now - m_silentSince >= kPauseAfter;
+    // A pause brakes evenly from the speed it found, so the text stands within a second.
+    if (!paused)
+        m_pauseSpeed = 0.0;
+    else if (m_pauseSpeed <= 0.0)
+        m_pauseSpeed = m_speed;
 
     const double readerSpeed = wordsPerSecond() * in.rowsPerWord;
     const double band = kBand * in.lineHeight;
@@ -78,9 +85,13 @@ double VoiceSteering::steer(const SteeringInput &in) {
     if (wanted < kChange * readerSpeed)
         wanted = 0.0;
 
-    const double step = kChange * std::max(m_speed, readerSpeed);
+    const double step = kChange * std::max({m_speed, readerSpeed, m_pauseSpeed});
     double next = m_speed + std::clamp(wanted - m_speed, -step, step);
-    next = std::max(0.0, next);
+    // A pause's brake ends with the text standing where one more step would leave a row taking
+    // longer than a tenth of a second's step (its last step two tenths of the speed it found);
+    // a speed under a row a second is no scroll.
+    if (next < kSlowest || (paused && next < 1.5 * kChange * m_pauseSpeed))
+        next = 0.0;
     // A change of a hair is not worth a new pace of the rows.
     if (next > 0 && std::abs(next - m_speed) < 0.01 * m_speed)
         next = m_speed;

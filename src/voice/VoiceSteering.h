@@ -43,5 +43,6 @@ private:
     double m_speed;
     double m_nextChange;
     double m_silentSince = -1.0;
-    QList<QPointF> m_words; // (when, which word) of each word heard, the last half minute
+    double m_pauseSpeed = 0.0; // the speed when the reader's pause began
+    QList<QPointF> m_words;    // (when, which word) of each word heard, the last half minute
 };
