@@ -14,7 +14,8 @@
 // the first word the text moves the first line to the reading line and waits there.
 //
 // The speed changes at most every tenth of a second and by at most a tenth of itself (or of
-// the reader's speed, when that is larger: a standing text can start), so it never jumps.
+// the reader's speed, when that is larger: a standing text can start), so it never jumps. A
+// pause brakes evenly, by a tenth of the speed it found, and stands at the last step.
 struct SteeringInput {
     double now = 0.0;
     double position = 0.0;    // where the text stands
