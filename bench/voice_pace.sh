@@ -25,13 +25,13 @@ TITLE="ZAL LectoScope-32 PRO 01.24A"
 key() { awk -v k="$1:" '$1 == k { print $2 }'; }
 median() { sort -g | awk '{ a[NR] = $1 } END { if (NR) print (NR % 2 ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2) }'; }
 
-# play FOLLOW(0/1): one play; leaves framepace's output in $WORK/text.txt.
+# play FOLLOW(0/1) DELAY: one play; leaves framepace's output in $WORK/text.txt.
 play() {
-    local follow=$1 main
+    local follow=$1 delay=$2 main
     rm -rf "$XDG_CONFIG_HOME"
     mkdir -p "$XDG_CONFIG_HOME/lectoscope"
     printf '%s\r\n' "[Options]" ShowClock=0 TimerMode=0 VideoMode=1 NoPause=1 \
-        "FollowVoice=$follow" "[Stuff]" Delay=1000 FontSize=24 FontName=Arial FormColor=0 \
+        "FollowVoice=$follow" "[Stuff]" "Delay=$delay" FontSize=24 FontName=Arial FormColor=0 \
         DisPlaColor=16777215 "LastFile=$folder/script.txt" "[OptionWindows]" ML=0 MT=0 \
         MW=1000 MH=700 >"$XDG_CONFIG_HOME/lectoscope/ZALSCROL.INI"
     LECTOSCOPE_VOICE_INPUT="$folder/voice-150.wav" start_app
@@ -47,9 +47,13 @@ play() {
 }
 
 declare -A runs
+# The Delay of SPEED rows a second: (N² + N) × 25 ns a row.
+delay_for() { awk -v v="$1" 'BEGIN { printf "%d", (sqrt(1 + 4 * 1e9 / (v * 25)) - 1) / 2 + 0.5 }'; }
 for r in $(seq 1 "$repeat"); do
+    delay=1000
     for follow in 1 0; do
-        play "$follow"
+        play "$follow" "$delay"
+        delay=$(delay_for "$(key speed_px_s <"$WORK/text.txt")")
         for k in speed_px_s updates_per_s speed_cv stalls; do
             runs[$follow.$k]+="$(key "$k" <"$WORK/text.txt") "
         done
