@@ -14,7 +14,8 @@
 // the voice came back it moved, how long after the skip the reader was found again, and the
 // recogniser's processor share. "--keep FOLDER" keeps the sound files and the script
 // (voice-150.wav, script.txt) for bench/voice_pace.sh; VOICE_BENCH_TRACE=1 prints, once a
-// second, the line at the reading line, the spoken line and the tracked line.
+// second, the line at the reading line, the spoken line, the tracked line and the speed;
+// VOICE_BENCH_WPM=150 measures that speed alone.
 
 #include "platform/SpeechRecognizer.h"
 #include "play/RowSchedule.h"
@@ -236,11 +237,16 @@ double median(QList<double> v) {
 struct Sample {
     double t, rows;
     int tracked;
+    double speed; // rows a second
 };
 
 struct Replay {
     QList<Sample> samples;
     double cpu = 0.0; // processor seconds per second of sound
+    // The speed from 27 s to 42 s (the stretch bench/voice_pace.sh watches on screen): its
+    // lowest and highest, rows a second, and how often it changed.
+    double slowest = 0.0, fastest = 0.0;
+    int changes = 0;
 };
 
 // Decodes `rec` (written to `wav`) and replays its hypotheses through the follower.
@@ -285,6 +291,8 @@ Replay replay(const Recording &rec, const QString &wav, const QStringList &lines
     bool held = false;
     qsizetype next = 0;
     QList<Sample> samples;
+    double slowest = 1e9, fastest = 0.0;
+    int changes = 0;
     const double end = rec.sound.seconds() + 2.0;
     while (t < end) {
         while (next < heard.size() && heard[next].at <= t)
@@ -293,8 +301,15 @@ Replay replay(const Recording &rec, const QString &wav, const QStringList &lines
             nextSteer = t + 0.02;
             const double speed = follower.steerHeard(rows, qint64(t * 1e9), 0, speaking(t));
             held = speed <= 0.0;
+            const int was = delay;
             if (!held)
                 delay = delayForRowsPerSecond(speed);
+            if (t >= 27.0 && t <= 42.0) {
+                const double moving = held ? 0.0 : 1e9 / double(rowWaitNs(delay));
+                slowest = std::min(slowest, moving);
+                fastest = std::max(fastest, moving);
+                changes += delay != was ? 1 : 0;
+            }
         }
         if (held) {
             t += 0.01;
@@ -303,12 +318,13 @@ Replay replay(const Recording &rec, const QString &wav, const QStringList &lines
             rows += 1;
         }
         while (nextSample <= t) {
-            samples.append({nextSample, rows, follower.heardWord()});
+            samples.append({nextSample, rows, follower.heardWord(),
+                            held ? 0.0 : 1e9 / double(rowWaitNs(delay))});
             nextSample += 0.1;
         }
     }
 
-    return {samples, cpu};
+    return {samples, cpu, slowest, fastest, changes};
 }
 
 int main(int argc, char **argv) {
@@ -326,9 +342,12 @@ int main(int argc, char **argv) {
         if (f.open(QIODevice::WriteOnly))
             f.write(lines.join(QStringLiteral("\r\n")).toUtf8());
     }
-    std::printf("%-5s %-6s %-9s %-8s %-10s %-10s %-9s %-9s\n", "wpm", "words", "tracked", "lag s",
-                "still s", "moves s", "found s", "cpu");
-    for (int wpm : {110, 150, 190}) {
+    std::printf("%-5s %-6s %-9s %-8s %-10s %-10s %-9s %-5s %s\n", "wpm", "words", "tracked",
+                "lag s", "still s", "moves s", "found s", "cpu", "rows/s 27-42 s (changes)");
+    QList<int> speeds{110, 150, 190};
+    if (const int only = qEnvironmentVariableIntValue("VOICE_BENCH_WPM"); only > 0)
+        speeds = {only};
+    for (int wpm : speeds) {
         // The plain reading gives the tracking and the lag; the one with a silence and a
         // skipped paragraph the rest.
         const Recording rec = record(wpm, false, folder.path());
@@ -366,9 +385,9 @@ int main(int argc, char **argv) {
                 int(std::floor((s.rows - kRowsToReadingLine) / double(kLineHeight)));
             ++counted;
             if (qEnvironmentVariableIsSet("VOICE_BENCH_TRACE") && int(s.t * 10) % 10 == 0)
-                std::fprintf(stderr, "%d t=%.1f reading=%d spoken=%d tracked=%d\n", wpm, s.t,
-                             readingLine, spokenLine,
-                             s.tracked >= 0 ? script.lines[s.tracked] : -1);
+                std::fprintf(stderr, "%d t=%.1f reading=%d spoken=%d tracked=%d speed=%.1f\n", wpm,
+                             s.t, readingLine, spokenLine,
+                             s.tracked >= 0 ? script.lines[s.tracked] : -1, s.speed);
             inLine += std::abs(readingLine - spokenLine) <= 1 ? 1 : 0;
             const bool voiced = s.t <= w.end + 0.3;
             if (voiced && s.tracked >= 0 && saidAt(s.tracked) >= 0)
@@ -395,11 +414,13 @@ int main(int argc, char **argv) {
                 break;
             }
         std::printf(
-            "%-5d %-6lld %-9s %-8.2f %-10.1f %-10.1f %-9.1f %.0f%%\n", wpm,
+            "%-5d %-6lld %-9s %-8.2f %-10.1f %-10.1f %-9.1f %-5s %.0f-%.0f (%d)\n", wpm,
             (long long)script.size(),
             qPrintable(QStringLiteral("%1%").arg(100.0 * inLine / std::max(1, counted), 0, 'f', 1)),
             median(lags), stillAt - events.silenceStart, movedAt - events.silenceEnd,
-            foundAt - events.skipResumes, 100.0 * cpu);
+            foundAt - events.skipResumes,
+            qPrintable(QStringLiteral("%1%").arg(100.0 * cpu, 0, 'f', 0)), plain.slowest,
+            plain.fastest, plain.changes);
         std::fflush(stdout);
     }
     return 0;

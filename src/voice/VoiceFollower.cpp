@@ -108,7 +108,7 @@ double VoiceFollower::steerHeard(double rows, qint64 nowNs, qint64 soundStartNs,
     in.now = secondsSince(nowNs);
     in.position = rows;
     in.lineHeight = m_lineHeight;
-    in.rowsPerWord = m_rowsPerWord;
+    in.rowsPerWord = rowsPerWordNear(in.heard ? in.heardWord : 0);
     in.firstTarget = m_firstTarget;
     in.heard = m_tracker->heardAny();
     in.heardWord = m_tracker->position();
@@ -116,6 +116,17 @@ double VoiceFollower::steerHeard(double rows, qint64 nowNs, qint64 soundStartNs,
     in.heardAt = m_tracker->heardAt();
     in.speaking = speaking;
     return m_steering->steer(in);
+}
+
+double VoiceFollower::rowsPerWordNear(int word) const {
+    // Over the words a little before and after: a paragraph's gap comes into the speed
+    // gradually, as the reader nears it, and goes as gradually.
+    constexpr int kNear = 20;
+    const int last = int(m_targets.size()) - 1;
+    const int from = std::max(0, word - kNear), to = std::min(last, word + kNear);
+    if (to - from < kNear)
+        return m_rowsPerWord;
+    return (m_targets[to] - m_targets[from]) / double(to - from);
 }
 
 double VoiceFollower::targetOf(int word) const {

@@ -70,6 +70,8 @@ public:
 
 private:
     double secondsSince(qint64 nowNs) const;
+    // Rows of text per word around script word `word`.
+    double rowsPerWordNear(int word) const;
 
     std::unique_ptr<platform::SpeechRecognizer> m_recognizer;
     std::unique_ptr<VoiceTracker> m_tracker;

@@ -37,13 +37,21 @@ public:
     // The speed to move at now; 0 holds the text still.
     double steer(const SteeringInput &in);
     double speed() const { return m_speed; }
-    // The reader's pace, words a second.
-    double wordsPerSecond() const;
 
 private:
+    // The speed of the place heard, rows a second, and a new place heard.
+    double placeSpeed() const;
+    void heard(double at, double place, double lineHeight);
+
     double m_speed;
     double m_nextChange;
     double m_silentSince = -1.0;
-    double m_pauseSpeed = 0.0; // the speed when the reader's pause began
-    QList<QPointF> m_words;    // (when, which word) of each word heard, the last half minute
+    bool m_paused = false;
+    double m_pauseSpeed = 0.0;   // the speed when the reader's pause began
+    QList<QPointF> m_places;     // (when, where) of each place heard, the last seconds
+    double m_speedBefore = -1.0; // the first guess of the speed (-1: not yet made)
+    double m_longestMove = 0.0;  // rows
+    double m_readerSpeed = -1.0; // rows a second, smoothed (-1: not yet known)
+    double m_smoothedAt = 0.0;
+    double m_firstHeardAt = -1.0;
 };
