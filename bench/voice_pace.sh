@@ -2,20 +2,22 @@
 # voice_pace.sh: is the picture as smooth while the play follows a voice as at a constant
 # speed?
 #
-# Usage: bench/voice_pace.sh PROGRAM FOLDER      (REPEAT=N runs, default 2)
+# Usage: bench/voice_pace.sh PROGRAM FOLDER      (REPEAT=N runs, default 2; FROM=S, default 8)
 #
 # FOLDER holds what `lectoscope_bench_voice --keep FOLDER` wrote: the 300-word script
 # (script.txt) and its reading at 150 words a minute (voice-150.wav). On its own Xvfb
 # (1024 x 768) the program plays the script N times each, interleaved: once with "Follow
 # Voice" on and the recording as its sound input (LECTOSCOPE_VOICE_INPUT), once at the
-# constant Delay 1000 (40 px/s). framepace watches a strip through the text from 8 s to 23 s
-# of each play (the reader reads on through that stretch; the recording's silence comes
-# later). It prints the medians of the text's speed, updates a second, speed CV and stalls,
-# and the ratio of the two CVs. framepace comes from FRAMEPACE_DIR (see bench/lib.sh).
+# constant speed the following play had on average. framepace watches a strip through the
+# text for 15 s from FROM seconds into each play: from 8 s the stretch takes in the turn to
+# the second paragraph, from 26 s it lies within the second paragraph. It prints the medians
+# of the text's speed, updates a second, speed CV and stalls, and the ratio of the two CVs.
+# framepace comes from FRAMEPACE_DIR (see bench/lib.sh).
 set -u
 prog=$(readlink -f "${1:?usage: voice_pace.sh PROGRAM FOLDER}")
 folder=$(readlink -f "${2:?usage: voice_pace.sh PROGRAM FOLDER}")
 repeat=${REPEAT:-2}
+from=${FROM:-8}
 [ -f "$folder/voice-150.wav" ] && [ -f "$folder/script.txt" ] ||
     { echo "run lectoscope_bench_voice --keep $folder first" >&2; exit 1; }
 source "$(dirname "$0")/lib.sh" "$prog"
@@ -39,7 +41,7 @@ play() {
     main=$(window_id "$TITLE")
     xdotool windowfocus --sync "$main"
     xdotool key ctrl+p
-    sleep 8
+    sleep "$from"
     "$WORK/framepace" -d 15 -x 200 -W 16 -y 100 -Y 700 >"$WORK/text.txt" 2>/dev/null
     kill "$APP_PID" 2>/dev/null
     wait "$APP_PID" 2>/dev/null

@@ -33,6 +33,8 @@ constexpr double kGain = 0.5;
 constexpr double kPauseAfter = 0.35;
 // How far beyond the last word heard the place runs on while the voice goes on.
 constexpr double kRunOn = 1.5;
+// The place heard moves on at most this many times the reader's speed.
+constexpr double kPlaceSlew = 3.0;
 // The reader's speed: the place's steps over the last this many seconds (steps further
 // apart than the gap are a pause, steps longer than the longest share of a line are no
 // reading), with a first guess of 150 words a minute worth this many seconds of them.
@@ -78,6 +80,22 @@ void VoiceSteering::heard(double at, double place, double lineHeight) {
     m_places.append(QPointF(at, place));
     while (m_places.size() > 2 && m_places.first().x() < at - kPaceWindow)
         m_places.removeFirst();
+}
+
+double VoiceSteering::place(const SteeringInput &in, double readerSpeed) {
+    // The place heard goes back at once, but on no faster than a few times the reader's speed:
+    // a place misheard lines on, and taken back a moment later, pulls the text little; a
+    // skipped paragraph is caught up over a few seconds.
+    if (m_placeAt < 0.0 || in.heardTarget <= m_place)
+        m_place = in.heardTarget;
+    else
+        m_place =
+            std::min(in.heardTarget, m_place + kPlaceSlew * readerSpeed * (in.now - m_placeAt));
+    m_placeAt = in.now;
+    // Held back, the place runs on no further; else it runs on from the last word heard.
+    if (m_place < in.heardTarget)
+        return m_place;
+    return m_place + std::clamp(in.now - in.heardAt, 0.0, kRunOn) * readerSpeed;
 }
 
 double VoiceSteering::steer(const SteeringInput &in) {
@@ -130,8 +148,7 @@ double VoiceSteering::steer(const SteeringInput &in) {
     } else {
         // The reader's pace, and the place: the last word heard, run on at that pace. An
         // error beyond the band is taken away slowly; running behind far, faster.
-        const double runOn = std::clamp(in.now - in.heardAt, 0.0, kRunOn);
-        const double error = in.heardTarget + runOn * readerSpeed - in.position;
+        const double error = place(in, readerSpeed) - in.position;
         const double band = kBand * in.lineHeight;
         const double beyond = error > band ? error - band : error < -band ? error + band : 0.0;
         // Beyond a line and a half (a paragraph's turn, a word misheard far on) it leans

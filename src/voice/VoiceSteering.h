@@ -42,6 +42,8 @@ private:
     // The speed of the place heard, rows a second, and a new place heard.
     double placeSpeed() const;
     void heard(double at, double place, double lineHeight);
+    // Where the reader is now: the place heard, run on at the reader's speed.
+    double place(const SteeringInput &in, double readerSpeed);
 
     double m_speed;
     double m_nextChange;
@@ -54,4 +56,6 @@ private:
     double m_readerSpeed = -1.0; // rows a second, smoothed (-1: not yet known)
     double m_smoothedAt = 0.0;
     double m_firstHeardAt = -1.0;
+    double m_place = 0.0; // the place heard, as followed
+    double m_placeAt = -1.0;
 };
