@@ -1,6 +1,6 @@
 // The speed that follows the voice, over a made-up reader: the text keeps the spoken word at
-// the reading line, changes its speed smoothly, runs on between words, and stands still in a
-// pause.
+// the reading line, changes its speed smoothly, holds it steady for a steady reader, runs on
+// between words, and stands still in a pause.
 #include "voice/VoiceSteering.h"
 
 #include <QTest>
@@ -76,9 +76,15 @@ void VoiceSteeringTest::followsAReader() {
             stoppedAt = t;
         if (pauseAt >= 0 && t >= pauseAt + 10.0 && speed > 0.0 && movedAgainAt < 0)
             movedAgainAt = t;
-        // After the start the spoken word stays within a line of the reading line.
+        // After the start the spoken word stays within a line of the reading line, and a
+        // steady reader is followed, once found, at a steady speed within a tenth of the
+        // reader's.
         if (t > 10.0 && !paused)
             QVERIFY2(std::abs(position - in.heardTarget) < kLine, qPrintable(QString::number(t)));
+        if (t > 25.0 && pauseAt < 0)
+            QVERIFY2(std::abs(speed - wordsPerSecond * kRowsPerWord) <=
+                         0.1 * wordsPerSecond * kRowsPerWord,
+                     qPrintable(QString::number(t)));
     }
     QCOMPARE(stopsWhileSpeaking, 0); // no stop-and-go between words
     if (pauseAt >= 0) {
