@@ -44,6 +44,9 @@ struct MainWindowUi {
             *tenSecondBackgroundAction = nullptr, *keyStepsAction = nullptr,
             *mirrorAction = nullptr, *loopAction = nullptr, *noPauseAction = nullptr,
             *syncRetraceAction = nullptr;
+    // "Output Screen": one checkable item a connected screen, then "Live Preview".
+    QMenu *outputScreenMenu = nullptr;
+    QAction *livePreviewAction = nullptr;
     // Font.
     QAction *typeAndSizeAction = nullptr, *textColorAction = nullptr,
             *backgroundColorAction = nullptr, *boldAction = nullptr, *underlineAction = nullptr,

@@ -66,9 +66,16 @@ std::unique_ptr<X11Window> X11Window::open(unsigned long window) {
     s->display = XOpenDisplay(DisplayString(x11->display()));
     if (!s->display)
         return nullptr;
-    const int screen = DefaultScreen(s->display);
+    // The window may stand on another X screen of the server than the default one (a play
+    // on a second screen): its own screen's default visual is the one to match.
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(s->display, window, &attributes) || !attributes.screen) {
+        XCloseDisplay(s->display);
+        return nullptr;
+    }
+    Visual *visual = DefaultVisualOfScreen(attributes.screen);
     XVisualInfo want{};
-    want.visualid = XVisualIDFromVisual(DefaultVisual(s->display, screen));
+    want.visualid = XVisualIDFromVisual(visual);
     int count = 0;
     XVisualInfo *info = XGetVisualInfo(s->display, VisualIDMask, &want, &count);
     const bool trueColour = info && count > 0 && info->c_class == TrueColor &&
@@ -77,9 +84,7 @@ std::unique_ptr<X11Window> X11Window::open(unsigned long window) {
                             info->blue_mask == 0xFF;
     if (info)
         XFree(info);
-    XWindowAttributes attributes{};
-    if (!trueColour || !XGetWindowAttributes(s->display, window, &attributes) ||
-        attributes.visual != DefaultVisual(s->display, screen)) {
+    if (!trueColour || attributes.visual != visual) {
         XCloseDisplay(s->display);
         return nullptr;
     }

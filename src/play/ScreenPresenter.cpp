@@ -363,6 +363,49 @@ QImage ScreenPresenter::picture() const {
     return m_picture.copy();
 }
 
+QSize ScreenPresenter::pictureSize() const {
+    std::lock_guard lock(m_mutex);
+    return m_picture.size();
+}
+
+QImage ScreenPresenter::previewPicture(QSize size, bool mirrored) const {
+    QImage out(size, QImage::Format_RGB32);
+    if (out.isNull())
+        return out;
+    // Rows of the preview made under one hold of the lock.
+    constexpr int kBand = 8;
+    const int w = out.width();
+    const int h = out.height();
+    for (int top = 0; top < h; top += kBand) {
+        std::lock_guard lock(m_mutex);
+        const int sw = m_picture.width();
+        const int sh = m_picture.height();
+        for (int y = top; y < std::min(top + kBand, h); ++y) {
+            auto *to = reinterpret_cast<QRgb *>(out.scanLine(y));
+            if (sw == 0 || sh == 0) {
+                std::fill(to, to + w, qRgb(0, 0, 0));
+                continue;
+            }
+            const int sy = static_cast<int>(static_cast<qint64>(y) * sh / h);
+            const auto *upper = reinterpret_cast<const QRgb *>(m_picture.constScanLine(sy));
+            const auto *lower =
+                reinterpret_cast<const QRgb *>(m_picture.constScanLine(std::min(sy + 1, sh - 1)));
+            for (int x = 0; x < w; ++x) {
+                const int sx = static_cast<int>(static_cast<qint64>(x) * sw / w);
+                const int sx2 = std::min(sx + 1, sw - 1);
+                // Red and blue, and green, summed in their own bits: four 8-bit values fit.
+                const quint32 rb = (upper[sx] & 0xFF00FFu) + (upper[sx2] & 0xFF00FFu) +
+                                   (lower[sx] & 0xFF00FFu) + (lower[sx2] & 0xFF00FFu);
+                const quint32 g = (upper[sx] & 0xFF00u) + (upper[sx2] & 0xFF00u) +
+                                  (lower[sx] & 0xFF00u) + (lower[sx2] & 0xFF00u);
+                to[mirrored ? w - 1 - x : x] =
+                    0xFF000000u | ((rb >> 2) & 0xFF00FFu) | ((g >> 2) & 0xFF00u);
+            }
+        }
+    }
+    return out;
+}
+
 qint64 ScreenPresenter::rowsFinished() const {
     std::lock_guard ring(m_ringMutex);
     return m_finished;

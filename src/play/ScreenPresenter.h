@@ -101,6 +101,12 @@ public:
     // The picture as it is on screen.
     void paintOnto(QPainter &painter, const QRect &rect) const;
     QImage picture() const;
+    QSize pictureSize() const;
+    // The picture made small for a preview: `size`, each pixel the mean of up to 2 x 2 of
+    // the picture's around its place, turned left to right when `mirrored`. It is read a
+    // band of rows at a time, so that a present never waits more than one band's reading
+    // (some tens of microseconds); a band may be a row or two later than the one above it.
+    QImage previewPicture(QSize size, bool mirrored) const;
     // Rows finished and rows shown since beginRows().
     qint64 rowsFinished() const;
     qint64 rowsShown() const;
