@@ -28,7 +28,7 @@ OutputScreenCommands::OutputScreenCommands(const MainWindowUi &ui, Settings &set
     connect(m_ui.livePreviewAction, &QAction::toggled, this, [this](bool on) {
         m_settings.livePreview = on;
         if (!on)
-            m_preview->stop();
+            playClosed();
         else if (m_playWindow && m_playWindow->isVisible())
             playStarting();
     });
@@ -40,7 +40,11 @@ OutputScreenCommands::OutputScreenCommands(const MainWindowUi &ui, Settings &set
 
 OutputScreenCommands::~OutputScreenCommands() {
     // The preview's thread reads the play window's picture: it ends first.
-    m_preview->stop();
+    playClosed();
+}
+
+bool OutputScreenCommands::previewRunning() const {
+    return m_preview->running();
 }
 
 void OutputScreenCommands::noteConsole() {
@@ -125,7 +129,7 @@ void OutputScreenCommands::playStarting() {
     const bool wanted =
         m_settings.livePreview && elsewhere && m_playWindow && m_ui.editor->window()->isVisible();
     if (!wanted) {
-        m_preview->stop();
+        playClosed();
         return;
     }
     if (!m_preview->running() || m_preview->mirrored() != m_settings.mirror)

@@ -38,7 +38,8 @@ public:
     // the main window's and "Live Preview" is on. The play has closed: the preview goes.
     void playStarting();
     void playClosed();
-    const PlayPreview &preview() const { return *m_preview; }
+    // Whether the preview is being made now.
+    bool previewRunning() const;
 
 private:
     void screensChanged();
@@ -48,6 +49,7 @@ private:
     Settings &m_settings;
     std::function<void()> m_outputChanged;
     PlayWindow *m_playWindow = nullptr;
+    // Made with the main window, hidden; its native window is made when it is first shown.
     PlayPreview *m_preview = nullptr;
     QActionGroup *m_screenItems = nullptr;
 };

@@ -62,6 +62,9 @@ std::unique_ptr<X11Window> X11Window::open(unsigned long window) {
     auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->display() || window == 0)
         return nullptr;
+    // A window the toolkit has only just made may still wait in its connection's buffer: the
+    // server must know it before another connection asks about it.
+    XSync(x11->display(), False);
     auto s = std::make_unique<State>();
     s->display = XOpenDisplay(DisplayString(x11->display()));
     if (!s->display)

@@ -6,7 +6,6 @@
 #include "app/OutputScreenCommands.h"
 #include "app/PlayCommands.h"
 #include "platform/StatusBar.h"
-#include "play/PlayPreview.h"
 
 #include <QMenu>
 
@@ -58,7 +57,7 @@ private slots:
         fx->retrace.onWait = [&](int waits) {
             if (waits == 3) {
                 during = playWindow->geometry();
-                previewed = screens.preview().running();
+                previewed = screens.previewRunning();
                 platform::Screen::setOverride({kConsole});
             }
         };
@@ -68,7 +67,7 @@ private slots:
         // Every line scrolled in, on the console's screen, and the preview went.
         QCOMPARE(fx->retrace.waits, 4 * playWindow->stripHeight());
         QCOMPARE(playWindow->geometry(), kConsole.geometry);
-        QVERIFY(!screens.preview().running());
+        QVERIFY(!screens.previewRunning());
         playWindow->hide();
 
         fx->retrace.onWait = nullptr;
