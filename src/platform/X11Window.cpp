@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 #include <cstring>
+#include <mutex>
 #include <utility>
 
 #if defined(LECTO_HAVE_X11) && QT_CONFIG(xcb)
@@ -51,6 +52,9 @@ namespace {
 // server is in another memory namespace. The toolkit ignores Xlib errors, so the handler is
 // ours only for the few requests in between.
 bool g_failed = false;
+// The error handler is the process's, and windows are put from more than one thread (the
+// play window's presenting thread and the console's preview): one attach at a time.
+std::mutex g_attachMutex;
 int recordError(Display *, XErrorEvent *) {
     g_failed = true;
     return 0;
@@ -140,14 +144,17 @@ bool X11Window::ensureImage(QSize size) {
     }
     d->segment.shmaddr = d->image->data = static_cast<char *>(memory);
     d->segment.readOnly = True;
+    std::unique_lock attaching(g_attachMutex);
     g_failed = false;
     XErrorHandler previous = XSetErrorHandler(recordError);
     XShmAttach(d->display, &d->segment);
     XSync(d->display, False);
     XSetErrorHandler(previous);
+    const bool failed = g_failed;
+    attaching.unlock();
     // Marked for removal now: it goes when both sides have let go of it.
     shmctl(d->segment.shmid, IPC_RMID, nullptr);
-    if (g_failed) {
+    if (failed) {
         shmdt(d->segment.shmaddr);
         d->segment = XShmSegmentInfo{};
         d->image->data = nullptr;
