@@ -9,6 +9,8 @@
 namespace {
 // Around the picture.
 constexpr QRgb kMargin = 0xFF303030;
+// The longest a preview waits for a present of the play to follow (a paused play has none).
+constexpr qint64 kPresentWaitNs = 25 * 1000 * 1000;
 } // namespace
 
 LivePreview::~LivePreview() {
@@ -94,6 +96,10 @@ void LivePreview::run() {
             picturePart = QRect();
             whole = true;
         }
+        // Made and put just after a present of the play: the display server takes the
+        // preview in the time between two of the play's presents, not in the way of one.
+        if (presenter)
+            presenter->waitForPresent(kPresentWaitNs);
         if (presenter && !preview.isNull()) {
             const QRect part = fittedRect(presenter->pictureSize(), size);
             if (part != picturePart) {

@@ -9,9 +9,9 @@
 
 PlayPreview::PlayPreview(QWidget *covered) : QWidget(covered->parentWidget()), m_covered(covered) {
     setObjectName(QStringLiteral("playPreview"));
-    // A window of its own, which the preview's thread draws into; the main window and the
-    // other controls stay as they are.
-    setAttribute(Qt::WA_NativeWindow);
+    // A window of its own, which the preview's thread draws into, is made at the first preview
+    // (a native child made with the main window would cost every start); the main window and
+    // the other controls stay as they are.
     setAttribute(Qt::WA_DontCreateNativeAncestors);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -28,6 +28,7 @@ void PlayPreview::start(const ScreenPresenter &presenter, bool mirrored) {
     stop();
     m_mirrored = mirrored;
     setGeometry(m_covered->geometry());
+    setAttribute(Qt::WA_NativeWindow);
     show();
     raise();
     // Straight into the window where the platform allows it and window pixels are screen

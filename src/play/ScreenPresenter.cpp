@@ -227,6 +227,14 @@ void ScreenPresenter::writeRows(qint64 from, qint64 to) {
                 m_ring.constScanLine(static_cast<int>(to % lines)), bytes);
 }
 
+bool ScreenPresenter::waitForPresent(qint64 timeoutNs) const {
+    std::unique_lock lock(m_mutex);
+    const quint64 seen = m_presents;
+    return m_presented.wait_for(lock, std::chrono::nanoseconds(timeoutNs), [&] {
+        return m_presents != seen || m_quit;
+    }) && m_presents != seen;
+}
+
 void ScreenPresenter::run() {
     std::unique_lock lock(m_mutex);
     while (!m_quit) {
@@ -259,6 +267,8 @@ void ScreenPresenter::run() {
                     m_target->commit();
                 else
                     m_target->show(m_picture, shown);
+                ++m_presents;
+                m_presented.notify_all();
                 continue;
             }
         }
@@ -284,6 +294,8 @@ void ScreenPresenter::run() {
             m_target->show(m_picture, shown);
             if (frame)
                 m_frameOut.notify_all();
+            ++m_presents;
+            m_presented.notify_all();
             continue;
         }
         // Asleep until the next present is due (a refresh before it with a vertical-blank
