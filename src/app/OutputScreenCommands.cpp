@@ -43,6 +43,12 @@ OutputScreenCommands::~OutputScreenCommands() {
     playClosed();
 }
 
+void OutputScreenCommands::setPlayWindow(PlayWindow *window) {
+    if (window != m_playWindow)
+        playClosed();
+    m_playWindow = window;
+}
+
 bool OutputScreenCommands::previewRunning() const {
     return m_preview->running();
 }

@@ -23,7 +23,9 @@ public:
     OutputScreenCommands(const MainWindowUi &ui, Settings &settings,
                          std::function<void()> outputChanged, QObject *parent = nullptr);
     ~OutputScreenCommands() override;
-    void setPlayWindow(PlayWindow *window) { m_playWindow = window; }
+    // The play window, or none while it is being destroyed: the preview, which reads its
+    // picture, ends first.
+    void setPlayWindow(PlayWindow *window);
 
     // The screen the configuration names (empty: none): remembered as it is, even when that
     // screen is not connected now, so that it is used again when it comes back; the status

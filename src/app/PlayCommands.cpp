@@ -215,6 +215,10 @@ void PlayCommands::playClosed() {
     m_playEnded();
 }
 
+void PlayCommands::playWindowGoing() {
+    m_rooms.outputScreen->setPlayWindow(nullptr);
+}
+
 void PlayCommands::runStartUpPlay() {
     if (!m_settings.playAtStart)
         return;

@@ -67,6 +67,7 @@ public:
     void setPlayColors(int textColor, int backgroundColor) override;
     void applyEditorFontSize(int points) override;
     void playClosed() override;
+    void playWindowGoing() override;
     void runStartUpPlay() override;
 
 private:

@@ -127,6 +127,7 @@ PlayWindow::PlayWindow(PlayHost *host, QWidget *parent)
 }
 
 PlayWindow::~PlayWindow() {
+    m_host->playWindowGoing();
     m_presenter.setTarget(nullptr, false);
 }
 
