@@ -23,9 +23,6 @@ for i in $(seq 1 400); do
     printf 'The quick brown fox jumps over the lazy dog %d\r\n' "$i"
 done >"$WORK/script.txt"
 
-TITLE="ZAL LectoScope-32 PRO 01.24A"
-key() { awk -v k="$1:" '$1 == k { print $2 }'; }
-median() { sort -g | awk '{ a[NR] = $1 } END { if (NR) print (NR % 2 ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2) }'; }
 
 # play DELAY SECONDS VIDEO(0/1): one play; leaves the text's and the video's probe output in
 # $WORK/text.txt and $WORK/video.txt.
@@ -56,8 +53,7 @@ play() {
     APP_PID=""
 }
 
-# A row waits (Delay^2 + Delay) x 25 ns: the Delay for the speed.
-d=$(awk -v s="$speed" 'BEGIN { u = 1e9 / (25 * s); printf "%d", (sqrt(1 + 4 * u) - 1) / 2 + 0.5 }')
+d=$(delay_for_speed "$speed")
 
 declare -A runs
 for r in $(seq 1 "$repeat"); do

@@ -1,6 +1,7 @@
 #include "play/LivePreview.h"
 
 #include "play/ScreenPresenter.h"
+#include "play/WorkerThread.h"
 
 #include <QPainter>
 
@@ -36,12 +37,7 @@ void LivePreview::start(const ScreenPresenter *presenter, bool mirrored, QSize s
 void LivePreview::stop() {
     if (!m_thread.joinable())
         return;
-    {
-        std::lock_guard lock(m_mutex);
-        m_quit = true;
-    }
-    m_wake.notify_all();
-    m_thread.join();
+    endWorkerThread(m_thread, m_mutex, m_wake, m_quit);
     std::lock_guard lock(m_mutex);
     m_target = nullptr;
     m_presenter = nullptr;

@@ -2,6 +2,7 @@
 
 #include "platform/PreciseWait.h"
 #include "play/PlaySurface.h"
+#include "play/WorkerThread.h"
 
 #include <QPainter>
 
@@ -34,14 +35,7 @@ ScreenPresenter::~ScreenPresenter() {
 }
 
 void ScreenPresenter::stopThread() {
-    if (!m_thread.joinable())
-        return;
-    {
-        std::lock_guard lock(m_mutex);
-        m_quit = true;
-    }
-    m_wake.notify_all();
-    m_thread.join();
+    endWorkerThread(m_thread, m_mutex, m_wake, m_quit);
     m_quit = false;
 }
 
