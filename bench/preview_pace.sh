@@ -13,7 +13,6 @@
 set -u
 prog=$(readlink -f "${1:?usage: preview_pace.sh PROGRAM [SPEED_PX_S]}")
 speed=${2:-60}
-repeat=${REPEAT:-3}
 source "$(dirname "$0")/lib.sh" "$prog"
 fdfile="$WORK/display"
 Xvfb -displayfd 3 -screen 0 1366x768x24 -screen 1 1920x1080x24 -nolisten tcp -noreset \
@@ -29,7 +28,7 @@ done >"$WORK/script.txt"
 
 
 # play DELAY SECONDS PREVIEW(0/1): one play; leaves the play's and the preview's probe output
-# in $WORK/play.txt and $WORK/preview.txt.
+# in $WORK/text.txt and $WORK/other.txt.
 play() {
     local delay=$1 seconds=$2 preview=$3 main
     rm -rf "$XDG_CONFIG_HOME"
@@ -45,12 +44,12 @@ play() {
     xdotool key ctrl+p
     sleep 3
     DISPLAY=$PROMPTER "$WORK/framepace" -d "$seconds" -x 400 -W 16 -y 100 -Y 1000 \
-        >"$WORK/play.txt" 2>/dev/null &
+        >"$WORK/text.txt" 2>/dev/null &
     local probe=$!
-    : >"$WORK/preview.txt"
+    : >"$WORK/other.txt"
     # The console is probed in both plays, so that the probes cost both the same.
     "$WORK/framepace" -d "$seconds" -x 200 -W 16 -y 150 -Y 600 \
-        >"$WORK/preview.txt" 2>/dev/null
+        >"$WORK/other.txt" 2>/dev/null
     wait "$probe"
     kill "$APP_PID" 2>/dev/null
     wait "$APP_PID" 2>/dev/null
@@ -59,23 +58,4 @@ play() {
 
 d=$(delay_for_speed "$speed")
 
-declare -A runs
-for r in $(seq 1 "$repeat"); do
-    for preview in 1 0; do
-        play "$d" 10 "$preview"
-        for k in speed_px_s updates_per_s speed_cv stalls; do
-            runs[$preview.$k]+="$(key "$k" <"$WORK/play.txt") "
-        done
-        runs[$preview.fps]+="$(key updates_per_s <"$WORK/preview.txt") "
-        echo "run $r, preview $preview: play $(key speed_px_s <"$WORK/play.txt") px/s cv" \
-            "$(key speed_cv <"$WORK/play.txt"), preview $(key updates_per_s <"$WORK/preview.txt") /s"
-    done
-done
-m() { tr ' ' '\n' <<<"${runs[$1]}" | grep . | median; }
-printf '%-16s %-6s %-8s %-10s %-7s %-7s %s\n' play delay px/s updates/s cv stalls preview/s
-printf '%-16s %-6s %-8s %-10s %-7s %-7s %s\n' "without preview" "$d" "$(m 0.speed_px_s)" \
-    "$(m 0.updates_per_s)" "$(m 0.speed_cv)" "$(m 0.stalls)" -
-printf '%-16s %-6s %-8s %-10s %-7s %-7s %s\n' "with preview" "$d" "$(m 1.speed_px_s)" \
-    "$(m 1.updates_per_s)" "$(m 1.speed_cv)" "$(m 1.stalls)" "$(m 1.fps)"
-awk -v a="$(m 1.speed_cv)" -v b="$(m 0.speed_cv)" \
-    'BEGIN { if (b > 0) printf "cv ratio (with / without): %.2f\n", a / b }'
+compare_plays preview "$d" 10
