@@ -15,6 +15,7 @@ class EditCommands;
 class FontCommands;
 class MediaCommands;
 class OptionDialogCommands;
+class OutputScreenCommands;
 class PlayCommands;
 class PrerollCommands;
 class PrintCommands;
@@ -61,6 +62,7 @@ public:
     OptionDialogCommands &optionDialogs() { return *m_optionDialogs; }
     ConfigurationCommands &configuration() { return *m_configuration; }
     PlayCommands &playCommands() { return *m_playCommands; }
+    OutputScreenCommands &outputScreenCommands() { return *m_outputScreen; }
 
     // ---- Life cycle -------------------------------------------------------------------
     // The program's arguments without the program's name.
@@ -152,6 +154,7 @@ private:
     std::unique_ptr<ColorBarHold> m_colorBarHold;
     std::unique_ptr<OptionDialogCommands> m_optionDialogs;
     std::unique_ptr<ConfigurationCommands> m_configuration;
+    std::unique_ptr<OutputScreenCommands> m_outputScreen;
     std::unique_ptr<PlayCommands> m_playCommands;
     bool m_inResize = false;
 };

@@ -11,6 +11,7 @@
 
 class ColorBarHold;
 class MediaCommands;
+class OutputScreenCommands;
 class ReadingTimeCommands;
 class ScriptFileCommands;
 class PlayWindow;
@@ -31,6 +32,7 @@ public:
         ReadingTimeCommands *readingTime = nullptr;
         TimedWait *timedWait = nullptr;
         ColorBarHold *colorBarHold = nullptr;
+        OutputScreenCommands *outputScreen = nullptr;
     };
     // backgroundIsBlack: whether fading titles may run (the console's menu item follows);
     // playEnded: the console is shown again.
@@ -79,6 +81,7 @@ public:
     void operatorTookSpeed() override;
     void followVoiceAgain() override;
     void playClosed() override;
+    void playWindowGoing() override;
     void runStartUpPlay() override;
 
 private:
