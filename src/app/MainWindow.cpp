@@ -8,6 +8,7 @@
 #include "app/Errors.h"
 #include "app/PlayCommands.h"
 #include "app/ProgramWindows.h"
+#include "app/RemoteControlCommands.h"
 #include "dialogs/OptionDialogCommands.h"
 #include "editor/EditCommands.h"
 #include "editor/FontCommands.h"
@@ -151,6 +152,8 @@ void MainWindow::createCommands() {
         PlayCommands::Rooms{m_scriptFiles.get(), m_media.get(), m_readingTime.get(),
                             m_timedWait.get(), m_colorBarHold.get()},
         [this] { return backgroundIsBlack(); }, [this] { show(); });
+    m_remoteControl = std::make_unique<RemoteControlCommands>(
+        m_settings, *m_playCommands, this, [this] { m_configuration->rememberRemoteSettings(); });
 }
 
 void MainWindow::attachWindows(const app::ProgramWindows &windows) {
@@ -161,6 +164,7 @@ void MainWindow::attachWindows(const app::ProgramWindows &windows) {
     m_optionDialogs->setDialogs(windows.fadingOptionsDialog, windows.outputAreaDialog,
                                 windows.keyStepsDialog);
     m_playCommands->setPlayWindow(windows.playWindow);
+    m_remoteControl->setPlayWindow(windows.playWindow);
 }
 
 namespace {
@@ -285,6 +289,8 @@ void MainWindow::connectControls() {
                    &OptionDialogCommands::editOutputArea);
     connectCommand(m_ui.keyStepsAction, &QAction::triggered, options,
                    &OptionDialogCommands::editKeySteps);
+    connectCommand(m_ui.remoteControlAction, &QAction::triggered, m_remoteControl.get(),
+                   &RemoteControlCommands::openDialog);
 
     // Edit menu.
     EditCommands *edit = m_editCommands.get();

@@ -15,6 +15,7 @@ class EditCommands;
 class FontCommands;
 class MediaCommands;
 class OptionDialogCommands;
+class RemoteControlCommands;
 class PlayCommands;
 class PrerollCommands;
 class PrintCommands;
@@ -61,6 +62,7 @@ public:
     OptionDialogCommands &optionDialogs() { return *m_optionDialogs; }
     ConfigurationCommands &configuration() { return *m_configuration; }
     PlayCommands &playCommands() { return *m_playCommands; }
+    RemoteControlCommands &remoteControl() { return *m_remoteControl; }
 
     // ---- Life cycle -------------------------------------------------------------------
     // The program's arguments without the program's name.
@@ -154,5 +156,6 @@ private:
     std::unique_ptr<OptionDialogCommands> m_optionDialogs;
     std::unique_ptr<ConfigurationCommands> m_configuration;
     std::unique_ptr<PlayCommands> m_playCommands;
+    std::unique_ptr<RemoteControlCommands> m_remoteControl;
     bool m_inResize = false;
 };

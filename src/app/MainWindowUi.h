@@ -44,6 +44,7 @@ struct MainWindowUi {
             *tenSecondBackgroundAction = nullptr, *keyStepsAction = nullptr,
             *mirrorAction = nullptr, *loopAction = nullptr, *noPauseAction = nullptr,
             *syncRetraceAction = nullptr;
+    QAction *remoteControlAction = nullptr; // "Remote Control..."
     // Font.
     QAction *typeAndSizeAction = nullptr, *textColorAction = nullptr,
             *backgroundColorAction = nullptr, *boldAction = nullptr, *underlineAction = nullptr,

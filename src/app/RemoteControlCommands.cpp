@@ -1,0 +1,191 @@
+#include "app/RemoteControlCommands.h"
+
+#include "app/PlayCommands.h"
+#include "platform/MessageBoxes.h"
+#include "play/PlayWindow.h"
+#include "remote/RemoteControlDialog.h"
+#include "remote/RemoteState.h"
+#include "settings/Settings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
+#include <QTimer>
+
+RemoteControlCommands::RemoteControlCommands(Settings &settings, PlayCommands &play,
+                                             QWidget *dialogParent,
+                                             std::function<void()> saveSettings, QObject *parent)
+    : QObject(parent), m_settings(settings), m_play(play), m_dialogParent(dialogParent),
+      m_saveSettings(std::move(saveSettings)) {}
+
+RemoteControlCommands::~RemoteControlCommands() {
+    // The servers stop before the code they run is unloaded.
+    if (m_service)
+        m_service->stop();
+    m_service.reset();
+}
+
+RemoteService *RemoteControlCommands::loadService(QString *error) {
+    if (m_service)
+        return m_service.get();
+    if (m_factory) {
+        m_service = m_factory();
+        return m_service.get();
+    }
+    const QString dir = QCoreApplication::applicationDirPath();
+    for (const QString &folder :
+         {dir, QDir(dir).filePath(QStringLiteral(LECTO_REMOTE_MODULE_DIR))}) {
+        auto module =
+            std::make_unique<QLibrary>(QDir(folder).filePath(QStringLiteral("lectoscope_remote")));
+        const auto create =
+            reinterpret_cast<RemoteServiceFactory>(module->resolve(kRemoteServiceFactory));
+        if (!create) {
+            *error = module->errorString();
+            continue;
+        }
+        m_module = std::move(module);
+        m_service.reset(create());
+        return m_service.get();
+    }
+    return nullptr;
+}
+
+void RemoteControlCommands::openDialog() {
+    QString error;
+    RemoteService *service = loadService(&error);
+    const RemoteControlValues current{m_settings.remoteControl, m_settings.remotePort,
+                                      m_settings.remoteOscPort, m_settings.remoteOtherMachines,
+                                      m_settings.remoteAccessCode};
+    RemoteControlDialog dialog(
+        current,
+        [service](const QString &text) { return service ? service->qrCode(text, 4) : QImage(); },
+        service ? service->machineAddresses() : QStringList(), m_dialogParent);
+    // The code shown is the one kept, even when the dialog is cancelled: it was made for the
+    // address on show.
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    const RemoteControlValues chosen = dialog.values();
+    if (accepted) {
+        m_settings.remoteControl = chosen.enabled;
+        m_settings.remotePort = chosen.port;
+        m_settings.remoteOscPort = chosen.oscPort;
+        m_settings.remoteOtherMachines = chosen.otherMachines;
+    }
+    m_settings.remoteAccessCode = chosen.code;
+    if (m_saveSettings)
+        m_saveSettings();
+    if (accepted)
+        apply();
+}
+
+void RemoteControlCommands::apply() {
+    const bool wanted = m_settings.remoteControl && !m_settings.remoteAccessCode.isEmpty();
+    if (!wanted) {
+        // Nothing is loaded for a switch that was never on.
+        if (m_service)
+            m_service->stop();
+        delete m_stateTimer;
+        m_stateTimer = nullptr;
+        return;
+    }
+    QString error;
+    RemoteService *service = loadService(&error);
+    RemoteServiceConfig config;
+    config.httpPort = quint16(m_settings.remotePort);
+    config.oscPort = quint16(m_settings.remoteOscPort);
+    config.otherMachines = m_settings.remoteOtherMachines;
+    config.accessCode = m_settings.remoteAccessCode;
+    // The servers' thread hands each command over as a queued call; a bounded number wait.
+    const std::shared_ptr<std::atomic<int>> waiting = m_waiting;
+    auto sink = [this, waiting](const RemoteRequest &request) {
+        if (waiting->fetch_add(1) >= kMaxWaitingCommands) {
+            waiting->fetch_sub(1);
+            return false;
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, waiting, request] {
+                waiting->fetch_sub(1);
+                execute(request);
+            },
+            Qt::QueuedConnection);
+        return true;
+    };
+    if (!service || !service->start(config, sink, &error)) {
+        m_settings.remoteControl = false;
+        platform::MessageBoxes::error(QStringLiteral("Remote control cannot start: %1").arg(error));
+        return;
+    }
+    if (!m_stateTimer) {
+        m_stateTimer = new QTimer(this);
+        m_stateTimer->setInterval(200);
+        connect(m_stateTimer, &QTimer::timeout, this, &RemoteControlCommands::publishState);
+        m_stateTimer->start();
+    }
+    publishState();
+}
+
+bool RemoteControlCommands::playing() const {
+    return m_playWindow && m_playWindow->isVisible() && m_playWindow->isEnabled();
+}
+
+void RemoteControlCommands::execute(const RemoteRequest &request) {
+    const bool paused = playing() && m_playWindow->state().paused;
+    const OperatorAction action = operatorActionFor(request, playing(), paused);
+    switch (action.kind) {
+    case OperatorAction::Kind::None:
+        break;
+    case OperatorAction::Kind::ConsolePlay:
+        publishState();
+        m_play.play();
+        break;
+    case OperatorAction::Kind::Key:
+        m_playWindow->operatorKey(action.value);
+        break;
+    case OperatorAction::Kind::RightButtonDown:
+        m_playWindow->mouseButtonDown(Qt::RightButton);
+        break;
+    case OperatorAction::Kind::RightButtonUp:
+        m_playWindow->mouseButtonUp(Qt::RightButton);
+        break;
+    case OperatorAction::Kind::RestartButton:
+        m_playWindow->restartButtonClicked();
+        break;
+    case OperatorAction::Kind::SetDelay:
+        m_play.setDelay(action.value);
+        break;
+    }
+    if (m_service)
+        publishState();
+}
+
+void RemoteControlCommands::publishState() {
+    if (!m_service)
+        return;
+    RemoteState s;
+    const qint64 now = remoteClockMs();
+    s.takenAtMs = now;
+    s.delay = m_play.delay();
+    s.pixelsPerSecond = pixelsPerSecondAt(s.delay);
+    if (playing()) {
+        const PlayWindow::State &w = m_playWindow->state();
+        s.lineCount = m_play.lineCount();
+        s.line = qBound(1, w.currentLine + 1, qMax(1, s.lineCount));
+        if (w.currentLine >= s.lineCount)
+            s.phase = RemoteState::Phase::Ended;
+        else
+            s.phase = w.paused ? RemoteState::Phase::Paused : RemoteState::Phase::Playing;
+        s.remainingMs =
+            remainingMsAt(s.lineCount - w.currentLine, m_playWindow->stripHeight(), s.delay);
+        if (s.phase == RemoteState::Phase::Ended)
+            s.remainingMs = 0;
+    }
+    // The elapsed time counts the stretches spent playing; a new play starts it afresh.
+    if (m_lastPhase == RemoteState::Phase::Stopped && s.phase != RemoteState::Phase::Stopped)
+        m_elapsedMs = 0;
+    if (m_playingSinceMs >= 0)
+        m_elapsedMs += now - m_playingSinceMs;
+    m_playingSinceMs = s.phase == RemoteState::Phase::Playing ? now : -1;
+    m_lastPhase = s.phase;
+    s.elapsedMs = m_elapsedMs;
+    m_service->publish(s);
+}
