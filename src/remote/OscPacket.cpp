@@ -2,7 +2,18 @@
 
 #include <lo/lo.h>
 
+#include <cstring>
 #include <memory>
+
+namespace {
+// liblo's arguments stand at the four-byte steps of the datagram: a value of eight bytes is
+// copied out rather than read in place.
+template <typename T> T valueAt(const lo_arg *argument) {
+    T value;
+    std::memcpy(&value, argument, sizeof value);
+    return value;
+}
+} // namespace
 
 std::optional<OscPacket> readOscPacket(QByteArrayView datagram) {
     if (datagram.isEmpty() || datagram.size() > OscPacket::kMaxBytes || datagram.front() != '/')
@@ -26,20 +37,20 @@ std::optional<OscPacket> readOscPacket(QByteArrayView datagram) {
         const lo_arg *a = argv[i];
         switch (types[i]) {
         case LO_INT32:
-            packet.arguments.emplace_back(qint64(a->i));
+            packet.arguments.emplace_back(qint64(valueAt<int32_t>(a)));
             break;
         case LO_INT64:
-            packet.arguments.emplace_back(qint64(a->h));
+            packet.arguments.emplace_back(qint64(valueAt<int64_t>(a)));
             break;
         case LO_FLOAT:
-            packet.arguments.emplace_back(double(a->f));
+            packet.arguments.emplace_back(double(valueAt<float>(a)));
             break;
         case LO_DOUBLE:
-            packet.arguments.emplace_back(a->d);
+            packet.arguments.emplace_back(valueAt<double>(a));
             break;
         case LO_STRING:
         case LO_SYMBOL:
-            packet.arguments.emplace_back(QString::fromUtf8(&a->s));
+            packet.arguments.emplace_back(QString::fromUtf8(reinterpret_cast<const char *>(a)));
             break;
         default:
             packet.arguments.emplace_back(std::monostate{});
