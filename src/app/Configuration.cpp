@@ -270,8 +270,11 @@ void writeConfiguration(platform::IniFile &ini, const Settings &values) {
          {QLatin1String("Stuff"), QLatin1String("Configuration"), QLatin1String("OPTIONS"),
           QLatin1String("OptionWindows"), kRemote})
         ini.eraseSection(section);
+    // The remote control's section is written once remote control has been used (it has an
+    // access code): until then a file looks as it did before there was one.
+    const bool remoteUsed = values.remoteControl || !values.remoteAccessCode.isEmpty();
     for (const Key &k : configurationKeys()) {
-        if (k.isWritten())
+        if (k.isWritten() && (remoteUsed || k.section != kRemote))
             writeKey(ini, k, values);
     }
 }

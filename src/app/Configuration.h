@@ -71,7 +71,8 @@ struct ConfigurationRead {
 ConfigurationRead readConfiguration(const platform::IniFile &ini, QSize screen);
 
 // Erases the sections "Stuff", "Configuration", "OPTIONS", "OptionWindows" and "Remote", in
-// this order, then writes every written key in table order; other sections stay as they are.
+// this order, then writes every written key in table order ("Remote" only once remote control
+// has been used); other sections stay as they are.
 void writeConfiguration(platform::IniFile &ini, const Settings &values);
 
 // Has the file at iniPath name scriptPath as the last script. Only that key changes, a file

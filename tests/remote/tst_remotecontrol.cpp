@@ -1,0 +1,131 @@
+// Remote control on the console: nothing is made until the switch is on, turning it off
+// stops the servers, and a command from the servers' thread acts where its key would: a
+// pause sent while a line scrolls in takes hold when the line is in.
+#include "../play/PlayTestSupport.h"
+
+#include "app/PlayCommands.h"
+#include "app/RemoteControlCommands.h"
+
+#include <QThread>
+#include <QTimer>
+
+using namespace playtest;
+
+namespace {
+
+// The servers as the console sees them: it keeps the sink and the last state published.
+class FakeService : public RemoteService {
+public:
+    bool start(const RemoteServiceConfig &config, CommandSink sink, QString *) override {
+        this->config = config;
+        this->sink = std::move(sink);
+        running = true;
+        return true;
+    }
+    void stop() override { running = false; }
+    bool isRunning() const override { return running; }
+    quint16 httpPort() const override { return config.httpPort; }
+    quint16 oscPort() const override { return config.oscPort; }
+    void publish(const RemoteState &state) override { published = state; }
+    RemoteCounters counters() const override { return {}; }
+    QStringList machineAddresses() const override { return {}; }
+    QImage qrCode(const QString &, int) const override { return {}; }
+
+    RemoteServiceConfig config;
+    CommandSink sink;
+    bool running = false;
+    RemoteState published;
+};
+
+} // namespace
+
+class TestRemoteControl : public QObject {
+    Q_OBJECT
+    std::unique_ptr<PlayFixture> fx;
+    FakeService *service = nullptr;
+    int made = 0;
+
+    RemoteControlCommands &remote() { return mainWindow->remoteControl(); }
+
+    // A command as the servers' thread hands it on.
+    bool send(RemoteCommand command, int value = 0) {
+        bool taken = false;
+        QThread *thread = QThread::create([&] { taken = service->sink({command, value}); });
+        thread->start();
+        thread->wait();
+        delete thread;
+        return taken;
+    }
+
+private slots:
+    void init() {
+        fx = std::make_unique<PlayFixture>();
+        made = 0;
+        remote().setServiceFactory([this] {
+            ++made;
+            auto s = std::make_unique<FakeService>();
+            service = s.get();
+            return s;
+        });
+    }
+    void cleanup() { fx.reset(); }
+
+    void onlyWhenAllowed() {
+        Settings &s = mainWindow->settings();
+        s.remoteAccessCode = QStringLiteral("ABCDEFGHJKMNPQRSTVWXYZ0123");
+        remote().apply();
+        QCOMPARE(made, 0);
+        s.remoteControl = true;
+        s.remotePort = 9100;
+        remote().apply();
+        QCOMPARE(made, 1);
+        QVERIFY(service->running && remote().isRunning());
+        QCOMPARE(service->config.httpPort, 9100);
+        QCOMPARE(service->config.accessCode, s.remoteAccessCode);
+        QVERIFY(!service->config.otherMachines);
+        // The speed, outside a play, is the one setting a remote reaches.
+        QVERIFY(send(RemoteCommand::SetDelay, 777));
+        QTRY_COMPARE(s.delay, 777);
+        QCOMPARE(service->published.delay, 777);
+        QCOMPARE(service->published.phase, RemoteState::Phase::Stopped);
+        s.remoteControl = false;
+        remote().apply();
+        QVERIFY(!service->running);
+    }
+
+    void pauseActsBetweenLines() {
+        Settings &s = mainWindow->settings();
+        s.remoteControl = true;
+        s.remoteAccessCode = QStringLiteral("ABCDEFGHJKMNPQRSTVWXYZ0123");
+        remote().apply();
+        fx->setScript(QStringLiteral("one\r\ntwo\r\nthree"));
+        // Pause arrives while the first row of the first line scrolls in.
+        fx->retrace.onWait = [this](int n) {
+            if (n == 1)
+                QVERIFY(send(RemoteCommand::Pause));
+        };
+        int rowsAtPause = -1;
+        RemoteState whilePaused;
+        QTimer robot;
+        robot.setInterval(1);
+        connect(&robot, &QTimer::timeout, this, [&] {
+            if (playWindow->state().paused && rowsAtPause < 0) {
+                rowsAtPause = fx->retrace.waits;
+                remote().publishState();
+                whilePaused = service->published;
+                send(RemoteCommand::Resume);
+            }
+        });
+        robot.start();
+        mainWindow->playCommands().play();
+        QCOMPARE(rowsAtPause, playWindow->stripHeight());
+        QCOMPARE(whilePaused.phase, RemoteState::Phase::Paused);
+        QCOMPARE(whilePaused.line, 2);
+        QCOMPARE(whilePaused.lineCount, 3);
+        QCOMPARE(fx->retrace.waits, 3 * playWindow->stripHeight());
+        QVERIFY(!playWindow->state().paused);
+    }
+};
+
+QTEST_MAIN(TestRemoteControl)
+#include "tst_remotecontrol.moc"
