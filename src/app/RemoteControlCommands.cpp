@@ -60,18 +60,20 @@ void RemoteControlCommands::openDialog() {
         current,
         [service](const QString &text) { return service ? service->qrCode(text, 4) : QImage(); },
         service ? service->machineAddresses() : QStringList(), m_dialogParent);
-    // The code shown is the one kept, even when the dialog is cancelled: it was made for the
-    // address on show.
     const bool accepted = dialog.exec() == QDialog::Accepted;
     const RemoteControlValues chosen = dialog.values();
+    // A code made the first time the dialog opened is kept even when it is cancelled (it may
+    // have been read off the screen already); a new one replaces the old one only with OK.
+    const bool firstCode = m_settings.remoteAccessCode.isEmpty();
+    if (accepted || firstCode)
+        m_settings.remoteAccessCode = chosen.code;
     if (accepted) {
         m_settings.remoteControl = chosen.enabled;
         m_settings.remotePort = chosen.port;
         m_settings.remoteOscPort = chosen.oscPort;
         m_settings.remoteOtherMachines = chosen.otherMachines;
     }
-    m_settings.remoteAccessCode = chosen.code;
-    if (m_saveSettings)
+    if ((accepted || firstCode) && m_saveSettings)
         m_saveSettings();
     if (accepted)
         apply();
@@ -87,13 +89,16 @@ void RemoteControlCommands::apply() {
         m_stateTimer = nullptr;
         return;
     }
-    QString error;
-    RemoteService *service = loadService(&error);
     RemoteServiceConfig config;
     config.httpPort = quint16(m_settings.remotePort);
     config.oscPort = quint16(m_settings.remoteOscPort);
     config.otherMachines = m_settings.remoteOtherMachines;
     config.accessCode = m_settings.remoteAccessCode;
+    // Servers that already listen as asked keep their connections.
+    if (isRunning() && config == m_config)
+        return;
+    QString error;
+    RemoteService *service = loadService(&error);
     // The servers' thread hands each command over as a queued call; a bounded number wait.
     const std::shared_ptr<std::atomic<int>> waiting = m_waiting;
     auto sink = [this, waiting](const RemoteRequest &request) {
@@ -110,6 +115,7 @@ void RemoteControlCommands::apply() {
             Qt::QueuedConnection);
         return true;
     };
+    m_config = config;
     if (!service || !service->start(config, sink, &error)) {
         m_settings.remoteControl = false;
         platform::MessageBoxes::error(QStringLiteral("Remote control cannot start: %1").arg(error));
@@ -179,13 +185,27 @@ void RemoteControlCommands::publishState() {
         if (s.phase == RemoteState::Phase::Ended)
             s.remainingMs = 0;
     }
+    // A play that ran to its end (or was left on its last line) stays "ended" until the next.
+    const bool endedLast = m_lastPhase == RemoteState::Phase::Ended ||
+                           (m_lastPhase == RemoteState::Phase::Playing && m_lastLineCount > 0 &&
+                            m_lastLine >= m_lastLineCount);
+    if (s.phase == RemoteState::Phase::Stopped && endedLast) {
+        s.phase = RemoteState::Phase::Ended;
+        s.line = m_lastLine;
+        s.lineCount = m_lastLineCount;
+        s.remainingMs = 0;
+    }
     // The elapsed time counts the stretches spent playing; a new play starts it afresh.
-    if (m_lastPhase == RemoteState::Phase::Stopped && s.phase != RemoteState::Phase::Stopped)
+    using P = RemoteState::Phase;
+    const bool wasShowing = m_lastPhase == P::Playing || m_lastPhase == P::Paused;
+    if (!wasShowing && (s.phase == P::Playing || s.phase == P::Paused))
         m_elapsedMs = 0;
     if (m_playingSinceMs >= 0)
         m_elapsedMs += now - m_playingSinceMs;
     m_playingSinceMs = s.phase == RemoteState::Phase::Playing ? now : -1;
     m_lastPhase = s.phase;
+    m_lastLine = s.line;
+    m_lastLineCount = s.lineCount;
     s.elapsedMs = m_elapsedMs;
     m_service->publish(s);
 }

@@ -71,4 +71,6 @@ private:
     qint64 m_elapsedMs = 0;
     qint64 m_playingSinceMs = -1;
     RemoteState::Phase m_lastPhase = RemoteState::Phase::Stopped;
+    int m_lastLine = 0, m_lastLineCount = 0;
+    RemoteServiceConfig m_config; // what the servers were last started with
 };

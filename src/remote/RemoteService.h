@@ -15,6 +15,7 @@ struct RemoteServiceConfig {
     quint16 oscPort = 8036;     // OSC over UDP
     bool otherMachines = false; // listen on every address, else on the loopback address only
     QString accessCode;
+    bool operator==(const RemoteServiceConfig &) const = default;
 };
 
 // Counts of what the servers have seen, for the dialog and the tests.

@@ -3,9 +3,12 @@
 
 remote_page.py DEVTOOLS_PORT BUTTON_ID: waits until the page shows a state (its WebSocket is
 open), presses and releases the mouse on the button, and prints the state the page then
-shows. A minimal WebSocket client: the standard library has none.
+shows.
 """
-import base64, json, os, socket, struct, sys, time, urllib.request
+import json, os, sys, time, urllib.request
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from websocket_client import WebSocket  # noqa: E402
 
 port, button = int(sys.argv[1]), sys.argv[2]
 
@@ -23,53 +26,16 @@ def page_socket():
     sys.exit("no page in the browser")
 
 
-class DevTools:
+class DevTools(WebSocket):
     def __init__(self, url):
-        rest = url.split("://", 1)[1]
-        hostport, path = rest.split("/", 1)
-        host, p = hostport.split(":")
-        self.s = socket.create_connection((host, int(p)), timeout=10)
-        key = base64.b64encode(os.urandom(16)).decode()
-        self.s.sendall((f"GET /{path} HTTP/1.1\r\nHost: {hostport}\r\nUpgrade: websocket\r\n"
-                        f"Connection: Upgrade\r\nSec-WebSocket-Key: {key}\r\n"
-                        "Sec-WebSocket-Version: 13\r\n\r\n").encode())
-        head = b""
-        while b"\r\n\r\n" not in head:
-            head += self.s.recv(1)
-        if b" 101 " not in head.split(b"\r\n")[0]:
-            sys.exit("DevTools refused the WebSocket")
+        super().__init__(url)
         self.next_id = 0
-
-    def _send(self, text):
-        data = text.encode()
-        mask = os.urandom(4)
-        n = len(data)
-        head = bytes([0x81]) + (bytes([0x80 | n]) if n < 126 else bytes([0x80 | 126]) + struct.pack(">H", n))
-        self.s.sendall(head + mask + bytes(b ^ mask[i % 4] for i, b in enumerate(data)))
-
-    def _read(self, n):
-        data = b""
-        while len(data) < n:
-            chunk = self.s.recv(n - len(data))
-            if not chunk:
-                sys.exit("DevTools closed")
-            data += chunk
-        return data
-
-    def _receive(self):
-        b0, b1 = self._read(2)
-        n = b1 & 0x7F
-        if n == 126:
-            n = struct.unpack(">H", self._read(2))[0]
-        elif n == 127:
-            n = struct.unpack(">Q", self._read(8))[0]
-        return self._read(n).decode(errors="replace")
 
     def call(self, method, **params):
         self.next_id += 1
-        self._send(json.dumps({"id": self.next_id, "method": method, "params": params}))
+        self.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
         while True:
-            message = json.loads(self._receive())
+            message = json.loads(self.receive())
             if message.get("id") == self.next_id:
                 return message.get("result", {})
 
