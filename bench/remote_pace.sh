@@ -63,11 +63,14 @@ for r in $(seq 1 "$repeat"); do
     for clients in 2 0; do
         start_play
         sleep 3
-        [ "$clients" = 2 ] && python3 "$here/remote_clients.py" "$PORT" "$CODE" 11 "$d" \
-            >"$WORK/clients.txt" &
+        helper=""
+        if [ "$clients" = 2 ]; then
+            python3 "$here/remote_clients.py" "$PORT" "$CODE" 11 "$d" >"$WORK/clients.txt" &
+            helper=$!
+        fi
         sleep 0.5
         "$WORK/framepace" -d 10 -x 200 -W 16 -y 40 -Y 680 >"$WORK/probe.txt" 2>/dev/null
-        wait
+        [ -n "$helper" ] && wait "$helper"
         stop_play
         for k in speed_px_s updates_per_s speed_cv stalls; do
             runs[$clients.$k]+="$(key "$k" <"$WORK/probe.txt") "
