@@ -36,6 +36,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QEvent>
@@ -134,6 +135,9 @@ void MainWindow::createCommands() {
     hooks.showSummary = [this] {
         showSummary();
     };
+    hooks.showStatus = [this](const QString &text) {
+        m_ui.statusBar->setPanelText(3, text);
+    };
     hooks.layOut = [this] {
         layOutPanels();
     };
@@ -151,14 +155,19 @@ void MainWindow::createCommands() {
         m_ui, m_settings,
         PlayCommands::Rooms{m_scriptFiles.get(), m_media.get(), m_readingTime.get(),
                             m_timedWait.get(), m_colorBarHold.get()},
-        [this] { return backgroundIsBlack(); }, [this] { show(); });
+        [this] { return backgroundIsBlack(); },
+        [this] {
+            // The operator's keys reach the console again at once.
+            show();
+            activateWindow();
+        });
     m_remoteControl = std::make_unique<RemoteControlCommands>(
         m_settings, *m_playCommands, this, [this] { m_configuration->rememberRemoteSettings(); });
 }
 
 void MainWindow::attachWindows(const app::ProgramWindows &windows) {
     m_fontCommands->setFontChooser(windows.fontChooser);
-    m_media->setPlayWindow(windows.playWindow);
+    m_media->setPlayWindow(windows.playWindow, [this] { return m_playCommands->playOptions(); });
     m_systemInfo->setDialog(windows.systemInfoDialog);
     m_autoStart->setDialogs(windows.startTimeDialog, windows.colorBarTimeDialog);
     m_optionDialogs->setDialogs(windows.fadingOptionsDialog, windows.outputAreaDialog,
@@ -251,7 +260,7 @@ void MainWindow::connectControls() {
                    &ConfigurationCommands::saveConfigurationAs);
 
     // Exit.
-    connect(m_ui.fileExitAction, &QAction::triggered, this, &MainWindow::exitNow);
+    connect(m_ui.fileExitAction, &QAction::triggered, this, [this] { exitAfterSaveQuestion(); });
     connect(m_ui.exitAction, &QAction::triggered, this, [this] { exitAfterSaveQuestion(); });
 
     // Mode menu and its tool buttons.
@@ -357,7 +366,7 @@ void MainWindow::connectControls() {
     connectCommand(m_ui.systemInfoAction, &QAction::triggered, system,
                    &SystemInfoCommands::showSystemInfo);
     connectCommand(m_ui.aboutAction, &QAction::triggered, system, &SystemInfoCommands::showAbout);
-    m_ui.editor->installEventFilter(new MenuShortcutFilter(m_ui.aboutAction, this));
+    qApp->installEventFilter(new MenuShortcutFilter(m_ui.aboutAction, this, this));
     connectCommand(m_ui.helpAction, &QAction::triggered, system, &SystemInfoCommands::showHelp);
 
     // Window menu.
@@ -426,12 +435,9 @@ bool MainWindow::runCreationSteps() {
     if (m_settings.playAtStart) {
         const QString arg = m_arguments.first();
         m_ui.editor->clear();
-        if (m_scriptFiles->loadEditorFromFile(arg)) {
-            // Loaded as plain text, not opened: a change of the editor text like any other,
-            // so the menu bar's "E&xit" asks before it is lost.
-            m_ui.editor->setModified(true);
-            m_settings.scriptPath = arg;
-        } else {
+        // Opened exactly as Open does: it becomes the save name and the configuration's last
+        // file, the status bar counts it, and it starts unmodified.
+        if (!m_scriptFiles->openReadableScript(arg)) {
             m_settings.playAtStart = false;
             m_ui.editor->clear();
             m_settings.scriptPath.clear();
@@ -546,14 +552,10 @@ bool MainWindow::finishClosing() {
     return exitAfterSaveQuestion();
 }
 
-// File menu "E&xit": ends at once, whatever the editor holds.
-void MainWindow::exitNow() {
-    platform::terminateProgram(0);
-}
-
-// Menu bar "E&xit", and the last step of closing the window. The program ends unless the
-// operator keeps it open: Cancel on the save question, or Yes and then a Save As that was
-// cancelled or failed, leaves the program running with the text as it was.
+// Both "E&xit" commands (the File menu's and the menu bar's), and the last step of closing the
+// window. The program ends unless the operator keeps it open: Cancel on the save question, or Yes
+// and then a Save As that was cancelled or failed, leaves the program running with the text as it
+// was.
 bool MainWindow::exitAfterSaveQuestion() {
     if (m_ui.editor->isModified()) {
         const platform::Answer answer = platform::MessageBoxes::confirmCancel(

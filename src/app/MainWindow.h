@@ -84,7 +84,6 @@ public:
     bool confirmQuit();
     // Returns false when the program stays open.
     bool finishClosing();
-    void exitNow();
     // Returns false when the program stays open.
     bool exitAfterSaveQuestion();
 

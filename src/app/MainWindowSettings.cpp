@@ -224,11 +224,10 @@ void MainWindow::applyConfiguration(bool fit) {
         m_ui.colorBarsAction->setChecked(false);
         m_preroll->toggleColorBars();
     }
-    // Centred script lines, through the "Center" button.
-    if (m_settings.centering) {
-        m_ui.centerButton->setChecked(true);
-        m_fontCommands->centerButtonClicked();
-    }
+    // Centred script lines, through the "Center" button: a stored 1 puts it down, a 0 up, so
+    // the button, "Center Text", the editor and the setting agree.
+    m_ui.centerButton->setChecked(m_settings.centering);
+    m_fontCommands->centerButtonClicked();
     // The panels the menu marks as shown; selecting another radio item runs the group's rule.
     m_ui.toolBar->setVisible(m_ui.toolBarAction->isChecked());
     m_ui.delayPanel->setVisible(m_ui.delayPanelAction->isChecked());

@@ -138,8 +138,13 @@ void PlayCommands::setSlowerX10(bool on) {
     m_ui.slowerBox->setChecked(on);
 }
 
-void PlayCommands::handBackSpeed(int delayBarPosition) {
-    platform::setTrackBarPosition(m_ui.delayBar, delayBarPosition);
+void PlayCommands::handBackSpeed() {
+    // Delay over the factor, held within the bar's range; the bar's change handler does not
+    // run, so Delay stays as the keys left it.
+    const int factor = qMax(1, m_settings.delayFactor);
+    platform::setTrackBarPosition(
+        m_ui.delayBar,
+        qBound(m_ui.delayBar->minimum(), m_settings.delay / factor, m_ui.delayBar->maximum()));
     m_ui.delayLabel->setText(QString::number(m_settings.delay));
 }
 

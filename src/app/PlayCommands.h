@@ -50,7 +50,7 @@ public:
     void setDelay(int delay) override;
     int delayFactor() const override;
     void setSlowerX10(bool on) override;
-    void handBackSpeed(int delayBarPosition) override;
+    void handBackSpeed() override;
     void waitSeconds(int seconds) override;
     void holdColorBars(const std::function<bool()> &showing) override;
     int lineCount() const override;

@@ -46,6 +46,9 @@ struct OutputAreaRequest {
     QSize title; // the play window's strip as it stands (the last title or line drawn)
 };
 
+// What changed the values while the output window dialog is open.
+enum class OutputAreaChange { Opened, BarMoved, AutoCenter, LowerThird };
+
 struct OutputAreaResult {
     DialogClose closedBy = DialogClose::Cancel;
     OutputAreaValues values;

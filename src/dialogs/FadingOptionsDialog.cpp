@@ -69,7 +69,8 @@ FadingOptionsResult FadingOptionsDialog::execute(const FadingOptions &settings) 
 
 void FadingOptionsDialog::showEvent(QShowEvent *event) {
     ValueDialog::showEvent(event);
-    showValues();
+    if (takeOpening())
+        showValues();
 }
 
 void FadingOptionsDialog::showValues() {
@@ -105,6 +106,7 @@ void FadingOptionsDialog::fadeTitlesToggled() {
         m_ui.antialiasBox->setChecked(false);
     }
     updateEnabling();
+    emit fadingSwitched(m_values.fadeTitles);
 }
 
 void FadingOptionsDialog::twoLinesToggled() {

@@ -44,6 +44,10 @@ public:
     void okClicked();
     void cancelClicked();
 
+signals:
+    // "Use fading titles" changed: the main window follows at once.
+    void fadingSwitched(bool on);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void cancel() override { cancelClicked(); }

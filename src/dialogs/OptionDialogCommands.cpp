@@ -19,6 +19,34 @@ void OptionDialogCommands::setDialogs(FadingOptionsDialog *fading, OutputAreaDia
     m_fadingDialog = fading;
     m_outputAreaDialog = outputArea;
     m_keyStepsDialog = keySteps;
+    // While a dialog is open the window follows its changes.
+    if (fading) {
+        connect(fading, &FadingOptionsDialog::fadingSwitched, this, [this](bool on) {
+            m_settings.fadeTitles = on;
+            m_hooks.applyFadeMode();
+        });
+    }
+    if (outputArea)
+        connect(outputArea, &OutputAreaDialog::valuesChanged, this,
+                &OptionDialogCommands::outputAreaChanged);
+}
+
+// The rectangle and the two placement switches into the settings.
+void OptionDialogCommands::storeOutputArea(const OutputAreaValues &v) {
+    m_settings.outputLeft = v.rect.left;
+    m_settings.outputTop = v.rect.top;
+    m_settings.outputRight = v.rect.right;
+    m_settings.outputBottom = v.rect.bottom;
+    m_settings.centerFade = v.centerFade;
+    m_settings.lowerThird = v.lowerThird;
+}
+
+void OptionDialogCommands::outputAreaChanged(const OutputAreaValues &v, OutputAreaChange change) {
+    storeOutputArea(v);
+    if (change == OutputAreaChange::AutoCenter)
+        m_hooks.showStatus(QStringLiteral("Left %1 Top %2").arg(v.rect.left).arg(v.rect.top));
+    else if (change != OutputAreaChange::BarMoved)
+        m_hooks.showSummary();
 }
 
 void OptionDialogCommands::editFadingOptions() {
@@ -34,15 +62,14 @@ void OptionDialogCommands::editFadingOptions() {
 }
 
 void OptionDialogCommands::applyFadingOptions(const FadingOptionsResult &result) {
-    const bool wasFading = m_settings.fadeTitles;
     m_settings.fadeTitles = result.values.fadeTitles;
     m_settings.fadeTwoLines = result.values.fadeTwoLines;
     m_settings.fadeTvTitle = result.values.fadeTvTitle;
     m_settings.fadeAntialias = result.values.fadeAntialias;
     m_settings.fadeHoldSeconds = result.values.fadeHoldSeconds;
-    // The window follows the fading switch; the summary texts show what is now set.
-    if (m_settings.fadeTitles != wasFading || result.closedBy == DialogClose::Cancel)
-        m_hooks.applyFadeMode();
+    // The window follows the fading switch as it now stands (Cancel may have restored it);
+    // the summary texts show what is now set.
+    m_hooks.applyFadeMode();
     m_hooks.showSummary();
 }
 
@@ -65,12 +92,7 @@ void OptionDialogCommands::editOutputArea() {
 
 void OptionDialogCommands::applyOutputArea(const OutputAreaResult &result) {
     const OutputAreaValues &v = result.values;
-    m_settings.outputLeft = v.rect.left;
-    m_settings.outputTop = v.rect.top;
-    m_settings.outputRight = v.rect.right;
-    m_settings.outputBottom = v.rect.bottom;
-    m_settings.centerFade = v.centerFade;
-    m_settings.lowerThird = v.lowerThird;
+    storeOutputArea(v);
     if (m_screenResGroup->itemIndex() != v.screenResIndex)
         m_screenResGroup->setItemIndex(v.screenResIndex);
     m_hooks.showSummary();

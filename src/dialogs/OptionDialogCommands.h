@@ -12,7 +12,9 @@ class QWidget;
 class RadioGroup;
 struct FadingOptionsResult;
 struct OutputAreaResult;
+struct OutputAreaValues;
 struct Settings;
+enum class OutputAreaChange;
 
 // The option dialogs' commands: "Fade Titles ..." (the fading options), the output area
 // ("Ad&just output window size", Ctrl+J) and "Confi&gure Keys..." (the key steps). Each
@@ -23,6 +25,7 @@ public:
     struct Hooks {
         std::function<void()> applyFadeMode; // the window follows the fading switch
         std::function<void()> showSummary;
+        std::function<void(const QString &)> showStatus; // the status bar's summary panel
         std::function<void()> layOut;
         std::function<QSize()> titleSize; // the play window's strip as it stands
     };
@@ -38,9 +41,11 @@ public:
     void applyFadingOptions(const FadingOptionsResult &result);
     void editOutputArea();
     void applyOutputArea(const OutputAreaResult &result);
+    void outputAreaChanged(const OutputAreaValues &values, OutputAreaChange change);
     void editKeySteps();
 
 private:
+    void storeOutputArea(const OutputAreaValues &values);
     Settings &m_settings;
     QWidget *m_editor;
     RadioGroup *m_screenResGroup;

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QWindow>
 
 namespace {
 
@@ -100,7 +101,7 @@ OutputAreaResult OutputAreaDialog::execute(const OutputAreaRequest &request) {
     m_editorWidth = request.editorWidth;
     // Sized around the preview and centred on the screen.
     const QSize preview = outputwindow::previewSize(request.screen);
-    setFixedSize(kPreviewLeft + preview.width() + 20, kPreviewTop + preview.height() + 80);
+    setOuterSize(preview);
     move((request.screen.width() - width()) / 2, (request.screen.height() - height()) / 2);
     run();
     return {closedBy(), m_values, m_editorWidth};
@@ -108,7 +109,8 @@ OutputAreaResult OutputAreaDialog::execute(const OutputAreaRequest &request) {
 
 void OutputAreaDialog::showEvent(QShowEvent *event) {
     ValueDialog::showEvent(event);
-    showValues();
+    if (takeOpening())
+        showValues();
 }
 
 void OutputAreaDialog::showValues() {
@@ -117,7 +119,7 @@ void OutputAreaDialog::showValues() {
     const QSize preview = outputwindow::previewSize(screen);
     m_ui.preview->setGeometry(kPreviewLeft, kPreviewTop, preview.width(), preview.height());
     clearPreview();
-    setFixedSize(kPreviewLeft + preview.width() + 20, kPreviewTop + preview.height() + 80);
+    setOuterSize(preview);
     const int row1 = kPreviewTop + preview.height() + 6;
     const int row2 = row1 + 16 + 6;
     m_ui.leftLabel->setGeometry(kPreviewLeft, row1, 90, 16);
@@ -159,6 +161,14 @@ void OutputAreaDialog::showValues() {
     m_ui.verticalMaximum->setText(QStringLiteral("Max %1").arg(m_ui.verticalBar->maximum()));
     m_ui.horizontalValue->setText(QString::number(m_ui.horizontalBar->value()));
     m_ui.verticalValue->setText(QString::number(m_ui.verticalBar->value()));
+    emit valuesChanged(m_values, OutputAreaChange::Opened);
+}
+
+// The dialog's outer size, its frame included, is the preview's plus 20 wide and 80 high.
+void OutputAreaDialog::setOuterSize(QSize preview) {
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setFixedSize(kPreviewLeft + preview.width() + 20 - frame.left() - frame.right(),
+                 kPreviewTop + preview.height() + 80 - frame.top() - frame.bottom());
 }
 
 void OutputAreaDialog::setBarRanges(int min1, int max1, int min2, int max2) {
@@ -190,6 +200,7 @@ void OutputAreaDialog::barMoved(QLabel *label, int position) {
         drawBox();
     }
     showCoordinates();
+    emit valuesChanged(m_values, OutputAreaChange::BarMoved);
 }
 
 void OutputAreaDialog::showCoordinates() {
@@ -239,11 +250,13 @@ void OutputAreaDialog::placeTitleByChecks() {
 void OutputAreaDialog::autoCenterClicked() {
     m_values.centerFade = m_ui.autoCenterBox->isChecked();
     placeByBoxes();
+    emit valuesChanged(m_values, OutputAreaChange::AutoCenter);
 }
 
 void OutputAreaDialog::lowerThirdClicked() {
     m_values.lowerThird = m_ui.lowerThirdBox->isChecked();
     placeByBoxes();
+    emit valuesChanged(m_values, OutputAreaChange::LowerThird);
 }
 
 void OutputAreaDialog::placeByBoxes() {

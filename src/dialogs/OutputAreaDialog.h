@@ -55,12 +55,18 @@ public:
     // The marker dragged to this point of the preview.
     void dragMarkerTo(QPoint point);
 
+signals:
+    // The values as they stand after each change while the dialog is open: the settings
+    // take them at once.
+    void valuesChanged(const OutputAreaValues &values, OutputAreaChange change);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void cancel() override { cancelClicked(); }
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void setOuterSize(QSize preview);
     void setBarRanges(int min1, int max1, int min2, int max2);
     void barMoved(QLabel *label, int position);
     void showCoordinates();

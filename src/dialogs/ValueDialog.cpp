@@ -4,7 +4,9 @@
 
 void ValueDialog::run() {
     m_closedBy = DialogClose::CloseBox;
+    m_opening = true;
     exec();
+    m_opening = false;
 }
 
 void ValueDialog::closeAs(DialogClose how) {

@@ -21,9 +21,11 @@ EditCommands::EditCommands(ScriptEditor *editor, QWidget *owner, platform::FindD
     connect(m_findDialog, &QDialog::finished, this, &EditCommands::restartFind);
     connect(m_replaceDialog, &platform::FindDialog::opened, this,
             [this] { m_replaceDialog->setReplaceText(QString()); });
-    for (auto signal : {&platform::FindDialog::findNext, &platform::FindDialog::replace,
-                        &platform::FindDialog::replaceAll})
-        connect(m_replaceDialog, signal, this, &EditCommands::replaceNext);
+    // Find Next and Replace replace the first occurrence, Replace All every one.
+    for (auto signal : {&platform::FindDialog::findNext, &platform::FindDialog::replace})
+        connect(m_replaceDialog, signal, this, [this] { replaceText(false); });
+    connect(m_replaceDialog, &platform::FindDialog::replaceAll, this,
+            [this] { replaceText(true); });
 }
 
 void EditCommands::undo() {
@@ -59,10 +61,14 @@ void EditCommands::find() {
 }
 
 void EditCommands::findNext() {
-    const int line = scriptsearch::findLine(m_editor->displayLines(), m_editor->documentText(),
-                                            m_findDialog->findText(), m_findFromLine);
-    if (line < 0)
+    const int line = scriptsearch::findLine(
+        m_editor->displayLines(), m_editor->documentText(), m_findDialog->findText(),
+        m_findFromLine, m_findDialog->matchCase() ? Qt::CaseSensitive : Qt::CaseInsensitive);
+    if (line < 0) {
+        platform::MessageBoxes::information(
+            scriptsearch::notFoundMessage(m_findDialog->findText()));
         return;
+    }
     m_findFromLine = line + 1;
     m_owner->activateWindow();
     m_editor->setFocus();
@@ -75,10 +81,11 @@ void EditCommands::replace() {
     m_replaceDialog->execute();
 }
 
-void EditCommands::replaceNext() {
+void EditCommands::replaceText(bool everyOccurrence) {
+    const auto replace = everyOccurrence ? &scriptsearch::replaceAll : &scriptsearch::replaceFirst;
     const scriptsearch::ReplaceResult result =
-        scriptsearch::replaceFirst(m_editor->document(), m_editor->documentText(),
-                                   m_replaceDialog->findText(), m_replaceDialog->replaceText());
+        replace(m_editor->document(), m_editor->documentText(), m_replaceDialog->findText(),
+                m_replaceDialog->replaceText());
     if (result.outcome != scriptsearch::ReplaceResult::Replaced) {
         platform::MessageBoxes::information(result.message);
         return;

@@ -33,8 +33,9 @@ public:
     void restartFind() { m_findFromLine = 0; }
     int findFromLine() const { return m_findFromLine; }
     void replace();
-    // Find Next, Replace and Replace All alike replace the first occurrence in the whole text.
-    void replaceNext();
+    // Replaces the first occurrence in the whole text (Find Next, Replace), or every one
+    // (Replace All).
+    void replaceText(bool everyOccurrence);
 
 private:
     ScriptEditor *m_editor;

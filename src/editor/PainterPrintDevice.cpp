@@ -4,8 +4,8 @@
 #include <QPainter>
 
 PainterPrintDevice::PainterPrintDevice(QPainter &painter, const QFont &scriptFont,
-                                       const QColor &colour)
-    : m_painter(painter), m_scriptFont(scriptFont) {
+                                       const QColor &colour, std::function<void()> abortJob)
+    : m_painter(painter), m_scriptFont(scriptFont), m_abortJob(std::move(abortJob)) {
     m_painter.setPen(colour);
     selectFont(Font::Script);
 }
@@ -52,4 +52,8 @@ void PainterPrintDevice::drawText(int x, int y, const QString &text) {
 void PainterPrintDevice::newPage() {
     if (auto *paged = dynamic_cast<QPagedPaintDevice *>(m_painter.device()))
         paged->newPage();
+}
+
+void PainterPrintDevice::abort() {
+    m_abortJob();
 }

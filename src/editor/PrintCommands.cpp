@@ -2,6 +2,7 @@
 #include "editor/PrintCommands.h"
 
 #include "editor/PainterPrintDevice.h"
+#include "editor/PrintProgressDialog.h"
 #include "editor/ScriptEditor.h"
 #include "editor/ScriptPrintout.h"
 #include "platform/MessageBoxes.h"
@@ -9,7 +10,6 @@
 #include "settings/Settings.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPainter>
 
 PrintCommands::PrintCommands(ScriptEditor *editor, QWidget *owner, const Settings &settings,
@@ -26,9 +26,8 @@ void PrintCommands::print() {
     if (!platform::Printers::beginJob(painter, (base.isEmpty() ? QStringLiteral("script") : base) +
                                                    QStringLiteral(".pdf")))
         return;
-    // A long script takes seconds: the pointer says so meanwhile.
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    PainterPrintDevice device(painter, m_editor->font(), m_editor->palette().color(QPalette::Text));
+    PainterPrintDevice device(painter, m_editor->font(), m_editor->palette().color(QPalette::Text),
+                              [&painter] { platform::Printers::abortJob(painter); });
     // Each display line whole, however long: sliced from the text between the starts of
     // this line and the next, without the line break.
     const QString text = m_editor->text();
@@ -40,8 +39,18 @@ void PrintCommands::print() {
             piece.chop(2);
         return piece.toString();
     };
-    printScript(device, count, line, m_settings.scriptPath);
-    QGuiApplication::restoreOverrideCursor();
+    // A long script takes seconds: its progress shows meanwhile, with Cancel.
+    PrintOutcome outcome;
+    {
+        PrintProgressDialog progress(m_owner, platform::Printers::jobDestination());
+        outcome = printScript(device, count, line, m_settings.scriptPath,
+                              [&progress](const PrintProgress &p) { return progress.update(p); });
+    }
+    if (outcome.cancelled) {
+        platform::MessageBoxes::information(
+            QStringLiteral("The print job was cancelled; nothing was printed."));
+        return;
+    }
     platform::Printers::endJob(painter);
 }
 

@@ -27,4 +27,7 @@ public:
     virtual void drawText(int x, int y, const QString &text) = 0;
     // Ends the current page and begins the next.
     virtual void newPage() = 0;
+    // Abandons the job: nothing of it is kept (a printer's job is aborted, a file's is not
+    // written). Nothing is drawn after it.
+    virtual void abort() = 0;
 };

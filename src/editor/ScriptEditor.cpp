@@ -40,7 +40,6 @@ QString normalizeBreaks(const QString &text) {
 
 ScriptEditor::ScriptEditor(QWidget *parent)
     : QPlainTextEdit(parent), m_lines(document()), m_text(document()) {
-    setObjectName(QStringLiteral("Memo1"));
     QFont font(QStringLiteral("Arial"), 14);
     font.setBold(true);
     setFont(font);
@@ -287,6 +286,10 @@ const WrappedLineIndex &ScriptEditor::displayLines() const {
         m_lines.setDocument(document());
     m_lines.setWrapParams(viewWrapParams());
     return m_lines;
+}
+
+void ScriptEditor::countLines(const std::function<void(int done, int total)> &progress) const {
+    displayLines().countLines(progress);
 }
 
 const QString &ScriptEditor::documentText() const {

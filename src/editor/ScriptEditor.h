@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QString>
 
-// The script editor (Memo1). It answers in display lines: with word wrap on, a paragraph
+// The script editor. It answers in display lines: with word wrap on, a paragraph
 // that the editor shows on three lines is three lines. The line count leaves out a final
 // empty line (an empty editor has no lines; "a\r\nb\r\n" has two). Reading a line returns
 // at most 4096 characters; an index at or past the end reads as an empty line.
@@ -54,6 +54,9 @@ public:
     // width, font and text option. Ask again after anything that may change them (the
     // index itself follows every edit).
     const WrappedLineIndex &displayLines() const;
+    // Brings the display lines up to date as displayLines() does, telling progress how far
+    // the count has come on a long script (see WrappedLineIndex::countLines).
+    void countLines(const std::function<void(int done, int total)> &progress) const;
     // The whole text as the document holds it (paragraph separators between lines), kept in
     // step with every edit: what Find and Replace search.
     const QString &documentText() const;

@@ -4,6 +4,7 @@
 
 #include "editor/ScriptEditor.h"
 #include "editor/ScriptText.h"
+#include "editor/StatusProgress.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "platform/StatusBar.h"
@@ -63,7 +64,14 @@ void ScriptFileCommands::newScript() {
     m_encoding = platform::TextEncoding::Utf8;
 }
 
+// The open and save dialogs start in the folder of the current script.
+void ScriptFileCommands::startInScriptFolder(platform::FileDialogRequest &request) const {
+    if (!m_settings.scriptPath.isEmpty())
+        request.folder = QFileInfo(m_settings.scriptPath).absolutePath();
+}
+
 void ScriptFileCommands::openScript() {
+    startInScriptFolder(m_openRequest);
     const std::optional<QString> chosen = platform::FileDialogs::run(m_openRequest);
     if (!chosen)
         return;
@@ -79,6 +87,9 @@ void ScriptFileCommands::openScript() {
 }
 
 bool ScriptFileCommands::openScriptFile(const QString &path) {
+    // A huge script takes seconds to count (a 5 MB one with word wrap): the status bar
+    // shows how far it has come.
+    StatusProgress progress(m_statusBar);
     if (QFileInfo::exists(path)) {
         QString why;
         const std::optional<LoadedScript> script = loadScriptFile(path, &why);
@@ -86,25 +97,52 @@ bool ScriptFileCommands::openScriptFile(const QString &path) {
             platform::MessageBoxes::error(QStringLiteral("Could not open %1\n%2").arg(path, why));
             return false;
         }
-        m_editor->setText(script->text);
-        m_encoding = script->encoding;
-        m_editor->setModified(false);
-        m_lineCount = m_editor->lineCount();
-        m_saveRequest.fileName = path;
-        m_settings.scriptPath = path;
-        // The default configuration remembers the script at once.
-        m_rememberScript(path);
+        adoptScript(path, script->text, script->encoding, progress);
     }
+    showCounts(path, progress);
+    return true;
+}
+
+bool ScriptFileCommands::openReadableScript(const QString &path) {
+    const std::optional<LoadedScript> script = loadScriptFile(path);
+    if (!script)
+        return false;
+    StatusProgress progress(m_statusBar);
+    adoptScript(path, script->text, script->encoding, progress);
+    showCounts(path, progress);
+    return true;
+}
+
+// The read script becomes the editor's text, unmodified, the save name and the
+// configuration's last file.
+void ScriptFileCommands::adoptScript(const QString &path, const QString &text,
+                                     platform::TextEncoding encoding, StatusProgress &progress) {
+    m_editor->setText(text);
+    m_encoding = encoding;
+    m_editor->setModified(false);
+    m_editor->countLines([&progress](int done, int total) {
+        progress.update(QStringLiteral("Counting lines"), done, total);
+    });
+    m_lineCount = m_editor->lineCount();
+    m_saveRequest.fileName = path;
+    m_settings.scriptPath = path;
+    // The default configuration remembers the script at once.
+    m_rememberScript(path);
+}
+
+// The editor's lines and words, and the script's name, in the status bar.
+void ScriptFileCommands::showCounts(const QString &path, StatusProgress &progress) {
     m_wordCount = 0;
     const int lines = m_editor->lineCount();
-    for (int i = 0; i < lines; ++i)
+    for (int i = 0; i < lines; ++i) {
         m_wordCount += countWords(QStringView(m_editor->line(i)));
+        progress.update(QStringLiteral("Counting words"), i, lines);
+    }
     if (m_settings.wordsPerMinute == 0)
         m_settings.wordsPerMinute = 50;
     m_statusBar->setPanelText(1, QStringLiteral("Lines: %1").arg(lines));
     m_statusBar->setPanelText(2, QStringLiteral("Words: %1").arg(m_wordCount));
     m_statusBar->setPanelText(4, QFileInfo(path).fileName());
-    return true;
 }
 
 void ScriptFileCommands::saveScript() {
@@ -124,6 +162,7 @@ void ScriptFileCommands::saveScript() {
 bool ScriptFileCommands::saveScriptAs() {
     if (!hasTextToSave())
         return false;
+    startInScriptFolder(m_saveRequest);
     const std::optional<QString> chosen = platform::FileDialogs::run(m_saveRequest);
     if (!chosen)
         return false;

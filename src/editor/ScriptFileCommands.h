@@ -9,6 +9,7 @@
 
 class ScriptEditor;
 class StatusBar;
+class StatusProgress;
 struct Settings;
 
 // The script files: New, Open, Save and Save As, loading a script into the editor, the checks
@@ -30,6 +31,9 @@ public:
     // Opens a script file, or (when it does not exist) only counts the editor's words; false
     // (nothing changed, error shown) when the file exists but cannot be read.
     bool openScriptFile(const QString &path);
+    // Opens a script file as Open does, without a word when it cannot be read (false, nothing
+    // changed): the script named on the command line.
+    bool openReadableScript(const QString &path);
     // Loads a script file into the editor as plain text; false (editor unchanged) on failure.
     bool loadEditorFromFile(const QString &path);
     // False, after saying so, when the editor holds nothing to save or to play.
@@ -55,6 +59,11 @@ public:
     static platform::FileDialogRequest saveRequestDefaults();
 
 private:
+    void adoptScript(const QString &path, const QString &text, platform::TextEncoding encoding,
+                     StatusProgress &progress);
+    void showCounts(const QString &path, StatusProgress &progress);
+    void startInScriptFolder(platform::FileDialogRequest &request) const;
+
     ScriptEditor *m_editor;
     StatusBar *m_statusBar;
     Settings &m_settings;

@@ -162,23 +162,47 @@ void WrappedLineIndex::refresh() const {
     }
     if (int(m_counts.size()) != m_doc->blockCount())
         invalidateAll(m_doc->blockCount());
-    if (m_dirtyLo <= m_dirtyHi) {
-        const int hi = std::min(m_dirtyHi, int(m_counts.size()) - 1);
-        QTextBlock block = m_doc->findBlockByNumber(m_dirtyLo);
-        for (int i = m_dirtyLo; i <= hi && block.isValid(); ++i, block = block.next()) {
-            if (m_counts[i] != 0)
-                continue;
-            const int n = breakLines(block.text(), nullptr);
-            ++m_measured;
-            m_counts[i] = n;
-            if (!m_treeDirty)
-                treeAdd(i, n);
-        }
-        m_dirtyLo = INT_MAX;
-        m_dirtyHi = -1;
-    }
+    countSome(INT_MAX);
     if (m_treeDirty)
         rebuildTree();
+}
+
+bool WrappedLineIndex::countSome(int most) const {
+    if (m_dirtyLo > m_dirtyHi)
+        return true;
+    const int last = std::min(m_dirtyHi, int(m_counts.size()) - 1);
+    const int hi = int(std::min<long long>(last, (long long)m_dirtyLo + most - 1));
+    QTextBlock block = m_doc->findBlockByNumber(m_dirtyLo);
+    int i = m_dirtyLo;
+    for (; i <= hi && block.isValid(); ++i, block = block.next()) {
+        if (m_counts[i] != 0)
+            continue;
+        const int n = breakLines(block.text(), nullptr);
+        ++m_measured;
+        m_counts[i] = n;
+        if (!m_treeDirty)
+            treeAdd(i, n);
+    }
+    if (i <= last && block.isValid()) {
+        m_dirtyLo = i;
+        return false;
+    }
+    m_dirtyLo = INT_MAX;
+    m_dirtyHi = -1;
+    return true;
+}
+
+void WrappedLineIndex::countLines(const std::function<void(int done, int total)> &progress) const {
+    // Whatever progress lets run may ask a question, which counts the rest at once, or
+    // change the text, which leaves more to count: the members say what is left.
+    while (m_doc) {
+        if (int(m_counts.size()) != m_doc->blockCount())
+            invalidateAll(m_doc->blockCount());
+        if (countSome(kParagraphsBetweenNews))
+            break;
+        progress(std::min(m_dirtyLo, int(m_counts.size())), int(m_counts.size()));
+    }
+    refresh();
 }
 
 // Number of display lines of a paragraph; their starts go to starts when given.

@@ -7,6 +7,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -96,8 +97,17 @@ public:
     // paragraphs it touched.
     long long paragraphsMeasured() const { return m_measured; }
 
+    // Counts the lines of every paragraph not counted yet, as any question would, telling
+    // progress(paragraphs done, paragraphs) every few hundred paragraphs meanwhile.
+    void countLines(const std::function<void(int done, int total)> &progress) const;
+
 private:
+    static constexpr int kParagraphsBetweenNews = 256;
+
     void refresh() const;
+    // Counts at most `most` of the paragraphs not counted yet, from the first of them; true
+    // when none is left.
+    bool countSome(int most) const;
     int breakLines(const QString &text, std::vector<int> *starts) const;
     const std::vector<int> &lineStarts(const QTextBlock &block) const;
     void invalidateAll(int blockCount) const;

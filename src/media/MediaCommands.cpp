@@ -1,15 +1,18 @@
 #include "media/MediaCommands.h"
 
 #include "media/MediaRules.h"
+#include "platform/AudioDevices.h"
 #include "platform/Colors.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
+#include "play/PlayOptions.h"
 #include "play/PlayWindow.h"
 #include "settings/Settings.h"
 
 #include <QAction>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QToolButton>
 
 using platform::MediaDevice;
@@ -66,7 +69,8 @@ void MediaCommands::openVideo() {
 }
 
 void MediaCommands::openSound() {
-    if (MediaDevice::audioOutputCount() == 0) {
+    // The wave outputs as the audio pages list them: the sound server's.
+    if (platform::AudioDevices::devices(platform::AudioClass::WaveOut).isEmpty()) {
         platform::MessageBoxes::information(media::noWaveOutputMessage());
         return;
     }
@@ -87,6 +91,8 @@ void MediaCommands::loadVideo(const QString &path) {
     // The picture shows in the play window, at the top-left in its natural size.
     m_controls.videoPlayer->setDisplay(m_playWindow);
     if (m_controls.videoPlayer->open(path)) {
+        if (media::videoNeedsX11(QGuiApplication::platformName()))
+            platform::MessageBoxes::information(media::videoNeedsX11Message());
         m_controls.videoPlayer->setDisplayRect(QRect(0, 0, 0, 0));
         m_controls.videoPlayer->show();
         m_controls.closePlayersButton->show();
@@ -168,6 +174,9 @@ void MediaCommands::videoPlayerClicked(MediaPlayer::Button button) {
     // No picture of an earlier play stays behind the video.
     m_playWindow->surface().resize(platform::Screen::size(),
                                    platform::toQColor(m_settings.backgroundColor).rgb());
+    // It takes the settings as a play does: leaving it hands its speed and x10 back.
+    if (m_playOptions)
+        m_playWindow->setOptions(m_playOptions());
     m_playWindow->setEnabled(true);
     m_playWindow->show();
     m_playWindow->activateWindow();

@@ -10,6 +10,7 @@
 class QAction;
 class QToolButton;
 class PlayWindow;
+struct PlayOptions;
 struct Settings;
 
 // The media players: the video player, whose picture shows at the top of the play window,
@@ -26,8 +27,12 @@ public:
     // layOut and showSummary: the main window's layout and summary texts follow the players.
     MediaCommands(const Controls &controls, Settings &settings, std::function<void()> layOut,
                   std::function<void()> showSummary, QObject *parent = nullptr);
-    // The play window, where the video shows, is created after the main window.
-    void setPlayWindow(PlayWindow *window) { m_playWindow = window; }
+    // The play window, where the video shows, is created after the main window; playOptions
+    // makes the options a play would take from the settings now.
+    void setPlayWindow(PlayWindow *window, std::function<PlayOptions()> playOptions) {
+        m_playWindow = window;
+        m_playOptions = std::move(playOptions);
+    }
 
     void openVideo();
     void openSound();
@@ -61,6 +66,7 @@ private:
     std::function<void()> m_layOut;
     std::function<void()> m_showSummary;
     PlayWindow *m_playWindow = nullptr;
+    std::function<PlayOptions()> m_playOptions;
     platform::FileDialogRequest m_videoOpenRequest = videoOpenRequestDefaults();
     platform::FileDialogRequest m_soundOpenRequest = soundOpenRequestDefaults();
     bool m_soundArmed = false;

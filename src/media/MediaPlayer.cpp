@@ -87,6 +87,12 @@ void MediaPlayer::setDisplay(QWidget *window) {
     };
 }
 
+void MediaPlayer::setVisible(bool visible) {
+    QFrame::setVisible(visible);
+    if (m_video)
+        m_video->setVisible(visible && isOpen());
+}
+
 void MediaPlayer::detachVideo() {
     if (!m_video)
         return;
@@ -102,7 +108,7 @@ bool MediaPlayer::open(const QString &path) {
     m_device->setDisplayWindow(m_video ? m_video->nativeId() : 0);
     const bool ok = m_device->open(path);
     if (m_video) {
-        m_video->setVisible(ok);
+        m_video->setVisible(ok && !isHidden());
         if (ok)
             m_video->setGeometry(QRect(QPoint(0, 0), m_device->naturalSize()));
     }
@@ -135,7 +141,8 @@ void MediaPlayer::setDisplayRect(const QRect &rect) {
 }
 
 void MediaPlayer::play() {
-    if (isOpen())
+    // A medium that has ended is neither repeated nor closed; only the Play button restarts it.
+    if (isOpen() && !m_device->ended())
         m_device->play();
 }
 
@@ -184,7 +191,7 @@ void MediaPlayer::buttonClicked(Button which) {
     }
     switch (which) {
     case Button::Play:
-        play();
+        m_device->play();
         break;
     case Button::Pause:
         pause();

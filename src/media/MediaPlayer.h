@@ -40,7 +40,7 @@ public:
     QRect displayRect() const;
     void setDisplayRect(const QRect &rect);
 
-    void play();
+    void play();  // the program's command: a medium that has ended stays at its end
     void pause(); // pauses, or resumes when paused
     void stop();
     void rewind();
@@ -48,6 +48,9 @@ public:
     void previous();
     platform::MediaDevice::Mode mode() const;
     qint64 position() const;
+
+    // The video's picture window is shown exactly while the player is, with a file open.
+    void setVisible(bool visible) override;
 
     QToolButton *button(Button which) const;
     // Runs when a button is pressed, before the player acts on it.

@@ -28,6 +28,14 @@ QString noWaveOutputMessage() {
     return QStringLiteral("No Wave Output device drivers in system.");
 }
 
+bool videoNeedsX11(const QString &qtPlatformName) {
+    return qtPlatformName != QLatin1String("xcb") && qtPlatformName != QLatin1String("offscreen");
+}
+
+QString videoNeedsX11Message() {
+    return QStringLiteral("Video needs an X11 display: this session cannot show its picture.");
+}
+
 QString videoBrokenMessage() {
     return QStringLiteral("AVI file is in the wrong format or is broken.");
 }

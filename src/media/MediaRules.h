@@ -31,4 +31,10 @@ QString soundUnplayableMessage();
 QString noDeviceOpenMessage();
 QString notWrittenYetMessage();
 
+// A video draws its pictures into a window of the X display: under another windowing system
+// (a Wayland session) it cannot be shown, and the player says so with this message. The
+// headless platform shows nothing at all and needs no word.
+bool videoNeedsX11(const QString &qtPlatformName);
+QString videoNeedsX11Message();
+
 } // namespace media

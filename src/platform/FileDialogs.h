@@ -15,6 +15,7 @@ struct FileDialogRequest {
     QString filter;
     QString defaultExt; // without the dot, "TXT"
     QString fileName;   // preselected name or path
+    QString folder;     // where the dialog starts when fileName names no folder
 };
 
 // Open and save dialogs. A chosen name without an extension gets the default extension.

@@ -72,6 +72,12 @@ FindDialog::FindDialog(Kind kind, QWidget *parent)
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     grid->addLayout(buttons, 0, 2, 3, 1);
     grid->setRowStretch(2, 1);
+    // Tab goes through the fields first, then the buttons.
+    QList<QWidget *> order{FindEdit,      ReplaceEdit,      MatchCase,   FindNextButton,
+                           ReplaceButton, ReplaceAllButton, CancelButton};
+    order.removeAll(nullptr);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 QString FindDialog::findText() const {

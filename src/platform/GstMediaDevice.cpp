@@ -29,12 +29,11 @@ qint64 toMs(gint64 ns) {
     return ns < 0 ? 0 : ns / GST_MSECOND;
 }
 
-// The sound goes to the system's output where there is one, else to a sink that keeps time.
+// The sound goes to the system's output; the automatic sink falls back by itself to one that
+// keeps time where there is none. Only without that element does the program choose one.
 GstElement *audioSink() {
-    if (MediaDevice::audioOutputCount() > 0) {
-        if (GstElement *sink = gst_element_factory_make("autoaudiosink", nullptr))
-            return sink;
-    }
+    if (GstElement *sink = gst_element_factory_make("autoaudiosink", nullptr))
+        return sink;
     GstElement *sink = gst_element_factory_make("fakesink", nullptr);
     if (sink)
         g_object_set(sink, "sync", TRUE, nullptr);
@@ -99,18 +98,6 @@ bool GstMediaDevice::initialise() {
         return true;
     }();
     return ok;
-}
-
-int GstMediaDevice::countAudioOutputs() {
-    if (!initialise())
-        return 0;
-    GstDeviceMonitor *monitor = gst_device_monitor_new();
-    gst_device_monitor_add_filter(monitor, "Audio/Sink", nullptr);
-    GList *devices = gst_device_monitor_get_devices(monitor);
-    const int count = static_cast<int>(g_list_length(devices));
-    g_list_free_full(devices, gst_object_unref);
-    gst_object_unref(monitor);
-    return count;
 }
 
 bool GstMediaDevice::open(const QString &path) {

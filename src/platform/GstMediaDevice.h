@@ -32,11 +32,11 @@ public:
     qint64 position() const override;
     qint64 length() const override;
     Mode mode() const override;
+    bool ended() const override { return m_bus.ended; }
     void expose() override;
 
     // GStreamer is started once, on first use; false when it cannot be.
     static bool initialise();
-    static int countAudioOutputs();
 
 private:
     bool prepare(const QString &path);

@@ -5,7 +5,6 @@
 namespace platform {
 namespace {
 MediaDevice::Factory g_factory;
-int g_audioOutputs = -1;
 } // namespace
 
 MediaDevice::~MediaDevice() = default;
@@ -18,16 +17,6 @@ std::unique_ptr<MediaDevice> MediaDevice::create(Kind kind) {
 
 void MediaDevice::setFactory(Factory factory) {
     g_factory = std::move(factory);
-}
-
-int MediaDevice::audioOutputCount() {
-    if (g_audioOutputs >= 0)
-        return g_audioOutputs;
-    return GstMediaDevice::countAudioOutputs();
-}
-
-void MediaDevice::setAudioOutputCount(int count) {
-    g_audioOutputs = count;
 }
 
 } // namespace platform

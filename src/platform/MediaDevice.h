@@ -56,6 +56,8 @@ public:
     virtual qint64 position() const = 0;
     virtual qint64 length() const = 0;
     virtual Mode mode() const = 0;
+    // True once the medium has played to its end, until play() or seek() moves it again.
+    virtual bool ended() const = 0;
 
     // The display window was uncovered: draw the last picture again.
     virtual void expose() = 0;
@@ -64,11 +66,6 @@ public:
     static std::unique_ptr<MediaDevice> create(Kind kind);
     // Test seam: devices come from this factory until it is reset with an empty one.
     static void setFactory(Factory factory);
-
-    // How many sound outputs the system offers (the audio sinks it lists).
-    static int audioOutputCount();
-    // Test seam: a fixed count, or -1 to ask the system again.
-    static void setAudioOutputCount(int count);
 };
 
 } // namespace platform

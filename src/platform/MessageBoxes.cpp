@@ -42,6 +42,13 @@ Answer MessageBoxes::confirmCancel(const QString &text) {
     return show(MessageKind::ConfirmCancel, text);
 }
 
+QString MessageBoxes::displayText(const QString &text) {
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(u'\r', u'\n');
+    return shown;
+}
+
 Answer MessageBoxes::show(MessageKind kind, const QString &text) {
     if (g_scripted) {
         const ShownMessage message{kind, text};
@@ -51,7 +58,8 @@ Answer MessageBoxes::show(MessageKind kind, const QString &text) {
     const QString title = QApplication::applicationName();
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
-    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(displayText(text));
     switch (kind) {
     case MessageKind::Information:
         box.setIcon(QMessageBox::Information);

@@ -24,6 +24,9 @@ public:
     static Answer error(const QString &text);
     static Answer confirm(const QString &text);
     static Answer confirmCancel(const QString &text);
+    // The text as the box shows it: every line break of the recorded text, a lone carriage
+    // return too, starts a new line.
+    static QString displayText(const QString &text);
 
     // Test seam.
     static void scripted(const QList<Answer> &answers = {});

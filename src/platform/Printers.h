@@ -27,10 +27,17 @@ public:
     // PDF file the operator agrees to and names (suggestedName preselected). False when
     // nothing is to be printed: the operator declined, or the job could not start (shown).
     // A job to a file is written to a temporary file beside it that replaces the file only
-    // when the job is complete, so a failed job leaves an earlier file as it was.
+    // when the job is complete, so a failed job leaves an earlier file as it was. A job for a
+    // printer of the system is written to a temporary PDF file that goes to the printer (lp)
+    // only when the job is complete.
     static bool beginJob(QPainter &painter, const QString &suggestedName);
     // Ends the job begun on painter; false (shown) when it failed.
     static bool endJob(QPainter &painter);
+    // Abandons the job begun on painter: its temporary file is removed, so nothing reaches
+    // the printer or the file (an earlier file stays as it was).
+    static void abortJob(QPainter &painter);
+    // Where the job under way goes: its file's name, or the printer's.
+    static QString jobDestination();
 
     static void scripted(const QList<std::optional<QString>> &setupAnswers = {});
     static void unscripted();

@@ -21,8 +21,9 @@ public:
     virtual int delayFactor() const = 0;
     // The play window's "x10" box changed: the console's box follows, with its factor.
     virtual void setSlowerX10(bool on) = 0;
-    // The speed bar's position goes back to the console's delay bar when the play ends.
-    virtual void handBackSpeed(int delayBarPosition) = 0;
+    // The play has ended: the console's delay bar and label show Delay as the play left it
+    // (keys change Delay without moving a bar).
+    virtual void handBackSpeed() = 0;
 
     // The timed wait: that many one-second ticks, letting messages run.
     virtual void waitSeconds(int seconds) = 0;

@@ -291,7 +291,7 @@ void PlayWindow::closePlay() {
     m_state.scrolling = false;
     m_ui.operatorPanel->hide();
     setVisible(false);
-    m_host->handBackSpeed(m_ui.delayBar->value());
+    m_host->handBackSpeed();
     m_host->playClosed();
     hide();
     setEnabled(false);
@@ -305,7 +305,7 @@ void PlayWindow::closeSteps() {
     m_state.fadeRunning = false;
     m_state.stopRequested = false;
     m_host->setSlowerX10(m_ui.slowerBox->isChecked());
-    m_host->handBackSpeed(m_ui.delayBar->value());
+    m_host->handBackSpeed();
 }
 
 void PlayWindow::setCanvasFontSize(int points) {

@@ -4,8 +4,9 @@
 
 class QTimer;
 
-// The timed wait that every seconds-long pause of a play uses: ticks of a one-second timer,
-// letting window messages run meanwhile.
+// The timed wait that every seconds-long pause of a play uses (a fade title's hold among
+// them): ticks of a one-second timer, which ticks precisely, letting window messages run
+// meanwhile.
 class TimedWait : public QObject {
     Q_OBJECT
 public:

@@ -17,7 +17,7 @@ AboutBox::AboutBox(const QString &version, quint64 physicalMemory, int memoryLoa
     setFixedSize(298, 206);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0, 0, 128));
+    pal.setColor(QPalette::Window, QColor(0, 0, 255));
     setPalette(pal);
 
     auto *panel = new QFrame(this);

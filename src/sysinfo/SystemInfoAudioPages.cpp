@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 namespace {
@@ -53,10 +54,12 @@ void SystemInfoDialog::buildAudioPage(AudioPage &page, const QStringList &fields
     }
     grid->setRowStretch(line + 1, 1);
     m_ui.pages->addTab(widget, page.name);
+    // A row chosen by a click or by the arrow keys fills the details.
     connect(
-        page.list, &QListWidget::clicked, this,
-        [this, kind = page.kind](const QModelIndex &index) {
-            const int r = index.row();
+        page.list, &QListWidget::currentRowChanged, this,
+        [this, kind = page.kind](int r) {
+            if (r < 0)
+                return;
             switch (kind) {
             case platform::AudioClass::WaveOut:
                 waveOutDeviceClicked(r);
@@ -72,7 +75,7 @@ void SystemInfoDialog::buildAudioPage(AudioPage &page, const QStringList &fields
                 break;
             }
         },
-        Qt::QueuedConnection); // the click's list is rebuilt: not while it is still handled
+        Qt::QueuedConnection); // the list is rebuilt: not while its change is still handled
 }
 
 SystemInfoDialog::AudioPage &SystemInfoDialog::audioPage(platform::AudioClass kind) {
@@ -87,11 +90,15 @@ void SystemInfoDialog::fillAudioPage(AudioPage &page, int device) {
         return;
     }
     const bool mapper = hasMapper(page.kind);
+    // The list is rebuilt with the shown device's row current, so that the arrow keys go on
+    // from it; the program's changes of the row fill nothing.
+    const QSignalBlocker block(page.list);
     page.list->clear();
     if (mapper)
         page.list->addItem(mapperCaps(page.kind, devices.first()).productName);
     for (const AudioCaps &caps : devices)
         page.list->addItem(caps.productName);
+    page.list->setCurrentRow(device + (mapper ? 1 : 0));
     // A device that is not there leaves the record as it was.
     if (device == -1 && mapper)
         page.record = mapperCaps(page.kind, devices.first());

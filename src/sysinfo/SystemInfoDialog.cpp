@@ -177,8 +177,12 @@ QWidget *SystemInfoDialog::buildSystemPage() {
     left->addWidget(m_ui.loadBar, row++, 0, 1, 2);
     m_memoryLoad = addRow(left, row++, 0, QStringLiteral("Current Memory Load"),
                           QStringLiteral("MemoryLoad"), 120);
-    // The refresh rate, the virtual desktop and the aspect figures below, set apart.
-    left->setRowMinimumHeight(row++, 8);
+    left->setRowStretch(row, 1);
+    columns->addSpacing(8);
+
+    // The middle column: the refresh rate, the virtual desktop and the aspect figures.
+    QGridLayout *middle = column(columns);
+    row = 0;
     const std::pair<const char16_t *, int> middleRows[] = {{u"Refresh Rate", 4},
                                                            {u"Vr Destop Hori", 5},
                                                            {u"Vr Destop Vert", 6},
@@ -186,11 +190,11 @@ QWidget *SystemInfoDialog::buildSystemPage() {
                                                            {u"Vert Aspect", 9}};
     for (const auto &[caption, kind] : middleRows) {
         const QString initial = kind <= 6 ? QStringLiteral("Nt Only") : QStringLiteral("?");
-        m_displayKinds.insert(kind, addRow(left, row++, 0, QString::fromUtf16(caption),
-                                           QStringLiteral("DeviceKind%1").arg(kind), 120, initial));
+        m_displayKinds.insert(kind, addRow(middle, row++, 0, QString::fromUtf16(caption),
+                                           QStringLiteral("DeviceKind%1").arg(kind), 50, initial));
     }
-    left->setRowStretch(row, 1);
-    columns->addSpacing(10);
+    middle->setRowStretch(row, 1);
+    columns->addSpacing(8);
 
     QGridLayout *right = column(columns);
     const char16_t *rightRows[] = {u"Width, in millimeters, of the physical screen.",
@@ -301,7 +305,8 @@ void SystemInfoDialog::printMemoryReport() {
     QPainter painter;
     if (!platform::Printers::beginJob(painter, QStringLiteral("memory.pdf")))
         return;
-    PainterPrintDevice device(painter, font(), Qt::black);
+    PainterPrintDevice device(painter, font(), Qt::black,
+                              [&painter] { platform::Printers::abortJob(painter); });
     sysinfo::printMemoryReport(device, lines);
     platform::Printers::endJob(painter);
 }

@@ -219,6 +219,12 @@ private slots:
             "[optionwindows]\r\nspeedbar=0",
             {"stopAtEndBox=1", "CenterFade=1", "screenResGroup=3", "DisPlaysize=3", "S_Left=312",
              "toolBar=hidden"});
+        // Loaded over a "Center" button that is down: the button, "Center Text", the editor
+        // and the setting follow the stored value.
+        row("centring 0", "[Options]\r\nCentering=0",
+            {"Centering=0", "centerButton=0", "centerTextAction=0", "editor.centered=0"});
+        row("centring 1", "[Options]\r\nCentering=1",
+            {"Centering=1", "centerButton=1", "centerTextAction=1", "editor.centered=1"});
         row("out of range", "[Stuff]\r\nProcessType=99\r\nDisPlaySize=-1",
             {"ProcessType=0", "screenResGroup=-1"});
         QByteArray binary(4096, '\0');
@@ -238,6 +244,7 @@ private slots:
         QFETCH(QStringList, expected);
         f->settings().arrowStep = 9999;
         f->settings().mainWindowColor = 5;
+        f->ui().centerButton->click();
         load(file + "\r\n");
         expectSettings(expected);
         QVERIFY(platform::MessageBoxes::shown().isEmpty());

@@ -32,8 +32,8 @@ private slots:
     void init() { openForm(); }
     void cleanup() { closeForm(); }
 
-    // File menu "E&xit" ends at once, whatever the editor holds. Menu bar "E&xit" asks
-    // "Save lastest changes ...?" when there are changes; closing the window first asks
+    // Both "E&xit" commands, the File menu's and the menu bar's, ask "Save lastest changes
+    // ...?" when there are changes; closing the window first asks
     // "Quit ... Now?", then the same. Cancel, or a Save As that writes nothing, keeps the
     // program open with the unsaved text.
     void exit_data() {
@@ -50,7 +50,10 @@ private slots:
             QTest::newRow(name) << p << QString::fromLatin1(text) << modified << answers << s
                                 << ends;
         };
-        row("File Exit: ends unasked", Path::FileExit, "text", true, {}, SaveAs::NotAsked, true);
+        const Path x = Path::FileExit;
+        row("File Exit, unchanged: ends unasked", x, "text", false, {}, SaveAs::NotAsked, true);
+        row("File Exit, Cancel: stays open", x, "text", true, L{C}, SaveAs::NotAsked, false);
+        row("File Exit, Yes, saved: ends", x, "text", true, L{Y}, SaveAs::Chosen, true);
         const Path m = Path::MenuBarExit;
         row("Exit, unchanged: ends unasked", m, "text", false, {}, SaveAs::NotAsked, true);
         row("Exit, No: ends unsaved", m, "text", true, L{N}, SaveAs::NotAsked, true);
@@ -109,7 +112,7 @@ private slots:
         QStringList expected;
         if (path == Path::CloseWindow)
             expected << QStringLiteral("Confirm: Quit ZAL LectoScope-32 Now?");
-        if (path != Path::FileExit && modified && answers.size() > expected.size())
+        if (modified && answers.size() > expected.size())
             expected << QStringLiteral("ConfirmCancel: Save lastest changes /scripts/news.txt?");
         if (text.isEmpty())
             expected << QStringLiteral("Information: Nothing To Save");

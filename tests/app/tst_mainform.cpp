@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -117,6 +118,30 @@ private slots:
         for (int i = 0; i < StatusBar::kPanels; ++i)
             QVERIFY(f->ui().statusBar->panel(i)->isVisible());
         QCOMPARE(f->ui().statusBar->panelText(4), QStringLiteral("news.txt"));
+    }
+
+    // A panel keeps its designed width and grows when its text needs more.
+    void statusPanelWidths_data() {
+        QTest::addColumn<int>("panel");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Line: 0") << 0 << "Line: 0";
+        QTest::newRow("Lines: 168375") << 1 << "Lines: 168375";
+        QTest::newRow("Words: 12345678") << 2 << "Words: 12345678";
+        QTest::newRow("a long file name") << 4 << "the evening news, second edition.txt";
+    }
+    void statusPanelWidths() {
+        QFETCH(int, panel);
+        QFETCH(QString, text);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        QLabel *label = f->ui().statusBar->panel(panel);
+        f->ui().statusBar->setPanelText(panel, text);
+        const int designed = StatusBar::kWidths[panel];
+        const int needed = label->fontMetrics().horizontalAdvance(text) + 2 * label->frameWidth();
+        QTRY_VERIFY2(label->width() >= qMax(designed, needed),
+                     qPrintable(QStringLiteral("%1 < %2").arg(label->width()).arg(needed)));
+        if (needed + 10 < designed)
+            QCOMPARE(label->width(), designed);
     }
 
     // Track bars moved from the program run no rule; moved by the operator they do.
@@ -489,27 +514,42 @@ private slots:
         }
     }
 
-    // A script named on the command line is loaded into the editor as a change of its text,
-    // so that the menu bar's "E&xit" asks before it is lost; one opened as the configuration's
-    // last file is not.
-    void startScriptModified_data() {
+    // A script named on the command line is opened as Open opens one: it is shown, counted,
+    // named in the status bar and the configuration, saved over itself (not over the
+    // configuration's last file), and the exit asks only after an edit.
+    void startScriptOpened_data() {
         QTest::addColumn<bool>("commandLine");
         QTest::newRow("named on the command line") << true;
         QTest::newRow("the configuration's last file") << false;
     }
-    void startScriptModified() {
+    void startScriptOpened() {
         QFETCH(bool, commandLine);
         testsupport::Sandbox sandbox;
-        const QString script = sandbox.writeFile(QStringLiteral("cli.txt"), "one line");
-        QVERIFY(testsupport::writeBytes(sandbox.configDir() + QStringLiteral("/ZALSCROL.INI"),
-                                        "[Options]\r\nNoPause=1\r\n[Stuff]\r\nDisPlaColor=255\r\n"
-                                        "LastFile=" +
-                                            script.toUtf8() + "\r\n"));
-        QVERIFY(testsupport::createWindows(commandLine ? QStringList{script} : QStringList{}));
-        QCOMPARE(mainWindow->ui().editor->text(), QStringLiteral("one line"));
-        QCOMPARE(mainWindow->ui().editor->isModified(), commandLine);
-        platform::MessageBoxes::queueAnswer(platform::Answer::Cancel);
-        QCOMPARE(mainWindow->exitAfterSaveQuestion(), !commandLine);
+        const QString remembered = sandbox.writeFile(QStringLiteral("a.txt"), "one two three");
+        const QString named = sandbox.writeFile(QStringLiteral("b.txt"), "four five\r\nsix seven");
+        const QString ini = sandbox.configDir() + QStringLiteral("/ZALSCROL.INI");
+        QVERIFY(testsupport::writeBytes(ini, "[Options]\r\nNoPause=1\r\n[Stuff]\r\n"
+                                             "DisPlaColor=255\r\nLastFile=" +
+                                                 remembered.toUtf8() + "\r\n"));
+        QVERIFY(testsupport::createWindows(commandLine ? QStringList{named} : QStringList{}));
+        const QString shown = commandLine ? named : remembered;
+        const QString other = commandLine ? remembered : named;
+        const QByteArray otherBytes = testsupport::readFile(other);
+        const MainWindow *w = mainWindow;
+        QCOMPARE(w->ui().editor->text().toUtf8(), testsupport::readFile(shown));
+        QVERIFY(!w->ui().editor->isModified());
+        QCOMPARE(w->settings().scriptPath, shown);
+        QCOMPARE(w->ui().statusBar->panelText(1), commandLine ? "Lines: 2" : "Lines: 1");
+        QCOMPARE(w->ui().statusBar->panelText(2), commandLine ? "Words: 4" : "Words: 3");
+        QCOMPARE(w->ui().statusBar->panelText(4), QFileInfo(shown).fileName());
+        QVERIFY(testsupport::readFile(ini).contains("LastFile=" + shown.toUtf8()));
+        QVERIFY(mainWindow->exitAfterSaveQuestion());
+        QVERIFY(platform::MessageBoxes::shown().isEmpty());
+
+        w->ui().editor->setText(QStringLiteral("edited words"));
+        w->ui().saveAction->trigger();
+        QCOMPARE(testsupport::readFile(shown), QByteArray("edited words"));
+        QCOMPARE(testsupport::readFile(other), otherBytes);
     }
 
     void missingCommandLineFileIsIgnored() {

@@ -12,9 +12,11 @@
 #include "play/PlayWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSlider>
 #include <QtTest>
 
@@ -33,6 +35,13 @@ private slots:
         mainWindow->ui().screenResGroup->setItemIndex(0);
     }
     void cleanup() { sandbox.reset(); }
+
+    // The window system shows a minimised dialog again when it is restored: the dialog's
+    // values, and what Cancel goes back to, stay as they were.
+    static void restoreFromMinimised(QDialog *d) {
+        QShowEvent restored;
+        QApplication::sendEvent(d, &restored);
+    }
 
     // Fading on with every option: unchecking "Use fading titles" clears and disables the
     // other three, TV titles go only with two-line titles, the bar sets the hold time; OK
@@ -63,6 +72,10 @@ private slots:
                 for (QCheckBox *b :
                      {d->ui().twoLinesBox, d->ui().tvTitlesBox, d->ui().antialiasBox})
                     QVERIFY(!b->isChecked() && !b->isEnabled());
+                // The main window follows the click at once.
+                QCOMPARE(mainWindow->ui().outputAreaAction->text(),
+                         QStringLiteral("Ad&just output window size..."));
+                QVERIFY(mainWindow->ui().screenResGroup->isEnabled());
                 d->ui().fadeTitlesBox->click();
                 QVERIFY(d->ui().twoLinesBox->isEnabled() && !d->ui().tvTitlesBox->isEnabled());
                 d->ui().twoLinesBox->click();
@@ -71,6 +84,8 @@ private slots:
                 QVERIFY(!d->ui().tvTitlesBox->isChecked() && !d->ui().tvTitlesBox->isEnabled());
                 d->ui().fadeTitlesBox->click();
                 d->ui().holdBar->setValue(12);
+                restoreFromMinimised(d);
+                QCOMPARE(d->ui().holdValue->text(), QStringLiteral("12"));
             });
         for (bool flag : {mainWindow->settings().fadeTitles, mainWindow->settings().fadeTwoLines,
                           mainWindow->settings().fadeTvTitle, mainWindow->settings().fadeAntialias})
@@ -104,8 +119,12 @@ private slots:
                 QVERIFY(!d->ui().titleMarker->isVisible() && !d->ui().autoCenterBox->isVisible());
                 QCOMPARE(d->ui().verticalBar->minimum(), 24);
                 QCOMPARE(d->ui().horizontalBar->value(), 1024);
+                // The outer size, frame included: the preview (170 x 128) + 20 and + 80.
+                QCOMPARE(d->frameGeometry().size(), QSize(240 + 170 + 20, 64 + 128 + 80));
                 d->ui().horizontalBar->setValue(641);
                 d->ui().verticalBar->setValue(480);
+                restoreFromMinimised(d);
+                QCOMPARE(d->ui().horizontalBar->value(), 641);
             });
         QCOMPARE(QRect(mainWindow->settings().outputLeft, mainWindow->settings().outputTop,
                        mainWindow->settings().outputRight - mainWindow->settings().outputLeft,
@@ -141,8 +160,17 @@ private slots:
                 if (step == QLatin1String("bar")) {
                     d->ui().verticalBar->setValue(400);
                 } else if (step == QLatin1String("boxes")) {
+                    // The status bar follows each box at once.
+                    const auto panel = [] {
+                        return mainWindow->ui().statusBar->panelText(3);
+                    };
                     d->ui().autoCenterBox->click();
+                    QCOMPARE(mainWindow->settings().outputLeft, 412);
+                    QCOMPARE(
+                        panel(),
+                        QStringLiteral("Left 412 Top %1").arg(mainWindow->settings().outputTop));
                     d->ui().lowerThirdBox->click();
+                    QCOMPARE(panel(), QStringLiteral("Left 412 Top 512"));
                 } else {
                     const QPoint at = d->ui().titleMarker->mapFromGlobal(
                         d->ui().preview->mapToGlobal(QPoint(50, 40)));

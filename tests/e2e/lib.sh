@@ -23,17 +23,28 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# start_xvfb WIDTH HEIGHT: a fresh X server on a free display.
+# start_xvfb WIDTH HEIGHT: a fresh X server on a free display, answering before the test goes
+# on (a server that named its display but does not take connections is replaced). It does not
+# reset when its last client leaves: a reset refuses the connections made meanwhile, so a
+# program started just after a screenshot or an xdotool call could not reach the display.
 start_xvfb() {
     local fdfile="$WORK/display"
-    Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" -nolisten tcp 3>"$fdfile" 2>/dev/null &
-    XVFB_PID=$!
-    for _ in $(seq 1 100); do
-        [ -s "$fdfile" ] && break
-        sleep 0.1
+    for _ in 1 2 3; do
+        : >"$fdfile"
+        Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" -nolisten tcp -noreset 3>"$fdfile" 2>/dev/null &
+        XVFB_PID=$!
+        for _ in $(seq 1 100); do
+            [ -s "$fdfile" ] && break
+            sleep 0.1
+        done
+        if [ -s "$fdfile" ]; then
+            export DISPLAY=":$(head -n1 "$fdfile")"
+            wait_until 5 xdotool getdisplaygeometry && return 0
+        fi
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
     done
-    [ -s "$fdfile" ] || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n1 "$fdfile")"
+    fail "Xvfb did not start"
 }
 
 # start_app ARGS...: the program in the background.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A script named on the command line plays at once: the play window covers the screen and
 # its text rises (two screenshots a second apart show the same text higher up); Esc hides
-# the play window and brings back the main window.
+# the play window and brings back the main window, which has the keyboard again.
 source "$(dirname "$0")/lib.sh"
 
 start_xvfb 1024 768
@@ -91,5 +91,9 @@ no_play_window() { ! play_window >/dev/null; }
 wait_until 30 no_play_window || fail "play window still shown after Esc"
 app_running || fail "program ended"
 
+# The main window has the keyboard again: Ctrl+F opens Find without a click.
+xdotool key ctrl+f
+wait_until 10 window_named '^Find$' || { app_log; fail "the main window's short-cuts do not answer after the play"; }
+
 kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true; APP_PID=""
-echo "e2e play: 3 passed, 0 failed"
+echo "e2e play: 4 passed, 0 failed"

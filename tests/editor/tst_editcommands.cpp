@@ -14,8 +14,10 @@
 #include "platform/StatusBar.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -36,33 +38,46 @@ private slots:
     void init() { openForm(); }
     void cleanup() { closeForm(); }
 
-    // Find Next selects whole lines further down and never wraps; the status panel shows the
-    // line; closing the dialog starts the next search at the top.
+    // Find Next selects whole lines further down and never wraps, and says when it finds
+    // nothing; the status panel shows the line; closing the dialog starts the next search at
+    // the top; an unticked "Match case" finds any case.
     void findThroughTheDialog() {
         f->ui().editor->setText(QStringLiteral("alpha\r\nbeta\r\nalphabet"));
+        platform::FindDialog *dialog = f->ui().findDialog;
         f->ui().findAction->trigger();
-        f->ui().findDialog->setFindText(QStringLiteral("alpha"));
+        dialog->setFindText(QStringLiteral("alpha"));
         QStringList seen;
         for (int i = 0; i < 3; ++i) {
-            f->ui().findDialog->FindNextButton->click();
+            dialog->FindNextButton->click();
             seen << selection() + u' ' + panel(0);
         }
         QCOMPARE(seen, (QStringList{"alpha Line: 0", "alphabet Line: 2", "alphabet Line: 2"}));
-        f->ui().findDialog->CancelButton->click();
+        dialog->CancelButton->click();
         QCOMPARE(f->editCommands().findFromLine(), 0);
+
+        f->ui().findAction->trigger();
+        QVERIFY(dialog->MatchCase->isChecked());
+        dialog->setFindText(QStringLiteral("ALPHA"));
+        dialog->FindNextButton->click();
+        dialog->MatchCase->setChecked(false);
+        dialog->FindNextButton->click();
+        QCOMPARE(selection() + u' ' + panel(0), QStringLiteral("alpha Line: 0"));
+        QCOMPARE(testsupport::shownTexts(),
+                 (QStringList{"Could not find \"alpha\".", "Could not find \"ALPHA\"."}));
     }
 
-    // Every button of the replace dialog replaces the first occurrence; Undo takes back one;
-    // opening the dialog empties the replace text.
+    // Find Next and Replace replace the first occurrence, Replace All every one; Undo takes
+    // back one press; opening the dialog empties the replace text.
     void replaceThroughTheDialog() {
         f->ui().editor->setText(QStringLiteral("banana"));
         f->ui().replaceAction->trigger();
         f->ui().replaceDialog->setFindText(QStringLiteral("a"));
         f->ui().replaceDialog->ReplaceButton->click();
         f->ui().replaceDialog->setReplaceText(QStringLiteral("b"));
-        f->ui().replaceDialog->ReplaceAllButton->click();
         f->ui().replaceDialog->FindNextButton->click();
-        QCOMPARE(f->ui().editor->text(), QStringLiteral("bbnbna"));
+        QCOMPARE(f->ui().editor->text(), QStringLiteral("bbnana"));
+        f->ui().replaceDialog->ReplaceAllButton->click();
+        QCOMPARE(f->ui().editor->text(), QStringLiteral("bbnbnb"));
         f->ui().undoAction->trigger();
         QCOMPARE(f->ui().editor->text(), QStringLiteral("bbnana"));
         f->ui().replaceDialog->ReplaceButton->click(); // what is searched followed the undo
@@ -72,6 +87,32 @@ private slots:
         f->ui().replaceDialog->close();
         f->ui().replaceAction->trigger();
         QCOMPARE(f->ui().replaceDialog->replaceText(), QString());
+    }
+
+    // Tab goes through the fields first, then the buttons.
+    void dialogTabOrder_data() {
+        QTest::addColumn<bool>("replacing");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("Find") << false
+                              << QStringList{"FindEdit", "MatchCase", "FindNextButton",
+                                             "CancelButton"};
+        QTest::newRow("Replace") << true << QStringList{"FindEdit",         "ReplaceEdit",
+                                                        "FindNextButton",   "ReplaceButton",
+                                                        "ReplaceAllButton", "CancelButton"};
+    }
+    void dialogTabOrder() {
+        QFETCH(bool, replacing);
+        QFETCH(QStringList, order);
+        (replacing ? f->ui().replaceAction : f->ui().findAction)->trigger();
+        platform::FindDialog *dialog = replacing ? f->ui().replaceDialog : f->ui().findDialog;
+        QStringList seen{dialog->FindEdit->objectName()};
+        for (QWidget *w = dialog->FindEdit->nextInFocusChain(); w != dialog->FindEdit;
+             w = w->nextInFocusChain()) {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(dialog))
+                seen << w->objectName();
+        }
+        QCOMPARE(seen, order);
+        dialog->close();
     }
 
     // The clipboard holds plain text, and formatted text arrives as plain text.
@@ -125,7 +166,8 @@ private slots:
         QCOMPARE(pal.color(QPalette::Base), platform::toQColor(chroma ? back : 0xFFFFFF));
     }
 
-    // Each check mark flips when clicked and what it stands for changes with it.
+    // Each check mark flips when clicked and what it stands for changes with it; a font style
+    // leaves the other two as they are.
     void checkMarksAct_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<Effect>("effect");
@@ -150,12 +192,27 @@ private slots:
             true); // as where the display has a vertical-blank wait
         f->settings().retracePort = 0x3DA;
         f->fontCommands().applyEditorCheckMarks(); // the editor as the marks say, as after a load
+        const auto styleOn = [this](const QString &name) {
+            const QFont font = f->ui().editor->font();
+            return name == u"boldAction"        ? font.bold()
+                   : name == u"underlineAction" ? font.underline()
+                                                : font.italic();
+        };
+        QStringList otherStyles{"boldAction", "underlineAction", "italicAction"};
+        if (!otherStyles.removeOne(item))
+            otherStyles.clear();
+        for (const QString &other : otherStyles) {
+            if (!styleOn(other))
+                testsupport::toggle(f, other);
+        }
         for (int i = 0; i < 2; ++i) {
             const bool before = testsupport::isChecked(f, item);
             QCOMPARE(effect(f), before);
             testsupport::toggle(f, item);
             QCOMPARE(testsupport::isChecked(f, item), !before);
             QCOMPARE(effect(f), !before);
+            for (const QString &other : otherStyles)
+                QVERIFY2(styleOn(other), qPrintable(other));
         }
     }
 

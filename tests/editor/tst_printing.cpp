@@ -6,6 +6,7 @@
 #include "editor/LinePrinter.h"
 #include "editor/PrintDevice.h"
 #include "editor/ScriptEditor.h"
+#include "editor/ScriptPrintout.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Printers.h"
@@ -13,10 +14,14 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QPagedPaintDevice>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -33,7 +38,12 @@ public:
         drawn << QStringLiteral("%1 %2,%3 %4").arg(m_pageNo).arg(x).arg(y).arg(text);
     }
     void newPage() override { ++m_pageNo; }
+    void abort() override {
+        aborted = true;
+        drawn.clear();
+    }
     QStringList drawn;
+    bool aborted = false;
 
 private:
     QSize m_page;
@@ -122,6 +132,60 @@ private slots:
         QCOMPARE(printer.pagesUsed(), drawn.last().section(u' ', 0, 0).toInt());
     }
 
+    // A job cancelled after page k stops at once and is aborted on its device: nothing of it
+    // stays, nothing is drawn after it. A job left alone ends on the pages it estimated.
+    void cancelledPrintout_data() {
+        QTest::addColumn<int>("cancelAfterPage");
+        QTest::newRow("cancelled on the first page") << 0;
+        QTest::newRow("cancelled after page 1") << 1;
+        QTest::newRow("cancelled after page 4") << 4;
+        QTest::newRow("not cancelled") << -1;
+    }
+    void cancelledPrintout() {
+        QFETCH(int, cancelAfterPage);
+        const bool cancel = cancelAfterPage >= 0;
+        GridDevice device(QSize(100, 60)); // four lines a page
+        QList<PrintProgress> seen;
+        const PrintOutcome outcome = printScript(
+            device, 20, [](int i) { return QString::number(i); }, QStringLiteral("/s.txt"),
+            [&](const PrintProgress &p) {
+                seen << p;
+                return !cancel || p.pagesDone <= cancelAfterPage;
+            });
+        QCOMPARE(outcome.cancelled, cancel);
+        QCOMPARE(device.aborted, cancel);
+        if (cancel) {
+            QCOMPARE(device.drawn, QStringList());
+            QCOMPARE(outcome.pages, cancelAfterPage + 1);
+            QCOMPARE(seen.size(), 4 * cancelAfterPage + 1);
+        } else {
+            QCOMPARE(seen.size(), 20);
+            QCOMPARE(outcome.pages, 7); // the trailer's five lines too
+            QCOMPARE(seen.last().pagesEstimated, 7);
+        }
+    }
+
+    // An abandoned job to a file leaves its folder as it was: the earlier file unchanged
+    // and no temporary file.
+    void abortedFileJobLeavesNothing() {
+        const QString dir = sandbox->path(QStringLiteral("aborted"));
+        QDir().mkpath(dir);
+        const QString pdf = dir + QStringLiteral("/job.pdf");
+        testsupport::writeBytes(pdf, testsupport::oldContent());
+        const QStringList before = testsupport::entriesIn(dir);
+        platform::Printers::scripted({pdf});
+        f->ui().printSetupAction->trigger();
+        QPainter painter;
+        QVERIFY(platform::Printers::beginJob(painter, QStringLiteral("job.pdf")));
+        painter.drawText(10, 10, QStringLiteral("Page one"));
+        static_cast<QPagedPaintDevice *>(painter.device())->newPage();
+        QCOMPARE(testsupport::entriesIn(dir).size(), 2); // the temporary file, meanwhile
+        platform::Printers::abortJob(painter);
+        QVERIFY(!painter.isActive());
+        QCOMPARE(testsupport::entriesIn(dir), before);
+        QCOMPARE(testsupport::readFile(pdf), testsupport::oldContent());
+    }
+
     void longLineContinuesMidWord() {
         // One display line, longer than the editor reads a line at once.
         const QString word = QStringLiteral("abcdefghijklmnopqrstuvwxyz").repeated(200);
@@ -187,6 +251,37 @@ private slots:
                  QStringList(2, "No printer is installed. Print to a PDF file instead?"));
         QCOMPARE(platform::FileDialogs::requests().first().fileName, QStringLiteral("script.pdf"));
         QVERIFY(pdfText(pdf).contains(QStringLiteral("One line")));
+    }
+
+    // A written PDF takes the permissions any file of the program gets: the umask's for a new
+    // file, the old file's when it replaces one.
+    void pdfPermissions_data() {
+        QTest::addColumn<int>("umask");
+        QTest::addColumn<int>("oldMode"); // -1: no file before
+        QTest::addColumn<int>("mode");
+        QTest::newRow("new, umask 022") << 022 << -1 << 0644;
+        QTest::newRow("new, umask 027") << 027 << -1 << 0640;
+        QTest::newRow("over a file of 0664") << 022 << 0664 << 0664;
+    }
+    void pdfPermissions() {
+        QFETCH(int, umask);
+        QFETCH(int, oldMode);
+        QFETCH(int, mode);
+        const QString pdf = sandbox->path(QStringLiteral("modes.pdf"));
+        if (oldMode >= 0) {
+            QVERIFY(testsupport::writeBytes(pdf, "old"));
+            QVERIFY(::chmod(QFile::encodeName(pdf).constData(), mode_t(oldMode)) == 0);
+        }
+        const mode_t saved = ::umask(mode_t(umask));
+        f->ui().editor->setText(QStringLiteral("Text"));
+        platform::Printers::scripted({pdf});
+        f->ui().printSetupAction->trigger();
+        f->ui().printAction->trigger();
+        ::umask(saved);
+        struct stat written {};
+        QCOMPARE(::stat(QFile::encodeName(pdf).constData(), &written), 0);
+        QCOMPARE(int(written.st_mode & 07777), mode);
+        QVERIFY(pdfText(pdf).contains(QStringLiteral("Text")));
     }
 
     void refusedJob_data() {

@@ -55,6 +55,24 @@ private slots:
         QCOMPARE(dialogText(asked[2]), "Save: Save File | Text Only|*.txt | TXT");
     }
 
+    // Open and Save As start in the folder of the current script, once there is one.
+    void dialogsStartInScriptFolder() {
+        f->ui().editor->setText(QStringLiteral("text"));
+        f->ui().openAction->trigger();
+        QVERIFY(QDir().mkpath(sandbox->path(QStringLiteral("news"))));
+        const QString script =
+            sandbox->writeFile(QStringLiteral("news/evening.txt"), QByteArray("evening"));
+        openThroughMenu(script);
+        f->ui().openAction->trigger();
+        f->ui().saveAsAction->trigger();
+        const QList<platform::FileDialogRequest> asked = platform::FileDialogs::requests();
+        QCOMPARE(asked.size(), 4);
+        QCOMPARE(asked[0].folder, QString());
+        const QString folder = QFileInfo(script).absolutePath();
+        QCOMPARE(asked[2].folder, folder);
+        QCOMPARE(asked[3].folder, folder);
+    }
+
     void openStatistics_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("lines");

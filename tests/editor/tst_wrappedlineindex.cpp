@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QTextCursor>
 
+#include <algorithm>
+
 // The index on a bare document, with no editor: display lines, their starts in the
 // document and in the CR LF text, the line of a position, and an edit that counts only
 // the paragraphs it touched again.
@@ -81,6 +83,48 @@ private slots:
         cursor.insertText(inserted);
         checkLines(index, after);
         QCOMPARE(index.paragraphsMeasured() - measured, recounted);
+    }
+
+    // Counting with news of its progress: every paragraph counted once, whatever runs
+    // meanwhile (a question counts the rest at once, an edit leaves more to count).
+    void countWithNews_data() {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<int>("news");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("measured");
+        QTest::newRow("left alone") << "" << 3 << 2000 << 1000;
+        // The paragraph the edit split counts again, as two.
+        QTest::newRow("an edit") << "edit" << 4 << 2002 << 1002;
+        QTest::newRow("a question") << "question" << 1 << 2000 << 1000;
+    }
+    void countWithNews() {
+        QFETCH(QString, meanwhile);
+        QFETCH(int, news);
+        QFETCH(int, lines);
+        QFETCH(int, measured);
+        QTextDocument doc;
+        doc.setPlainText(QStringList(1000, QStringLiteral("aaa bbb")).join(u'\n'));
+        WrappedLineIndex index(&doc);
+        WrappedLineIndex::WrapParams params;
+        params.font = QFont(QStringLiteral("Courier"), 12);
+        params.option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        params.lineWidth = 4.5 * QFontMetricsF(params.font).horizontalAdvance(u'x');
+        index.setWrapParams(params);
+        QList<int> done;
+        index.countLines([&](int paragraphs, int total) {
+            QCOMPARE(total, doc.blockCount());
+            done << paragraphs;
+            if (done.size() > 1)
+                return;
+            if (meanwhile == u"question")
+                QCOMPARE(index.lineCount(), 2000);
+            if (meanwhile == u"edit")
+                QTextCursor(&doc).insertText(QStringLiteral("ccc ddd\n"));
+        });
+        QCOMPARE(done.size(), news);
+        QVERIFY(std::is_sorted(done.begin(), done.end()));
+        QCOMPARE(index.paragraphsMeasured(), measured);
+        QCOMPARE(index.lineCount(), lines);
     }
 
 private:

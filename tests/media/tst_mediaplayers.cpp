@@ -8,10 +8,13 @@
 #include "media/MediaPlayer.h"
 #include "media/MediaRules.h"
 #include "media/VideoWindow.h"
+#include "platform/AudioDevices.h"
 #include "platform/FileDialogs.h"
 #include "platform/MediaDevice.h"
 #include "platform/MessageBoxes.h"
 
+#include <QCheckBox>
+#include <QSlider>
 #include <QTimer>
 
 #include <QToolButton>
@@ -24,6 +27,8 @@ namespace {
 
 // Every command the stand-in devices receive, as "video open clip.avi", "sound play" …
 QStringList g_log;
+// Media that end as soon as they start playing.
+bool g_endAtOnce = false;
 
 // Opens a file whose name starts with "ok" (a 320 x 240 picture for a video) and refuses
 // anything else; the other commands only change the mode.
@@ -39,13 +44,20 @@ public:
     void close() override { log(QStringLiteral("close"), Mode::NotOpen); }
     bool isOpen() const override { return m_mode != Mode::NotOpen; }
     QSize naturalSize() const override { return isOpen() ? QSize(320, 240) : QSize(); }
-    void play() override { log(QStringLiteral("play"), Mode::Playing); }
+    void play() override {
+        log(QStringLiteral("play"), Mode::Playing);
+        m_ended = g_endAtOnce;
+    }
     void pause() override { log(QStringLiteral("pause"), Mode::Paused); }
     void stop() override { log(QStringLiteral("stop"), Mode::Stopped); }
-    void seek(qint64 ms) override { log(QStringLiteral("seek %1").arg(ms)); }
+    void seek(qint64 ms) override {
+        log(QStringLiteral("seek %1").arg(ms));
+        m_ended = false;
+    }
     qint64 position() const override { return 0; }
     qint64 length() const override { return 3000; }
     Mode mode() const override { return m_mode; }
+    bool ended() const override { return m_ended; }
     void expose() override {}
 
 private:
@@ -55,6 +67,7 @@ private:
     }
     const char *m_name;
     Mode m_mode = Mode::NotOpen;
+    bool m_ended = false;
 };
 
 } // namespace
@@ -69,13 +82,16 @@ class TestMediaPlayers : public QObject {
     void loadSound(const QString &name) { mainWindow->media().loadSound(media(name)); }
     void pressStartWithVideo() { mainWindow->ui().startWithVideoButton->click(); }
     bool shown(QWidget *w) const { return !w->isHidden(); }
-    // "video" and "sound" load a file that opens, "arm" presses "Start w/Video".
+    // "video" and "sound" load a file that opens, "arm" presses "Start w/Video", "end at
+    // once" makes the media end as soon as they play.
     void runSteps(const QStringList &steps) {
         for (const QString &step : steps) {
             if (step == QLatin1String("video"))
                 loadVideo(QStringLiteral("ok clip.avi"));
             else if (step == QLatin1String("sound"))
                 loadSound(QStringLiteral("ok tone.wav"));
+            else if (step == QLatin1String("end at once"))
+                g_endAtOnce = true;
             else
                 pressStartWithVideo();
         }
@@ -85,14 +101,15 @@ private slots:
     void init() {
         MediaDevice::setFactory(
             [](MediaDevice::Kind k) { return std::make_unique<FakeDevice>(k); });
-        MediaDevice::setAudioOutputCount(1);
+        platform::AudioDevices::setOverride(platform::AudioClass::WaveOut, {platform::AudioCaps{}});
         fx = std::make_unique<PlayFixture>();
         g_log.clear();
+        g_endAtOnce = false;
     }
     void cleanup() {
         fx.reset();
         MediaDevice::setFactory({});
-        MediaDevice::setAudioOutputCount(-1);
+        platform::AudioDevices::clearOverrides();
     }
 
     // A video opens into the play window at its natural size, top-left or centred; the
@@ -111,6 +128,9 @@ private slots:
         QTest::newRow("broken") << "broken.avi" << true << true << QRect() << 40
                                 << media::videoBrokenMessage();
         QTest::newRow("missing") << "gone.avi" << false << false << QRect() << 40 << QString();
+        QTest::newRow("spaces and accents")
+            << "ok Nachrichten \u00dcbersicht caf\u00e9.avi" << false << true
+            << QRect(0, 0, 320, 240) << 246 << QString();
     }
     void loadVideo() {
         QFETCH(QString, file);
@@ -173,12 +193,17 @@ private slots:
                            static_cast<QWidget *>(mainWindow->ui().closePlayersButton),
                            static_cast<QWidget *>(mainWindow->ui().startWithVideoButton)})
             QVERIFY(!shown(w));
+        // No picture stays in the play window, and the fade pass may run again.
+        auto *video = playWindow->findChild<VideoWindow *>();
+        QVERIFY(video && !shown(video));
+        QVERIFY(!mainWindow->media().videoShowing());
     }
 
     // "Wave and Midi" offers its dialog only where there is a sound output.
     void soundNeedsAnOutput() {
         for (int outputs : {0, 1}) {
-            MediaDevice::setAudioOutputCount(outputs);
+            platform::AudioDevices::setOverride(platform::AudioClass::WaveOut,
+                                                QList<platform::AudioCaps>(outputs));
             platform::FileDialogs::clearRequests();
             platform::MessageBoxes::clearShown();
             mainWindow->ui().soundPlayerAction->trigger();
@@ -204,6 +229,11 @@ private slots:
         QCOMPARE(testsupport::shownTexts(), QStringList{media::noDeviceOpenMessage()});
         QVERIFY(g_log.isEmpty());
 
+        // The play window takes the settings before it shows: leaving it hands back the
+        // console's own speed and x10.
+        MainWindow::setTrackBarPosition(mainWindow->ui().delayBar, 25);
+        mainWindow->ui().slowerBox->setChecked(true);
+        QCOMPARE(mainWindow->settings().delay, 250);
         loadVideo(QStringLiteral("ok clip.avi"));
         QVERIFY(!playWindow->isVisible());
         g_log.clear();
@@ -221,6 +251,43 @@ private slots:
         playWindow->operatorKey(27);
         QVERIFY(!playWindow->isVisible());
         QCOMPARE(g_log, (QStringList{"video stop", "video seek 0"}));
+        QVERIFY(mainWindow->ui().slowerBox->isChecked());
+        QCOMPARE(mainWindow->settings().delay, 250);
+        QCOMPARE(mainWindow->ui().delayBar->value(), 25);
+    }
+
+    // A video needs the X display; elsewhere the player says so (the headless platform aside).
+    void videoNeedsX11_data() {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("needs");
+        QTest::newRow("xcb") << "xcb" << false;
+        QTest::newRow("wayland") << "wayland" << true;
+        QTest::newRow("eglfs") << "eglfs" << true;
+        QTest::newRow("offscreen") << "offscreen" << false;
+    }
+    void videoNeedsX11() {
+        QFETCH(QString, platform);
+        QFETCH(bool, needs);
+        QCOMPARE(media::videoNeedsX11(platform), needs);
+    }
+
+    // A message's lone carriage return shows as a line break; the recorded text keeps it.
+    void messageLineBreaks_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("lone CR") << "File format can not be\rplayed."
+                                 << "File format can not be\nplayed.";
+        QTest::newRow("CR LF") << "one\r\ntwo"
+                               << "one\ntwo";
+        QTest::newRow("LF") << "one\ntwo"
+                            << "one\ntwo";
+        QTest::newRow("CR CR") << "a\r\rb"
+                               << "a\n\nb";
+    }
+    void messageLineBreaks() {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(platform::MessageBoxes::displayText(text), shown);
     }
 
     // A play starts the armed sound (and the video armed with it) before the pre-roll, the
@@ -229,6 +296,11 @@ private slots:
     void startAndStopPoints_data() {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("expected");
+        // A medium that has ended is not started again by the play.
+        QTest::newRow("both, the video ended in the pre-roll")
+            << QStringList{"sound", "video", "arm", "end at once"}
+            << QStringList{"sound play",   "video play", "pre-roll",    "sound stop",
+                           "sound seek 0", "video stop", "video seek 0"};
         QTest::newRow("video") << QStringList{"video", "arm"}
                                << QStringList{"pre-roll", "video play", "video stop",
                                               "video seek 0"};

@@ -18,6 +18,8 @@ Q_DECLARE_METATYPE(MediaDevice::Kind)
 
 namespace {
 constexpr int kPatience = 30000; // a loaded machine decodes slowly
+// A file name with spaces, a character URIs reserve and letters outside ASCII.
+const QString kAccentedName = QStringLiteral("Nachrichten #1 \u00dcbersicht caf\u00e9.avi");
 
 // A MIDI file of three half-second notes: the header, then one track.
 QByteArray midiTune() {
@@ -62,6 +64,7 @@ private slots:
         QFile clip(file(QStringLiteral("clip.avi")));
         QVERIFY(clip.open(QIODevice::ReadOnly));
         QVERIFY(writeFile(QStringLiteral("cut.avi"), clip.read(clip.size() / 3)));
+        QVERIFY(QFile::copy(file(QStringLiteral("clip.avi")), file(kAccentedName)));
     }
 
     void open_data() {
@@ -69,6 +72,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("size"); // empty: opens with no picture; invalid: refused
         QTest::newRow("video") << Kind::Video << "clip.avi" << QSize(176, 144);
+        QTest::newRow("spaces, # and accents") << Kind::Video << kAccentedName << QSize(176, 144);
         QTest::newRow("wave") << Kind::Sound << "tone.wav" << QSize(0, 0);
         QTest::newRow("midi") << Kind::Sound << "tune.mid" << QSize(0, 0);
         QTest::newRow("sound as video") << Kind::Video << "tone.wav" << QSize();
@@ -93,19 +97,15 @@ private slots:
     void playHoldRewind_data() {
         QTest::addColumn<Kind>("kind");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("outputs"); // -1: as the system has them
-        QTest::newRow("video") << Kind::Video << "clip.avi" << -1;
-        QTest::newRow("wave") << Kind::Sound << "tone.wav" << -1;
-        QTest::newRow("midi") << Kind::Sound << "tune.mid" << -1;
-        QTest::newRow("wave with no audio output") << Kind::Sound << "tone.wav" << 0;
+        // Run beside a sound server and without one: the automatic sink falls back by itself.
+        QTest::newRow("video") << Kind::Video << "clip.avi";
+        QTest::newRow("wave") << Kind::Sound << "tone.wav";
+        QTest::newRow("midi") << Kind::Sound << "tune.mid";
     }
     void playHoldRewind() {
         QFETCH(Kind, kind);
         QFETCH(QString, name);
-        QFETCH(int, outputs);
-        MediaDevice::setAudioOutputCount(outputs);
         auto d = opened(kind, name);
-        MediaDevice::setAudioOutputCount(-1);
         QVERIFY(d);
         QVERIFY(d->length() > 1000);
         d->play();
@@ -128,8 +128,10 @@ private slots:
         d->seek(1200);
         d->play();
         QTRY_COMPARE_WITH_TIMEOUT(d->mode(), Mode::Stopped, kPatience);
+        QVERIFY(d->ended());
         d->play();
         QCOMPARE(d->mode(), Mode::Playing);
+        QVERIFY(!d->ended());
         QVERIFY(d->position() < 1200);
     }
 
@@ -140,13 +142,6 @@ private slots:
             return;
         d->play();
         QTRY_COMPARE_WITH_TIMEOUT(d->mode(), Mode::Stopped, kPatience);
-    }
-
-    // Beside a sound server the system lists at least its sink.
-    void audioOutputs() {
-        if (!qEnvironmentVariableIsSet("LECTO_SOUND_SERVER"))
-            QSKIP("no sound server started for this run");
-        QVERIFY(MediaDevice::audioOutputCount() > 0);
     }
 };
 

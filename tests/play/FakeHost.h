@@ -38,7 +38,7 @@ struct FakeHost : PlayHost {
     void setDelay(int d) override { delayValue = d; }
     int delayFactor() const override { return 1; }
     void setSlowerX10(bool) override {}
-    void handBackSpeed(int) override {}
+    void handBackSpeed() override {}
     void waitSeconds(int seconds) override {
         waits.append(seconds);
         if (onWait)

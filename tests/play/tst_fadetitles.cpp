@@ -132,6 +132,30 @@ private slots:
         }
     }
 
+    // One lit pixel: the centre keeps 8/6 of it, the four diagonal neighbours get 1/6, the
+    // four edge neighbours nothing.
+    void kernelLayout_data() {
+        QTest::addColumn<int>("bytes");
+        QTest::newRow("24-bit") << 3;
+        QTest::newRow("32-bit") << 4;
+    }
+    void kernelLayout() {
+        QFETCH(int, bytes);
+        int k[5][5];
+        copyAntialiasKernel(k);
+        Bitmap strip = bitmap(bytes, 7, 7, qRgb(0, 0, 0));
+        strip.scanLine(3)[3 * bytes] = 6; // the blue of (3, 3)
+        bytes == 3 ? antialias(strip, k) : antialias32(strip, k);
+        QStringList rows;
+        for (int y = 2; y <= 4; ++y) {
+            QStringList row;
+            for (int x = 2; x <= 4; ++x)
+                row << QString::number(quint8(bgr(strip, x, y).at(0)));
+            rows << row.join(u' ');
+        }
+        QCOMPARE(rows.join(QStringLiteral(" / ")), QStringLiteral("1 0 1 / 0 8 0 / 1 0 1"));
+    }
+
     // The row path gives the bytes of the 1-based path on random strips of many shapes,
     // with the designed weights and with arbitrary ones.
     void rowPathAgrees_data() {
@@ -202,6 +226,7 @@ private slots:
         QTest::newRow("TV, editor 24") << 24 << "tv" << false << true << "40 underline" << 61;
         QTest::newRow("TV, editor 4: T = N") << 4 << "tv" << false << true << "8 underline" << 10;
         QTest::newRow("two lines, bold") << 24 << "two" << false << true << "48 bold" << 64;
+        QTest::newRow("two lines centred") << 24 << "two" << true << true << "48 bold" << 64;
         QTest::newRow("last line alone") << 24 << "tv" << true << false << "48 bold" << -1;
         QTest::newRow("one line centred") << 10 << "one" << true << true << "20 bold" << -1;
     }
@@ -228,14 +253,18 @@ private slots:
         QCOMPARE(described(first.font), firstFont);
         QCOMPARE(l.texts.size(), secondTop < 0 ? 1 : 2);
         const int w1 = QFontMetrics(first.font).horizontalAdvance(first.text);
+        // One line is centred in the strip; two lines centred in the wider of the two.
         if (!r.twoLine)
             QCOMPARE(first.x, 400 - w1 / 2);
+        else if (secondTop >= 0)
+            QCOMPARE(first.x, centre ? l.stripWidth / 2 - w1 / 2 : 0);
         if (secondTop < 0)
             return;
         const FadeTitleText &second = l.texts.at(1);
-        QCOMPARE(QPoint(second.x, second.y), QPoint(0, secondTop));
-        QCOMPARE(described(second.font), QString::number(2 * editorSize));
         const int w2 = QFontMetrics(second.font).horizontalAdvance(second.text);
+        QCOMPARE(QPoint(second.x, second.y),
+                 QPoint(centre ? l.stripWidth / 2 - w2 / 2 : 0, secondTop));
+        QCOMPARE(described(second.font), QString::number(2 * editorSize));
         QCOMPARE(l.stripWidth, qMax(w1, w2));
         r.font = l.fontAfter;
         QCOMPARE(described(layoutFadeTitle(r).texts.first().font), firstFont.remove(" bold"));

@@ -58,7 +58,8 @@ private slots:
     void init() { fx = std::make_unique<PlayFixture>(); }
     void cleanup() { fx.reset(); }
 
-    // The keys change Delay only, never to 0 or below, and not on once 6000 is reached.
+    // The keys change Delay only, never to 0 or below, and not on once 6000 is reached; the
+    // console's delay bar follows when the play ends.
     void keyLimits_data() {
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("key");
@@ -85,6 +86,13 @@ private slots:
         QCOMPARE(mainWindow->settings().delay, afterTwo);
         QCOMPARE(playWindow->ui().delayBar->value(), bar);
         QVERIFY(playWindow->isVisible());
+        // Leaving the play puts the console's bar at Delay (held within its range) without
+        // running its change handler: Delay stays as the keys left it.
+        QTest::keyClick(playWindow, Qt::Key_Escape);
+        QVERIFY(!playWindow->isVisible());
+        QCOMPARE(mainWindow->settings().delay, afterTwo);
+        QCOMPARE(mainWindow->ui().delayBar->value(), qMin(afterTwo, 1500));
+        QCOMPARE(mainWindow->ui().delayLabel->text(), QString::number(afterTwo));
     }
 
     // Space pauses between lines; a second Space goes on.

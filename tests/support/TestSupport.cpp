@@ -141,6 +141,8 @@ QString MainWindowFixture::setting(const QString &name) const {
         {"Ver", f->settings().version},
         {"Startime", platform::dayFractionToTime(f->settings().startTime).toString(u"HH:mm:ss")},
         {"CenterFade", n(int(f->settings().centerFade))},
+        {"Centering", n(int(f->settings().centering))},
+        {"editor.centered", n(int(f->ui().editor->isCentered()))},
         {"playAtStart", n(int(f->settings().playAtStart))},
         {"clockTimer", n(int(f->ui().clockTimer->isActive()))},
         {"toolBar",

@@ -7,6 +7,7 @@
 #include "app/ProgramWindows.h"
 #include "editor/ScriptEditor.h"
 #include "platform/AudioDevices.h"
+#include "platform/FindDialog.h"
 #include "platform/Printers.h"
 #include "platform/Screen.h"
 #include "platform/System.h"
@@ -281,11 +282,18 @@ private slots:
         QCOMPARE(shown("WaveOutDriverID"), QStringLiteral("-1"));
         QCOMPARE(shown("WaveOutProductIdentifier"), QStringLiteral("Wave Mapper"));
         QCOMPARE(shown("WaveOutFormats"), QStringLiteral(" 44.1   kHz, Stereo, 16-bit\n"));
-        hood->ui().waveOutList->setCurrentRow(1);
-        hood->waveOutDeviceClicked(1);
-        QCOMPARE(shown("WaveOutDriverID"), QStringLiteral("0"));
+        // The arrow keys choose a row as a click does; the list is rebuilt with it current.
+        hood->show();
+        QVERIFY(QTest::qWaitForWindowExposed(hood));
+        hood->ui().waveOutList->setFocus();
+        QTest::keyClick(hood->ui().waveOutList, Qt::Key_Down);
+        QTRY_COMPARE(shown("WaveOutDriverID"), QStringLiteral("0"));
         QCOMPARE(shown("WaveOutProductName"), QStringLiteral("Speakers"));
-        QCOMPARE(hood->ui().waveOutList->currentRow(), -1); // rebuilt
+        QCOMPARE(hood->ui().waveOutList->currentRow(), 1);
+        QTest::keyClick(hood->ui().waveOutList, Qt::Key_Up);
+        QTRY_COMPARE(shown("WaveOutDriverID"), QStringLiteral("-1"));
+        hood->waveOutDeviceClicked(1);
+        QCOMPARE(shown("WaveOutProductName"), QStringLiteral("Speakers"));
 
         // A class without devices: its text, and the rest as it was.
         platform::AudioDevices::setOverride(AudioClass::WaveIn, {});
@@ -310,6 +318,10 @@ private slots:
                  (QStringList{"Midi Through Port-0", "USB Keys MIDI 1", "USB Keys Control"}));
         QCOMPARE(shown("MidiInOutputDeviceID"), QStringLiteral("0"));
         QCOMPARE(shown("MidiInDriverVersion"), QStringLiteral("4.10"));
+        // "Midi In" has no mapper: row r is device r.
+        hood->midiInDeviceClicked(2);
+        QCOMPARE(shown("MidiInOutputDeviceID"), QStringLiteral("2"));
+        QCOMPARE(shown("MidiInProductName"), QStringLiteral("USB Keys Control"));
         hood->ui().pages->setCurrentIndex(1);
         const QStringList out = rows(hood->ui().midiOutList);
         QCOMPARE(out.first(), QStringLiteral("MIDI Mapper"));
@@ -341,9 +353,28 @@ private slots:
 
     void dialogsFromTheMenus() {
         QVERIFY(testsupport::createWindows());
-        onModal(mainWindow->ui().systemInfoAction, [](QWidget *modal) {
+        // Both open centred on the screen, not over the main window.
+        const auto centred = [](QWidget *modal) {
+            const QSize screen = platform::Screen::size();
+            const QRect r = modal->frameGeometry();
+            if (r.topLeft() ==
+                QPoint((screen.width() - r.width()) / 2, (screen.height() - r.height()) / 2))
+                return true;
+            qWarning() << "not centred:" << r << "on" << screen;
+            return false;
+        };
+        onModal(mainWindow->ui().systemInfoAction, [&](QWidget *modal) {
             QCOMPARE(modal, static_cast<QWidget *>(systemInfoDialog));
             QVERIFY(systemInfoDialog->ui().refreshTimer->isActive());
+            QVERIFY(centred(modal));
+            // Three columns: the refresh rate stands at the top, right of the left column.
+            const auto at = [modal](const char *name) {
+                const auto *label = modal->findChild<QLabel *>(QString::fromLatin1(name));
+                return QRect(label->mapTo(modal, QPoint(0, 0)), label->size());
+            };
+            QVERIFY(at("DeviceKind4").left() > at("BitsPerPixel").right());
+            QCOMPARE(at("DeviceKind4").top(), at("BitsPerPixel").top());
+            QVERIFY(at("DeviceKind4").right() < at("DeviceKind11").left());
         });
         QVERIFY(!systemInfoDialog->ui().refreshTimer->isActive());
 
@@ -352,6 +383,8 @@ private slots:
             onModal(mainWindow->ui().aboutAction, [&](QWidget *modal) {
                 QVERIFY(modal != first); // a new box each time
                 first = modal;
+                QVERIFY(centred(modal));
+                QCOMPARE(modal->palette().color(QPalette::Window), QColor(0, 0, 255));
                 QCOMPARE(modal->findChild<QLabel *>("version")->text(), QStringLiteral("01.24A"));
                 QCOMPARE(modal->findChild<QLabel *>("physicalMemory")->text(),
                          QStringLiteral("Physical Memory 8,062,384 KB"));
@@ -372,6 +405,30 @@ private slots:
         });
         QTest::keyClick(mainWindow->ui().editor, Qt::Key_A, Qt::ControlModifier);
         QVERIFY(opened);
+
+        // Elsewhere Ctrl+A does what the focused control does: the Find dialog's field
+        // selects its text, its button does nothing.
+        mainWindow->ui().findAction->trigger();
+        platform::FindDialog *find = mainWindow->ui().findDialog;
+        QVERIFY(QTest::qWaitForWindowActive(find));
+        find->FindEdit->setText(QStringLiteral("alpha"));
+        find->FindEdit->deselect();
+        for (QWidget *focused : {static_cast<QWidget *>(find->FindEdit),
+                                 static_cast<QWidget *>(find->FindNextButton)}) {
+            focused->setFocus();
+            opened = false;
+            QTimer::singleShot(0, [&] {
+                opened = QApplication::activeModalWidget() != nullptr;
+                if (opened)
+                    QApplication::activeModalWidget()->close();
+            });
+            QTest::keyClick(focused, Qt::Key_A, Qt::ControlModifier);
+            QTest::qWait(20);
+            QVERIFY2(!opened, qPrintable(focused->objectName()));
+            if (focused == find->FindEdit)
+                QCOMPARE(find->FindEdit->selectedText(), QStringLiteral("alpha"));
+        }
+        find->close();
     }
 
     void help() {
