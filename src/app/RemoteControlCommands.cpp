@@ -85,6 +85,8 @@ void RemoteControlCommands::apply() {
         // Nothing is loaded for a switch that was never on.
         if (m_service)
             m_service->stop();
+        // A Back held by a remote whose connection is now closed is let go.
+        releaseBack();
         delete m_stateTimer;
         m_stateTimer = nullptr;
         return;
@@ -135,6 +137,17 @@ bool RemoteControlCommands::playing() const {
 }
 
 void RemoteControlCommands::execute(const RemoteRequest &request) {
+    // A repeat of Back keeps it held; its release is the right button's, once.
+    if (request.command == RemoteCommand::Back && m_backHeld) {
+        holdBack();
+        return;
+    }
+    if (request.command == RemoteCommand::BackRelease) {
+        releaseBack();
+        if (m_service)
+            publishState();
+        return;
+    }
     const bool paused = playing() && m_playWindow->state().paused;
     const OperatorAction action = operatorActionFor(request, playing(), paused);
     switch (action.kind) {
@@ -148,6 +161,9 @@ void RemoteControlCommands::execute(const RemoteRequest &request) {
         m_playWindow->operatorKey(action.value);
         break;
     case OperatorAction::Kind::RightButtonDown:
+        // Held before the press: the reverse scroll runs inside it, and a release or the
+        // hold's end may come while it does.
+        holdBack();
         m_playWindow->mouseButtonDown(Qt::RightButton);
         break;
     case OperatorAction::Kind::RightButtonUp:
@@ -162,6 +178,26 @@ void RemoteControlCommands::execute(const RemoteRequest &request) {
     }
     if (m_service)
         publishState();
+}
+
+void RemoteControlCommands::holdBack() {
+    if (!m_backHold) {
+        m_backHold = new QTimer(this);
+        m_backHold->setSingleShot(true);
+        connect(m_backHold, &QTimer::timeout, this, &RemoteControlCommands::releaseBack);
+    }
+    m_backHeld = true;
+    m_backHold->start(m_backHoldMs);
+}
+
+void RemoteControlCommands::releaseBack() {
+    if (!m_backHeld)
+        return;
+    m_backHeld = false;
+    m_backHold->stop();
+    const RemoteRequest release{RemoteCommand::BackRelease, 0};
+    if (operatorActionFor(release, playing(), false).kind == OperatorAction::Kind::RightButtonUp)
+        m_playWindow->mouseButtonUp(Qt::RightButton);
 }
 
 void RemoteControlCommands::publishState() {

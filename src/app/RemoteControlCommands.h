@@ -26,6 +26,10 @@ class RemoteControlCommands : public QObject {
 public:
     // Commands waiting for the user-interface thread; more are refused as busy.
     static constexpr int kMaxWaitingCommands = 32;
+    // Back holds the reverse scroll while the remote repeats it (the web remote does every
+    // 500 ms); without a repeat or a release for this long it is released, so that a remote
+    // that went away never leaves the play scrolling back.
+    static constexpr int kBackHoldMs = 1500;
 
     // saveSettings: the [Remote] section written to the configuration file.
     RemoteControlCommands(Settings &settings, PlayCommands &play, QWidget *dialogParent,
@@ -50,11 +54,19 @@ public:
     void execute(const RemoteRequest &request);
     // The state as it stands now, handed to the servers.
     void publishState();
+    // Whether a remote holds Back now.
+    bool backHeld() const { return m_backHeld; }
+    // Test seam: how long Back holds without a repeat.
+    void setBackHoldMs(int ms) { m_backHoldMs = ms; }
 
 private:
     // The service, from the module the first time; null with the reason when it cannot be had.
     RemoteService *loadService(QString *error);
     bool playing() const;
+    // Back pressed by a remote, or repeated while it holds.
+    void holdBack();
+    // Back let go: the right button's release, as when the remote releases it.
+    void releaseBack();
 
     Settings &m_settings;
     PlayCommands &m_play;
@@ -65,6 +77,9 @@ private:
     std::unique_ptr<QLibrary> m_module;
     std::unique_ptr<RemoteService> m_service;
     QTimer *m_stateTimer = nullptr;
+    QTimer *m_backHold = nullptr; // made when Back is first held
+    int m_backHoldMs = kBackHoldMs;
+    bool m_backHeld = false;
     std::shared_ptr<std::atomic<int>> m_waiting = std::make_shared<std::atomic<int>>(0);
     // The play's time so far: what earlier stretches of playing added up to, and since when
     // it has been playing (-1 while it is not).

@@ -82,10 +82,21 @@ function connect() {
 for (const b of document.querySelectorAll("button[data-command]"))
   b.addEventListener("click", () => send(b.dataset.command));
 const back = document.getElementById("back");
-let backHeld = false;
-back.addEventListener("pointerdown", (e) => { e.preventDefault(); backHeld = true; send("back"); });
+let backRepeat = null;
+// Back is repeated while held: the program lets go of it when the repeats stop.
+back.addEventListener("pointerdown", (e) => {
+  e.preventDefault();
+  if (backRepeat) return;
+  send("back");
+  backRepeat = setInterval(() => send("back"), 500);
+});
 for (const type of ["pointerup", "pointercancel", "pointerleave"])
-  back.addEventListener(type, () => { if (backHeld) { backHeld = false; send("back-release"); } });
+  back.addEventListener(type, () => {
+    if (!backRepeat) return;
+    clearInterval(backRepeat);
+    backRepeat = null;
+    send("back-release");
+  });
 connect();
 </script>
 </body>

@@ -105,6 +105,7 @@ void RemoteServer::closeAll() {
         delete client;
     }
     m_clients.clear();
+    m_backHolders.clear(); // the console lets go of Back itself when it stops the servers
     for (QTcpSocket *socket : m_httpSockets.values()) {
         socket->disconnect(this);
         socket->abort();
@@ -282,6 +283,8 @@ void RemoteServer::acceptWebSocket() {
         });
         connect(client, &QWebSocket::disconnected, this, [this, client] {
             m_clients.remove(client);
+            if (m_backHolders.remove(client))
+                deliver({RemoteCommand::BackRelease, 0});
             client->deleteLater();
             const QMutexLocker lock(&m_shared->mutex);
             m_shared->counters.webSocketClients = int(m_clients.size());
@@ -310,8 +313,14 @@ void RemoteServer::readWebSocketMessage(QWebSocket *client, const QString &text)
         client->sendTextMessage(QString::fromUtf8(errorJson(message.error)));
         return;
     }
-    if (!deliver(*message.request))
+    if (!deliver(*message.request)) {
         client->sendTextMessage(QString::fromUtf8(errorJson(QStringLiteral("busy"))));
+        return;
+    }
+    if (message.request->command == RemoteCommand::Back)
+        m_backHolders.insert(client);
+    else if (message.request->command == RemoteCommand::BackRelease)
+        m_backHolders.remove(client);
 }
 
 void RemoteServer::pushState() {

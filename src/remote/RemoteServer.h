@@ -81,4 +81,6 @@ private:
     QSet<QTcpSocket *> m_httpSockets;
     // Each client's bytes of state sent but not yet written out.
     QHash<QWebSocket *, qint64> m_clients;
+    // The clients that hold Back: when one goes away, Back is released for it.
+    QSet<QWebSocket *> m_backHolders;
 };

@@ -5,6 +5,7 @@
 
 #include "app/PlayCommands.h"
 #include "app/RemoteControlCommands.h"
+#include "editor/ScriptFileCommands.h"
 
 #include <QThread>
 #include <QTimer>
@@ -124,6 +125,67 @@ private slots:
         QCOMPARE(whilePaused.lineCount, 3);
         QCOMPARE(fx->retrace.waits, 3 * playWindow->stripHeight());
         QVERIFY(!playWindow->state().paused);
+    }
+
+    // Back held by a remote is let go when the remote releases it, when it stops repeating
+    // it, or when remote control is turned off (its connection closed): the reverse scroll
+    // pauses where it is, as on the right button's release, and never runs on unattended.
+    void backLetGo_data() {
+        QTest::addColumn<int>("how");
+        QTest::newRow("released by the remote") << 0;
+        QTest::newRow("no repeat within the hold time") << 1;
+        QTest::newRow("remote control turned off") << 2;
+    }
+    void backLetGo() {
+        QFETCH(int, how);
+        Settings &s = mainWindow->settings();
+        s.remoteControl = true;
+        s.remoteAccessCode = QStringLiteral("ABCDEFGHJKMNPQRSTVWXYZ0123");
+        remote().apply();
+        QStringList lines;
+        for (int i = 0; i < 40; ++i)
+            lines << QStringLiteral("line %1").arg(i);
+        fx->setScript(lines.join(QStringLiteral("\r\n")));
+        mainWindow->scriptFiles().setCaretLine(0);
+        fx->retrace.onWait = [this](int n) {
+            if (n == 30 * playWindow->stripHeight() + 1) // line 30 is scrolling
+                QVERIFY(send(RemoteCommand::Back));
+        };
+        bool acted = false;
+        int backLineAtPause = -2;
+        QTimer robot;
+        robot.setInterval(1);
+        connect(&robot, &QTimer::timeout, this, [&] {
+            const PlayWindow::State &w = playWindow->state();
+            if (w.reversed && !acted) {
+                acted = true;
+                QVERIFY(remote().backHeld());
+                if (how == 0) {
+                    send(RemoteCommand::BackRelease);
+                } else if (how == 1) {
+                    remote().setBackHoldMs(1);
+                    send(RemoteCommand::Back); // a repeat: held on for the new hold time
+                } else {
+                    QMetaObject::invokeMethod(
+                        this,
+                        [] {
+                            mainWindow->settings().remoteControl = false;
+                            mainWindow->remoteControl().apply();
+                        },
+                        Qt::QueuedConnection);
+                }
+            } else if (acted && w.paused && backLineAtPause == -2) {
+                backLineAtPause = w.backLine;
+                postKey(Qt::Key_Escape);
+            }
+        });
+        robot.start();
+        mainWindow->playCommands().play();
+        QVERIFY(acted);
+        QVERIFY(!remote().backHeld());
+        // Paused on the way back, short of the caret line the reverse scroll ends at.
+        QVERIFY2(backLineAtPause > 0, qPrintable(QString::number(backLineAtPause)));
+        QVERIFY(!playWindow->isVisible());
     }
 };
 

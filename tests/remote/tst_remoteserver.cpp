@@ -173,6 +173,31 @@ private slots:
         QVERIFY(closed.wait(5000));
     }
 
+    // A client that holds Back and goes away lets go of it; one that let go first is not
+    // released again.
+    void backReleasedWithItsConnection_data() {
+        QTest::addColumn<bool>("releasedFirst");
+        QTest::newRow("connection closed while held") << false;
+        QTest::newRow("released, then closed") << true;
+    }
+    void backReleasedWithItsConnection() {
+        QFETCH(bool, releasedFirst);
+        QWebSocket client;
+        QSignalSpy texts(&client, &QWebSocket::textMessageReceived);
+        client.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws?code=%2").arg(m_port).arg(kCode)));
+        QVERIFY(texts.wait(5000));
+        client.sendTextMessage(QStringLiteral(R"({"code":"%1","command":"back"})").arg(kCode));
+        if (releasedFirst)
+            client.sendTextMessage(
+                QStringLiteral(R"({"code":"%1","command":"back-release"})").arg(kCode));
+        QTRY_COMPARE(m_received.requests.size(), releasedFirst ? 2 : 1);
+        client.abort();
+        QTRY_COMPARE(m_service.counters().webSocketClients, 0);
+        const QList<RemoteRequest> got = m_received.take();
+        QCOMPARE(got.size(), 2);
+        QCOMPARE(got.back().command, RemoteCommand::BackRelease);
+    }
+
     void webSocketWithoutCode() {
         QWebSocket client;
         QSignalSpy closed(&client, &QWebSocket::disconnected);
