@@ -7,6 +7,16 @@
 #include "app/RemoteControlCommands.h"
 #include "editor/ScriptFileCommands.h"
 
+#include "platform/IniFile.h"
+#include "remote/RemoteControlDialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QThread>
 #include <QTimer>
 
@@ -30,12 +40,16 @@ public:
     void publish(const RemoteState &state) override { published = state; }
     RemoteCounters counters() const override { return {}; }
     QStringList machineAddresses() const override { return {}; }
-    QImage qrCode(const QString &, int) const override { return {}; }
+    QImage qrCode(const QString &text, int scale) const override {
+        qrText = text;
+        return QImage(21 * scale, 21 * scale, QImage::Format_Mono);
+    }
 
     RemoteServiceConfig config;
     CommandSink sink;
     bool running = false;
     RemoteState published;
+    mutable QString qrText; // the text of the last QR code drawn
 };
 
 } // namespace
@@ -92,6 +106,69 @@ private slots:
         s.remoteControl = false;
         remote().apply();
         QVERIFY(!service->running);
+    }
+
+    // "Remote Control...": OK takes the switch, the port, other machines and a new code, writes
+    // them to the configuration file (owner-only, it holds the code) and starts the servers
+    // on them; Cancel takes only the code made on first use, which may already have been read
+    // off the screen.
+    void dialog_data() {
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("OK") << true;
+        QTest::newRow("Cancel") << false;
+    }
+    void dialog() {
+        QFETCH(bool, ok);
+        Settings &s = mainWindow->settings();
+        QString firstCode, shownAddress;
+        bool hadQrCode = false;
+        QTimer driver;
+        driver.setInterval(1);
+        connect(&driver, &QTimer::timeout, this, [&] {
+            auto *d = qobject_cast<RemoteControlDialog *>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            driver.stop();
+            const RemoteControlDialog::Ui &ui = d->ui();
+            firstCode = ui.codeEdit->text();
+            QVERIFY(!ui.allowBox->isChecked() && !ui.otherMachinesBox->isChecked());
+            QCOMPARE(ui.portBox->value(), 8035);
+            ui.allowBox->setChecked(true);
+            ui.portBox->setValue(9200);
+            ui.otherMachinesBox->setChecked(true);
+            if (ok)
+                ui.newCodeButton->click();
+            shownAddress = ui.addressLabel->text();
+            hadQrCode = !ui.qrLabel->pixmap().isNull() && service->qrText == d->phoneAddress();
+            if (ok)
+                ui.buttons->button(QDialogButtonBox::Ok)->click();
+            else
+                ui.buttons->button(QDialogButtonBox::Cancel)->click();
+        });
+        driver.start();
+        mainWindow->ui().remoteControlAction->trigger();
+        QCOMPARE(made, 1); // loaded by the dialog's first opening
+        const QString code = s.remoteAccessCode;
+        QCOMPARE(code.size(), 26);
+        QCOMPARE(code == firstCode, !ok);
+        QVERIFY(shownAddress.contains(QStringLiteral(":9200/?code=") + code));
+        QVERIFY(hadQrCode);
+        QCOMPARE(s.remoteControl, ok);
+        QCOMPARE(remote().isRunning(), ok);
+        const QString path = fx->sandbox.configDir() + QStringLiteral("/ZALSCROL.INI");
+        const platform::IniFile ini = platform::IniFile::load(path);
+        const QLatin1String section("Remote");
+        QCOMPARE(ini.readString(section, QStringLiteral("AccessCode"), QString()), code);
+        QCOMPARE(ini.readString(section, QStringLiteral("Enabled"), QString()),
+                 ok ? QStringLiteral("1") : QStringLiteral("0"));
+        QCOMPARE(ini.readString(section, QStringLiteral("Port"), QString()),
+                 ok ? QStringLiteral("9200") : QStringLiteral("8035"));
+        QVERIFY(!(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther)));
+        if (ok) {
+            QCOMPARE(service->config.httpPort, 9200);
+            QVERIFY(service->config.otherMachines);
+            QCOMPARE(service->config.accessCode, code);
+        }
     }
 
     void pauseActsBetweenLines() {
