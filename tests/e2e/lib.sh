@@ -33,11 +33,7 @@ start_xvfb() {
         : >"$fdfile"
         Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" -nolisten tcp -noreset 3>"$fdfile" 2>/dev/null &
         XVFB_PID=$!
-        for _ in $(seq 1 100); do
-            [ -s "$fdfile" ] && break
-            sleep 0.1
-        done
-        if [ -s "$fdfile" ]; then
+        if wait_until 10 test -s "$fdfile"; then
             export DISPLAY=":$(head -n1 "$fdfile")"
             wait_until 5 xdotool getdisplaygeometry && return 0
         fi
