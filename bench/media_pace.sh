@@ -15,7 +15,6 @@
 set -u
 prog=$(readlink -f "${1:?usage: media_pace.sh PROGRAM [SPEED_PX_S]}")
 speed=${2:-60}
-repeat=${REPEAT:-3}
 source "$(dirname "$0")/lib.sh" "$prog"
 start_xvfb 1024 768
 make_video "$WORK/clip.avi" 120 || fail "ffmpeg made no video"
@@ -23,12 +22,9 @@ for i in $(seq 1 400); do
     printf 'The quick brown fox jumps over the lazy dog %d\r\n' "$i"
 done >"$WORK/script.txt"
 
-TITLE="ZAL LectoScope-32 PRO 01.24A"
-key() { awk -v k="$1:" '$1 == k { print $2 }'; }
-median() { sort -g | awk '{ a[NR] = $1 } END { if (NR) print (NR % 2 ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2) }'; }
 
 # play DELAY SECONDS VIDEO(0/1): one play; leaves the text's and the video's probe output in
-# $WORK/text.txt and $WORK/video.txt.
+# $WORK/text.txt and $WORK/other.txt.
 play() {
     local delay=$1 seconds=$2 video=$3 main
     rm -rf "$XDG_CONFIG_HOME"
@@ -47,35 +43,16 @@ play() {
     sleep 3
     "$WORK/framepace" -d "$seconds" -x 200 -W 16 -y 260 -Y 760 >"$WORK/text.txt" 2>/dev/null &
     local text=$!
-    : >"$WORK/video.txt"
+    : >"$WORK/other.txt"
     [ "$video" = 1 ] && "$WORK/framepace" -d "$seconds" -x 160 -W 16 -y 0 -Y 240 \
-        >"$WORK/video.txt" 2>/dev/null
+        >"$WORK/other.txt" 2>/dev/null
     wait "$text"
     kill "$APP_PID" 2>/dev/null
     wait "$APP_PID" 2>/dev/null
     APP_PID=""
 }
 
-# A row waits (Delay^2 + Delay) x 25 ns: the Delay for the speed.
-d=$(awk -v s="$speed" 'BEGIN { u = 1e9 / (25 * s); printf "%d", (sqrt(1 + 4 * u) - 1) / 2 + 0.5 }')
+d=$(delay_for_speed "$speed")
 
-declare -A runs
-for r in $(seq 1 "$repeat"); do
-    for video in 1 0; do
-        play "$d" 10 "$video"
-        for k in speed_px_s updates_per_s speed_cv stalls; do
-            runs[$video.$k]+="$(key "$k" <"$WORK/text.txt") "
-        done
-        runs[$video.fps]+="$(key updates_per_s <"$WORK/video.txt") "
-        echo "run $r, video $video: text $(key speed_px_s <"$WORK/text.txt") px/s cv" \
-            "$(key speed_cv <"$WORK/text.txt"), video $(key updates_per_s <"$WORK/video.txt") /s"
-    done
-done
-m() { tr ' ' '\n' <<<"${runs[$1]}" | grep . | median; }
-printf '%-14s %-6s %-8s %-10s %-7s %-7s %s\n' play delay px/s updates/s cv stalls video/s
-printf '%-14s %-6s %-8s %-10s %-7s %-7s %s\n' "without video" "$d" "$(m 0.speed_px_s)" \
-    "$(m 0.updates_per_s)" "$(m 0.speed_cv)" "$(m 0.stalls)" -
-printf '%-14s %-6s %-8s %-10s %-7s %-7s %s\n' "with video" "$d" "$(m 1.speed_px_s)" \
-    "$(m 1.updates_per_s)" "$(m 1.speed_cv)" "$(m 1.stalls)" "$(m 1.fps)"
-awk -v a="$(m 1.speed_cv)" -v b="$(m 0.speed_cv)" -v f="$(m 1.fps)" \
-    'BEGIN { if (b > 0) printf "cv ratio (with / without): %.2f; video: %.1f%% of 25 pictures a second\n", a / b, 100 * f / 25 }'
+compare_plays video "$d" 10
+awk -v f="$(m 1.fps)" 'BEGIN { printf "video: %.1f%% of 25 pictures a second\n", 100 * f / 25 }'

@@ -121,6 +121,9 @@ const std::vector<ConfigurationKey> &configurationKeys() {
         flag(kOptions, "CenterMarker", &C::centerMarker, false),
         flag(kOptions, "NoPause", &C::noPause, false),
         flag(kOptions, "Delayx10", &C::slowerX10, false),
+        // Read before the output rectangle, whose defaults are the sides of this screen.
+        text(kOptions, "OutputScreen", &C::outputScreen),
+        flag(kOptions, "LivePreview", &C::livePreview, true),
 
         number(kStuff, "FadeHoldTime", &C::fadeHoldSeconds, 0),
         number(kStuff, "ArrowAmt", &C::arrowStep, 50),
@@ -185,13 +188,16 @@ QString cut(QString text, qsizetype longest) {
 template <typename... F> struct Overloaded : F... { using F::operator()...; };
 template <typename... F> Overloaded(F...) -> Overloaded<F...>;
 
-void readKey(const platform::IniFile &ini, const Key &k, QSize screen, ConfigurationRead &out) {
+void readKey(const platform::IniFile &ini, const Key &k, const ScreenSizeOf &screenSize,
+             ConfigurationRead &out) {
     Settings &c = out.values;
     std::visit(Overloaded{
                    [&](const ConfigurationMember<bool> &m) {
                        c.*m.member = ini.readBool(k.section, k.key, m.fallback);
                    },
                    [&](const ConfigurationMember<int> &m) {
+                       const QSize screen =
+                           k.screenDefault == Side::None ? QSize() : screenSize(c.outputScreen);
                        const int fallback = k.screenDefault == Side::Width    ? screen.width()
                                             : k.screenDefault == Side::Height ? screen.height()
                                                                               : m.fallback;
@@ -255,10 +261,14 @@ const Key &keyOf(QString C::*member) {
 } // namespace
 
 ConfigurationRead readConfiguration(const platform::IniFile &ini, QSize screen) {
+    return readConfiguration(ini, [screen](const QString &) { return screen; });
+}
+
+ConfigurationRead readConfiguration(const platform::IniFile &ini, const ScreenSizeOf &screenSize) {
     ConfigurationRead out;
     for (const Key &k : configurationKeys()) {
         if (k.isRead())
-            readKey(ini, k, screen, out);
+            readKey(ini, k, screenSize, out);
         if (k.windowBound && ini.hasKey(k.section, k.key))
             out.windowBounds = true;
     }

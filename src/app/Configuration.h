@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTime>
 
+#include <functional>
 #include <limits>
 #include <optional>
 #include <variant>
@@ -69,6 +70,10 @@ struct ConfigurationRead {
 // Reads every key that is read; a missing or malformed value gives the key's default. The
 // defaults of the output rectangle's right and bottom are the screen's width and height.
 ConfigurationRead readConfiguration(const platform::IniFile &ini, QSize screen);
+// The same, the screen being the output screen the file names (screenSize is given the
+// name read, empty when there is none).
+using ScreenSizeOf = std::function<QSize(const QString &outputScreen)>;
+ConfigurationRead readConfiguration(const platform::IniFile &ini, const ScreenSizeOf &screenSize);
 
 // Erases the sections "Stuff", "Configuration", "OPTIONS", "OptionWindows" and "Remote", in
 // this order, then writes every written key in table order ("Remote" only once remote control

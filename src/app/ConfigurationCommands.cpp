@@ -47,7 +47,8 @@ void ConfigurationCommands::readConfigurationFile(const QString &name) {
     // A missing or unreadable file reads as empty: every key takes its default.
     const platform::IniFile ini =
         platform::IniFile::load(platform::resolveConfigPath(name, folder()));
-    const app::ConfigurationRead read = app::readConfiguration(ini, platform::Screen::size());
+    const app::ConfigurationRead read = app::readConfiguration(
+        ini, [](const QString &name) { return platform::Screen::outputFor(name).geometry.size(); });
     m_show(read);
 }
 

@@ -6,6 +6,7 @@
 #include "app/ConfigurationCommands.h"
 #include "app/DefaultConfiguration.h"
 #include "app/Errors.h"
+#include "app/OutputScreenCommands.h"
 #include "app/PlayCommands.h"
 #include "app/ProgramWindows.h"
 #include "app/RemoteControlCommands.h"
@@ -151,10 +152,14 @@ void MainWindow::createCommands() {
     m_configuration = std::make_unique<ConfigurationCommands>(
         m_settings, *m_scriptFiles, [this] { return configurationFromControls(); },
         [this](const app::ConfigurationRead &read) { configurationToControls(read); });
+    m_outputScreen = std::make_unique<OutputScreenCommands>(m_ui, m_settings, [this] {
+        showSummary();
+        layOutPanels();
+    });
     m_playCommands = std::make_unique<PlayCommands>(
         m_ui, m_settings,
         PlayCommands::Rooms{m_scriptFiles.get(), m_media.get(), m_readingTime.get(),
-                            m_timedWait.get(), m_colorBarHold.get()},
+                            m_timedWait.get(), m_colorBarHold.get(), m_outputScreen.get()},
         [this] { return backgroundIsBlack(); },
         [this] {
             // The operator's keys reach the console again at once.
@@ -174,6 +179,7 @@ void MainWindow::attachWindows(const app::ProgramWindows &windows) {
                                 windows.keyStepsDialog);
     m_playCommands->setPlayWindow(windows.playWindow);
     m_remoteControl->setPlayWindow(windows.playWindow);
+    m_outputScreen->setPlayWindow(windows.playWindow);
 }
 
 namespace {

@@ -16,6 +16,7 @@ class FontCommands;
 class MediaCommands;
 class OptionDialogCommands;
 class RemoteControlCommands;
+class OutputScreenCommands;
 class PlayCommands;
 class PrerollCommands;
 class PrintCommands;
@@ -63,6 +64,7 @@ public:
     ConfigurationCommands &configuration() { return *m_configuration; }
     PlayCommands &playCommands() { return *m_playCommands; }
     RemoteControlCommands &remoteControl() { return *m_remoteControl; }
+    OutputScreenCommands &outputScreenCommands() { return *m_outputScreen; }
 
     // ---- Life cycle -------------------------------------------------------------------
     // The program's arguments without the program's name.
@@ -154,6 +156,7 @@ private:
     std::unique_ptr<ColorBarHold> m_colorBarHold;
     std::unique_ptr<OptionDialogCommands> m_optionDialogs;
     std::unique_ptr<ConfigurationCommands> m_configuration;
+    std::unique_ptr<OutputScreenCommands> m_outputScreen;
     std::unique_ptr<PlayCommands> m_playCommands;
     std::unique_ptr<RemoteControlCommands> m_remoteControl;
     bool m_inResize = false;

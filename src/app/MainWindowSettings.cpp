@@ -3,6 +3,7 @@
 // keys themselves, their forms and defaults are the table in app/Configuration.cpp; reading
 // and writing the file are app/ConfigurationCommands.cpp.
 #include "app/MainWindow.h"
+#include "app/OutputScreenCommands.h"
 
 #include "app/Configuration.h"
 #include "app/Errors.h"
@@ -84,6 +85,8 @@ Settings MainWindow::configurationFromControls() const {
     c.editorPanel = m_ui.editorAction->isChecked();
     c.autoTimerPanel = m_ui.autoTimerAction->isChecked();
     c.toolBar = m_ui.toolBarAction->isChecked();
+    c.outputScreen = m_settings.outputScreen;
+    c.livePreview = m_ui.livePreviewAction->isChecked();
     c.windowLeft = x();
     c.windowTop = y();
     c.windowWidth = width();
@@ -95,6 +98,9 @@ Settings MainWindow::configurationFromControls() const {
 // state changes runs its click rule as an operator's click would.
 void MainWindow::configurationToControls(const app::ConfigurationRead &read) {
     const Settings &c = read.values;
+    // The output screen first: the screen's measures below are its.
+    m_outputScreen->remember(c.outputScreen);
+    m_ui.livePreviewAction->setChecked(c.livePreview);
     const QSize screen = platform::Screen::size();
     // Media files, the output rectangle, and the fade hold, bar time and key amounts.
     m_settings.videoFile = c.videoFile;

@@ -132,6 +132,14 @@ void buildMenus(QMainWindow *window, MainWindowUi &ui) {
     ui.outputAreaAction =
         addItem(ui.modeMenu, "outputAreaAction", QStringLiteral("Ad&just  output window size"),
                 QKeySequence(QStringLiteral("Ctrl+J")));
+    // The screens are listed when the menu opens and when they change (OutputScreenCommands).
+    ui.outputScreenMenu = ui.modeMenu->addMenu(QStringLiteral("Output Screen"));
+    ui.outputScreenMenu->setObjectName(QStringLiteral("outputScreenMenu"));
+    // Owned by the menu above, so that listing the screens anew keeps it.
+    ui.livePreviewAction = new QAction(QStringLiteral("Live Preview"), ui.modeMenu);
+    ui.livePreviewAction->setObjectName(QStringLiteral("livePreviewAction"));
+    ui.livePreviewAction->setCheckable(true);
+    ui.livePreviewAction->setChecked(true);
     ui.modeMenu->addSeparator();
     ui.autoStartAction =
         addItem(ui.modeMenu, "autoStartAction", QStringLiteral("St&art by Auto Timer"), {}, true);

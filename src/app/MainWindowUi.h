@@ -45,6 +45,9 @@ struct MainWindowUi {
             *mirrorAction = nullptr, *loopAction = nullptr, *noPauseAction = nullptr,
             *syncRetraceAction = nullptr;
     QAction *remoteControlAction = nullptr; // "Remote Control..."
+    // "Output Screen": one checkable item a connected screen, then "Live Preview".
+    QMenu *outputScreenMenu = nullptr;
+    QAction *livePreviewAction = nullptr;
     // Font.
     QAction *typeAndSizeAction = nullptr, *textColorAction = nullptr,
             *backgroundColorAction = nullptr, *boldAction = nullptr, *underlineAction = nullptr,

@@ -1,6 +1,7 @@
 #include "app/PlayCommands.h"
 
 #include "app/MainWindowUi.h"
+#include "app/OutputScreenCommands.h"
 #include "editor/ReadingTimeCommands.h"
 #include "editor/ScriptEditor.h"
 #include "editor/ScriptFileCommands.h"
@@ -82,6 +83,7 @@ void PlayCommands::play() {
     w->startPlay();
 
     if (!m_settings.loopMode) {
+        m_rooms.outputScreen->playStarting();
         w->runPass();
         return;
     }
@@ -90,6 +92,7 @@ void PlayCommands::play() {
         // Each pass reads the settings as they are when it starts.
         if (!first)
             w->setOptions(playOptions());
+        m_rooms.outputScreen->playStarting();
         w->runPass();
         // An operator exit ends the whole repetition at once.
         if (!m_looping)
@@ -207,8 +210,13 @@ void PlayCommands::applyEditorFontSize(int points) {
 void PlayCommands::playClosed() {
     m_rooms.media->stopShownPlayers();
     m_rooms.colorBarHold->stop();
+    m_rooms.outputScreen->playClosed();
     m_looping = false;
     m_playEnded();
+}
+
+void PlayCommands::playWindowGoing() {
+    m_rooms.outputScreen->setPlayWindow(nullptr);
 }
 
 void PlayCommands::runStartUpPlay() {

@@ -9,6 +9,7 @@
 
 class ColorBarHold;
 class MediaCommands;
+class OutputScreenCommands;
 class ReadingTimeCommands;
 class ScriptFileCommands;
 class PlayWindow;
@@ -29,6 +30,7 @@ public:
         ReadingTimeCommands *readingTime = nullptr;
         TimedWait *timedWait = nullptr;
         ColorBarHold *colorBarHold = nullptr;
+        OutputScreenCommands *outputScreen = nullptr;
     };
     // backgroundIsBlack: whether fading titles may run (the console's menu item follows);
     // playEnded: the console is shown again.
@@ -65,6 +67,7 @@ public:
     void setPlayColors(int textColor, int backgroundColor) override;
     void applyEditorFontSize(int points) override;
     void playClosed() override;
+    void playWindowGoing() override;
     void runStartUpPlay() override;
 
 private:

@@ -170,7 +170,7 @@ void MediaCommands::videoPlayerClicked(MediaPlayer::Button button) {
         return;
     // The video can be watched without the script: the play window covers the screen. Esc
     // or a click leaves it, as after a play.
-    m_playWindow->setGeometry(QRect(QPoint(0, 0), platform::Screen::size()));
+    m_playWindow->coverOutputScreen();
     // No picture of an earlier play stays behind the video.
     m_playWindow->surface().resize(platform::Screen::size(),
                                    platform::toQColor(m_settings.backgroundColor).rgb());

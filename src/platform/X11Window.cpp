@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 #include <cstring>
+#include <mutex>
 #include <utility>
 
 #if defined(LECTO_HAVE_X11) && QT_CONFIG(xcb)
@@ -51,6 +52,9 @@ namespace {
 // server is in another memory namespace. The toolkit ignores Xlib errors, so the handler is
 // ours only for the few requests in between.
 bool g_failed = false;
+// The error handler is the process's, and windows are put from more than one thread (the
+// play window's presenting thread and the console's preview): one attach at a time.
+std::mutex g_attachMutex;
 int recordError(Display *, XErrorEvent *) {
     g_failed = true;
     return 0;
@@ -62,13 +66,23 @@ std::unique_ptr<X11Window> X11Window::open(unsigned long window) {
     auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->display() || window == 0)
         return nullptr;
+    // A window the toolkit has only just made may still wait in its connection's buffer: the
+    // server must know it before another connection asks about it.
+    XSync(x11->display(), False);
     auto s = std::make_unique<State>();
     s->display = XOpenDisplay(DisplayString(x11->display()));
     if (!s->display)
         return nullptr;
-    const int screen = DefaultScreen(s->display);
+    // The window may stand on another X screen of the server than the default one (a play
+    // on a second screen): its own screen's default visual is the one to match.
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(s->display, window, &attributes) || !attributes.screen) {
+        XCloseDisplay(s->display);
+        return nullptr;
+    }
+    Visual *visual = DefaultVisualOfScreen(attributes.screen);
     XVisualInfo want{};
-    want.visualid = XVisualIDFromVisual(DefaultVisual(s->display, screen));
+    want.visualid = XVisualIDFromVisual(visual);
     int count = 0;
     XVisualInfo *info = XGetVisualInfo(s->display, VisualIDMask, &want, &count);
     const bool trueColour = info && count > 0 && info->c_class == TrueColor &&
@@ -77,9 +91,7 @@ std::unique_ptr<X11Window> X11Window::open(unsigned long window) {
                             info->blue_mask == 0xFF;
     if (info)
         XFree(info);
-    XWindowAttributes attributes{};
-    if (!trueColour || !XGetWindowAttributes(s->display, window, &attributes) ||
-        attributes.visual != DefaultVisual(s->display, screen)) {
+    if (!trueColour || attributes.visual != visual) {
         XCloseDisplay(s->display);
         return nullptr;
     }
@@ -132,14 +144,17 @@ bool X11Window::ensureImage(QSize size) {
     }
     d->segment.shmaddr = d->image->data = static_cast<char *>(memory);
     d->segment.readOnly = True;
+    std::unique_lock attaching(g_attachMutex);
     g_failed = false;
     XErrorHandler previous = XSetErrorHandler(recordError);
     XShmAttach(d->display, &d->segment);
     XSync(d->display, False);
     XSetErrorHandler(previous);
+    const bool failed = g_failed;
+    attaching.unlock();
     // Marked for removal now: it goes when both sides have let go of it.
     shmctl(d->segment.shmid, IPC_RMID, nullptr);
-    if (g_failed) {
+    if (failed) {
         shmdt(d->segment.shmaddr);
         d->segment = XShmSegmentInfo{};
         d->image->data = nullptr;

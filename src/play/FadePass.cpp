@@ -13,8 +13,6 @@
 #include "play/PixelArrays.h"
 #include "play/PlayHost.h"
 
-#include <QScreen>
-
 #include <chrono>
 #include <thread>
 
@@ -80,8 +78,7 @@ void PlayWindow::runFadePass() {
     m_strip.selectPixelFormat(pixelFormatForDepth(m_state.screenBits), false);
     updateStrip();
     // One frame a display refresh; the refresh is a fraction of the platform's second.
-    const QScreen *s = screen();
-    m_framePacer.setRefreshHz((s ? s->refreshRate() : 60.0) * 1000.0 / platform::secondMs());
+    m_framePacer.setRefreshHz(platform::Screen::refreshRate() * 1000.0 / platform::secondMs());
     m_framePacer.reset();
     if (!fadePreroll())
         return;

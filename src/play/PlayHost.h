@@ -62,6 +62,8 @@ public:
     // The play window has closed: the media stop and rewind, the colour-bar hold and Loop
     // Mode end, and the console is shown.
     virtual void playClosed() = 0;
+    // The play window is being destroyed: nothing may read its picture from now on.
+    virtual void playWindowGoing() = 0;
     // Called once when the play window is created: plays a script given on the command
     // line, if there is one.
     virtual void runStartUpPlay() = 0;

@@ -24,6 +24,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRegion>
 #include <QScreen>
 #include <QShowEvent>
 #include <QSlider>
@@ -126,6 +127,7 @@ PlayWindow::PlayWindow(PlayHost *host, QWidget *parent)
 }
 
 PlayWindow::~PlayWindow() {
+    m_host->playWindowGoing();
     m_presenter.setTarget(nullptr, false);
 }
 
@@ -200,10 +202,9 @@ void PlayWindow::create() {
     m_state.rightHeld = false;
     m_state.scrolling = false;
     m_state.reversed = false;
-    // The window covers the screen (its maximised state).
-    const QSize screen = platform::Screen::size();
-    setGeometry(QRect(QPoint(0, 0), screen));
-    m_surface.resize(screen, rgbOf(m_color));
+    // The window covers the output screen (its maximised state).
+    coverOutputScreen();
+    m_surface.resize(platform::Screen::size(), rgbOf(m_color));
     // A script named on the command line plays now, before the windows created later exist.
     m_host->runStartUpPlay();
 }
@@ -221,8 +222,7 @@ void PlayWindow::prepareToShow() {
     m_fontColor = m_options.textColor;
     m_ui.delayBar->setSingleStep(m_options.arrowStep);
     m_ui.delayBar->setPageStep(m_options.pageStep);
-    const QScreen *s = screen();
-    const double hz = s ? s->refreshRate() : 60.0;
+    const double hz = platform::Screen::refreshRate();
     m_pacer.setRefreshHz(hz);
     m_pacer.reset();
     m_presenter.setRefreshHz(hz);
@@ -235,10 +235,10 @@ void PlayWindow::startPlay() {
         m_ui.operatorPanel->hide();
         m_ui.operatorPanel->setGeometry(screen.width() - 50, 4, 50, screen.height() - 8);
     }
-    // The window covers the screen in the background colour.
+    // The window covers the output screen in the background colour.
     setCursor(Qt::BlankCursor);
     setVisible(false);
-    setGeometry(QRect(QPoint(0, 0), screen));
+    coverOutputScreen();
     if (m_surface.size() != screen)
         m_surface.resize(screen, rgbOf(m_options.backgroundColor));
     setEnabled(true);
@@ -250,6 +250,34 @@ void PlayWindow::startPlay() {
     show();
     activateWindow();
     choosePresentTarget();
+}
+
+void PlayWindow::coverOutputScreen() {
+    // A screen of another X screen gets a native window of its own there.
+    if (QScreen *s = platform::Screen::outputScreen(); s && s != screen())
+        setScreen(s);
+    setGeometry(platform::Screen::geometry());
+}
+
+void PlayWindow::followOutputScreen() {
+    QScreen *output = platform::Screen::outputScreen();
+    if (!isVisible() ||
+        (geometry() == platform::Screen::geometry() && (!output || output == screen())))
+        return;
+    // The presenting thread lets go of the window before it may be made anew.
+    m_presenter.setTarget(m_repaintTarget.get(), false);
+    const bool active = isActiveWindow();
+    coverOutputScreen();
+    if (!m_options.videoMode) {
+        const QSize screen = platform::Screen::size();
+        m_ui.operatorPanel->setGeometry(screen.width() - 50, 4, 50, screen.height() - 8);
+    }
+    show();
+    if (active)
+        activateWindow();
+    choosePresentTarget();
+    // The picture as it stands, at once.
+    update();
 }
 
 void PlayWindow::choosePresentTarget() {
@@ -389,6 +417,11 @@ void PlayWindow::paintEvent(QPaintEvent *event) {
     }
     QPainter p(this);
     m_presenter.paintOnto(p, event->rect());
+    // A window larger than its picture (moved to a larger screen during a play): the rest in
+    // the window's colour.
+    const QRegion beyond = QRegion(event->rect()) - QRect(QPoint(0, 0), m_presenter.pictureSize());
+    for (const QRect &r : beyond)
+        p.fillRect(r, platform::toQColor(m_color));
 }
 
 void PlayWindow::keyPressEvent(QKeyEvent *event) {

@@ -100,6 +100,14 @@ public:
     // One pass: the fade titles when they are on, else the scrolling pass with the options'
     // switches.
     void runPass();
+    // The window covers the output screen (hidden or not yet shown).
+    void coverOutputScreen();
+    // The output screen has changed during a play (the operator chose another, or its screen
+    // was unplugged): the shown window moves there and the play goes on where it is; its
+    // picture keeps its size. A hidden window waits for the next play.
+    void followOutputScreen();
+    // What the screen shows of the play.
+    const ScreenPresenter &presenter() const { return m_presenter; }
 
     // ---- The scrolling pass ------------------------------------------------------------
     void runScrollPass(bool tvTitle, bool centring, bool mirror, bool measuring);

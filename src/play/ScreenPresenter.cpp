@@ -2,6 +2,7 @@
 
 #include "platform/PreciseWait.h"
 #include "play/PlaySurface.h"
+#include "play/WorkerThread.h"
 
 #include <QPainter>
 
@@ -34,14 +35,7 @@ ScreenPresenter::~ScreenPresenter() {
 }
 
 void ScreenPresenter::stopThread() {
-    if (!m_thread.joinable())
-        return;
-    {
-        std::lock_guard lock(m_mutex);
-        m_quit = true;
-    }
-    m_wake.notify_all();
-    m_thread.join();
+    endWorkerThread(m_thread, m_mutex, m_wake, m_quit);
     m_quit = false;
 }
 
@@ -227,6 +221,14 @@ void ScreenPresenter::writeRows(qint64 from, qint64 to) {
                 m_ring.constScanLine(static_cast<int>(to % lines)), bytes);
 }
 
+bool ScreenPresenter::waitForPresent(qint64 timeoutNs) const {
+    std::unique_lock lock(m_mutex);
+    const quint64 seen = m_presents;
+    return m_presented.wait_for(lock, std::chrono::nanoseconds(timeoutNs), [&] {
+        return m_presents != seen || m_quit;
+    }) && m_presents != seen;
+}
+
 void ScreenPresenter::run() {
     std::unique_lock lock(m_mutex);
     while (!m_quit) {
@@ -259,6 +261,8 @@ void ScreenPresenter::run() {
                     m_target->commit();
                 else
                     m_target->show(m_picture, shown);
+                ++m_presents;
+                m_presented.notify_all();
                 continue;
             }
         }
@@ -284,6 +288,8 @@ void ScreenPresenter::run() {
             m_target->show(m_picture, shown);
             if (frame)
                 m_frameOut.notify_all();
+            ++m_presents;
+            m_presented.notify_all();
             continue;
         }
         // Asleep until the next present is due (a refresh before it with a vertical-blank
@@ -361,6 +367,49 @@ void ScreenPresenter::paintOnto(QPainter &painter, const QRect &rect) const {
 QImage ScreenPresenter::picture() const {
     std::lock_guard lock(m_mutex);
     return m_picture.copy();
+}
+
+QSize ScreenPresenter::pictureSize() const {
+    std::lock_guard lock(m_mutex);
+    return m_picture.size();
+}
+
+QImage ScreenPresenter::previewPicture(QSize size, bool mirrored) const {
+    QImage out(size, QImage::Format_RGB32);
+    if (out.isNull())
+        return out;
+    // Rows of the preview made under one hold of the lock.
+    constexpr int kBand = 8;
+    const int w = out.width();
+    const int h = out.height();
+    for (int top = 0; top < h; top += kBand) {
+        std::lock_guard lock(m_mutex);
+        const int sw = m_picture.width();
+        const int sh = m_picture.height();
+        for (int y = top; y < std::min(top + kBand, h); ++y) {
+            auto *to = reinterpret_cast<QRgb *>(out.scanLine(y));
+            if (sw == 0 || sh == 0) {
+                std::fill(to, to + w, qRgb(0, 0, 0));
+                continue;
+            }
+            const int sy = static_cast<int>(static_cast<qint64>(y) * sh / h);
+            const auto *upper = reinterpret_cast<const QRgb *>(m_picture.constScanLine(sy));
+            const auto *lower =
+                reinterpret_cast<const QRgb *>(m_picture.constScanLine(std::min(sy + 1, sh - 1)));
+            for (int x = 0; x < w; ++x) {
+                const int sx = static_cast<int>(static_cast<qint64>(x) * sw / w);
+                const int sx2 = std::min(sx + 1, sw - 1);
+                // Red and blue, and green, summed in their own bits: four 8-bit values fit.
+                const quint32 rb = (upper[sx] & 0xFF00FFu) + (upper[sx2] & 0xFF00FFu) +
+                                   (lower[sx] & 0xFF00FFu) + (lower[sx2] & 0xFF00FFu);
+                const quint32 g = (upper[sx] & 0xFF00u) + (upper[sx2] & 0xFF00u) +
+                                  (lower[sx] & 0xFF00u) + (lower[sx2] & 0xFF00u);
+                to[mirrored ? w - 1 - x : x] =
+                    0xFF000000u | ((rb >> 2) & 0xFF00FFu) | ((g >> 2) & 0xFF00u);
+            }
+        }
+    }
+    return out;
 }
 
 qint64 ScreenPresenter::rowsFinished() const {

@@ -101,6 +101,16 @@ public:
     // The picture as it is on screen.
     void paintOnto(QPainter &painter, const QRect &rect) const;
     QImage picture() const;
+    QSize pictureSize() const;
+    // The picture made small for a preview: `size`, each pixel the mean of up to 2 x 2 of
+    // the picture's around its place, turned left to right when `mirrored`. It is read a
+    // band of rows at a time, so that a present never waits more than one band's reading
+    // (some tens of microseconds); a band may be a row or two later than the one above it.
+    QImage previewPicture(QSize size, bool mirrored) const;
+    // Waits until the next present has gone out, or timeoutNs has passed: whether one did.
+    // The preview puts its picture right after a present, so that the display server has
+    // done with it long before the next one.
+    bool waitForPresent(qint64 timeoutNs) const;
     // Rows finished and rows shown since beginRows().
     qint64 rowsFinished() const;
     qint64 rowsShown() const;
@@ -120,9 +130,11 @@ private:
 
     mutable std::mutex m_mutex; // the picture, the schedule, the target
     std::condition_variable m_wake;
-    std::condition_variable m_frameOut; // a waiting whole picture went out
-    QRect m_frame;                      // a whole picture waiting for the thread
-    qint64 m_lastPresentNs = 0;         // the thread's last present
+    std::condition_variable m_frameOut;          // a waiting whole picture went out
+    mutable std::condition_variable m_presented; // a present went out
+    quint64 m_presents = 0;                      // counts them
+    QRect m_frame;                               // a whole picture waiting for the thread
+    qint64 m_lastPresentNs = 0;                  // the thread's last present
     std::thread m_thread;
     bool m_quit = false;
     quint64 m_generation = 0; // counts the changes of the picture other than its rows

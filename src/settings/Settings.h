@@ -78,6 +78,11 @@ struct Settings {
     bool toolBar = true;
     // The main window's bounds.
     int windowLeft = 0, windowTop = 0, windowWidth = 0, windowHeight = 0;
+    // The screen the play window covers, by name ("Output Screen"); empty, or a screen not
+    // connected: the main window's. While a play runs on another screen than the main
+    // window's, the console shows it in the editor's place ("Live Preview").
+    QString outputScreen;
+    bool livePreview = true;
 
     // Remote control: off until the operator allows it; the web remote's port, the OSC port,
     // whether other machines may connect (else the loopback address only), and the access

@@ -110,6 +110,22 @@ private slots:
         expectReadBack(read.values);
     }
 
+    // A missing output rectangle covers the screen the file names, not the console's.
+    void outputRectangleOfTheNamedScreen() {
+        const auto sizeOf = [](const QString &name) {
+            return name == QLatin1String("HDMI-1") ? QSize(1920, 1080) : kScreen;
+        };
+        const app::ConfigurationRead named = app::readConfiguration(
+            IniFile::fromBytes("[Options]\nOutputScreen=HDMI-1\n[Stuff]\nS_Left=5\n"), sizeOf);
+        QCOMPARE(named.values.outputScreen, QStringLiteral("HDMI-1"));
+        QCOMPARE(QRect(QPoint(named.values.outputLeft, named.values.outputTop),
+                       QPoint(named.values.outputRight, named.values.outputBottom)),
+                 QRect(QPoint(5, 0), QPoint(1920, 1080)));
+        const app::ConfigurationRead none = app::readConfiguration(IniFile::fromBytes({}), sizeOf);
+        QCOMPARE(none.values.outputScreen, QString());
+        QCOMPARE(none.values.outputRight, kScreen.width());
+    }
+
     // Settings with every key away from its default survive writing and reading back, so
     // each key is written and read under the same name into the same member.
     void everyKeyReadsBack() {

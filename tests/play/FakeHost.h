@@ -53,6 +53,7 @@ struct FakeHost : PlayHost {
     void setPlayColors(int, int) override {}
     void applyEditorFontSize(int) override {}
     void playClosed() override { ++closed; }
+    void playWindowGoing() override {}
     void runStartUpPlay() override {}
     bool videoShowing() const override { return avi; }
     bool backgroundIsBlack() override { return black; }

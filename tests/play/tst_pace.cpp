@@ -294,6 +294,36 @@ private slots:
             QCOMPARE(shown[k].pixel(title.center()), qRgb(k * 7, k * 7, 255));
     }
 
+    // The console's preview is the picture scaled down, and turned back when the play is
+    // mirrored, as the reader sees it through the glass: a white left half stays on the left
+    // of a plain preview and goes to the right of a mirrored one.
+    void previewPicture_data() {
+        QTest::addColumn<bool>("mirrored");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("plain, a quarter") << false << QSize(40, 30);
+        QTest::newRow("mirrored, a quarter") << true << QSize(40, 30);
+        QTest::newRow("mirrored, odd size") << true << QSize(33, 7);
+    }
+    void previewPicture() {
+        QFETCH(bool, mirrored);
+        QFETCH(QSize, size);
+        PlaySurface surface;
+        surface.resize(QSize(160, 120), qRgb(0, 0, 0));
+        surface.paint([](QPainter &p) { p.fillRect(0, 0, 80, 120, Qt::white); });
+        RecordingTarget target;
+        ScreenPresenter presenter;
+        presenter.setTarget(&target, false);
+        presenter.showFrame(surface, QRect(0, 0, 160, 120));
+        const QImage small = presenter.previewPicture(size, mirrored);
+        presenter.setTarget(nullptr, false);
+        QCOMPARE(small.size(), size);
+        const int y = size.height() / 2;
+        const QRgb left = small.pixel(1, y);
+        const QRgb right = small.pixel(size.width() - 2, y);
+        QCOMPARE(qGray(left) > 128, !mirrored);
+        QCOMPARE(qGray(right) > 128, mirrored);
+    }
+
     // Where the display has a vertical blank to wait for, the presenter's thread presents
     // right after one, never twice for the same blank.
     void presentsFollowTheVerticalBlank() {
