@@ -15,6 +15,7 @@ using Key = ConfigurationKey;
 constexpr QLatin1String kOptions("Options");
 constexpr QLatin1String kStuff("Stuff");
 constexpr QLatin1String kOptionWindows("OptionWindows");
+constexpr QLatin1String kRemote("Remote");
 
 Key flag(QLatin1String section, const char *key, bool C::*member, bool fallback) {
     return {section, QLatin1String(key), Key::Use::ReadAndWritten,
@@ -166,6 +167,12 @@ const std::vector<ConfigurationKey> &configurationKeys() {
         windowBound(number(kOptionWindows, "MT", &C::windowTop, 10)),
         windowBound(number(kOptionWindows, "MW", &C::windowWidth, 600)),
         windowBound(number(kOptionWindows, "MH", &C::windowHeight, 440)),
+
+        flag(kRemote, "Enabled", &C::remoteControl, false),
+        within(number(kRemote, "Port", &C::remotePort, 8035), 1, 65535),
+        within(number(kRemote, "OscPort", &C::remoteOscPort, 8036), 1, 65535),
+        flag(kRemote, "OtherMachines", &C::remoteOtherMachines, false),
+        text(kRemote, "AccessCode", &C::remoteAccessCode),
     };
     return table;
 }
@@ -270,11 +277,15 @@ ConfigurationRead readConfiguration(const platform::IniFile &ini, const ScreenSi
 }
 
 void writeConfiguration(platform::IniFile &ini, const Settings &values) {
-    for (const QLatin1String section : {QLatin1String("Stuff"), QLatin1String("Configuration"),
-                                        QLatin1String("OPTIONS"), QLatin1String("OptionWindows")})
+    for (const QLatin1String section :
+         {QLatin1String("Stuff"), QLatin1String("Configuration"), QLatin1String("OPTIONS"),
+          QLatin1String("OptionWindows"), kRemote})
         ini.eraseSection(section);
+    // The remote control's section is written once remote control has been used (it has an
+    // access code): until then a file looks as it did before there was one.
+    const bool remoteUsed = values.remoteControl || !values.remoteAccessCode.isEmpty();
     for (const Key &k : configurationKeys()) {
-        if (k.isWritten())
+        if (k.isWritten() && (remoteUsed || k.section != kRemote))
             writeKey(ini, k, values);
     }
 }
@@ -285,7 +296,28 @@ bool rememberLastFile(const QString &iniPath, const QString &scriptPath) {
     if (ini.hasKey(k.section, k.key) && ini.readString(k.section, k.key, QString()) == scriptPath)
         return true;
     ini.writeString(k.section, k.key, scriptPath);
-    return ini.save(iniPath);
+    return saveConfigurationFile(ini, iniPath);
+}
+
+bool rememberRemoteSettings(const QString &iniPath, const Settings &values) {
+    platform::IniFile ini = platform::IniFile::load(iniPath);
+    ini.eraseSection(kRemote);
+    for (const Key &k : configurationKeys()) {
+        if (k.section == kRemote)
+            writeKey(ini, k, values);
+    }
+    return saveConfigurationFile(ini, iniPath);
+}
+
+bool holdsAccessCode(const platform::IniFile &ini) {
+    const Key &k = keyOf(&C::remoteAccessCode);
+    return !ini.readString(k.section, k.key, QString()).trimmed().isEmpty();
+}
+
+bool saveConfigurationFile(platform::IniFile &ini, const QString &path, QString *error) {
+    return ini.save(path, error,
+                    holdsAccessCode(ini) ? platform::IniFile::Access::OwnerOnly
+                                         : platform::IniFile::Access::AsBefore);
 }
 
 QString unableToWrite(const QString &path) {

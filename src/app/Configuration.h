@@ -75,14 +75,26 @@ ConfigurationRead readConfiguration(const platform::IniFile &ini, QSize screen);
 using ScreenSizeOf = std::function<QSize(const QString &outputScreen)>;
 ConfigurationRead readConfiguration(const platform::IniFile &ini, const ScreenSizeOf &screenSize);
 
-// Erases the sections "Stuff", "Configuration", "OPTIONS" and "OptionWindows", in this
-// order, then writes every written key in table order; other sections stay as they are.
+// Erases the sections "Stuff", "Configuration", "OPTIONS", "OptionWindows" and "Remote", in
+// this order, then writes every written key in table order ("Remote" only once remote control
+// has been used); other sections stay as they are.
 void writeConfiguration(platform::IniFile &ini, const Settings &values);
 
 // Has the file at iniPath name scriptPath as the last script. Only that key changes, a file
 // that already names the script is left untouched, and the file is replaced whole or not at
 // all. False when the file could not be written.
 bool rememberLastFile(const QString &iniPath, const QString &scriptPath);
+
+// Has the file at iniPath hold the [Remote] section of values; every other line stays as it
+// was. False when the file could not be written.
+bool rememberRemoteSettings(const QString &iniPath, const Settings &values);
+
+// Whether the file holds a remote control access code: such a file is readable by its owner
+// only.
+bool holdsAccessCode(const platform::IniFile &ini);
+// Saves a configuration file whole or not at all (IniFile::save), readable by its owner only
+// when it holds an access code.
+bool saveConfigurationFile(platform::IniFile &ini, const QString &path, QString *error = nullptr);
 
 // The message shown when a configuration file cannot be written.
 QString unableToWrite(const QString &path);

@@ -57,7 +57,7 @@ bool ConfigurationCommands::writeConfigurationFile(const QString &name) {
     platform::IniFile ini = platform::IniFile::load(path);
     app::writeConfiguration(ini, m_collect());
     // The file is replaced whole or not at all: a refused write leaves it as it was.
-    if (!ini.save(path)) {
+    if (!app::saveConfigurationFile(ini, path)) {
         platform::MessageBoxes::error(app::unableToWrite(path));
         return false;
     }
@@ -92,6 +92,13 @@ void ConfigurationCommands::loadConfiguration() {
         readConfigurationFile(*chosen);
     }
     giveBack(dialog, scripts);
+}
+
+void ConfigurationCommands::rememberRemoteSettings() {
+    const QString ini =
+        platform::resolveConfigPath(QString::fromLatin1(platform::kDefaultConfigName), folder());
+    if (!app::rememberRemoteSettings(ini, m_settings))
+        platform::MessageBoxes::error(app::unableToWrite(ini));
 }
 
 void ConfigurationCommands::rememberScript(const QString &path) {

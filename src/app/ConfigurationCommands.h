@@ -32,6 +32,8 @@ public:
     void saveConfigurationAs();
     // The default configuration names the script as the last file.
     void rememberScript(const QString &path);
+    // The default configuration keeps the remote control's settings.
+    void rememberRemoteSettings();
 
 private:
     QString folder() const;

@@ -9,6 +9,7 @@
 #include "app/OutputScreenCommands.h"
 #include "app/PlayCommands.h"
 #include "app/ProgramWindows.h"
+#include "app/RemoteControlCommands.h"
 #include "dialogs/OptionDialogCommands.h"
 #include "editor/EditCommands.h"
 #include "editor/FontCommands.h"
@@ -165,6 +166,8 @@ void MainWindow::createCommands() {
             show();
             activateWindow();
         });
+    m_remoteControl = std::make_unique<RemoteControlCommands>(
+        m_settings, *m_playCommands, this, [this] { m_configuration->rememberRemoteSettings(); });
 }
 
 void MainWindow::attachWindows(const app::ProgramWindows &windows) {
@@ -175,6 +178,7 @@ void MainWindow::attachWindows(const app::ProgramWindows &windows) {
     m_optionDialogs->setDialogs(windows.fadingOptionsDialog, windows.outputAreaDialog,
                                 windows.keyStepsDialog);
     m_playCommands->setPlayWindow(windows.playWindow);
+    m_remoteControl->setPlayWindow(windows.playWindow);
     m_outputScreen->setPlayWindow(windows.playWindow);
 }
 
@@ -308,6 +312,8 @@ void MainWindow::connectControls() {
                    &OptionDialogCommands::editOutputArea);
     connectCommand(m_ui.keyStepsAction, &QAction::triggered, options,
                    &OptionDialogCommands::editKeySteps);
+    connectCommand(m_ui.remoteControlAction, &QAction::triggered, m_remoteControl.get(),
+                   &RemoteControlCommands::openDialog);
 
     // Edit menu.
     EditCommands *edit = m_editCommands.get();

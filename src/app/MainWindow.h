@@ -15,6 +15,7 @@ class EditCommands;
 class FontCommands;
 class MediaCommands;
 class OptionDialogCommands;
+class RemoteControlCommands;
 class OutputScreenCommands;
 class PlayCommands;
 class PrerollCommands;
@@ -62,6 +63,7 @@ public:
     OptionDialogCommands &optionDialogs() { return *m_optionDialogs; }
     ConfigurationCommands &configuration() { return *m_configuration; }
     PlayCommands &playCommands() { return *m_playCommands; }
+    RemoteControlCommands &remoteControl() { return *m_remoteControl; }
     OutputScreenCommands &outputScreenCommands() { return *m_outputScreen; }
 
     // ---- Life cycle -------------------------------------------------------------------
@@ -156,5 +158,6 @@ private:
     std::unique_ptr<ConfigurationCommands> m_configuration;
     std::unique_ptr<OutputScreenCommands> m_outputScreen;
     std::unique_ptr<PlayCommands> m_playCommands;
+    std::unique_ptr<RemoteControlCommands> m_remoteControl;
     bool m_inResize = false;
 };

@@ -8,6 +8,7 @@
 #include "app/Configuration.h"
 #include "app/Errors.h"
 #include "app/ProgramWindows.h"
+#include "app/RemoteControlCommands.h"
 #include "editor/FontCommands.h"
 #include "editor/ScriptEditor.h"
 #include "editor/ScriptFileCommands.h"
@@ -28,6 +29,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QSlider>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -185,6 +187,13 @@ void MainWindow::configurationToControls(const app::ConfigurationRead &read) {
     m_ui.editorAction->setChecked(c.editorPanel);
     m_ui.autoTimerAction->setChecked(c.autoTimerPanel);
     m_ui.toolBarAction->setChecked(c.toolBar);
+    // Remote control: the servers start (or stop) once the window has been set up.
+    m_settings.remoteControl = c.remoteControl;
+    m_settings.remotePort = c.remotePort;
+    m_settings.remoteOscPort = c.remoteOscPort;
+    m_settings.remoteOtherMachines = c.remoteOtherMachines;
+    m_settings.remoteAccessCode = c.remoteAccessCode;
+    QTimer::singleShot(0, m_remoteControl.get(), &RemoteControlCommands::apply);
 
     applyConfiguration(!read.windowBounds);
 }

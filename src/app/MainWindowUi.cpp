@@ -159,6 +159,8 @@ void buildMenus(QMainWindow *window, MainWindowUi &ui) {
     ui.modeMenu->addSeparator();
     ui.keyStepsAction =
         addItem(ui.modeMenu, "keyStepsAction", QStringLiteral("Confi&gure Keys..."));
+    ui.remoteControlAction =
+        addItem(ui.modeMenu, "remoteControlAction", QStringLiteral("Remote Control..."));
     ui.mirrorAction =
         addItem(ui.modeMenu, "mirrorAction", QStringLiteral("&Reverse Mirror Text"), {}, true);
     ui.loopAction =

@@ -44,7 +44,8 @@ struct MainWindowUi {
             *tenSecondBackgroundAction = nullptr, *keyStepsAction = nullptr,
             *mirrorAction = nullptr, *loopAction = nullptr, *noPauseAction = nullptr,
             *syncRetraceAction = nullptr;
-    QAction *followVoiceAction = nullptr; // "Follow &Voice", with followVoiceButton
+    QAction *followVoiceAction = nullptr;   // "Follow &Voice", with followVoiceButton
+    QAction *remoteControlAction = nullptr; // "Remote Control..."
     // "Output Screen": one checkable item a connected screen, then "Live Preview".
     QMenu *outputScreenMenu = nullptr;
     QAction *livePreviewAction = nullptr;

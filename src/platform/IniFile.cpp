@@ -353,7 +353,7 @@ QByteArray IniFile::toBytes(TextEncoding *used) const {
     return encodeText(text, m_encoding, used);
 }
 
-bool IniFile::save(const QString &path, QString *error) {
+bool IniFile::save(const QString &path, QString *error, Access access) {
     const auto fail = [error](const QString &reason) {
         if (error)
             *error = reason;
@@ -370,6 +370,12 @@ bool IniFile::save(const QString &path, QString *error) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file.errorString());
+    if (access == Access::OwnerOnly &&
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(reason);
+    }
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();

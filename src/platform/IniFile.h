@@ -105,7 +105,11 @@ public:
     // touching anything, when path is the file this document failed to read (writing it
     // would throw away what could not be read). On success the document's encoding
     // becomes the one written.
-    bool save(const QString &path, QString *error = nullptr);
+    // OwnerOnly makes the file readable and writable by its owner alone (a file that holds a
+    // secret), set before any byte is written; AsBefore keeps the permissions an existing
+    // file had (a new one gets the usual ones).
+    enum class Access { AsBefore, OwnerOnly };
+    bool save(const QString &path, QString *error = nullptr, Access access = Access::AsBefore);
 
     // Load, write one text value, save: every other line of the file stays as it was.
     static bool writeSingleString(const QString &path, const QString &section, const QString &key,

@@ -85,6 +85,15 @@ struct Settings {
     QString outputScreen;
     bool livePreview = true;
 
+    // Remote control: off until the operator allows it; the web remote's port, the OSC port,
+    // whether other machines may connect (else the loopback address only), and the access
+    // code (made on first use).
+    bool remoteControl = false;
+    int remotePort = 8035;
+    int remoteOscPort = 8036;
+    bool remoteOtherMachines = false;
+    QString remoteAccessCode;
+
     // Only written, at the moment of saving: the program and its version, the date and time,
     // and the tick count.
     QString program;
