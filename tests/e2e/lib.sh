@@ -17,7 +17,8 @@ cleanup() {
     [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
     wait 2>/dev/null || true
-    rm -rf "$WORK"
+    # A process that was told to end may still write into the folder for a moment.
+    rm -rf "$WORK" 2>/dev/null || { sleep 1 && rm -rf "$WORK"; } || true
 }
 trap cleanup EXIT
 

@@ -19,8 +19,16 @@ for i in $(seq 1 400); do
     printf 'Line %d of the script, steered from afar\r\n' "$i"
 done >"$WORK/script.txt"
 
+# The browser runs in a process group of its own (setsid), so that its helper processes end
+# with it before the scratch folder that holds its profile is removed.
 BROWSER_PID=""
-stop_browser() { [ -n "$BROWSER_PID" ] && kill "$BROWSER_PID" 2>/dev/null || true; cleanup; }
+stop_browser() {
+    if [ -n "$BROWSER_PID" ]; then
+        kill -- "-$BROWSER_PID" 2>/dev/null
+        wait_until 5 sh -c "! pgrep -g $BROWSER_PID"
+    fi
+    cleanup
+}
 trap stop_browser EXIT
 
 api() { curl -s -o "$WORK/answer" -w '%{http_code}' "$@"; }
@@ -53,7 +61,7 @@ sleep 1
 delay_is 900 || fail "an OSC message with a wrong code changed the speed"
 
 # The web remote in a headless browser: Pause tapped, the play pauses and its picture stops.
-chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+setsid chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
     --disable-background-networking --disable-component-update --disable-sync \
     --user-data-dir="$WORK/browser" --remote-debugging-port="$DEVTOOLS" \
     "http://127.0.0.1:$HTTP/?code=$CODE" >"$WORK/browser.log" 2>&1 &
