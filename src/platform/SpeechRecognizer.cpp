@@ -13,6 +13,8 @@
 
 #include <dlfcn.h>
 #include <pthread.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -25,6 +27,10 @@ namespace platform {
 namespace {
 
 constexpr int kRate = 16000;
+// The recogniser's thread, and the input's threads it starts, yield the processor to the
+// play's: the scroll's rows are due every few milliseconds, the recogniser can fall behind a
+// moment and catch up.
+constexpr int kNiceness = 10;
 constexpr double kFrameSeconds = 0.01;
 // The sound is decoded in pieces of this many samples (32 ms).
 constexpr qsizetype kPieceSamples = 512;
@@ -195,6 +201,7 @@ void SpeechRecognizer::stop() {
 
 void SpeechRecognizer::run(Setup setup, const Listener &listener) {
     pthread_setname_np(pthread_self(), "voice");
+    setpriority(PRIO_PROCESS, id_t(gettid()), kNiceness);
     const auto finish = [this](Failure failure) {
         m_failure = failure;
         m_listening = false;

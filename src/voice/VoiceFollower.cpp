@@ -108,10 +108,10 @@ double VoiceFollower::steerHeard(double rows, qint64 nowNs, qint64 soundStartNs,
     in.now = secondsSince(nowNs);
     in.position = rows;
     in.lineHeight = m_lineHeight;
-    in.rowsPerWord = rowsPerWordNear(in.heard ? in.heardWord : 0);
     in.firstTarget = m_firstTarget;
     in.heard = m_tracker->heardAny();
     in.heardWord = m_tracker->position();
+    in.rowsPerWord = rowsPerWordNear(in.heard ? in.heardWord : 0);
     in.heardTarget = targetOf(in.heardWord);
     in.heardAt = m_tracker->heardAt();
     in.speaking = speaking;

@@ -2,6 +2,8 @@
 
 #include "voice/WordAligner.h"
 
+#include <algorithm>
+
 namespace {
 // How many heard words an alignment looks at, and how many of the ended utterances' words
 // are kept for it.
@@ -11,6 +13,12 @@ constexpr int kRevision = 3;
 // Further on than this is a jump, confirmed by a later alignment at most this much further.
 constexpr int kNear = 24;
 constexpr int kConfirmWithin = 20;
+// Nearer on, the place moves at most this many words, and this many more a second of sound
+// since the word heard before: faster than any reader. The recogniser's guesses at the newest
+// words of an utterance often match common words ("of the", "an") a line or two on, and are
+// revised a moment later; taken as they come, the place would run ahead in bursts and back.
+constexpr int kStepWords = 2;
+constexpr double kFastestPace = 4.0;
 } // namespace
 
 VoiceTracker::VoiceTracker(QStringList script, int firstWord)
@@ -49,8 +57,13 @@ bool VoiceTracker::hear(int utterance, const QList<HeardWord> &words, bool ended
     // A far place not yet confirmed stays in view until the reader is followed past it.
     if (far || a.scriptIndex >= m_candidate)
         m_candidate = -1;
-    m_position = a.scriptIndex;
+    const double at = recent[a.heardIndex].end;
+    int place = a.scriptIndex;
+    if (!far && m_heardAny)
+        place = std::min(place, m_position + kStepWords +
+                                    int(std::max(0.0, at - m_heardAt) * kFastestPace));
+    m_position = place;
     m_heardAny = true;
-    m_heardAt = recent[a.heardIndex].end;
+    m_heardAt = at;
     return true;
 }

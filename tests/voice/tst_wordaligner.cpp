@@ -1,4 +1,6 @@
-// Where the reader is, from the words the recogniser heard: the aligner over word sequences.
+// Where the reader is, from the words the recogniser heard: the aligner over word sequences,
+// and the tracker over an utterance's hypotheses.
+#include "voice/VoiceTracker.h"
 #include "voice/WordAligner.h"
 
 #include <QTest>
@@ -23,6 +25,8 @@ private slots:
     void alignsHeardWords_data();
     void alignsHeardWords();
     void passesOverWordsItCannotHear();
+    void followsHypotheses_data();
+    void followsHypotheses();
 };
 
 void WordAlignerTest::alignsHeardWords_data() {
@@ -65,6 +69,41 @@ void WordAlignerTest::passesOverWordsItCannotHear() {
     QVERIFY(a.found);
     QCOMPARE(a.scriptIndex, 4);
     QCOMPARE(a.matches, 4);
+}
+
+void WordAlignerTest::followsHypotheses_data() {
+    // The hypotheses of one utterance, "|" between them (each heard word 0.3 s long), and the
+    // script word the reader's place stood at after each.
+    QTest::addColumn<QString>("hypotheses");
+    QTest::addColumn<QList<int>>("places");
+
+    QTest::newRow("read on") << "good evening and|good evening and welcome to the"
+                             << QList<int>{2, 5};
+    QTest::newRow("a guess a line on moves the place at a reader's pace at most")
+        << "good evening and welcome to the news|good evening and welcome to the news tonight "
+           "to close|good evening and welcome to the news at six the city|good evening and "
+           "welcome to the news at six the city council voted"
+        << QList<int>{6, 11, 11, 12};
+    QTest::newRow("a skipped paragraph is taken once the reader goes on from there")
+        << "good evening and welcome to the news|good evening and welcome to the news in sport "
+           "the home team won|good evening and welcome to the news in sport the home team won "
+           "its third game"
+        << QList<int>{6, 6, 53};
+}
+
+void WordAlignerTest::followsHypotheses() {
+    QFETCH(QString, hypotheses);
+    QFETCH(QList<int>, places);
+    VoiceTracker tracker(words(kScript));
+    QList<int> seen;
+    for (const QString &hypothesis : hypotheses.split(u'|')) {
+        QList<HeardWord> heard;
+        for (const QString &w : hypothesis.split(u' ', Qt::SkipEmptyParts))
+            heard.append({w, 0.3 * double(heard.size()), 0.3 * double(heard.size() + 1)});
+        tracker.hear(0, heard, false);
+        seen << (tracker.heardAny() ? tracker.position() : -1);
+    }
+    QCOMPARE(seen, places);
 }
 
 QTEST_GUILESS_MAIN(WordAlignerTest)
