@@ -24,7 +24,7 @@ constexpr double kFarOff = 0.6;
 constexpr double kBand = 0.5;
 constexpr double kSettle = 2.5;
 constexpr double kFar = 1.0;
-constexpr double kCatchUp = 0.7;
+constexpr double kCatchUp = 2.0;
 constexpr double kSlowestShare = 0.25;
 // Before the first word and in a pause the text goes to its place, by this much a second for
 // every row.
