@@ -1,13 +1,13 @@
 #include "remote/RemoteState.h"
 
 #include "editor/ReadingEstimate.h"
+#include "platform/PreciseWait.h"
 #include "play/RowSchedule.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 
 std::optional<double> pixelsPerSecondAt(int delay) {
@@ -59,6 +59,5 @@ QByteArray remoteStateJson(const RemoteState &state, qint64 nowMs) {
 }
 
 qint64 remoteClockMs() {
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    return platform::monotonicNs() / 1'000'000;
 }
