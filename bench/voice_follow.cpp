@@ -243,10 +243,9 @@ struct Sample {
 struct Replay {
     QList<Sample> samples;
     double cpu = 0.0; // processor seconds per second of sound
-    // The speed from 27 s to 42 s (the stretch bench/voice_pace.sh watches on screen): its
-    // lowest and highest, rows a second, and how often it changed.
-    double slowest = 0.0, fastest = 0.0;
-    int changes = 0;
+    // The speed of each row from 8 s to 23 s (the stretch bench/voice_pace.sh watches on
+    // screen): its lowest and highest, rows a second, and its CV (framepace's measure).
+    double slowest = 0.0, fastest = 0.0, cv = 0.0;
 };
 
 // Decodes `rec` (written to `wav`) and replays its hypotheses through the follower.
@@ -291,8 +290,7 @@ Replay replay(const Recording &rec, const QString &wav, const QStringList &lines
     bool held = false;
     qsizetype next = 0;
     QList<Sample> samples;
-    double slowest = 1e9, fastest = 0.0;
-    int changes = 0;
+    QList<double> rowSpeeds; // each row's speed from 8 s to 23 s
     const double end = rec.sound.seconds() + 2.0;
     while (t < end) {
         while (next < heard.size() && heard[next].at <= t)
@@ -301,21 +299,16 @@ Replay replay(const Recording &rec, const QString &wav, const QStringList &lines
             nextSteer = t + 0.02;
             const double speed = follower.steerHeard(rows, qint64(t * 1e9), 0, speaking(t));
             held = speed <= 0.0;
-            const int was = delay;
             if (!held)
                 delay = delayForRowsPerSecond(speed);
-            if (t >= 27.0 && t <= 42.0) {
-                const double moving = held ? 0.0 : 1e9 / double(rowWaitNs(delay));
-                slowest = std::min(slowest, moving);
-                fastest = std::max(fastest, moving);
-                changes += delay != was ? 1 : 0;
-            }
         }
         if (held) {
             t += 0.01;
         } else {
             t += double(rowWaitNs(delay)) / 1e9;
             rows += 1;
+            if (t >= 8.0 && t <= 23.0)
+                rowSpeeds << 1e9 / double(rowWaitNs(delay));
         }
         while (nextSample <= t) {
             samples.append({nextSample, rows, follower.heardWord(),
@@ -324,7 +317,16 @@ Replay replay(const Recording &rec, const QString &wav, const QStringList &lines
         }
     }
 
-    return {samples, cpu, slowest, fastest, changes};
+    double sum = 0.0, squares = 0.0;
+    for (double v : rowSpeeds) {
+        sum += v;
+        squares += v * v;
+    }
+    const double n = std::max<double>(1, rowSpeeds.size()), mean = sum / n;
+    const double cv = mean > 0 ? std::sqrt(std::max(0.0, squares / n - mean * mean)) / mean : 0.0;
+    const auto [slowest, fastest] = std::minmax_element(rowSpeeds.cbegin(), rowSpeeds.cend());
+    return {samples, cpu, rowSpeeds.isEmpty() ? 0.0 : *slowest,
+            rowSpeeds.isEmpty() ? 0.0 : *fastest, cv};
 }
 
 int main(int argc, char **argv) {
@@ -343,7 +345,7 @@ int main(int argc, char **argv) {
             f.write(lines.join(QStringLiteral("\r\n")).toUtf8());
     }
     std::printf("%-5s %-6s %-9s %-8s %-10s %-10s %-9s %-5s %s\n", "wpm", "words", "tracked",
-                "lag s", "still s", "moves s", "found s", "cpu", "rows/s 27-42 s (changes)");
+                "lag s", "still s", "moves s", "found s", "cpu", "rows/s 8-23 s (cv)");
     QList<int> speeds{110, 150, 190};
     if (const int only = qEnvironmentVariableIntValue("VOICE_BENCH_WPM"); only > 0)
         speeds = {only};
@@ -414,13 +416,13 @@ int main(int argc, char **argv) {
                 break;
             }
         std::printf(
-            "%-5d %-6lld %-9s %-8.2f %-10.1f %-10.1f %-9.1f %-5s %.0f-%.0f (%d)\n", wpm,
+            "%-5d %-6lld %-9s %-8.2f %-10.1f %-10.1f %-9.1f %-5s %.0f-%.0f (%.3f)\n", wpm,
             (long long)script.size(),
             qPrintable(QStringLiteral("%1%").arg(100.0 * inLine / std::max(1, counted), 0, 'f', 1)),
             median(lags), stillAt - events.silenceStart, movedAt - events.silenceEnd,
             foundAt - events.skipResumes,
             qPrintable(QStringLiteral("%1%").arg(100.0 * cpu, 0, 'f', 0)), plain.slowest,
-            plain.fastest, plain.changes);
+            plain.fastest, plain.cv);
         std::fflush(stdout);
     }
     return 0;

@@ -22,10 +22,12 @@ from=${FROM:-8}
     { echo "run lectoscope_bench_voice --keep $folder first" >&2; exit 1; }
 source "$(dirname "$0")/lib.sh" "$prog"
 start_xvfb 1024 768
-
-TITLE="ZAL LectoScope-32 PRO 01.24A"
-key() { awk -v k="$1:" '$1 == k { print $2 }'; }
-median() { sort -g | awk '{ a[NR] = $1 } END { if (NR) print (NR % 2 ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2) }'; }
+# The reader starts after LEAD seconds of silence.
+input=$folder/voice-150.wav
+if [ "${LEAD:-0}" != 0 ]; then
+    input=$WORK/voice.wav
+    sox "$folder/voice-150.wav" "$input" pad "$LEAD" 0 || fail "sox did not add the lead-in"
+fi
 
 # play FOLLOW(0/1) DELAY: one play; leaves framepace's output in $WORK/text.txt.
 play() {
@@ -36,26 +38,24 @@ play() {
         "FollowVoice=$follow" "[Stuff]" "Delay=$delay" FontSize=24 FontName=Arial FormColor=0 \
         DisPlaColor=16777215 "LastFile=$folder/script.txt" "[OptionWindows]" ML=0 MT=0 \
         MW=1000 MH=700 >"$XDG_CONFIG_HOME/lectoscope/ZALSCROL.INI"
-    LECTOSCOPE_VOICE_INPUT="$folder/voice-150.wav" start_app
+    LECTOSCOPE_VOICE_INPUT="$input" start_app
     wait_until 60 window_named "$TITLE" || { app_log; fail "main window not shown"; }
     main=$(window_id "$TITLE")
     xdotool windowfocus --sync "$main"
     xdotool key ctrl+p
     sleep "$from"
-    "$WORK/framepace" -d 15 -x 200 -W 16 -y 100 -Y 700 >"$WORK/text.txt" 2>/dev/null
+    "$WORK/framepace" -d 15 -x 200 -W 16 -y 100 -Y 700 ${LOG:+-l "$LOG/play-$follow-$r.csv"} \
+        >"$WORK/text.txt" 2>/dev/null
     kill "$APP_PID" 2>/dev/null
     wait "$APP_PID" 2>/dev/null
     APP_PID=""
 }
 
-declare -A runs
-# The Delay of SPEED rows a second: (N² + N) × 25 ns a row.
-delay_for() { awk -v v="$1" 'BEGIN { printf "%d", (sqrt(1 + 4 * 1e9 / (v * 25)) - 1) / 2 + 0.5 }'; }
 for r in $(seq 1 "$repeat"); do
     delay=1000
     for follow in 1 0; do
         play "$follow" "$delay"
-        delay=$(delay_for "$(key speed_px_s <"$WORK/text.txt")")
+        delay=$(delay_for_speed "$(key speed_px_s <"$WORK/text.txt")")
         for k in speed_px_s updates_per_s speed_cv stalls; do
             runs[$follow.$k]+="$(key "$k" <"$WORK/text.txt") "
         done
@@ -63,7 +63,6 @@ for r in $(seq 1 "$repeat"); do
             "cv $(key speed_cv <"$WORK/text.txt")"
     done
 done
-m() { tr ' ' '\n' <<<"${runs[$1]}" | grep . | median; }
 printf '%-16s %-8s %-10s %-7s %s\n' play px/s updates/s cv stalls
 printf '%-16s %-8s %-10s %-7s %s\n' "constant speed" "$(m 0.speed_px_s)" \
     "$(m 0.updates_per_s)" "$(m 0.speed_cv)" "$(m 0.stalls)"

@@ -142,7 +142,7 @@ double VoiceFollower::steerHeard(double rows, qint64 nowNs, qint64 soundStartNs,
 double VoiceFollower::rowsPerWordNear(int word) const {
     // Over the words a little before and after: a paragraph's gap comes into the speed
     // gradually, as the reader nears it, and goes as gradually.
-    constexpr int kNear = 20;
+    constexpr int kNear = 60;
     const int last = int(m_targets.size()) - 1;
     const int from = std::max(0, word - kNear), to = std::min(last, word + kNear);
     if (to - from < kNear)

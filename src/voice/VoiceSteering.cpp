@@ -8,46 +8,49 @@ namespace {
 // most this share of itself, and only when the wanted speed differs from it by more than the
 // dead band: the picture's pace stays even, and the speed follows the reader slowly.
 constexpr double kCruiseStep = 0.5;
-constexpr double kCruiseChange = 0.03;
-constexpr double kCruiseDeadBand = 0.04;
-// Starting from standing, or braking for a pause, the speed changes every tenth of a second by
-// a tenth of the reader's speed (of the speed the pause found), so that it starts and stands
-// within a second.
+constexpr double kCruiseChange = 0.02;
+constexpr double kCruiseDeadBand = 0.02;
+// Starting from standing, braking for a pause, or wanting a speed further off than this share,
+// the speed changes every tenth of a second by a tenth of the reader's speed (of the speed the
+// pause found), until it has reached the speed wanted: it starts and stands within a second.
 constexpr double kQuickStep = 0.1;
 constexpr double kQuickChange = 0.1;
-// A speed this far below or above the wanted one (starting, catching up with a reader who
-// skipped, settling after that) changes at the quick pace too.
-constexpr double kFarOff = 0.6;
-// Beyond this share of a line off its place, the position error is taken away over this many
-// seconds; beyond the far share, the further error over the catch-up seconds. While the
-// voice goes on the text moves at least at a share of the reader's speed.
-constexpr double kBand = 0.5;
-constexpr double kSettle = 2.5;
-constexpr double kFar = 1.0;
+constexpr double kQuickBeyond = 0.25;
+// The reader's pace: the words heard over the last this many seconds spoken (a longer step is a
+// jump: its words do not count), with a first guess of 150 words a minute that weighs as this
+// many seconds of them at first and as nothing once the window is full.
+constexpr double kPaceWindow = 20.0;
+constexpr double kGuessedPace = 2.5; // words a second
+constexpr double kGuessWeight = 3.0;
+constexpr int kLongestStep = 6;
+// The reader's speed follows the pace by at most this share of itself a second; after the
+// first seconds heard, by at most the settled share.
+constexpr double kEarlyPaceChange = 0.2;
+constexpr double kSettled = 8.0;
+constexpr double kPaceChange = 0.01;
+// The text's place off the reader's is smoothed over this many seconds. Beyond the band (in
+// lines) the text leans towards the place, the error taken away over the settling seconds but
+// by at most a share of the reader's speed, until it is back within the inner band; beyond the
+// far lines (a skipped paragraph) the further error is taken away over the catch-up seconds.
+// While the voice goes on the text moves at least at a share of the reader's speed.
+constexpr double kErrorSmoothing = 1.0;
+constexpr double kBand = 0.75;
+constexpr double kInnerBand = 0.25;
+constexpr double kSettle = 6.0;
+constexpr double kMostLean = 0.15;
+constexpr double kFar = 2.5;
 constexpr double kCatchUp = 2.0;
 constexpr double kSlowestShare = 0.25;
 // Before the first word and in a pause the text goes to its place, by this much a second for
 // every row.
 constexpr double kGain = 0.5;
-// Silence this long is a pause of the reader.
+// Silence this long is a pause of the reader; the text then stands within the brake's seconds.
 constexpr double kPauseAfter = 0.35;
+constexpr double kBrake = 1.0;
 // How far beyond the last word heard the place runs on while the voice goes on.
 constexpr double kRunOn = 1.5;
 // The place heard moves on at most this many times the reader's speed.
 constexpr double kPlaceSlew = 3.0;
-// The reader's speed: the place's steps over the last this many seconds (steps further
-// apart than the gap are a pause, steps longer than the longest share of a line are no
-// reading), with a first guess of 150 words a minute worth this many seconds of them.
-constexpr double kPaceWindow = 20.0;
-constexpr double kGuessedPace = 2.5; // words a second
-constexpr double kGuessWeight = 5.0;
-constexpr double kLongestGap = 3.0;
-constexpr double kLongestMove = 0.5;
-// The reader's speed is smoothed over this many seconds (less in the first seconds heard).
-constexpr double kSmoothing = 5.0;
-// After this many seconds heard, the reader's speed changes by at most this share a second.
-constexpr double kSettled = 10.0;
-constexpr double kPaceChange = 0.04;
 // The text never runs faster than this many times the reader's speed.
 constexpr double kFastest = 12.0;
 // Rows a second below which the text stands.
@@ -57,29 +60,62 @@ constexpr double kSlowest = 1.0;
 VoiceSteering::VoiceSteering(double now, double startSpeed)
     : m_speed(std::max(0.0, startSpeed)), m_nextChange(now) {}
 
-double VoiceSteering::placeSpeed() const {
-    // The steps of the place from word to word, over their time: a pause, a jump or a
-    // recogniser's second thought (a step back, or further on than a reader says in a
-    // breath) counts neither rows nor time.
-    double rows = 0.0, seconds = 0.0;
-    for (qsizetype i = 1; i < m_places.size(); ++i) {
-        const double dt = m_places[i].x() - m_places[i - 1].x();
-        const double moved = m_places[i].y() - m_places[i - 1].y();
-        if (dt > 0 && dt <= kLongestGap && moved > 0 && moved <= m_longestMove) {
-            rows += moved;
-            seconds += dt;
-        }
+double VoiceSteering::pace() const {
+    // The slope of the word heard over the time the reader spoke, fitted to every word of the
+    // window: a guess a few words on and taken back, or a stretch the recogniser was slow to
+    // hear and then heard at once, moves it little. A jump's words are left out.
+    double t = 0.0, w = 0.0;
+    QList<QPointF> run{QPointF(0.0, 0.0)};
+    for (qsizetype i = 1; i < m_words.size(); ++i) {
+        const double dt = m_words[i].x() - m_words[i - 1].x();
+        const double moved = m_words[i].y() - m_words[i - 1].y();
+        t += std::max(0.0, dt);
+        if (std::abs(moved) <= kLongestStep)
+            w += moved;
+        // Words given the same time are one place: the last.
+        if (dt <= 0.0)
+            run.last() = QPointF(t, w);
+        else
+            run.append(QPointF(t, w));
     }
-    return (m_speedBefore * kGuessWeight + rows) / (kGuessWeight + seconds);
+    double meanT = 0.0, meanW = 0.0;
+    for (const QPointF &p : run) {
+        meanT += p.x() / double(run.size());
+        meanW += p.y() / double(run.size());
+    }
+    double tw = 0.0, tt = 0.0;
+    for (const QPointF &p : run) {
+        tw += (p.x() - meanT) * (p.y() - meanW);
+        tt += (p.x() - meanT) * (p.x() - meanT);
+    }
+    const double known = m_words.isEmpty() ? 0.0 : m_words.last().x() - m_firstHeardAt;
+    const double guess = kGuessWeight * std::max(0.0, 1.0 - known / kPaceWindow);
+    const double fitted = tt > 0.0 ? std::max(0.0, tw / tt) : kGuessedPace;
+    return guess + t > 0.0 ? (kGuessedPace * guess + fitted * t) / (guess + t) : kGuessedPace;
 }
 
-void VoiceSteering::heard(double at, double place, double lineHeight) {
-    m_longestMove = kLongestMove * lineHeight;
+void VoiceSteering::heard(double at, int word) {
+    // On the clock of the time spoken: the word ended this long before now.
+    at = m_spoken - std::max(0.0, m_spokenAt - at);
     if (m_firstHeardAt < 0.0)
         m_firstHeardAt = at;
-    m_places.append(QPointF(at, place));
-    while (m_places.size() > 2 && m_places.first().x() < at - kPaceWindow)
-        m_places.removeFirst();
+    m_words.append(QPointF(at, word));
+    while (m_words.size() > 2 && m_words.first().x() < at - kPaceWindow)
+        m_words.removeFirst();
+}
+
+double VoiceSteering::cruise(const SteeringInput &in) {
+    const double wanted = pace() * in.rowsPerWord;
+    if (m_cruise < 0.0) {
+        m_cruise = wanted;
+    } else {
+        const double known = m_words.isEmpty() ? 0.0 : m_words.last().x() - m_firstHeardAt;
+        const double share = known < kSettled ? kEarlyPaceChange : kPaceChange;
+        const double most = share * (in.now - m_cruiseAt) * m_cruise;
+        m_cruise += std::clamp(wanted - m_cruise, -most, most);
+    }
+    m_cruiseAt = in.now;
+    return m_cruise;
 }
 
 double VoiceSteering::place(const SteeringInput &in, double readerSpeed) {
@@ -91,18 +127,41 @@ double VoiceSteering::place(const SteeringInput &in, double readerSpeed) {
     else
         m_place =
             std::min(in.heardTarget, m_place + kPlaceSlew * readerSpeed * (in.now - m_placeAt));
-    m_placeAt = in.now;
     // Held back, the place runs on no further; else it runs on from the last word heard.
-    if (m_place < in.heardTarget)
-        return m_place;
-    return m_place + std::clamp(in.now - in.heardAt, 0.0, kRunOn) * readerSpeed;
+    const double place = m_place < in.heardTarget
+                             ? m_place
+                             : m_place + std::clamp(in.now - in.heardAt, 0.0, kRunOn) * readerSpeed;
+    // The error, smoothed: a word heard early or late moves it little.
+    const double error = place - in.position;
+    m_error = m_placeAt < 0.0 ? error
+                              : m_error + (error - m_error) *
+                                              std::min(1.0, (in.now - m_placeAt) / kErrorSmoothing);
+    m_placeAt = in.now;
+    return m_error;
+}
+
+double VoiceSteering::readingSpeed(const SteeringInput &in, double readerSpeed) {
+    const double error = place(in, readerSpeed);
+    const double line = in.lineHeight;
+    if (std::abs(error) > kBand * line)
+        m_leaning = true;
+    else if (std::abs(error) < kInnerBand * line)
+        m_leaning = false;
+    const double most = kMostLean * readerSpeed;
+    const double lean = m_leaning ? std::clamp(error / kSettle, -most, most) : 0.0;
+    const double far = kFar * line;
+    const double farBeyond = error > far ? error - far : error < -far ? error + far : 0.0;
+    return std::max(readerSpeed + lean + farBeyond / kCatchUp, kSlowestShare * readerSpeed);
 }
 
 double VoiceSteering::steer(const SteeringInput &in) {
-    if (m_speedBefore < 0.0)
-        m_speedBefore = kGuessedPace * in.rowsPerWord;
-    if (in.heard && (m_places.isEmpty() || m_places.last().y() != in.heardTarget))
-        heard(in.heardAt, in.heardTarget, in.lineHeight);
+    // The time spoken runs while the voice is heard or has been silent for less than a pause.
+    if (m_spokenAt >= 0.0 &&
+        (in.speaking || m_silentSince < 0.0 || in.now - m_silentSince < kPauseAfter))
+        m_spoken += in.now - m_spokenAt;
+    m_spokenAt = in.now;
+    if (in.heard && (m_words.isEmpty() || m_words.last().y() != in.heardWord))
+        heard(in.heardAt, in.heardWord);
     if (in.speaking)
         m_silentSince = -1.0;
     else if (m_silentSince < 0)
@@ -119,56 +178,36 @@ double VoiceSteering::steer(const SteeringInput &in) {
     else if (m_pauseSpeed <= 0.0)
         m_pauseSpeed = m_speed;
 
-    // The reader's speed, smoothed: a word heard early or late moves it little.
-    // After the first seconds heard it changes by at most a small share a second: a reader's
-    // pace changes slowly, and a misheard place moves it little.
-    const double rawSpeed = placeSpeed();
-    const double known = m_places.isEmpty() ? 0.0 : m_places.last().x() - m_firstHeardAt;
-    const double smoothing = kSmoothing * std::clamp(known / kPaceWindow, 0.1, 1.0);
-    if (m_readerSpeed < 0.0) {
-        m_readerSpeed = rawSpeed;
-    } else {
-        const double dt = in.now - m_smoothedAt;
-        double change = (rawSpeed - m_readerSpeed) * std::min(1.0, dt / smoothing);
-        if (known >= kSettled) {
-            const double most = kPaceChange * dt * m_readerSpeed;
-            change = std::clamp(change, -most, most);
-        }
-        m_readerSpeed += change;
-    }
-    m_smoothedAt = in.now;
-    const double readerSpeed = m_readerSpeed;
+    const double readerSpeed = cruise(in);
     double wanted = 0.0;
     if (!in.heard) {
         // The first line goes to the reading line and waits for the reader.
         wanted = kGain * (in.firstTarget - in.position);
     } else if (paused) {
-        // The text comes to rest at the last word heard.
-        wanted = kGain * (in.heardTarget - in.position);
+        // The text comes to rest at the last word heard, or short of it if that takes longer
+        // than the brake; the place is taken afresh after.
+        const double braking = 1.0 - (in.now - m_silentSince - kPauseAfter) / kBrake;
+        wanted =
+            std::min(kGain * (in.heardTarget - in.position), m_pauseSpeed * std::max(0.0, braking));
+        m_placeAt = -1.0;
+        m_leaning = false;
     } else {
-        // The reader's pace, and the place: the last word heard, run on at that pace. An
-        // error beyond the band is taken away slowly; running behind far, faster.
-        const double error = place(in, readerSpeed) - in.position;
-        const double band = kBand * in.lineHeight;
-        const double beyond = error > band ? error - band : error < -band ? error + band : 0.0;
-        // Beyond a line and a half (a paragraph's turn, a word misheard far on) it leans
-        // harder, so the spoken line stays near the reading line.
-        const double far = kFar * in.lineHeight;
-        const double farBeyond = error > far ? error - far : error < -far ? error + far : 0.0;
-        wanted = std::max(readerSpeed + beyond / kSettle + farBeyond / kCatchUp,
-                          kSlowestShare * readerSpeed);
+        wanted = readingSpeed(in, readerSpeed);
     }
     wanted = std::clamp(wanted, 0.0, kFastest * std::max(readerSpeed, 1.0));
     // Slower than a tenth of the reader's speed is standing still.
     if (wanted < kQuickChange * readerSpeed)
         wanted = 0.0;
 
-    const bool quick =
-        paused || !in.heard || m_speed < kFarOff * wanted || wanted < kFarOff * m_speed;
+    // Far from the speed wanted, the speed goes there at the quick pace and all the way.
+    const double scale = std::max({m_speed, readerSpeed, 1.0});
+    if (paused || !in.heard || std::abs(wanted - m_speed) > kQuickBeyond * scale)
+        m_quick = true;
     double next = m_speed;
-    if (quick) {
+    if (m_quick) {
         const double step = kQuickChange * std::max({m_speed, readerSpeed, m_pauseSpeed});
         next = m_speed + std::clamp(wanted - m_speed, -step, step);
+        m_quick = next != wanted;
     } else if (std::abs(wanted - m_speed) > kCruiseDeadBand * m_speed) {
         const double step = kCruiseChange * m_speed;
         next = m_speed + std::clamp(wanted - m_speed, -step, step);
@@ -178,7 +217,7 @@ double VoiceSteering::steer(const SteeringInput &in) {
     // a speed under a row a second is no scroll.
     if (next < kSlowest || (paused && next < 1.5 * kQuickChange * m_pauseSpeed))
         next = 0.0;
-    m_nextChange = in.now + (quick ? kQuickStep : kCruiseStep);
+    m_nextChange = in.now + (m_quick ? kQuickStep : kCruiseStep);
     m_speed = next;
     return m_speed;
 }

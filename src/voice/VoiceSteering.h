@@ -6,12 +6,16 @@
 // The speed of a play that follows the reader's voice. Positions are in pixel rows (how far
 // the text has moved), speeds in rows a second, times in seconds of one clock.
 //
-// The reader's pace (words a second, from the words heard over the last half minute) sets the
-// speed; where the text stands off its place by more than part of a line, the speed leans
-// towards it. While the voice is heard, the place runs on from the last word heard at the
-// reader's pace for a moment, so that the text does not stop and go between words; when the
-// reader pauses, the text comes to rest with the last word heard at the reading line. Before
-// the first word the text moves the first line to the reading line and waits there.
+// A reader reading on is followed like a car on cruise control: the speed is the reader's
+// pace (words a second, from the times of the words heard over the last seconds) times the
+// rows a word takes over a screenful of text, and it changes slowly and rarely, so that the
+// picture's pace stays even. The text may stand off the reader's place by up to a line
+// without the speed changing; beyond that it leans towards the place, gently, until it is
+// back near it. Far off (the reader skipped a paragraph) it catches up within seconds. While
+// the voice is heard, the place runs on from the last word heard at the reader's pace, so
+// the text does not stop and go between words; when the reader pauses, the text comes to
+// rest with the last word heard at the reading line. Before the first word the text moves the
+// first line to the reading line and waits there.
 //
 // The speed changes at most every tenth of a second and by at most a tenth of itself (or of
 // the reader's speed, when that is larger: a standing text can start), so it never jumps. A
@@ -20,7 +24,7 @@ struct SteeringInput {
     double now = 0.0;
     double position = 0.0;    // where the text stands
     double lineHeight = 1.0;  // rows of a line
-    double rowsPerWord = 1.0; // rows of text per spoken word around the reading line
+    double rowsPerWord = 1.0; // rows of text per word over a screenful around the place heard
     double firstTarget = 0.0; // the position at which the first word is at the reading line
     bool heard = false;       // a word of the script has been heard
     int heardWord = 0;        // the script word heard last
@@ -39,23 +43,30 @@ public:
     double speed() const { return m_speed; }
 
 private:
-    // The speed of the place heard, rows a second, and a new place heard.
-    double placeSpeed() const;
-    void heard(double at, double place, double lineHeight);
+    // The reader's pace, words a second, and a new word heard.
+    double pace() const;
+    void heard(double at, int word);
+    // The speed a steady reader is followed at, rows a second.
+    double cruise(const SteeringInput &in);
     // Where the reader is now: the place heard, run on at the reader's speed.
     double place(const SteeringInput &in, double readerSpeed);
+    // The speed wanted while the reader reads on.
+    double readingSpeed(const SteeringInput &in, double readerSpeed);
 
     double m_speed;
     double m_nextChange;
     double m_silentSince = -1.0;
     bool m_paused = false;
-    double m_pauseSpeed = 0.0;   // the speed when the reader's pause began
-    QList<QPointF> m_places;     // (when, where) of each place heard, the last seconds
-    double m_speedBefore = -1.0; // the first guess of the speed (-1: not yet made)
-    double m_longestMove = 0.0;  // rows
-    double m_readerSpeed = -1.0; // rows a second, smoothed (-1: not yet known)
-    double m_smoothedAt = 0.0;
+    double m_pauseSpeed = 0.0; // the speed when the reader's pause began
+    QList<QPointF> m_words;    // (when, which) of each word heard, the last seconds spoken
+    double m_spoken = 0.0;     // seconds the reader has spoken (pauses left out)
+    double m_spokenAt = -1.0;  // when m_spoken was counted
     double m_firstHeardAt = -1.0;
+    double m_cruise = -1.0; // rows a second (-1: not yet known)
+    double m_cruiseAt = 0.0;
     double m_place = 0.0; // the place heard, as followed
     double m_placeAt = -1.0;
+    double m_error = 0.0; // the place less the position, smoothed
+    bool m_leaning = false;
+    bool m_quick = false; // going to a speed far off, at the quick pace
 };
