@@ -22,12 +22,12 @@ from=${FROM:-8}
     { echo "run lectoscope_bench_voice --keep $folder first" >&2; exit 1; }
 source "$(dirname "$0")/lib.sh" "$prog"
 start_xvfb 1024 768
-# The reader starts after LEAD seconds of silence.
-input=$folder/voice-150.wav
-if [ "${LEAD:-0}" != 0 ]; then
-    input=$WORK/voice.wav
-    sox "$folder/voice-150.wav" "$input" pad "$LEAD" 0 || fail "sox did not add the lead-in"
-fi
+# The reader starts after LEAD seconds (default 5) of a quiet room's faint noise, as the text
+# comes up to the reading line.
+input=$WORK/voice.wav
+sox -n -r "$(soxi -r "$folder/voice-150.wav")" -c 1 -b 16 "$WORK/lead.wav" synth "${LEAD:-5}" \
+    pinknoise vol 0.003 && sox "$WORK/lead.wav" "$folder/voice-150.wav" "$input" ||
+    fail "sox did not make the lead-in"
 
 # play FOLLOW(0/1) DELAY: one play; leaves framepace's output in $WORK/text.txt.
 play() {

@@ -31,7 +31,8 @@ constexpr double kPaceChange = 0.01;
 // The text's place off the reader's is smoothed over this many seconds. Beyond the band (in
 // lines) the text leans towards the place, the error taken away over the settling seconds but
 // by at most a share of the reader's speed, until it is back within the inner band; beyond the
-// far lines (a skipped paragraph) the further error is taken away over the catch-up seconds.
+// far lines for the far seconds (a skipped paragraph) the further error is taken away over the
+// catch-up seconds.
 // While the voice goes on the text moves at least at a share of the reader's speed.
 constexpr double kErrorSmoothing = 1.0;
 constexpr double kBand = 0.75;
@@ -40,6 +41,7 @@ constexpr double kSettle = 6.0;
 constexpr double kMostLean = 0.15;
 constexpr double kFar = 2.5;
 constexpr double kCatchUp = 2.0;
+constexpr double kFarFor = 1.5;
 constexpr double kSlowestShare = 0.25;
 // Before the first word and in a pause the text goes to its place, by this much a second for
 // every row.
@@ -48,9 +50,11 @@ constexpr double kGain = 0.5;
 constexpr double kPauseAfter = 0.35;
 constexpr double kBrake = 1.0;
 // How far beyond the last word heard the place runs on while the voice goes on.
-constexpr double kRunOn = 1.5;
-// The place heard moves on at most this many times the reader's speed.
+constexpr double kRunOn = 4.0;
+// The place heard moves on at most this many times the reader's speed, and back at most at
+// the reader's speed.
 constexpr double kPlaceSlew = 3.0;
+constexpr double kPlaceBack = 1.0;
 // The text never runs faster than this many times the reader's speed.
 constexpr double kFastest = 12.0;
 // Rows a second below which the text stands.
@@ -119,20 +123,23 @@ double VoiceSteering::cruise(const SteeringInput &in) {
 }
 
 double VoiceSteering::place(const SteeringInput &in, double readerSpeed) {
-    // The place heard goes back at once, but on no faster than a few times the reader's speed:
-    // a place misheard lines on, and taken back a moment later, pulls the text little; a
-    // skipped paragraph is caught up over a few seconds.
-    if (m_placeAt < 0.0 || in.heardTarget <= m_place)
-        m_place = in.heardTarget;
-    else
-        m_place =
-            std::min(in.heardTarget, m_place + kPlaceSlew * readerSpeed * (in.now - m_placeAt));
-    // Held back, the place runs on no further; else it runs on from the last word heard.
-    const double place = m_place < in.heardTarget
-                             ? m_place
-                             : m_place + std::clamp(in.now - in.heardAt, 0.0, kRunOn) * readerSpeed;
+    // Where the words heard put the reader: the last word, run on at the reader's pace while
+    // the voice goes on (the recogniser is often seconds late with a stretch of words).
+    const double heard =
+        in.heardTarget + std::clamp(in.now - in.heardAt, 0.0, kRunOn) * readerSpeed;
+    // The place followed goes there, but on no faster than a few times the reader's speed and
+    // back no faster than the reader's speed: a place misheard lines on, or back, and put
+    // right a moment later, pulls the text little; a skipped paragraph is caught up over a few
+    // seconds.
+    if (m_placeAt < 0.0) {
+        m_place = heard;
+    } else {
+        const double dt = in.now - m_placeAt;
+        m_place = std::clamp(heard, m_place - kPlaceBack * readerSpeed * dt,
+                             m_place + kPlaceSlew * readerSpeed * dt);
+    }
     // The error, smoothed: a word heard early or late moves it little.
-    const double error = place - in.position;
+    const double error = m_place - in.position;
     m_error = m_placeAt < 0.0 ? error
                               : m_error + (error - m_error) *
                                               std::min(1.0, (in.now - m_placeAt) / kErrorSmoothing);
@@ -149,9 +156,15 @@ double VoiceSteering::readingSpeed(const SteeringInput &in, double readerSpeed) 
         m_leaning = false;
     const double most = kMostLean * readerSpeed;
     const double lean = m_leaning ? std::clamp(error / kSettle, -most, most) : 0.0;
+    // Far off for a while (not a moment's mishearing), the text catches up.
     const double far = kFar * line;
     const double farBeyond = error > far ? error - far : error < -far ? error + far : 0.0;
-    return std::max(readerSpeed + lean + farBeyond / kCatchUp, kSlowestShare * readerSpeed);
+    if (farBeyond == 0.0)
+        m_farSince = -1.0;
+    else if (m_farSince < 0.0)
+        m_farSince = in.now;
+    const double catchUp = m_farSince >= 0.0 && in.now - m_farSince >= kFarFor ? farBeyond : 0.0;
+    return std::max(readerSpeed + lean + catchUp / kCatchUp, kSlowestShare * readerSpeed);
 }
 
 double VoiceSteering::steer(const SteeringInput &in) {

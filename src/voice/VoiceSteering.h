@@ -68,5 +68,6 @@ private:
     double m_placeAt = -1.0;
     double m_error = 0.0; // the place less the position, smoothed
     bool m_leaning = false;
+    double m_farSince = -1.0; // since when the text has been far off (-1: it is not)
     bool m_quick = false; // going to a speed far off, at the quick pace
 };
