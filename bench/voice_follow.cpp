@@ -232,6 +232,17 @@ double median(QList<double> v) {
     return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
+// The spread of speeds over their mean.
+double cvOf(const QList<double> &speeds) {
+    double sum = 0.0, squares = 0.0;
+    for (double v : speeds) {
+        sum += v;
+        squares += v * v;
+    }
+    const double n = std::max<double>(1, speeds.size()), mean = sum / n;
+    return mean > 0 ? std::sqrt(std::max(0.0, squares / n - mean * mean)) / mean : 0.0;
+}
+
 } // namespace
 
 struct Sample {
@@ -243,9 +254,9 @@ struct Sample {
 struct Replay {
     QList<Sample> samples;
     double cpu = 0.0; // processor seconds per second of sound
-    // The speed of each row from 8 s to 23 s (the stretch bench/voice_pace.sh watches on
-    // screen): its lowest and highest, rows a second, and its CV (framepace's measure).
-    double slowest = 0.0, fastest = 0.0, cv = 0.0;
+    // The speed of each row from 8 s to 23 s: its lowest and highest, rows a second, and its CV
+    // (framepace's measure); and the CV from 30 s to 60 s, once the reader's pace is known.
+    double slowest = 0.0, fastest = 0.0, cv = 0.0, steadyCv = 0.0;
 };
 
 // Decodes `rec` (written to `wav`) and replays its hypotheses through the follower.
@@ -266,16 +277,12 @@ Replay replay(const Recording &rec, const QString &wav, const QStringList &lines
         QThread::msleep(50);
     const double cpu = recognizer.processorSeconds() / std::max(1.0, rec.sound.seconds());
 
-    // Speech is heard from an utterance's first hypothesis to its end.
-    QList<std::pair<double, double>> speech;
-    for (const Heard &h : heard) {
-        if (speech.size() <= h.hypothesis.utterance)
-            speech.append({h.at, h.at});
-        speech[h.hypothesis.utterance].second = h.at;
-    }
-    const auto speaking = [&speech](double t) {
-        return std::any_of(speech.cbegin(), speech.cend(),
-                           [t](const auto &s) { return t >= s.first && t < s.second; });
+    // Speech is heard as the recogniser's voice detector hears it: from a fifth of a second
+    // into a word to half a second after the last.
+    const auto speaking = [&rec](double t) {
+        return std::any_of(rec.spoken.cbegin(), rec.spoken.cend(), [t](const SpokenWord &w) {
+            return t >= w.start + 0.2 && t < w.end + 0.5;
+        });
     };
 
     // The play, replayed: rows at the follower's Delay, held still while it answers 0.
@@ -290,7 +297,7 @@ Replay replay(const Recording &rec, const QString &wav, const QStringList &lines
     bool held = false;
     qsizetype next = 0;
     QList<Sample> samples;
-    QList<double> rowSpeeds; // each row's speed from 8 s to 23 s
+    QList<double> rowSpeeds, steadySpeeds; // each row's speed from 8 s to 23 s, 30 s to 60 s
     const double end = rec.sound.seconds() + 2.0;
     while (t < end) {
         while (next < heard.size() && heard[next].at <= t)
@@ -309,6 +316,8 @@ Replay replay(const Recording &rec, const QString &wav, const QStringList &lines
             rows += 1;
             if (t >= 8.0 && t <= 23.0)
                 rowSpeeds << 1e9 / double(rowWaitNs(delay));
+            if (t >= 30.0 && t <= 60.0)
+                steadySpeeds << 1e9 / double(rowWaitNs(delay));
         }
         while (nextSample <= t) {
             samples.append({nextSample, rows, follower.heardWord(),
@@ -317,16 +326,13 @@ Replay replay(const Recording &rec, const QString &wav, const QStringList &lines
         }
     }
 
-    double sum = 0.0, squares = 0.0;
-    for (double v : rowSpeeds) {
-        sum += v;
-        squares += v * v;
-    }
-    const double n = std::max<double>(1, rowSpeeds.size()), mean = sum / n;
-    const double cv = mean > 0 ? std::sqrt(std::max(0.0, squares / n - mean * mean)) / mean : 0.0;
     const auto [slowest, fastest] = std::minmax_element(rowSpeeds.cbegin(), rowSpeeds.cend());
-    return {samples, cpu, rowSpeeds.isEmpty() ? 0.0 : *slowest,
-            rowSpeeds.isEmpty() ? 0.0 : *fastest, cv};
+    return {samples,
+            cpu,
+            rowSpeeds.isEmpty() ? 0.0 : *slowest,
+            rowSpeeds.isEmpty() ? 0.0 : *fastest,
+            cvOf(rowSpeeds),
+            cvOf(steadySpeeds)};
 }
 
 int main(int argc, char **argv) {
@@ -345,7 +351,7 @@ int main(int argc, char **argv) {
             f.write(lines.join(QStringLiteral("\r\n")).toUtf8());
     }
     std::printf("%-5s %-6s %-9s %-8s %-10s %-10s %-9s %-5s %s\n", "wpm", "words", "tracked",
-                "lag s", "still s", "moves s", "found s", "cpu", "rows/s 8-23 s (cv)");
+                "lag s", "still s", "moves s", "found s", "cpu", "rows/s 8-23 s (cv), cv 30-60 s");
     QList<int> speeds{110, 150, 190};
     if (const int only = qEnvironmentVariableIntValue("VOICE_BENCH_WPM"); only > 0)
         speeds = {only};
@@ -416,13 +422,13 @@ int main(int argc, char **argv) {
                 break;
             }
         std::printf(
-            "%-5d %-6lld %-9s %-8.2f %-10.1f %-10.1f %-9.1f %-5s %.0f-%.0f (%.3f)\n", wpm,
+            "%-5d %-6lld %-9s %-8.2f %-10.1f %-10.1f %-9.1f %-5s %.0f-%.0f (%.3f), %.3f\n", wpm,
             (long long)script.size(),
             qPrintable(QStringLiteral("%1%").arg(100.0 * inLine / std::max(1, counted), 0, 'f', 1)),
             median(lags), stillAt - events.silenceStart, movedAt - events.silenceEnd,
             foundAt - events.skipResumes,
             qPrintable(QStringLiteral("%1%").arg(100.0 * cpu, 0, 'f', 0)), plain.slowest,
-            plain.fastest, plain.cv);
+            plain.fastest, plain.cv, plain.steadyCv);
         std::fflush(stdout);
     }
     return 0;

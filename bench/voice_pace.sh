@@ -35,7 +35,7 @@ play() {
     rm -rf "$XDG_CONFIG_HOME"
     mkdir -p "$XDG_CONFIG_HOME/lectoscope"
     printf '%s\r\n' "[Options]" ShowClock=0 TimerMode=0 VideoMode=1 NoPause=1 \
-        "FollowVoice=$follow" "[Stuff]" "Delay=$delay" FontSize=24 FontName=Arial FormColor=0 \
+        "FollowVoice=$follow" "[Stuff]" "Delay=$delay" FontSize=18 FontName=Arial FormColor=0 \
         DisPlaColor=16777215 "LastFile=$folder/script.txt" "[OptionWindows]" ML=0 MT=0 \
         MW=1000 MH=700 >"$XDG_CONFIG_HOME/lectoscope/ZALSCROL.INI"
     LECTOSCOPE_VOICE_INPUT="$input" start_app
@@ -44,7 +44,7 @@ play() {
     xdotool windowfocus --sync "$main"
     xdotool key ctrl+p
     sleep "$from"
-    "$WORK/framepace" -d 15 -x 200 -W 16 -y 100 -Y 700 ${LOG:+-l "$LOG/play-$follow-$r.csv"} \
+    "$WORK/framepace" -d "${SECONDS_WATCHED:-15}" -x 200 -W 16 -y 100 -Y 700 ${LOG:+-l "$LOG/play-$follow-$r.csv"} \
         >"$WORK/text.txt" 2>/dev/null
     kill "$APP_PID" 2>/dev/null
     wait "$APP_PID" 2>/dev/null

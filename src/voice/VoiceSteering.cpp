@@ -22,7 +22,8 @@ constexpr double kQuickBeyond = 0.25;
 constexpr double kPaceWindow = 20.0;
 constexpr double kGuessedPace = 2.5; // words a second
 constexpr double kGuessWeight = 3.0;
-constexpr int kLongestStep = 6;
+constexpr double kLongestStep = 6.0; // words, and as many as the fastest pace says in the time
+constexpr double kFastestPace = 0.0; // words a second
 // The reader's speed follows the pace by at most this share of itself a second; after the
 // first seconds heard, by at most the settled share.
 constexpr double kEarlyPaceChange = 0.2;
@@ -37,8 +38,15 @@ constexpr double kPaceChange = 0.01;
 constexpr double kErrorSmoothing = 1.0;
 constexpr double kBand = 0.75;
 constexpr double kInnerBand = 0.25;
+// With short lines the bands are at least these seconds of reading: the recogniser hears a
+// word a second late or early now and then.
+constexpr double kBandSeconds = 1.5;
+constexpr double kInnerBandSeconds = 0.5;
 constexpr double kSettle = 6.0;
 constexpr double kMostLean = 0.15;
+// In the first seconds after the first word heard the speed goes at the quick pace to the
+// reader's, as the first words tell it.
+constexpr double kFinding = 8.0;
 constexpr double kFar = 2.5;
 constexpr double kCatchUp = 2.0;
 constexpr double kFarFor = 1.5;
@@ -46,15 +54,17 @@ constexpr double kSlowestShare = 0.25;
 // Before the first word and in a pause the text goes to its place, by this much a second for
 // every row.
 constexpr double kGain = 0.5;
+// The share of the guessed pace the text starts at when the reader's voice is first heard.
+constexpr double kStartShare = 1.0;
 // Silence this long is a pause of the reader; the text then stands within the brake's seconds.
-constexpr double kPauseAfter = 0.35;
+constexpr double kPauseAfter = 0.6;
 constexpr double kBrake = 1.0;
 // How far beyond the last word heard the place runs on while the voice goes on.
 constexpr double kRunOn = 4.0;
 // The place heard moves on at most this many times the reader's speed, and back at most at
-// the reader's speed.
+// this share of it.
 constexpr double kPlaceSlew = 3.0;
-constexpr double kPlaceBack = 1.0;
+constexpr double kPlaceBack = 0.5;
 // The text never runs faster than this many times the reader's speed.
 constexpr double kFastest = 12.0;
 // Rows a second below which the text stands.
@@ -65,7 +75,7 @@ VoiceSteering::VoiceSteering(double now, double startSpeed)
     : m_speed(std::max(0.0, startSpeed)), m_nextChange(now) {}
 
 double VoiceSteering::pace() const {
-    // The slope of the word heard over the time the reader spoke, fitted to every word of the
+    // The slope of the word heard over the time the reader spoke, over every word of the
     // window: a guess a few words on and taken back, or a stretch the recogniser was slow to
     // hear and then heard at once, moves it little. A jump's words are left out.
     double t = 0.0, w = 0.0;
@@ -74,7 +84,7 @@ double VoiceSteering::pace() const {
         const double dt = m_words[i].x() - m_words[i - 1].x();
         const double moved = m_words[i].y() - m_words[i - 1].y();
         t += std::max(0.0, dt);
-        if (std::abs(moved) <= kLongestStep)
+        if (std::abs(moved) <= kLongestStep + kFastestPace * std::max(0.0, dt))
             w += moved;
         // Words given the same time are one place: the last.
         if (dt <= 0.0)
@@ -82,19 +92,21 @@ double VoiceSteering::pace() const {
         else
             run.append(QPointF(t, w));
     }
-    double meanT = 0.0, meanW = 0.0;
-    for (const QPointF &p : run) {
-        meanT += p.x() / double(run.size());
-        meanW += p.y() / double(run.size());
-    }
-    double tw = 0.0, tt = 0.0;
-    for (const QPointF &p : run) {
-        tw += (p.x() - meanT) * (p.y() - meanW);
-        tt += (p.x() - meanT) * (p.x() - meanT);
-    }
+    // The median of the slopes between every two places a second or more apart: a few
+    // places misheard move it not at all.
+    QList<double> slopes;
+    for (qsizetype i = 0; i < run.size(); ++i)
+        for (qsizetype k = i + 1; k < run.size(); ++k)
+            if (run[k].x() - run[i].x() >= 1.0)
+                slopes << (run[k].y() - run[i].y()) / (run[k].x() - run[i].x());
     const double known = m_words.isEmpty() ? 0.0 : m_words.last().x() - m_firstHeardAt;
-    const double guess = kGuessWeight * std::max(0.0, 1.0 - known / kPaceWindow);
-    const double fitted = tt > 0.0 ? std::max(0.0, tw / tt) : kGuessedPace;
+    const double guess = kGuessWeight * std::max(0.0, 1.0 - known / kSettled);
+    double fitted = kGuessedPace;
+    if (!slopes.isEmpty()) {
+        const auto middle = slopes.begin() + slopes.size() / 2;
+        std::nth_element(slopes.begin(), middle, slopes.end());
+        fitted = std::max(0.0, *middle);
+    }
     return guess + t > 0.0 ? (kGuessedPace * guess + fitted * t) / (guess + t) : kGuessedPace;
 }
 
@@ -127,14 +139,16 @@ double VoiceSteering::place(const SteeringInput &in, double readerSpeed) {
     // the voice goes on (the recogniser is often seconds late with a stretch of words).
     const double heard =
         in.heardTarget + std::clamp(in.now - in.heardAt, 0.0, kRunOn) * readerSpeed;
-    // The place followed goes there, but on no faster than a few times the reader's speed and
-    // back no faster than the reader's speed: a place misheard lines on, or back, and put
-    // right a moment later, pulls the text little; a skipped paragraph is caught up over a few
-    // seconds.
+    // The place followed runs on at the reader's pace while the words heard do, and goes to
+    // them, but on no faster than a few times the reader's speed and back by no more than a
+    // share of it: a place misheard lines on, or back, and put right a moment later, pulls the
+    // text little; a skipped paragraph is caught up over a few seconds.
     if (m_placeAt < 0.0) {
         m_place = heard;
     } else {
         const double dt = in.now - m_placeAt;
+        if (in.now - in.heardAt < kRunOn)
+            m_place += readerSpeed * dt;
         m_place = std::clamp(heard, m_place - kPlaceBack * readerSpeed * dt,
                              m_place + kPlaceSlew * readerSpeed * dt);
     }
@@ -150,9 +164,9 @@ double VoiceSteering::place(const SteeringInput &in, double readerSpeed) {
 double VoiceSteering::readingSpeed(const SteeringInput &in, double readerSpeed) {
     const double error = place(in, readerSpeed);
     const double line = in.lineHeight;
-    if (std::abs(error) > kBand * line)
+    if (std::abs(error) > std::max(kBand * line, kBandSeconds * readerSpeed))
         m_leaning = true;
-    else if (std::abs(error) < kInnerBand * line)
+    else if (std::abs(error) < std::max(kInnerBand * line, kInnerBandSeconds * readerSpeed))
         m_leaning = false;
     const double most = kMostLean * readerSpeed;
     const double lean = m_leaning ? std::clamp(error / kSettle, -most, most) : 0.0;
@@ -175,6 +189,8 @@ double VoiceSteering::steer(const SteeringInput &in) {
     m_spokenAt = in.now;
     if (in.heard && (m_words.isEmpty() || m_words.last().y() != in.heardWord))
         heard(in.heardAt, in.heardWord);
+    if (in.heard && m_firstHeardNow < 0.0)
+        m_firstHeardNow = in.now;
     if (in.speaking)
         m_silentSince = -1.0;
     else if (m_silentSince < 0)
@@ -194,8 +210,12 @@ double VoiceSteering::steer(const SteeringInput &in) {
     const double readerSpeed = cruise(in);
     double wanted = 0.0;
     if (!in.heard) {
-        // The first line goes to the reading line and waits for the reader.
+        // The first line goes to the reading line and waits for the reader. Once the voice is
+        // heard it moves on at a share of the reader's guessed pace (the recogniser's first
+        // words come seconds after the reader's, and the first words will tell the pace).
         wanted = kGain * (in.firstTarget - in.position);
+        if (in.speaking && in.position >= in.firstTarget - kInnerBand * in.lineHeight)
+            wanted = std::max(wanted, kStartShare * readerSpeed);
     } else if (paused) {
         // The text comes to rest at the last word heard, or short of it if that takes longer
         // than the brake; the place is taken afresh after.
@@ -214,7 +234,9 @@ double VoiceSteering::steer(const SteeringInput &in) {
 
     // Far from the speed wanted, the speed goes there at the quick pace and all the way.
     const double scale = std::max({m_speed, readerSpeed, 1.0});
-    if (paused || !in.heard || std::abs(wanted - m_speed) > kQuickBeyond * scale)
+    const bool finding = in.heard && in.now - m_firstHeardNow < kFinding;
+    if (paused || !in.heard || std::abs(wanted - m_speed) > kQuickBeyond * scale ||
+        (finding && std::abs(wanted - m_speed) > kCruiseDeadBand * scale))
         m_quick = true;
     double next = m_speed;
     if (m_quick) {

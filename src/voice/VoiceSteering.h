@@ -57,17 +57,18 @@ private:
     double m_nextChange;
     double m_silentSince = -1.0;
     bool m_paused = false;
-    double m_pauseSpeed = 0.0; // the speed when the reader's pause began
-    QList<QPointF> m_words;    // (when, which) of each word heard, the last seconds spoken
-    double m_spoken = 0.0;     // seconds the reader has spoken (pauses left out)
-    double m_spokenAt = -1.0;  // when m_spoken was counted
-    double m_firstHeardAt = -1.0;
-    double m_cruise = -1.0; // rows a second (-1: not yet known)
+    double m_pauseSpeed = 0.0;     // the speed when the reader's pause began
+    QList<QPointF> m_words;        // (when, which) of each word heard, the last seconds spoken
+    double m_spoken = 0.0;         // seconds the reader has spoken (pauses left out)
+    double m_spokenAt = -1.0;      // when m_spoken was counted
+    double m_firstHeardAt = -1.0;  // on the clock of the time spoken
+    double m_firstHeardNow = -1.0; // when the first word was heard
+    double m_cruise = -1.0;        // rows a second (-1: not yet known)
     double m_cruiseAt = 0.0;
     double m_place = 0.0; // the place heard, as followed
     double m_placeAt = -1.0;
     double m_error = 0.0; // the place less the position, smoothed
     bool m_leaning = false;
     double m_farSince = -1.0; // since when the text has been far off (-1: it is not)
-    bool m_quick = false; // going to a speed far off, at the quick pace
+    bool m_quick = false;     // going to a speed far off, at the quick pace
 };
