@@ -19,11 +19,11 @@ constexpr double kQuickBeyond = 0.25;
 // The reader's pace: the words heard over the last this many seconds spoken (a longer step is a
 // jump: its words do not count), with a first guess of 150 words a minute that weighs as this
 // many seconds of them at first and as nothing once the window is full.
-constexpr double kPaceWindow = 20.0;
+constexpr double kPaceWindow = 60.0;
 constexpr double kGuessedPace = 2.5; // words a second
 constexpr double kGuessWeight = 3.0;
 constexpr double kLongestStep = 6.0; // words, and as many as the fastest pace says in the time
-constexpr double kFastestPace = 0.0; // words a second
+constexpr double kFastestPace = 4.0; // words a second
 // The reader's speed follows the pace by at most this share of itself a second; after the
 // first seconds heard, by at most the settled share.
 constexpr double kEarlyPaceChange = 0.2;
@@ -42,8 +42,8 @@ constexpr double kInnerBand = 0.25;
 // word a second late or early now and then.
 constexpr double kBandSeconds = 1.5;
 constexpr double kInnerBandSeconds = 0.5;
-constexpr double kSettle = 6.0;
-constexpr double kMostLean = 0.15;
+constexpr double kSettle = 8.0;
+constexpr double kMostLean = 0.08;
 // In the first seconds after the first word heard the speed goes at the quick pace to the
 // reader's, as the first words tell it.
 constexpr double kFinding = 8.0;
