@@ -50,14 +50,14 @@ constexpr double kFinding = 8.0;
 constexpr double kFar = 2.5;
 constexpr double kCatchUp = 2.0;
 constexpr double kFarFor = 1.5;
-constexpr double kSlowestShare = 0.25;
+constexpr double kSlowestShare = 0.5;
 // Before the first word and in a pause the text goes to its place, by this much a second for
 // every row.
 constexpr double kGain = 0.5;
 // The share of the guessed pace the text starts at when the reader's voice is first heard.
 constexpr double kStartShare = 1.0;
 // Silence this long is a pause of the reader; the text then stands within the brake's seconds.
-constexpr double kPauseAfter = 0.6;
+constexpr double kPauseAfter = 0.7;
 constexpr double kBrake = 1.0;
 // How far beyond the last word heard the place runs on while the voice goes on.
 constexpr double kRunOn = 4.0;
