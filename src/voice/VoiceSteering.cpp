@@ -16,9 +16,10 @@ constexpr double kCruiseDeadBand = 0.02;
 constexpr double kQuickStep = 0.1;
 constexpr double kQuickChange = 0.1;
 constexpr double kQuickBeyond = 0.25;
-// The reader's pace: the words heard over the last this many seconds spoken (a longer step is a
-// jump: its words do not count), with a first guess of 150 words a minute that weighs as this
-// many seconds of them at first and as nothing once the window is full.
+// The reader's pace: the words heard over the last this many seconds spoken (a step longer than
+// a reader says in its time is a jump: its words do not count), with a first guess of 150 words
+// a minute that weighs as this many seconds of them at first and as nothing once the first
+// seconds (kSettled) are heard.
 constexpr double kPaceWindow = 60.0;
 constexpr double kGuessedPace = 2.5; // words a second
 constexpr double kGuessWeight = 3.0;
@@ -33,8 +34,8 @@ constexpr double kPaceChange = 0.01;
 // lines) the text leans towards the place, the error taken away over the settling seconds but
 // by at most a share of the reader's speed, until it is back within the inner band; beyond the
 // far lines for the far seconds (a skipped paragraph) the further error is taken away over the
-// catch-up seconds.
-// While the voice goes on the text moves at least at a share of the reader's speed.
+// catch-up seconds. While the voice goes on the text moves at least at a share of the reader's
+// speed (a place heard far behind is more often misheard than read again).
 constexpr double kErrorSmoothing = 1.0;
 constexpr double kBand = 0.75;
 constexpr double kInnerBand = 0.25;
@@ -44,9 +45,6 @@ constexpr double kBandSeconds = 1.5;
 constexpr double kInnerBandSeconds = 0.5;
 constexpr double kSettle = 8.0;
 constexpr double kMostLean = 0.08;
-// In the first seconds after the first word heard the speed goes at the quick pace to the
-// reader's, as the first words tell it.
-constexpr double kFinding = 8.0;
 constexpr double kFar = 2.5;
 constexpr double kCatchUp = 2.0;
 constexpr double kFarFor = 1.5;
@@ -54,8 +52,9 @@ constexpr double kSlowestShare = 0.5;
 // Before the first word and in a pause the text goes to its place, by this much a second for
 // every row.
 constexpr double kGain = 0.5;
-// The share of the guessed pace the text starts at when the reader's voice is first heard.
-constexpr double kStartShare = 1.0;
+// In the first seconds after the first word heard the speed goes at the quick pace to the
+// reader's, as the first words tell it.
+constexpr double kFinding = 8.0;
 // Silence this long is a pause of the reader; the text then stands within the brake's seconds.
 constexpr double kPauseAfter = 0.7;
 constexpr double kBrake = 1.0;
@@ -211,11 +210,11 @@ double VoiceSteering::steer(const SteeringInput &in) {
     double wanted = 0.0;
     if (!in.heard) {
         // The first line goes to the reading line and waits for the reader. Once the voice is
-        // heard it moves on at a share of the reader's guessed pace (the recogniser's first
-        // words come seconds after the reader's, and the first words will tell the pace).
+        // heard it moves on at the guessed pace: the recogniser's first words come seconds
+        // after the reader's, and they will tell the pace.
         wanted = kGain * (in.firstTarget - in.position);
         if (in.speaking && in.position >= in.firstTarget - kInnerBand * in.lineHeight)
-            wanted = std::max(wanted, kStartShare * readerSpeed);
+            wanted = std::max(wanted, readerSpeed);
     } else if (paused) {
         // The text comes to rest at the last word heard, or short of it if that takes longer
         // than the brake; the place is taken afresh after.
