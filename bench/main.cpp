@@ -78,12 +78,6 @@ void waitRow(RowSchedule &schedule, int delay) {
     platform::waitUntilNs(schedule.next(platform::monotonicNs(), rowWaitNs(delay)));
 }
 
-// The Delay whose wait comes nearest to `rowsPerSecond` rows a second: (N² + N) × 25 ns.
-int delayForRowsPerSecond(double rowsPerSecond) {
-    const double units = 1e9 / (25.0 * rowsPerSecond);
-    return static_cast<int>(std::lround((std::sqrt(1.0 + 4.0 * units) - 1.0) / 2.0));
-}
-
 double percentile(std::vector<qint64> v, double p) {
     if (v.empty())
         return 0.0;

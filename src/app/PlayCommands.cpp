@@ -33,9 +33,9 @@ constexpr qint64 kPanelEveryNs = 200'000'000;
 // seconds.
 constexpr int kVoiceMessageSeconds = 30;
 
+// Rows a second at `delay`; Delay 0 (no wait) counts as a thousand.
 double rowsPerSecondOf(int delay) {
-    const qint64 wait = rowWaitNs(delay);
-    return wait > 0 ? 1e9 / double(wait) : 1000.0;
+    return rowsPerSecondAt(delay).value_or(1000.0);
 }
 } // namespace
 

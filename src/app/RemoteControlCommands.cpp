@@ -3,6 +3,7 @@
 #include "app/PlayCommands.h"
 #include "platform/MessageBoxes.h"
 #include "play/PlayWindow.h"
+#include "play/RowSchedule.h"
 #include "remote/RemoteControlDialog.h"
 #include "remote/RemoteState.h"
 #include "settings/Settings.h"
@@ -207,7 +208,7 @@ void RemoteControlCommands::publishState() {
     const qint64 now = remoteClockMs();
     s.takenAtMs = now;
     s.delay = m_play.delay();
-    s.pixelsPerSecond = pixelsPerSecondAt(s.delay);
+    s.pixelsPerSecond = rowsPerSecondAt(s.delay);
     if (playing()) {
         const PlayWindow::State &w = m_playWindow->state();
         s.lineCount = m_play.lineCount();

@@ -17,6 +17,13 @@ qint64 rowWaitNs(int delay, int secondMs) {
     return static_cast<qint64>(std::llround(std::min(ns, kLongestNs)));
 }
 
+std::optional<double> rowsPerSecondAt(int delay) {
+    const qint64 wait = rowWaitNs(delay);
+    if (wait <= 0)
+        return std::nullopt;
+    return 1e9 / double(wait);
+}
+
 int delayForRowsPerSecond(double rowsPerSecond) {
     constexpr int kSlowest = 1000000;
     if (!(rowsPerSecond > 0))

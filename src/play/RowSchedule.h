@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <optional>
+
 // The pace of the text. After each scrolled pixel row the play waits (N² + N) × 25 ns for
 // Delay N, nothing for N of 0 or less: Delay 1000 is 25.0 ms a row, about 40 rows a second,
 // and 500 is 160. Delay is still a count of wait units, grown with its square as ever; a
@@ -13,8 +15,10 @@
 // anything gives a wait of centuries rather than an overflow.
 qint64 rowWaitNs(int delay, int secondMs = 1000);
 
-// The Delay whose rows come nearest `rowsPerSecond` (at least 1): the inverse of rowWaitNs for
-// whoever steers the speed by rows a second.
+// The rows a second of Delay `delay` (none at Delay 0 or less: no wait), and the Delay whose
+// rows come nearest `rowsPerSecond` (at least 1), its inverse for whoever steers the speed by
+// rows a second.
+std::optional<double> rowsPerSecondAt(int delay);
 int delayForRowsPerSecond(double rowsPerSecond);
 
 // The rows' deadlines on a monotonic clock. Each row's deadline is the previous one plus

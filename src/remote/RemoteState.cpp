@@ -10,13 +10,6 @@
 #include <algorithm>
 #include <cmath>
 
-std::optional<double> pixelsPerSecondAt(int delay) {
-    const qint64 wait = rowWaitNs(delay);
-    if (wait <= 0)
-        return std::nullopt;
-    return 1e9 / double(wait);
-}
-
 std::optional<qint64> remainingMsAt(int linesLeft, int rowsPerLine, int delay) {
     const qint64 wait = rowWaitNs(delay);
     if (wait <= 0)

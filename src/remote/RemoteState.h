@@ -25,9 +25,6 @@ struct RemoteState {
     bool operator==(const RemoteState &) const = default;
 };
 
-// The pixel rows a second of Delay `delay`.
-std::optional<double> pixelsPerSecondAt(int delay);
-
 // The time the lines left take at Delay `delay` with `rowsPerLine` pixel rows a line, by the
 // reading-time estimate's arithmetic (lines × milliseconds a line, in whole seconds); none at
 // Delay 0.

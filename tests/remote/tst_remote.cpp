@@ -3,6 +3,7 @@
 // [Remote] section of the configuration file with its owner-only permissions.
 #include "app/Configuration.h"
 #include "platform/IniFile.h"
+#include "play/RowSchedule.h"
 #include "remote/AccessCode.h"
 #include "remote/HttpRequest.h"
 #include "remote/RefusalGuard.h"
@@ -249,7 +250,7 @@ private slots:
         s.line = 3;
         s.lineCount = 10;
         s.delay = 1000;
-        s.pixelsPerSecond = pixelsPerSecondAt(1000);
+        s.pixelsPerSecond = rowsPerSecondAt(1000);
         s.elapsedMs = 5000;
         s.remainingMs = remainingMsAt(8, 40, 1000);
         s.takenAtMs = 100;
@@ -263,7 +264,7 @@ private slots:
         s.phase = RemoteState::Phase::Paused; // a paused play's times stand still
         const QJsonObject p = QJsonDocument::fromJson(remoteStateJson(s, 1100)).object();
         QCOMPARE(p.value(QLatin1String("elapsedMs")).toInt(), 5000);
-        QVERIFY(!pixelsPerSecondAt(0));
+        QVERIFY(!rowsPerSecondAt(0));
     }
 
     void configurationSection() {
