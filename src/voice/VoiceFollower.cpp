@@ -171,11 +171,3 @@ bool VoiceFollower::speaking() const {
 int VoiceFollower::heardWord() const {
     return m_tracker && m_tracker->heardAny() ? m_tracker->position() : -1;
 }
-
-double VoiceFollower::processorSeconds() const {
-    return m_recognizer ? m_recognizer->processorSeconds() : 0.0;
-}
-
-double VoiceFollower::soundSeconds() const {
-    return m_recognizer ? m_recognizer->soundSeconds() : 0.0;
-}

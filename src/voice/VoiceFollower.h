@@ -64,9 +64,6 @@ public:
     int heardWord() const;
     // The position at which script word `word` stands at the reading line.
     double targetOf(int word) const;
-    // Processor and sound seconds the recogniser has used and taken so far.
-    double processorSeconds() const;
-    double soundSeconds() const;
 
 private:
     double secondsSince(qint64 nowNs) const;

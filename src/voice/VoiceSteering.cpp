@@ -73,7 +73,7 @@ constexpr double kSlowest = 1.0;
 VoiceSteering::VoiceSteering(double now, double startSpeed)
     : m_speed(std::max(0.0, startSpeed)), m_nextChange(now) {}
 
-double VoiceSteering::pace() const {
+double VoiceSteering::paceOfWordsHeard() const {
     // The slope of the word heard over the time the reader spoke, over every word of the
     // window: a guess a few words on and taken back, or a stretch the recogniser was slow to
     // hear and then heard at once, moves it little. A jump's words are left out.
@@ -117,10 +117,12 @@ void VoiceSteering::heard(double at, int word) {
     m_words.append(QPointF(at, word));
     while (m_words.size() > 2 && m_words.first().x() < at - kPaceWindow)
         m_words.removeFirst();
+    // Worked out once a word, not at every step of the speed.
+    m_pace = paceOfWordsHeard();
 }
 
 double VoiceSteering::cruise(const SteeringInput &in) {
-    const double wanted = pace() * in.rowsPerWord;
+    const double wanted = (m_pace < 0.0 ? kGuessedPace : m_pace) * in.rowsPerWord;
     if (m_cruise < 0.0) {
         m_cruise = wanted;
     } else {

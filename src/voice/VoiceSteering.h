@@ -42,12 +42,11 @@ public:
 
     // The speed to move at now; 0 holds the text still.
     double steer(const SteeringInput &in);
-    double speed() const { return m_speed; }
 
 private:
-    // The reader's pace, words a second, and a new word heard.
-    double pace() const;
+    // A new word heard, and the reader's pace (words a second) over the words heard.
     void heard(double at, int word);
+    double paceOfWordsHeard() const;
     // The speed a steady reader is followed at, rows a second.
     double cruise(const SteeringInput &in);
     // Where the reader is now: the place heard, run on at the reader's speed.
@@ -60,6 +59,7 @@ private:
     double m_silentSince = -1.0;
     bool m_paused = false;
     double m_pauseSpeed = 0.0;     // the speed when the reader's pause began
+    double m_pace = -1.0;          // words a second, from the words heard (-1: none heard yet)
     QList<QPointF> m_words;        // (when, which) of each word heard, the last seconds spoken
     double m_spoken = 0.0;         // seconds the reader has spoken (pauses left out)
     double m_spokenAt = -1.0;      // when m_spoken was counted
