@@ -278,11 +278,23 @@ Replay replay(const Recording &rec, const QString &wav, const QStringList &lines
     const double cpu = recognizer.processorSeconds() / std::max(1.0, rec.sound.seconds());
 
     // Speech is heard as the recogniser's voice detector hears it: from a fifth of a second
-    // into a word to half a second after the last.
+    // into a word to half a second after the last. The input is quiet from the end of a word
+    // to the start of the next.
     const auto speaking = [&rec](double t) {
         return std::any_of(rec.spoken.cbegin(), rec.spoken.cend(), [t](const SpokenWord &w) {
             return t >= w.start + 0.2 && t < w.end + 0.5;
         });
+    };
+    double spokeAt = 0.0;
+    const auto quietFor = [&rec](double t) {
+        double last = 0.0;
+        for (const SpokenWord &w : rec.spoken) {
+            if (w.start <= t && t < w.end)
+                return 0.0;
+            if (w.end <= t)
+                last = std::max(last, w.end);
+        }
+        return t - last;
     };
 
     // The play, replayed: rows at the follower's Delay, held still while it answers 0.
@@ -304,7 +316,10 @@ Replay replay(const Recording &rec, const QString &wav, const QStringList &lines
             follower.hear(heard[next++].hypothesis);
         if (t >= nextSteer) {
             nextSteer = t + 0.02;
-            const double speed = follower.steerHeard(rows, qint64(t * 1e9), 0, speaking(t));
+            const bool speech = speaking(t);
+            spokeAt = speech ? t : spokeAt;
+            const double speed =
+                follower.steerHeard(rows, qint64(t * 1e9), 0, {speech, t - spokeAt, quietFor(t)});
             held = speed <= 0.0;
             if (!held)
                 delay = delayForRowsPerSecond(speed);

@@ -1,6 +1,7 @@
 #include "platform/SpeechRecognizer.h"
 
 #include "platform/PreciseWait.h"
+#include "platform/QuietDetector.h"
 
 #include <QByteArray>
 #include <QFileInfo>
@@ -187,6 +188,8 @@ void SpeechRecognizer::start(const Setup &setup, Listener listener) {
     m_failure = Failure::None;
     m_inSpeech = false;
     m_level = 0;
+    m_silentFor = 0.0;
+    m_quietFor = 0.0;
     m_soundSeconds = 0.0;
     m_processorSeconds = 0.0;
     m_firstSampleNs = 0;
@@ -278,6 +281,8 @@ void SpeechRecognizer::run(Setup setup, const Listener &listener) {
     bool inUtterance = false;
     int utterance = 0;
     qint64 samples = 0;
+    QuietDetector quiet;
+    double lastSpeech = 0.0;
     double lastHypothesis = 0.0;
     Failure failure = Failure::None;
     // After each piece of sound: the utterance's state, its hypotheses and its end.
@@ -285,6 +290,9 @@ void SpeechRecognizer::run(Setup setup, const Listener &listener) {
         m_soundSeconds = now;
         const bool speech = api->inSpeech(decoder.ps);
         m_inSpeech = speech;
+        if (speech)
+            lastSpeech = now;
+        m_silentFor = now - lastSpeech;
         if (speech && !inUtterance) {
             inUtterance = true;
             lastHypothesis = now;
@@ -332,6 +340,8 @@ void SpeechRecognizer::run(Setup setup, const Listener &listener) {
             for (qsizetype from = 0; from < count; from += kPieceSamples) {
                 const qsizetype n = std::min<qsizetype>(kPieceSamples, count - from);
                 api->process(decoder.ps, data + from, size_t(n), FALSE, FALSE);
+                quiet.take(data + from, n, double(n) / kRate);
+                m_quietFor = quiet.quietFor();
                 samples += n;
                 decodedPiece(double(samples) / kRate);
             }

@@ -58,13 +58,17 @@ public:
     void stop();
 
     // What any thread may read while it runs: whether it has loaded its model and receives
-    // sound, why it stopped, whether speech is heard, the input's level 0..100, how much sound
-    // it has taken (seconds) and the processor time its thread has used (seconds).
+    // sound, why it stopped, whether speech is heard and for how long it has not been (seconds
+    // of sound), the input's level 0..100, how long the input has been quiet (seconds of
+    // sound: a breath is a few tenths, see QuietDetector), how much sound it has taken
+    // (seconds) and the processor time its thread has used (seconds).
     bool listening() const { return m_listening.load(); }
     bool finished() const { return m_finished.load(); }
     Failure failure() const { return m_failure.load(); }
     bool inSpeech() const { return m_inSpeech.load(); }
     int level() const { return m_level.load(); }
+    double silentFor() const { return m_silentFor.load(); }
+    double quietFor() const { return m_quietFor.load(); }
     double soundSeconds() const { return m_soundSeconds.load(); }
     double processorSeconds() const { return m_processorSeconds.load(); }
     // When the first sample was taken, on the monotonic clock (0 before): sound second t was
@@ -87,6 +91,8 @@ private:
     std::atomic<Failure> m_failure{Failure::None};
     std::atomic<bool> m_inSpeech{false};
     std::atomic<int> m_level{0};
+    std::atomic<double> m_silentFor{0.0};
+    std::atomic<double> m_quietFor{0.0};
     std::atomic<double> m_soundSeconds{0.0};
     std::atomic<double> m_processorSeconds{0.0};
     std::atomic<qint64> m_firstSampleNs{0};

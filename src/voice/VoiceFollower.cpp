@@ -106,10 +106,13 @@ void VoiceFollower::restartSteering(double rowsPerSecond, qint64 nowNs) {
 double VoiceFollower::steer(double rows, qint64 nowNs) {
     if (!m_recognizer)
         return 0.0;
-    return steerHeard(rows, nowNs, m_recognizer->firstSampleNs(), m_recognizer->inSpeech());
+    return steerHeard(
+        rows, nowNs, m_recognizer->firstSampleNs(),
+        {m_recognizer->inSpeech(), m_recognizer->silentFor(), m_recognizer->quietFor()});
 }
 
-double VoiceFollower::steerHeard(double rows, qint64 nowNs, qint64 soundStartNs, bool speaking) {
+double VoiceFollower::steerHeard(double rows, qint64 nowNs, qint64 soundStartNs,
+                                 const Hearing &hearing) {
     if (!m_steering)
         return 0.0;
     QList<SpeechRecognizer::Hypothesis> pending;
@@ -135,19 +138,28 @@ double VoiceFollower::steerHeard(double rows, qint64 nowNs, qint64 soundStartNs,
     in.rowsPerWord = rowsPerWordNear(in.heard ? in.heardWord : 0);
     in.heardTarget = targetOf(in.heardWord);
     in.heardAt = m_tracker->heardAt();
-    in.speaking = speaking;
+    in.speaking = hearing.speaking;
+    in.silentFor = hearing.silentFor;
+    in.quietFor = hearing.quietFor;
     return m_steering->steer(in);
 }
 
 double VoiceFollower::rowsPerWordNear(int word) const {
-    // Over the words a little before and after: a paragraph's gap comes into the speed
-    // gradually, as the reader nears it, and goes as gradually.
-    constexpr int kNear = 60;
+    // Over the words a couple of paragraphs before and after, the nearer weighing more: a
+    // paragraph's short last line and its gap come into the speed gradually, as the reader
+    // nears them, and go as gradually, so that the speed hardly changes at each.
+    constexpr int kNear = 150;
     const int last = int(m_targets.size()) - 1;
     const int from = std::max(0, word - kNear), to = std::min(last, word + kNear);
     if (to - from < kNear)
         return m_rowsPerWord;
-    return (m_targets[to] - m_targets[from]) / double(to - from);
+    double rows = 0.0, weights = 0.0;
+    for (int k = from; k < to; ++k) {
+        const double weight = 1.0 - std::abs(k - word) / double(kNear + 1);
+        rows += weight * (m_targets[k + 1] - m_targets[k]);
+        weights += weight;
+    }
+    return rows / weights;
 }
 
 double VoiceFollower::targetOf(int word) const {

@@ -46,11 +46,16 @@ public:
     double steer(double rows, qint64 nowNs);
     // Following recorded words without a recogniser (the benchmark replays a recording):
     // follow() sets up as start() does, hear() takes a hypothesis, and steerHeard() steers as
-    // steer() does, told when the sound began (monotonic clock) and whether speech is heard.
+    // steer() does, told when the sound began (monotonic clock) and what is heard now.
     void follow(const QStringList &lines, const Layout &layout, double rows, double rowsPerSecond,
                 qint64 nowNs);
     void hear(const platform::SpeechRecognizer::Hypothesis &hypothesis);
-    double steerHeard(double rows, qint64 nowNs, qint64 soundStartNs, bool speaking);
+    struct Hearing {
+        bool speaking = false;  // the voice detector hears speech
+        double silentFor = 0.0; // seconds of sound since it last did
+        double quietFor = 0.0;  // since the input was last louder than the room
+    };
+    double steerHeard(double rows, qint64 nowNs, qint64 soundStartNs, const Hearing &hearing);
 
     // Speed steering starts afresh from `rowsPerSecond` (the operator handed it back).
     void restartSteering(double rowsPerSecond, qint64 nowNs);

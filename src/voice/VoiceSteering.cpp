@@ -4,17 +4,23 @@
 #include <cmath>
 
 namespace {
-// While the text follows a reader who reads on, its speed changes at most this often, by at
-// most this share of itself, and only when the wanted speed differs from it by more than the
-// dead band: the picture's pace stays even, and the speed follows the reader slowly.
+// While the text follows a reader who reads on, its speed changes at most this often, only
+// when the wanted speed differs from it by more than the dead band, by the smallest share of
+// itself, or by a part of the difference, but by no more than the largest share: the picture's
+// pace stays even, and the speed follows the reader slowly.
 constexpr double kCruiseStep = 0.5;
-constexpr double kCruiseChange = 0.02;
-constexpr double kCruiseDeadBand = 0.02;
+constexpr double kCruiseChange = 0.005;
+constexpr double kCruiseDeadBand = 0.005;
+constexpr double kCruisePart = 0.2;
+constexpr double kMostCruiseChange = 0.02;
 // Starting from standing, braking for a pause, or wanting a speed further off than this share,
-// the speed changes every tenth of a second by a tenth of the reader's speed (of the speed the
-// pause found), until it has reached the speed wanted: it starts and stands within a second.
+// the speed changes every tenth of a second by a tenth of itself, until it has reached the
+// speed wanted. A text slower than the start share of the reader's speed speeds up by a tenth
+// of that, so that it starts; a pause brakes by a tenth of the speed it found, so that the text
+// stands within a second.
 constexpr double kQuickStep = 0.1;
 constexpr double kQuickChange = 0.1;
+constexpr double kStartShare = 0.5;
 constexpr double kQuickBeyond = 0.25;
 // The reader's pace: the words heard over the last this many seconds spoken (a step longer than
 // a reader says in its time is a jump: its words do not count), with a first guess of 150 words
@@ -22,12 +28,12 @@ constexpr double kQuickBeyond = 0.25;
 // seconds (kSettled) are heard.
 constexpr double kPaceWindow = 60.0;
 constexpr double kGuessedPace = 2.5; // words a second
-constexpr double kGuessWeight = 3.0;
+constexpr double kGuessWeight = 5.0;
 constexpr double kLongestStep = 6.0; // words, and as many as the fastest pace says in the time
 constexpr double kFastestPace = 4.0; // words a second
 // The reader's speed follows the pace by at most this share of itself a second; after the
 // first seconds heard, by at most the settled share.
-constexpr double kEarlyPaceChange = 0.2;
+constexpr double kEarlyPaceChange = 0.1;
 constexpr double kSettled = 8.0;
 constexpr double kPaceChange = 0.01;
 // The text's place off the reader's is smoothed over this many seconds. Beyond the band (in
@@ -45,18 +51,35 @@ constexpr double kBandSeconds = 1.5;
 constexpr double kInnerBandSeconds = 0.5;
 constexpr double kSettle = 8.0;
 constexpr double kMostLean = 0.08;
+// Within the band the text drifts towards the place, the error taken away over the centring
+// seconds, but by at most the centring share of the reader's speed.
+constexpr double kCentre = 60.0;
+constexpr double kCentreLean = 0.03;
 constexpr double kFar = 2.5;
 constexpr double kCatchUp = 2.0;
 constexpr double kFarFor = 1.5;
+// While the first seconds heard find the reader's speed, the text leans beyond the inner band,
+// by up to this share, taking the error away over these seconds: the place is found by the time
+// the speed settles.
+constexpr double kFindingLean = 0.25;
+constexpr double kFindingSettle = 2.0;
 constexpr double kSlowestShare = 0.5;
-// Before the first word and in a pause the text goes to its place, by this much a second for
-// every row.
+// In a pause the text goes to its place, by this much a second for every row; before the
+// first word it comes to the first line slowing by this many rows a second each second.
 constexpr double kGain = 0.5;
+constexpr double kArrival = 40.0;
 // In the first seconds after the first word heard the speed goes at the quick pace to the
 // reader's, as the first words tell it.
 constexpr double kFinding = 8.0;
-// Silence this long is a pause of the reader; the text then stands within the brake's seconds.
+// The reader pauses when the voice detector has heard no speech for this long of the sound and
+// the input has been quiet this long (the detector hears a breath between sentences as most of
+// a second's silence; the input is quiet for a few tenths); where the room is never quiet, when
+// the detector has heard none for the longer while. Both are counted in the sound's time, so
+// that a moment the recogniser is busy adds nothing. The text then stands within the brake's
+// seconds.
 constexpr double kPauseAfter = 0.7;
+constexpr double kQuietPause = 0.6;
+constexpr double kPauseInNoise = 1.2;
 constexpr double kBrake = 1.0;
 // How far beyond the last word heard the place runs on while the voice goes on.
 constexpr double kRunOn = 4.0;
@@ -77,19 +100,23 @@ double VoiceSteering::paceOfWordsHeard() const {
     // The slope of the word heard over the time the reader spoke, over every word of the
     // window: a guess a few words on and taken back, or a stretch the recogniser was slow to
     // hear and then heard at once, moves it little. A jump's words are left out.
-    double t = 0.0, w = 0.0;
+    // A word heard as ending before the one heard ahead of it (the recogniser revised its
+    // times) takes the time of that one: the time runs on only from the latest word.
+    double t = 0.0, w = 0.0, latest = m_words.isEmpty() ? 0.0 : m_words.first().x();
     QList<QPointF> run{QPointF(0.0, 0.0)};
     for (qsizetype i = 1; i < m_words.size(); ++i) {
-        const double dt = m_words[i].x() - m_words[i - 1].x();
+        const double dt = m_words[i].x() - latest;
         const double moved = m_words[i].y() - m_words[i - 1].y();
-        t += std::max(0.0, dt);
         if (std::abs(moved) <= kLongestStep + kFastestPace * std::max(0.0, dt))
             w += moved;
         // Words given the same time are one place: the last.
-        if (dt <= 0.0)
+        if (dt <= 0.0) {
             run.last() = QPointF(t, w);
-        else
+        } else {
+            t += dt;
+            latest = m_words[i].x();
             run.append(QPointF(t, w));
+        }
     }
     // The median of the slopes between every two places a second or more apart: a few
     // places misheard move it not at all.
@@ -104,7 +131,7 @@ double VoiceSteering::paceOfWordsHeard() const {
     if (!slopes.isEmpty()) {
         const auto middle = slopes.begin() + slopes.size() / 2;
         std::nth_element(slopes.begin(), middle, slopes.end());
-        fitted = std::max(0.0, *middle);
+        fitted = std::clamp(*middle, 0.0, kFastestPace);
     }
     return guess + t > 0.0 ? (kGuessedPace * guess + fitted * t) / (guess + t) : kGuessedPace;
 }
@@ -162,15 +189,21 @@ double VoiceSteering::place(const SteeringInput &in, double readerSpeed) {
     return m_error;
 }
 
-double VoiceSteering::readingSpeed(const SteeringInput &in, double readerSpeed) {
+double VoiceSteering::readingSpeed(const SteeringInput &in, double readerSpeed, bool finding) {
     const double error = place(in, readerSpeed);
     const double line = in.lineHeight;
-    if (std::abs(error) > std::max(kBand * line, kBandSeconds * readerSpeed))
+    const double inner = std::max(kInnerBand * line, kInnerBandSeconds * readerSpeed);
+    if (std::abs(error) > (finding ? inner : std::max(kBand * line, kBandSeconds * readerSpeed)))
         m_leaning = true;
-    else if (std::abs(error) < std::max(kInnerBand * line, kInnerBandSeconds * readerSpeed))
+    else if (std::abs(error) < inner)
         m_leaning = false;
-    const double most = kMostLean * readerSpeed;
-    const double lean = m_leaning ? std::clamp(error / kSettle, -most, most) : 0.0;
+    const double most = (finding ? kFindingLean : kMostLean) * readerSpeed;
+    // Within the band the text drifts back to the place over a long while, so that it stands
+    // in the middle of the band and a paragraph's turn leaves it there.
+    const double centre = kCentreLean * readerSpeed;
+    const double lean = m_leaning
+                            ? std::clamp(error / (finding ? kFindingSettle : kSettle), -most, most)
+                            : std::clamp(error / kCentre, -centre, centre);
     // Far off for a while (not a moment's mishearing), the text catches up.
     const double far = kFar * line;
     const double farBeyond = error > far ? error - far : error < -far ? error + far : 0.0;
@@ -183,24 +216,22 @@ double VoiceSteering::readingSpeed(const SteeringInput &in, double readerSpeed) 
 }
 
 double VoiceSteering::steer(const SteeringInput &in) {
-    // The time spoken runs while the voice is heard or has been silent for less than a pause.
-    if (m_spokenAt >= 0.0 &&
-        (in.speaking || m_silentSince < 0.0 || in.now - m_silentSince < kPauseAfter))
+    const bool paused = (in.silentFor >= kPauseAfter && in.quietFor >= kQuietPause) ||
+                        in.silentFor >= kPauseInNoise;
+    // The time spoken runs while the reader does not pause.
+    if (m_spokenAt >= 0.0 && !paused)
         m_spoken += in.now - m_spokenAt;
     m_spokenAt = in.now;
     if (in.heard && (m_words.isEmpty() || m_words.last().y() != in.heardWord))
         heard(in.heardAt, in.heardWord);
     if (in.heard && m_firstHeardNow < 0.0)
         m_firstHeardNow = in.now;
-    if (in.speaking)
-        m_silentSince = -1.0;
-    else if (m_silentSince < 0)
-        m_silentSince = in.now;
-    const bool paused = !in.speaking && in.now - m_silentSince >= kPauseAfter;
     // A pause, or the voice coming back to a standing text, is answered at once.
     const bool turn = paused != m_paused || (m_speed <= 0.0 && in.speaking);
     if (in.now < m_nextChange && !turn)
         return m_speed;
+    if (paused && !m_paused)
+        m_pausedSince = in.now;
     m_paused = paused;
     // A pause brakes evenly from the speed it found, so the text stands within a second.
     if (!paused)
@@ -209,24 +240,26 @@ double VoiceSteering::steer(const SteeringInput &in) {
         m_pauseSpeed = m_speed;
 
     const double readerSpeed = cruise(in);
+    const bool finding = in.heard && in.now - m_firstHeardNow < kFinding;
     double wanted = 0.0;
     if (!in.heard) {
-        // The first line goes to the reading line and waits for the reader. Once the voice is
-        // heard it moves on at the guessed pace: the recogniser's first words come seconds
-        // after the reader's, and they will tell the pace.
-        wanted = kGain * (in.firstTarget - in.position);
-        if (in.speaking && in.position >= in.firstTarget - kInnerBand * in.lineHeight)
+        // The first line goes to the reading line, slowing evenly as it nears it, and waits
+        // for the reader. Once the voice is heard it moves on at least at the guessed pace: the
+        // recogniser's first words come seconds after the reader's, and they will tell the pace.
+        const double way = in.firstTarget - in.position;
+        wanted = way > 0.0 ? std::sqrt(2.0 * kArrival * way) : 0.0;
+        if (in.speaking)
             wanted = std::max(wanted, readerSpeed);
     } else if (paused) {
         // The text comes to rest at the last word heard, or short of it if that takes longer
         // than the brake; the place is taken afresh after.
-        const double braking = 1.0 - (in.now - m_silentSince - kPauseAfter) / kBrake;
+        const double braking = 1.0 - (in.now - m_pausedSince) / kBrake;
         wanted =
             std::min(kGain * (in.heardTarget - in.position), m_pauseSpeed * std::max(0.0, braking));
         m_placeAt = -1.0;
         m_leaning = false;
     } else {
-        wanted = readingSpeed(in, readerSpeed);
+        wanted = readingSpeed(in, readerSpeed, finding);
     }
     wanted = std::clamp(wanted, 0.0, kFastest * std::max(readerSpeed, 1.0));
     // Slower than a tenth of the reader's speed is standing still.
@@ -235,24 +268,29 @@ double VoiceSteering::steer(const SteeringInput &in) {
 
     // Far from the speed wanted, the speed goes there at the quick pace and all the way.
     const double scale = std::max({m_speed, readerSpeed, 1.0});
-    const bool finding = in.heard && in.now - m_firstHeardNow < kFinding;
     if (paused || !in.heard || std::abs(wanted - m_speed) > kQuickBeyond * scale ||
         (finding && std::abs(wanted - m_speed) > kCruiseDeadBand * scale))
         m_quick = true;
     double next = m_speed;
     if (m_quick) {
-        const double step = kQuickChange * std::max({m_speed, readerSpeed, m_pauseSpeed});
-        next = m_speed + std::clamp(wanted - m_speed, -step, step);
+        const double up =
+            kQuickChange * std::max({m_speed, kStartShare * readerSpeed, m_pauseSpeed});
+        const double down = paused ? up : kQuickChange * m_speed;
+        next = m_speed + std::clamp(wanted - m_speed, -down, up);
         m_quick = next != wanted;
     } else if (std::abs(wanted - m_speed) > kCruiseDeadBand * m_speed) {
-        const double step = kCruiseChange * m_speed;
+        const double step =
+            std::min(std::max(kCruiseChange * m_speed, kCruisePart * std::abs(wanted - m_speed)),
+                     kMostCruiseChange * m_speed);
         next = m_speed + std::clamp(wanted - m_speed, -step, step);
     }
     // A pause's brake ends with the text standing where one more step would leave a row taking
     // longer than a tenth of a second's step (its last step two tenths of the speed it found);
-    // a speed under a row a second is no scroll.
-    if (next < kSlowest || (paused && next < 1.5 * kQuickChange * m_pauseSpeed))
+    // a speed under a row a second is no scroll: a text starting goes to it at once.
+    if (paused && next < 1.5 * kQuickChange * m_pauseSpeed)
         next = 0.0;
+    else if (next < kSlowest)
+        next = wanted > m_speed && wanted >= kSlowest ? kSlowest : 0.0;
     m_nextChange = in.now + (m_quick ? kQuickStep : kCruiseStep);
     m_speed = next;
     return m_speed;

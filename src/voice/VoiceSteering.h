@@ -17,11 +17,11 @@
 // go between words or while the recogniser is late; when the reader pauses, the text comes to
 // rest at or short of the last word heard. Before the first word the text moves the first
 // line to the reading line and waits there, and moves on at a guessed pace as the voice
-// starts.
+// starts; over the first seconds heard the speed and the place are found quickly.
 //
 // The speed changes at most every tenth of a second and by at most a tenth of itself (or of
-// the reader's speed, when that is larger: a standing text can start), so it never jumps. A
-// pause brakes evenly, by a tenth of the speed it found, and stands at the last step.
+// half the reader's speed, when that is larger: a standing text can start), so it never
+// jumps. A pause brakes evenly, by a tenth of the speed it found, and stands at the last step.
 struct SteeringInput {
     double now = 0.0;
     double position = 0.0;    // where the text stands
@@ -32,7 +32,11 @@ struct SteeringInput {
     int heardWord = 0;        // the script word heard last
     double heardTarget = 0.0; // the position at which that word is at the reading line
     double heardAt = 0.0;     // when it ended
-    bool speaking = false;    // the voice is heard now
+    // Whether the voice detector hears speech now; seconds of the sound since it last did, and
+    // since the input was last louder than the room.
+    bool speaking = false;
+    double silentFor = 0.0;
+    double quietFor = 0.0;
 };
 
 class VoiceSteering {
@@ -51,13 +55,13 @@ private:
     double cruise(const SteeringInput &in);
     // Where the reader is now: the place heard, run on at the reader's speed.
     double place(const SteeringInput &in, double readerSpeed);
-    // The speed wanted while the reader reads on.
-    double readingSpeed(const SteeringInput &in, double readerSpeed);
+    // The speed wanted while the reader reads on; `finding`: the first seconds heard.
+    double readingSpeed(const SteeringInput &in, double readerSpeed, bool finding);
 
     double m_speed;
     double m_nextChange;
-    double m_silentSince = -1.0;
     bool m_paused = false;
+    double m_pausedSince = 0.0;
     double m_pauseSpeed = 0.0;     // the speed when the reader's pause began
     double m_pace = -1.0;          // words a second, from the words heard (-1: none heard yet)
     QList<QPointF> m_words;        // (when, which) of each word heard, the last seconds spoken

@@ -1,6 +1,7 @@
 // The recogniser over a short script spoken by espeak-ng at test time: it loads the model built
 // from the script, hears the words, and the tracker follows the reader to the end; without
-// words or without an input it says why.
+// words or without an input it says why. The input goes quiet at a pause, not at a breath.
+#include "platform/QuietDetector.h"
 #include "platform/SpeechRecognizer.h"
 #include "voice/RecognitionFiles.h"
 #include "voice/ScriptWords.h"
@@ -10,7 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
 #include <mutex>
+#include <random>
 
 using platform::SpeechRecognizer;
 
@@ -43,6 +46,8 @@ private slots:
     void followsASpokenScript();
     void saysWhyItCannotListen_data();
     void saysWhyItCannotListen();
+    void hearsTheInputGoQuiet_data();
+    void hearsTheInputGoQuiet();
 };
 
 void VoiceRecognitionTest::followsASpokenScript() {
@@ -109,6 +114,44 @@ void VoiceRecognitionTest::saysWhyItCannotListen() {
     QTRY_VERIFY_WITH_TIMEOUT(recognizer.finished(), 60000);
     QCOMPARE(int(recognizer.failure()), failure);
     QVERIFY(run.hypotheses.isEmpty());
+}
+
+void VoiceRecognitionTest::hearsTheInputGoQuiet_data() {
+    QTest::addColumn<double>("voice"); // a voice's loudness, share of full scale
+    QTest::addColumn<double>("noise"); // the room's
+    QTest::addColumn<double>("gap");   // seconds without the voice after 5 s of it
+    QTest::addColumn<double>("quiet"); // seconds of quiet heard at the gap's end
+    QTest::newRow("a breath, digital silence") << 0.1 << 0.0 << 0.4 << 0.4;
+    QTest::newRow("a pause in a quiet room") << 0.1 << 0.003 << 2.0 << 2.0;
+    QTest::newRow("a soft voice in a noisy room") << 0.03 << 0.005 << 1.0 << 1.0;
+    QTest::newRow("a voice no louder than the room") << 0.005 << 0.005 << 1.0 << 6.0;
+}
+
+void VoiceRecognitionTest::hearsTheInputGoQuiet() {
+    QFETCH(double, voice);
+    QFETCH(double, noise);
+    QFETCH(double, gap);
+    QFETCH(double, quiet);
+    // A voice of syllables (a 200 Hz tone beating five times a second) in the room's noise,
+    // then the noise alone, in the recogniser's pieces of 32 ms.
+    constexpr int kRate = 16000, kPiece = 512;
+    std::mt19937 random(7);
+    std::normal_distribution<double> hiss(0.0, noise * 32768.0);
+    platform::QuietDetector detector;
+    QList<qint16> piece(kPiece);
+    const int samples = int((5.0 + gap) * kRate);
+    for (int from = 0; from + kPiece <= samples; from += kPiece) {
+        for (int i = 0; i < kPiece; ++i) {
+            const double t = double(from + i) / kRate;
+            const double syllables = std::abs(std::sin(M_PI * 5.0 * t));
+            const double v =
+                t < 5.0 ? voice * 32768.0 * syllables * std::sin(2 * M_PI * 200 * t) : 0;
+            piece[i] = qint16(std::clamp(v + hiss(random), -32768.0, 32767.0));
+        }
+        detector.take(piece.constData(), kPiece, double(kPiece) / kRate);
+    }
+    QVERIFY2(std::abs(detector.quietFor() - quiet) < 0.1,
+             qPrintable(QString::number(detector.quietFor())));
 }
 
 QTEST_GUILESS_MAIN(VoiceRecognitionTest)

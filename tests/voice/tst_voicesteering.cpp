@@ -1,6 +1,6 @@
 // The speed that follows the voice, over a made-up reader: the text keeps the spoken word at
 // the reading line, changes its speed smoothly, holds it steady for a steady reader, runs on
-// between words, and stands still in a pause.
+// between words, and stands still in a pause (not at a breath between sentences).
 #include "voice/VoiceSteering.h"
 
 #include <QTest>
@@ -18,16 +18,26 @@ void VoiceSteeringTest::followsAReader_data() {
     QTest::addColumn<double>("wordsPerSecond");
     QTest::addColumn<double>("startSpeed"); // rows a second when the voice takes over
     QTest::addColumn<double>("pauseAt");    // the reader stops for 10 s here (-1: never)
-    QTest::newRow("110 words a minute") << 110 / 60.0 << 40.0 << -1.0;
-    QTest::newRow("190 words a minute") << 190 / 60.0 << 40.0 << -1.0;
-    QTest::newRow("from a standing text") << 150 / 60.0 << 0.0 << -1.0;
-    QTest::newRow("a pause of the reader") << 150 / 60.0 << 40.0 << 20.0;
+    // In the pause the input goes quiet (or stays as loud as a noisy room); every fifth second
+    // the detector hears no speech for this long while the input is quiet for 0.4 s.
+    QTest::addColumn<bool>("quietInPause");
+    QTest::addColumn<double>("breath");
+    QTest::addColumn<double>("standsWithin"); // seconds from the pause's start
+    QTest::newRow("110 words a minute") << 110 / 60.0 << 40.0 << -1.0 << true << 0.0 << 0.0;
+    QTest::newRow("190 words a minute") << 190 / 60.0 << 40.0 << -1.0 << true << 0.0 << 0.0;
+    QTest::newRow("from a standing text") << 150 / 60.0 << 0.0 << -1.0 << true << 0.0 << 0.0;
+    QTest::newRow("breaths between sentences") << 150 / 60.0 << 40.0 << -1.0 << true << 1.0 << 0.0;
+    QTest::newRow("a pause of the reader") << 150 / 60.0 << 40.0 << 20.0 << true << 0.0 << 2.0;
+    QTest::newRow("a pause in a noisy room") << 150 / 60.0 << 40.0 << 20.0 << false << 0.0 << 2.5;
 }
 
 void VoiceSteeringTest::followsAReader() {
     QFETCH(double, wordsPerSecond);
     QFETCH(double, startSpeed);
     QFETCH(double, pauseAt);
+    QFETCH(bool, quietInPause);
+    QFETCH(double, breath);
+    QFETCH(double, standsWithin);
     constexpr double kLine = 60.0, kRowsPerWord = 7.5, kStep = 0.01, kEnd = 60.0;
     VoiceSteering steering(0.0, startSpeed);
     double position = 0.0, speed = startSpeed, lastChange = 0.0;
@@ -52,7 +62,12 @@ void VoiceSteeringTest::followsAReader() {
         // When that word was said: after the pause, ten seconds later than spoken time.
         const double wordTime = word / wordsPerSecond;
         in.heardAt = wordTime + (pauseAt >= 0 && wordTime > pauseAt ? 10.0 : 0.0);
-        in.speaking = !paused;
+        const double sinceBreath = std::fmod(t, 5.0);
+        in.speaking = !paused && (breath == 0.0 || sinceBreath >= breath);
+        in.silentFor = paused ? t - pauseAt : in.speaking ? 0.0 : sinceBreath;
+        in.quietFor = paused && quietInPause              ? t - pauseAt
+                      : breath > 0.0 && sinceBreath < 0.4 ? sinceBreath
+                                                          : 0.0;
         const double next = steering.steer(in);
         speedInPause = paused ? std::max(speedInPause, speed) : 0.0;
         if (next != speed) {
@@ -88,7 +103,7 @@ void VoiceSteeringTest::followsAReader() {
     }
     QCOMPARE(stopsWhileSpeaking, 0); // no stop-and-go between words
     if (pauseAt >= 0) {
-        QVERIFY(stoppedAt >= pauseAt && stoppedAt - pauseAt <= 2.0);
+        QVERIFY(stoppedAt >= pauseAt && stoppedAt - pauseAt <= standsWithin);
         QVERIFY(movedAgainAt - (pauseAt + 10.0) <= 1.0);
     }
 }
