@@ -61,7 +61,7 @@ constexpr double kFarFor = 1.5;
 // While the first seconds heard find the reader's speed, the text leans beyond the inner band,
 // by up to this share, taking the error away over these seconds: the place is found by the time
 // the speed settles.
-constexpr double kFindingLean = 0.25;
+constexpr double kFindingLean = 0.15;
 constexpr double kFindingSettle = 2.0;
 constexpr double kSlowestShare = 0.5;
 // In a pause the text goes to its place, by this much a second for every row; before the
