@@ -5,6 +5,9 @@
 
 namespace platform {
 
+// The loudness of 16-bit samples: their root mean square, 0 to 32768.
+double loudnessOf(const qint16 *samples, qsizetype count);
+
 // Whether a sound input has gone quiet: the reader's breath between two sentences is a few
 // tenths of a second of quiet, a pause longer. A piece of sound is voiced when it is well above
 // the room's noise: the quietest piece of the last seconds, or a faint floor where the input is

@@ -48,12 +48,7 @@ double threadProcessorSeconds() {
 
 // Level 0..100 of 16-bit samples: their loudness from -60 dB (0) to full scale (100).
 int levelOf(const qint16 *samples, qsizetype count) {
-    if (count <= 0)
-        return 0;
-    double sum = 0.0;
-    for (qsizetype i = 0; i < count; ++i)
-        sum += double(samples[i]) * double(samples[i]);
-    const double rms = std::sqrt(sum / double(count)) / 32768.0;
+    const double rms = loudnessOf(samples, count) / 32768.0;
     const double db = rms > 0 ? 20.0 * std::log10(rms) : -100.0;
     return int(std::clamp((db + 60.0) / 60.0 * 100.0, 0.0, 100.0));
 }

@@ -55,6 +55,7 @@ void VoiceFollower::follow(const QStringList &lines, const Layout &layout, doubl
     m_lineHeight = std::max(1, layout.lineHeight);
     // Each word's place: its line's rows, and its share of the line.
     m_targets.clear();
+    m_nearWord = -1;
     m_targets.reserve(script.size());
     for (qsizetype i = 0; i < script.size();) {
         qsizetype end = i;
@@ -138,28 +139,30 @@ double VoiceFollower::steerHeard(double rows, qint64 nowNs, qint64 soundStartNs,
     in.rowsPerWord = rowsPerWordNear(in.heard ? in.heardWord : 0);
     in.heardTarget = targetOf(in.heardWord);
     in.heardAt = m_tracker->heardAt();
-    in.speaking = hearing.speaking;
-    in.silentFor = hearing.silentFor;
-    in.quietFor = hearing.quietFor;
+    in.hearing = hearing;
     return m_steering->steer(in);
 }
 
-double VoiceFollower::rowsPerWordNear(int word) const {
+double VoiceFollower::rowsPerWordNear(int word) {
     // Over the words a couple of paragraphs before and after, the nearer weighing more: a
     // paragraph's short last line and its gap come into the speed gradually, as the reader
     // nears them, and go as gradually, so that the speed hardly changes at each.
+    // Worked out once for each word heard, not at every step of the speed.
     constexpr int kNear = 150;
+    if (word == m_nearWord)
+        return m_nearRowsPerWord;
+    m_nearWord = word;
     const int last = int(m_targets.size()) - 1;
     const int from = std::max(0, word - kNear), to = std::min(last, word + kNear);
     if (to - from < kNear)
-        return m_rowsPerWord;
+        return m_nearRowsPerWord = m_rowsPerWord;
     double rows = 0.0, weights = 0.0;
     for (int k = from; k < to; ++k) {
         const double weight = 1.0 - std::abs(k - word) / double(kNear + 1);
         rows += weight * (m_targets[k + 1] - m_targets[k]);
         weights += weight;
     }
-    return rows / weights;
+    return m_nearRowsPerWord = rows / weights;
 }
 
 double VoiceFollower::targetOf(int word) const {

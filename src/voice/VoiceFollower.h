@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/SpeechRecognizer.h"
+#include "voice/VoiceSteering.h"
 
 #include <QList>
 #include <QString>
@@ -9,7 +10,6 @@
 #include <memory>
 #include <mutex>
 
-class VoiceSteering;
 class VoiceTracker;
 
 // Follows the reader's voice through the text of a scrolling play: the recogniser listens on
@@ -50,11 +50,6 @@ public:
     void follow(const QStringList &lines, const Layout &layout, double rows, double rowsPerSecond,
                 qint64 nowNs);
     void hear(const platform::SpeechRecognizer::Hypothesis &hypothesis);
-    struct Hearing {
-        bool speaking = false;  // the voice detector hears speech
-        double silentFor = 0.0; // seconds of sound since it last did
-        double quietFor = 0.0;  // since the input was last louder than the room
-    };
     double steerHeard(double rows, qint64 nowNs, qint64 soundStartNs, const Hearing &hearing);
 
     // Speed steering starts afresh from `rowsPerSecond` (the operator handed it back).
@@ -73,7 +68,7 @@ public:
 private:
     double secondsSince(qint64 nowNs) const;
     // Rows of text per word around script word `word`.
-    double rowsPerWordNear(int word) const;
+    double rowsPerWordNear(int word);
 
     std::unique_ptr<platform::SpeechRecognizer> m_recognizer;
     std::unique_ptr<VoiceTracker> m_tracker;
@@ -81,6 +76,8 @@ private:
     QList<double> m_targets; // each script word's position at the reading line
     double m_lineHeight = 1.0;
     double m_rowsPerWord = 1.0;
+    int m_nearWord = -1; // the word rowsPerWordNear() last worked out, and its answer
+    double m_nearRowsPerWord = 1.0;
     double m_firstTarget = 0.0;
     qint64 m_startNs = 0;
     std::mutex m_mutex; // guards m_pending

@@ -216,8 +216,9 @@ double VoiceSteering::readingSpeed(const SteeringInput &in, double readerSpeed, 
 }
 
 double VoiceSteering::steer(const SteeringInput &in) {
-    const bool paused = (in.silentFor >= kPauseAfter && in.quietFor >= kQuietPause) ||
-                        in.silentFor >= kPauseInNoise;
+    const Hearing &sound = in.hearing;
+    const bool paused = (sound.silentFor >= kPauseAfter && sound.quietFor >= kQuietPause) ||
+                        sound.silentFor >= kPauseInNoise;
     // The time spoken runs while the reader does not pause.
     if (m_spokenAt >= 0.0 && !paused)
         m_spoken += in.now - m_spokenAt;
@@ -227,7 +228,7 @@ double VoiceSteering::steer(const SteeringInput &in) {
     if (in.heard && m_firstHeardNow < 0.0)
         m_firstHeardNow = in.now;
     // A pause, or the voice coming back to a standing text, is answered at once.
-    const bool turn = paused != m_paused || (m_speed <= 0.0 && in.speaking);
+    const bool turn = paused != m_paused || (m_speed <= 0.0 && sound.speaking);
     if (in.now < m_nextChange && !turn)
         return m_speed;
     if (paused && !m_paused)
@@ -248,7 +249,7 @@ double VoiceSteering::steer(const SteeringInput &in) {
         // recogniser's first words come seconds after the reader's, and they will tell the pace.
         const double way = in.firstTarget - in.position;
         wanted = way > 0.0 ? std::sqrt(2.0 * kArrival * way) : 0.0;
-        if (in.speaking)
+        if (sound.speaking)
             wanted = std::max(wanted, readerSpeed);
     } else if (paused) {
         // The text comes to rest at the last word heard, or short of it if that takes longer

@@ -22,6 +22,14 @@
 // The speed changes at most every tenth of a second and by at most a tenth of itself (or of
 // half the reader's speed, when that is larger: a standing text can start), so it never
 // jumps. A pause brakes evenly, by a tenth of the speed it found, and stands at the last step.
+// What the sound input tells now: whether the voice detector hears speech, seconds of the
+// sound since it last did, and since the input was last louder than the room.
+struct Hearing {
+    bool speaking = false;
+    double silentFor = 0.0;
+    double quietFor = 0.0;
+};
+
 struct SteeringInput {
     double now = 0.0;
     double position = 0.0;    // where the text stands
@@ -32,11 +40,7 @@ struct SteeringInput {
     int heardWord = 0;        // the script word heard last
     double heardTarget = 0.0; // the position at which that word is at the reading line
     double heardAt = 0.0;     // when it ended
-    // Whether the voice detector hears speech now; seconds of the sound since it last did, and
-    // since the input was last louder than the room.
-    bool speaking = false;
-    double silentFor = 0.0;
-    double quietFor = 0.0;
+    Hearing hearing;
 };
 
 class VoiceSteering {

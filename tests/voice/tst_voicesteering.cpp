@@ -63,11 +63,12 @@ void VoiceSteeringTest::followsAReader() {
         const double wordTime = word / wordsPerSecond;
         in.heardAt = wordTime + (pauseAt >= 0 && wordTime > pauseAt ? 10.0 : 0.0);
         const double sinceBreath = std::fmod(t, 5.0);
-        in.speaking = !paused && (breath == 0.0 || sinceBreath >= breath);
-        in.silentFor = paused ? t - pauseAt : in.speaking ? 0.0 : sinceBreath;
-        in.quietFor = paused && quietInPause              ? t - pauseAt
-                      : breath > 0.0 && sinceBreath < 0.4 ? sinceBreath
-                                                          : 0.0;
+        Hearing &hearing = in.hearing;
+        hearing.speaking = !paused && (breath == 0.0 || sinceBreath >= breath);
+        hearing.silentFor = paused ? t - pauseAt : hearing.speaking ? 0.0 : sinceBreath;
+        hearing.quietFor = paused && quietInPause              ? t - pauseAt
+                           : breath > 0.0 && sinceBreath < 0.4 ? sinceBreath
+                                                               : 0.0;
         const double next = steering.steer(in);
         speedInPause = paused ? std::max(speedInPause, speed) : 0.0;
         if (next != speed) {
