@@ -23,9 +23,10 @@ from=${FROM:-8}
 source "$(dirname "$0")/lib.sh" "$prog"
 start_xvfb 1024 768
 # The reader starts after LEAD seconds (default 5) of a quiet room's faint noise, as the text
-# comes up to the reading line.
+# comes up to the reading line. The noise is the same at every run (sox -R): what the recogniser
+# makes of it moves the first seconds of the following, and with them the rest of the stretch.
 input=$WORK/voice.wav
-sox -n -r "$(soxi -r "$folder/voice-150.wav")" -c 1 -b 16 "$WORK/lead.wav" synth "${LEAD:-5}" \
+sox -R -n -r "$(soxi -r "$folder/voice-150.wav")" -c 1 -b 16 "$WORK/lead.wav" synth "${LEAD:-5}" \
     pinknoise vol 0.003 && sox "$WORK/lead.wav" "$folder/voice-150.wav" "$input" ||
     fail "sox did not make the lead-in"
 

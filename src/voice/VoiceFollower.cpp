@@ -16,6 +16,8 @@ namespace {
 // paragraph's turn instead of running to make up a line when the reader reaches it. Within a
 // paragraph the places stay as they were.
 constexpr int kGapSpread = 16;
+// A word's length: its letters and this many for the gap after it.
+constexpr double kWordGap = 1.0;
 
 void spreadGaps(QList<double> &places) {
     const int n = int(places.size());
@@ -53,20 +55,40 @@ void VoiceFollower::follow(const QStringList &lines, const Layout &layout, doubl
     m_startNs = nowNs;
     const ScriptWords script = scriptWords(lines);
     m_lineHeight = std::max(1, layout.lineHeight);
-    // Each word's place: its line's rows, and its share of the line.
+    // How long each word takes to say, near enough: its letters and a gap (a long word takes
+    // longer, and fills more of its line).
+    QList<double> lengths;
+    lengths.reserve(script.size());
+    for (const QString &word : script.words)
+        lengths << double(word.size()) + kWordGap;
+    // Each word's place: its line's rows, and its share of the line by its length.
     m_targets.clear();
+    m_along.clear();
     m_nearWord = -1;
     m_targets.reserve(script.size());
     for (qsizetype i = 0; i < script.size();) {
         qsizetype end = i;
-        while (end < script.size() && script.lines[end] == script.lines[i])
-            ++end;
+        double lineLength = 0.0;
+        for (; end < script.size() && script.lines[end] == script.lines[i]; ++end)
+            lineLength += lengths[end];
         const double lineStart =
             double(script.lines[i] - layout.firstLine) * m_lineHeight + layout.rowsToReadingLine;
-        for (qsizetype k = i; k < end; ++k)
-            m_targets << lineStart + (double(k - i) + 0.5) / double(end - i) * m_lineHeight;
+        double before = 0.0;
+        for (qsizetype k = i; k < end; ++k) {
+            m_targets << lineStart + (before + 0.5 * lengths[k]) / lineLength * m_lineHeight;
+            before += lengths[k];
+        }
         i = end;
     }
+    // How far along the script each word ends, in words of the script's average length.
+    double total = 0.0;
+    for (double length : lengths)
+        total += length;
+    const double average = script.isEmpty() ? 1.0 : total / double(script.size());
+    double along = 0.0;
+    m_along.reserve(script.size());
+    for (double length : lengths)
+        m_along << (along += length / average);
     spreadGaps(m_targets);
     int firstWord = 0;
     while (firstWord < script.size() && m_targets[firstWord] < rows)
@@ -135,9 +157,10 @@ double VoiceFollower::steerHeard(double rows, qint64 nowNs, qint64 soundStartNs,
     in.lineHeight = m_lineHeight;
     in.firstTarget = m_firstTarget;
     in.heard = m_tracker->heardAny();
-    in.heardWord = m_tracker->position();
-    in.rowsPerWord = rowsPerWordNear(in.heard ? in.heardWord : 0);
-    in.heardTarget = targetOf(in.heardWord);
+    const int word = m_tracker->position();
+    in.heardAlong = m_along.isEmpty() ? 0.0 : m_along[std::clamp(word, 0, int(m_along.size()) - 1)];
+    in.rowsPerWord = rowsPerWordNear(in.heard ? word : 0);
+    in.heardTarget = targetOf(word);
     in.heardAt = m_tracker->heardAt();
     in.hearing = hearing;
     return m_steering->steer(in);
@@ -156,13 +179,13 @@ double VoiceFollower::rowsPerWordNear(int word) {
     const int from = std::max(0, word - kNear), to = std::min(last, word + kNear);
     if (to - from < kNear)
         return m_nearRowsPerWord = m_rowsPerWord;
-    double rows = 0.0, weights = 0.0;
+    double rows = 0.0, words = 0.0;
     for (int k = from; k < to; ++k) {
         const double weight = 1.0 - std::abs(k - word) / double(kNear + 1);
         rows += weight * (m_targets[k + 1] - m_targets[k]);
-        weights += weight;
+        words += weight * (m_along[k + 1] - m_along[k]);
     }
-    return m_nearRowsPerWord = rows / weights;
+    return m_nearRowsPerWord = rows / words;
 }
 
 double VoiceFollower::targetOf(int word) const {

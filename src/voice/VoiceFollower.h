@@ -67,13 +67,14 @@ public:
 
 private:
     double secondsSince(qint64 nowNs) const;
-    // Rows of text per word around script word `word`.
+    // Rows of text per word of average length around script word `word`.
     double rowsPerWordNear(int word);
 
     std::unique_ptr<platform::SpeechRecognizer> m_recognizer;
     std::unique_ptr<VoiceTracker> m_tracker;
     std::unique_ptr<VoiceSteering> m_steering;
     QList<double> m_targets; // each script word's position at the reading line
+    QList<double> m_along;   // how far along the script each word ends, in average words
     double m_lineHeight = 1.0;
     double m_rowsPerWord = 1.0;
     int m_nearWord = -1; // the word rowsPerWordNear() last worked out, and its answer

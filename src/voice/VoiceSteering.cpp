@@ -17,20 +17,23 @@ constexpr double kMostCruiseChange = 0.02;
 // the speed changes every tenth of a second by a tenth of itself, until it has reached the
 // speed wanted. A text slower than the start share of the reader's speed speeds up by a tenth
 // of that, so that it starts; a pause brakes by a tenth of the speed it found, so that the text
-// stands within a second.
+// stands within a second. The play asks at each row, and a slow text's row can take most of a
+// second: the speed then changes by as many tenths as have gone by, up to the most steps.
 constexpr double kQuickStep = 0.1;
 constexpr double kQuickChange = 0.1;
 constexpr double kStartShare = 0.5;
 constexpr double kQuickBeyond = 0.25;
+constexpr double kMostSteps = 5.0;
 // The reader's pace: the words heard over the last this many seconds spoken (a step longer than
 // a reader says in its time is a jump: its words do not count), with a first guess of 150 words
 // a minute that weighs as this many seconds of them at first and as nothing once the first
-// seconds (kSettled) are heard.
+// seconds (kSettled) are heard. Words are counted by their length, as words of the script's
+// average length.
 constexpr double kPaceWindow = 60.0;
 constexpr double kGuessedPace = 2.5; // words a second
 constexpr double kGuessWeight = 5.0;
 constexpr double kLongestStep = 6.0; // words, and as many as the fastest pace says in the time
-constexpr double kFastestPace = 4.0; // words a second
+constexpr double kFastestPace = 5.0; // words a second
 // The reader's speed follows the pace by at most this share of itself a second; after the
 // first seconds heard, by at most the settled share.
 constexpr double kEarlyPaceChange = 0.1;
@@ -94,7 +97,7 @@ constexpr double kSlowest = 1.0;
 } // namespace
 
 VoiceSteering::VoiceSteering(double now, double startSpeed)
-    : m_speed(std::max(0.0, startSpeed)), m_nextChange(now) {}
+    : m_speed(std::max(0.0, startSpeed)), m_nextChange(now), m_askedAt(now) {}
 
 double VoiceSteering::paceOfWordsHeard() const {
     // The slope of the word heard over the time the reader spoke, over every word of the
@@ -136,12 +139,12 @@ double VoiceSteering::paceOfWordsHeard() const {
     return guess + t > 0.0 ? (kGuessedPace * guess + fitted * t) / (guess + t) : kGuessedPace;
 }
 
-void VoiceSteering::heard(double at, int word) {
+void VoiceSteering::heard(double at, double along) {
     // On the clock of the time spoken: the word ended this long before now.
     at = m_spoken - std::max(0.0, m_spokenAt - at);
     if (m_firstHeardAt < 0.0)
         m_firstHeardAt = at;
-    m_words.append(QPointF(at, word));
+    m_words.append(QPointF(at, along));
     while (m_words.size() > 2 && m_words.first().x() < at - kPaceWindow)
         m_words.removeFirst();
     // Worked out once a word, not at every step of the speed.
@@ -216,6 +219,8 @@ double VoiceSteering::readingSpeed(const SteeringInput &in, double readerSpeed, 
 }
 
 double VoiceSteering::steer(const SteeringInput &in) {
+    const double sinceAsked = in.now - m_askedAt;
+    m_askedAt = in.now;
     const Hearing &sound = in.hearing;
     const bool paused = (sound.silentFor >= kPauseAfter && sound.quietFor >= kQuietPause) ||
                         sound.silentFor >= kPauseInNoise;
@@ -223,8 +228,8 @@ double VoiceSteering::steer(const SteeringInput &in) {
     if (m_spokenAt >= 0.0 && !paused)
         m_spoken += in.now - m_spokenAt;
     m_spokenAt = in.now;
-    if (in.heard && (m_words.isEmpty() || m_words.last().y() != in.heardWord))
-        heard(in.heardAt, in.heardWord);
+    if (in.heard && (m_words.isEmpty() || m_words.last().y() != in.heardAlong))
+        heard(in.heardAt, in.heardAlong);
     if (in.heard && m_firstHeardNow < 0.0)
         m_firstHeardNow = in.now;
     // A pause, or the voice coming back to a standing text, is answered at once.
@@ -274,9 +279,10 @@ double VoiceSteering::steer(const SteeringInput &in) {
         m_quick = true;
     double next = m_speed;
     if (m_quick) {
+        const double steps = std::clamp(sinceAsked / kQuickStep, 1.0, kMostSteps);
         const double up =
-            kQuickChange * std::max({m_speed, kStartShare * readerSpeed, m_pauseSpeed});
-        const double down = paused ? up : kQuickChange * m_speed;
+            steps * kQuickChange * std::max({m_speed, kStartShare * readerSpeed, m_pauseSpeed});
+        const double down = paused ? up : steps * kQuickChange * m_speed;
         next = m_speed + std::clamp(wanted - m_speed, -down, up);
         m_quick = next != wanted;
     } else if (std::abs(wanted - m_speed) > kCruiseDeadBand * m_speed) {

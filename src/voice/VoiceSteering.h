@@ -32,12 +32,14 @@ struct Hearing {
 
 struct SteeringInput {
     double now = 0.0;
-    double position = 0.0;    // where the text stands
-    double lineHeight = 1.0;  // rows of a line
+    double position = 0.0;   // where the text stands
+    double lineHeight = 1.0; // rows of a line
+    // Words count by their length, as words of the script's average length: a long word takes
+    // longer to say and more of its line.
     double rowsPerWord = 1.0; // rows of text per word over a screenful around the place heard
     double firstTarget = 0.0; // the position at which the first word is at the reading line
     bool heard = false;       // a word of the script has been heard
-    int heardWord = 0;        // the script word heard last
+    double heardAlong = 0.0;  // how far along the script, in words, the word heard last ends
     double heardTarget = 0.0; // the position at which that word is at the reading line
     double heardAt = 0.0;     // when it ended
     Hearing hearing;
@@ -53,7 +55,7 @@ public:
 
 private:
     // A new word heard, and the reader's pace (words a second) over the words heard.
-    void heard(double at, int word);
+    void heard(double at, double along);
     double paceOfWordsHeard() const;
     // The speed a steady reader is followed at, rows a second.
     double cruise(const SteeringInput &in);
@@ -64,11 +66,12 @@ private:
 
     double m_speed;
     double m_nextChange;
+    double m_askedAt; // when steer() was last called
     bool m_paused = false;
     double m_pausedSince = 0.0;
     double m_pauseSpeed = 0.0;     // the speed when the reader's pause began
     double m_pace = -1.0;          // words a second, from the words heard (-1: none heard yet)
-    QList<QPointF> m_words;        // (when, which) of each word heard, the last seconds spoken
+    QList<QPointF> m_words;        // (when, how far along) each word heard, the last minute
     double m_spoken = 0.0;         // seconds the reader has spoken (pauses left out)
     double m_spokenAt = -1.0;      // when m_spoken was counted
     double m_firstHeardAt = -1.0;  // on the clock of the time spoken
