@@ -11,7 +11,9 @@
 # constant speed the following play had on average. framepace watches a strip through the
 # text for 15 s from FROM seconds into each play: from 8 s the stretch takes in the turn to
 # the second paragraph, from 26 s it lies within the second paragraph. It prints the medians
-# of the text's speed, updates a second, speed CV and stalls, and the ratio of the two CVs.
+# of the text's speed, updates a second, speed CV, judder (the CV of each update's speed over
+# the two seconds around it) and stalls, and the ratios of the two CVs and the two judders.
+# LOG=FOLDER keeps framepace's logs.
 # framepace comes from FRAMEPACE_DIR (see bench/lib.sh).
 set -u
 prog=$(readlink -f "${1:?usage: voice_pace.sh PROGRAM FOLDER}")
@@ -30,6 +32,23 @@ sox -R -n -r "$(soxi -r "$folder/voice-150.wav")" -c 1 -b 16 "$WORK/lead.wav" sy
     pinknoise vol 0.003 && sox "$WORK/lead.wav" "$folder/voice-150.wav" "$input" ||
     fail "sox did not make the lead-in"
 
+# judder_cv CSV: the CV of each update's speed over the mean speed of the two seconds around
+# it (framepace's log): the picture's unevenness from frame to frame, without the changes of
+# speed from second to second that a following play makes on purpose. The first update (the
+# probe's baseline) is left out.
+judder_cv() {
+    awk -F, 'NR > 2 && $2 > 0 { n++; t[n] = $1 / 1000; v[n] = $3 < 0 ? -$3 / $2 : $3 / $2 }
+        END {
+            a = 1; b = 0; sum = 0
+            for (i = 1; i <= n; i++) {
+                while (b < n && t[b + 1] <= t[i] + 1) { b++; sum += v[b] }
+                while (t[a] < t[i] - 1) { sum -= v[a]; a++ }
+                d[i] = v[i] / (sum / (b - a + 1)); s += d[i]; q += d[i] * d[i]
+            }
+            if (n > 1) { m = s / n; printf "%.4f", sqrt(q / n - m * m) / m }
+        }' "$1"
+}
+
 # play FOLLOW(0/1) DELAY: one play; leaves framepace's output in $WORK/text.txt.
 play() {
     local follow=$1 delay=$2 main
@@ -45,8 +64,10 @@ play() {
     xdotool windowfocus --sync "$main"
     xdotool key ctrl+p
     sleep "$from"
-    "$WORK/framepace" -d "${SECONDS_WATCHED:-15}" -x 200 -W 16 -y 100 -Y 700 ${LOG:+-l "$LOG/play-$follow-$r.csv"} \
+    local log=${LOG:-$WORK}/play-$follow-$r.csv
+    "$WORK/framepace" -d "${SECONDS_WATCHED:-15}" -x 200 -W 16 -y 100 -Y 700 -l "$log" \
         >"$WORK/text.txt" 2>/dev/null
+    echo "judder_cv: $(judder_cv "$log")" >>"$WORK/text.txt"
     kill "$APP_PID" 2>/dev/null
     wait "$APP_PID" 2>/dev/null
     APP_PID=""
@@ -57,17 +78,18 @@ for r in $(seq 1 "$repeat"); do
     for follow in 1 0; do
         play "$follow" "$delay"
         delay=$(delay_for_speed "$(key speed_px_s <"$WORK/text.txt")")
-        for k in speed_px_s updates_per_s speed_cv stalls; do
+        for k in speed_px_s updates_per_s speed_cv judder_cv stalls; do
             runs[$follow.$k]+="$(key "$k" <"$WORK/text.txt") "
         done
         echo "run $r, follow voice $follow: $(key speed_px_s <"$WORK/text.txt") px/s," \
-            "cv $(key speed_cv <"$WORK/text.txt")"
+            "cv $(key speed_cv <"$WORK/text.txt"), judder $(key judder_cv <"$WORK/text.txt")"
     done
 done
-printf '%-16s %-8s %-10s %-7s %s\n' play px/s updates/s cv stalls
-printf '%-16s %-8s %-10s %-7s %s\n' "constant speed" "$(m 0.speed_px_s)" \
-    "$(m 0.updates_per_s)" "$(m 0.speed_cv)" "$(m 0.stalls)"
-printf '%-16s %-8s %-10s %-7s %s\n' "following voice" "$(m 1.speed_px_s)" \
-    "$(m 1.updates_per_s)" "$(m 1.speed_cv)" "$(m 1.stalls)"
-awk -v a="$(m 1.speed_cv)" -v b="$(m 0.speed_cv)" \
-    'BEGIN { if (b > 0) printf "cv ratio (following / constant): %.2f\n", a / b }'
+printf '%-16s %-8s %-10s %-7s %-7s %s\n' play px/s updates/s cv judder stalls
+for follow in 0 1; do
+    printf '%-16s %-8s %-10s %-7s %-7s %s\n' "$([ $follow = 1 ] && echo following voice ||
+        echo constant speed)" "$(m $follow.speed_px_s)" "$(m $follow.updates_per_s)" \
+        "$(m $follow.speed_cv)" "$(m $follow.judder_cv)" "$(m $follow.stalls)"
+done
+awk -v a="$(m 1.speed_cv)" -v b="$(m 0.speed_cv)" -v c="$(m 1.judder_cv)" -v d="$(m 0.judder_cv)" \
+    'BEGIN { if (b > 0 && d > 0) printf "cv ratio (following / constant): %.2f, judder ratio: %.2f\n", a / b, c / d }'

@@ -7,12 +7,14 @@ namespace {
 // While the text follows a reader who reads on, its speed changes at most this often, only
 // when the wanted speed differs from it by more than the dead band, by the smallest share of
 // itself, or by a part of the difference, but by no more than the largest share: the picture's
-// pace stays even, and the speed follows the reader slowly.
-constexpr double kCruiseStep = 0.5;
-constexpr double kCruiseChange = 0.005;
-constexpr double kCruiseDeadBand = 0.005;
+// pace stays even, and the speed follows the reader slowly: a reader's pace varies from
+// sentence to sentence, and a text held at a steady speed stays within a line of the reader
+// (a steady speed changed now and then by a little is what the eye reads as even).
+constexpr double kCruiseStep = 1.0;
+constexpr double kCruiseChange = 0.002;
+constexpr double kCruiseDeadBand = 0.01;
 constexpr double kCruisePart = 0.2;
-constexpr double kMostCruiseChange = 0.02;
+constexpr double kMostCruiseChange = 0.04;
 // Starting from standing, braking for a pause, or wanting a speed further off than this share,
 // the speed changes every tenth of a second by a tenth of itself, until it has reached the
 // speed wanted. A text slower than the start share of the reader's speed speeds up by a tenth
@@ -38,7 +40,7 @@ constexpr double kFastestPace = 5.0; // words a second
 // first seconds heard, by at most the settled share.
 constexpr double kEarlyPaceChange = 0.1;
 constexpr double kSettled = 8.0;
-constexpr double kPaceChange = 0.01;
+constexpr double kPaceChange = 0.002;
 // The text's place off the reader's is smoothed over this many seconds. Beyond the band (in
 // lines) the text leans towards the place, the error taken away over the settling seconds but
 // by at most a share of the reader's speed, until it is back within the inner band; beyond the
@@ -46,25 +48,21 @@ constexpr double kPaceChange = 0.01;
 // catch-up seconds. While the voice goes on the text moves at least at a share of the reader's
 // speed (a place heard far behind is more often misheard than read again).
 constexpr double kErrorSmoothing = 1.0;
-constexpr double kBand = 0.75;
+constexpr double kBand = 1.0;
 constexpr double kInnerBand = 0.25;
 // With short lines the bands are at least these seconds of reading: the recogniser hears a
 // word a second late or early now and then.
-constexpr double kBandSeconds = 1.5;
+constexpr double kBandSeconds = 2.0;
 constexpr double kInnerBandSeconds = 0.5;
-constexpr double kSettle = 8.0;
-constexpr double kMostLean = 0.08;
-// Within the band the text drifts towards the place, the error taken away over the centring
-// seconds, but by at most the centring share of the reader's speed.
-constexpr double kCentre = 60.0;
-constexpr double kCentreLean = 0.03;
+constexpr double kSettle = 15.0;
+constexpr double kMostLean = 0.03;
 constexpr double kFar = 2.5;
 constexpr double kCatchUp = 2.0;
 constexpr double kFarFor = 1.5;
 // While the first seconds heard find the reader's speed, the text leans beyond the inner band,
 // by up to this share, taking the error away over these seconds: the place is found by the time
 // the speed settles.
-constexpr double kFindingLean = 0.15;
+constexpr double kFindingLean = 0.03;
 constexpr double kFindingSettle = 2.0;
 constexpr double kSlowestShare = 0.5;
 // In a pause the text goes to its place, by this much a second for every row; before the
@@ -73,7 +71,7 @@ constexpr double kGain = 0.5;
 constexpr double kArrival = 40.0;
 // In the first seconds after the first word heard the speed goes at the quick pace to the
 // reader's, as the first words tell it.
-constexpr double kFinding = 8.0;
+constexpr double kFinding = 12.0;
 // The reader pauses when the voice detector has heard no speech for this long of the sound and
 // the input has been quiet this long (the detector hears a breath between sentences as most of
 // a second's silence; the input is quiet for a few tenths); where the room is never quiet, when
@@ -201,12 +199,10 @@ double VoiceSteering::readingSpeed(const SteeringInput &in, double readerSpeed, 
     else if (std::abs(error) < inner)
         m_leaning = false;
     const double most = (finding ? kFindingLean : kMostLean) * readerSpeed;
-    // Within the band the text drifts back to the place over a long while, so that it stands
-    // in the middle of the band and a paragraph's turn leaves it there.
-    const double centre = kCentreLean * readerSpeed;
-    const double lean = m_leaning
-                            ? std::clamp(error / (finding ? kFindingSettle : kSettle), -most, most)
-                            : std::clamp(error / kCentre, -centre, centre);
+    // Within the band the speed is left alone: a paragraph's turn, read in a moment, puts the
+    // text a little behind, and the paragraph's lines bring it back.
+    const double lean =
+        m_leaning ? std::clamp(error / (finding ? kFindingSettle : kSettle), -most, most) : 0.0;
     // Far off for a while (not a moment's mishearing), the text catches up.
     const double far = kFar * line;
     const double farBeyond = error > far ? error - far : error < -far ? error + far : 0.0;

@@ -9,9 +9,9 @@
 // A reader reading on is followed like a car on cruise control: the speed is the reader's
 // pace (words a second, from the times of the words heard over the last minute spoken) times
 // the rows a word takes over a screenful of text, and it changes slowly and rarely, so that
-// the picture's pace stays even. The text may stand off the reader's place by up to
-// three quarters of a line (or a second and a half of reading) without the speed changing;
-// beyond that it leans towards the place, gently, until it is back near it. Far off (the
+// the picture's pace stays even. The text may stand off the reader's place by up to a line
+// (or two seconds of reading) without the speed changing; beyond that it leans towards the
+// place, by a few hundredths of the speed, until it is back near it. Far off (the
 // reader skipped a paragraph) it catches up within seconds. While the voice is heard, the
 // place runs on from the last word heard at the reader's pace, so the text does not stop and
 // go between words or while the recogniser is late; when the reader pauses, the text comes to
