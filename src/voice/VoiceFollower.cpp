@@ -179,9 +179,13 @@ double VoiceFollower::rowsPerWordNear(int word) {
     const int from = std::max(0, word - kNear), to = std::min(last, word + kNear);
     if (to - from < kNear)
         return m_nearRowsPerWord = m_rowsPerWord;
+    // Near the script's start or end the words on one side are missing: there the words weigh
+    // alike, or the first paragraph, with no empty line before it, would weigh more than the
+    // empty lines after it and the text would start slow.
+    const bool cut = from > word - kNear || to < word + kNear;
     double rows = 0.0, words = 0.0;
     for (int k = from; k < to; ++k) {
-        const double weight = 1.0 - std::abs(k - word) / double(kNear + 1);
+        const double weight = cut ? 1.0 : 1.0 - std::abs(k - word) / double(kNear + 1);
         rows += weight * (m_targets[k + 1] - m_targets[k]);
         words += weight * (m_along[k + 1] - m_along[k]);
     }
