@@ -6,6 +6,7 @@
 #include "voice/VoiceTracker.h"
 
 #include <algorithm>
+#include <numeric>
 
 using platform::SpeechRecognizer;
 
@@ -81,9 +82,7 @@ void VoiceFollower::follow(const QStringList &lines, const Layout &layout, doubl
         i = end;
     }
     // How far along the script each word ends, in words of the script's average length.
-    double total = 0.0;
-    for (double length : lengths)
-        total += length;
+    const double total = std::accumulate(lengths.cbegin(), lengths.cend(), 0.0);
     const double average = script.isEmpty() ? 1.0 : total / double(script.size());
     double along = 0.0;
     m_along.reserve(script.size());
