@@ -95,6 +95,7 @@ void VoiceFollower::follow(const QStringList &lines, const Layout &layout, doubl
     m_firstTarget = firstWord < script.size()
                         ? m_targets[firstWord]
                         : double(layout.rowsToReadingLine) + 0.5 * m_lineHeight;
+    m_startAlong = firstWord > 0 ? m_along[firstWord - 1] : 0.0;
     const int spanLines = script.isEmpty() ? 1 : script.lines.last() - script.lines.first() + 1;
     m_rowsPerWord =
         script.isEmpty() ? m_lineHeight : spanLines * m_lineHeight / double(script.size());
@@ -123,6 +124,7 @@ void VoiceFollower::hear(const SpeechRecognizer::Hypothesis &hypothesis) {
 void VoiceFollower::restartSteering(double rowsPerSecond, qint64 nowNs) {
     if (m_steering)
         m_steering = std::make_unique<VoiceSteering>(secondsSince(nowNs), rowsPerSecond);
+    m_startAlong = -1.0; // the reader is somewhere in the script
 }
 
 double VoiceFollower::steer(double rows, qint64 nowNs) {
@@ -155,6 +157,7 @@ double VoiceFollower::steerHeard(double rows, qint64 nowNs, qint64 soundStartNs,
     in.position = rows;
     in.lineHeight = m_lineHeight;
     in.firstTarget = m_firstTarget;
+    in.startAlong = m_startAlong;
     in.heard = m_tracker->heardAny();
     const int word = m_tracker->position();
     in.heardAlong = m_along.isEmpty() ? 0.0 : m_along[std::clamp(word, 0, int(m_along.size()) - 1)];

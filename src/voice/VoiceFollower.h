@@ -80,6 +80,7 @@ private:
     int m_nearWord = -1; // the word rowsPerWordNear() last worked out, and its answer
     double m_nearRowsPerWord = 1.0;
     double m_firstTarget = 0.0;
+    double m_startAlong = -1.0; // where the word at the reading line begins, in average words
     qint64 m_startNs = 0;
     std::mutex m_mutex; // guards m_pending
     QList<platform::SpeechRecognizer::Hypothesis> m_pending;

@@ -55,6 +55,7 @@ constexpr double kInnerBand = 0.25;
 constexpr double kBandSeconds = 2.0;
 constexpr double kInnerBandSeconds = 0.5;
 constexpr double kSettle = 15.0;
+constexpr double kHeldBeyond = 0.03;
 constexpr double kMostLean = 0.03;
 constexpr double kFar = 2.5;
 constexpr double kCatchUp = 2.0;
@@ -126,7 +127,9 @@ double VoiceSteering::paceOfWordsHeard() const {
         for (qsizetype k = i + 1; k < run.size(); ++k)
             if (run[k].x() - run[i].x() >= 1.0)
                 slopes << (run[k].y() - run[i].y()) / (run[k].x() - run[i].x());
-    const double known = m_words.isEmpty() ? 0.0 : m_words.last().x() - m_firstHeardAt;
+    // The guess weighs less the longer the words heard span (from the voice's start, when
+    // the reader began at the reading line).
+    const double known = m_words.isEmpty() ? 0.0 : m_words.last().x() - m_words.first().x();
     const double guess = kGuessWeight * std::max(0.0, 1.0 - known / kSettled);
     double fitted = kGuessedPace;
     if (!slopes.isEmpty()) {
@@ -137,9 +140,14 @@ double VoiceSteering::paceOfWordsHeard() const {
     return guess + t > 0.0 ? (kGuessedPace * guess + fitted * t) / (guess + t) : kGuessedPace;
 }
 
-void VoiceSteering::heard(double at, double along) {
+void VoiceSteering::heard(double at, double along, double startAlong) {
     // On the clock of the time spoken: the word ended this long before now.
     at = m_spoken - std::max(0.0, m_spokenAt - at);
+    // The reader began at the word at the reading line as the voice began: the first word
+    // heard, a couple of seconds later, tells the pace at once. (A reader who began elsewhere
+    // is a jump, which the pace leaves out.)
+    if (m_words.isEmpty() && startAlong >= 0.0 && m_voiceAt >= 0.0 && m_voiceAt < at)
+        m_words.append(QPointF(m_voiceAt, startAlong));
     if (m_firstHeardAt < 0.0)
         m_firstHeardAt = at;
     m_words.append(QPointF(at, along));
@@ -203,6 +211,12 @@ double VoiceSteering::readingSpeed(const SteeringInput &in, double readerSpeed, 
     // text a little behind, and the paragraph's lines bring it back.
     const double lean =
         m_leaning ? std::clamp(error / (finding ? kFindingSettle : kSettle), -most, most) : 0.0;
+    // Within the band the speed is held where it was set: at the end of finding, as the text
+    // came back from a lean, or when the reader's speed has moved beyond the held share.
+    if (finding || m_leaning || m_held < 0.0 ||
+        std::abs(readerSpeed - m_held) > kHeldBeyond * m_held)
+        m_held = readerSpeed;
+    const double base = m_leaning ? readerSpeed + lean : m_held;
     // Far off for a while (not a moment's mishearing), the text catches up.
     const double far = kFar * line;
     const double farBeyond = error > far ? error - far : error < -far ? error + far : 0.0;
@@ -211,7 +225,7 @@ double VoiceSteering::readingSpeed(const SteeringInput &in, double readerSpeed, 
     else if (m_farSince < 0.0)
         m_farSince = in.now;
     const double catchUp = m_farSince >= 0.0 && in.now - m_farSince >= kFarFor ? farBeyond : 0.0;
-    return std::max(readerSpeed + lean + catchUp / kCatchUp, kSlowestShare * readerSpeed);
+    return std::max(base + catchUp / kCatchUp, kSlowestShare * readerSpeed);
 }
 
 double VoiceSteering::steer(const SteeringInput &in) {
@@ -224,8 +238,13 @@ double VoiceSteering::steer(const SteeringInput &in) {
     if (m_spokenAt >= 0.0 && !paused)
         m_spoken += in.now - m_spokenAt;
     m_spokenAt = in.now;
+    // Before the first word: when the voice began (a sound that a pause follows was not it).
+    if (m_words.isEmpty() && paused)
+        m_voiceAt = -1.0;
+    else if (m_words.isEmpty() && sound.speaking && m_voiceAt < 0.0)
+        m_voiceAt = m_spoken;
     if (in.heard && (m_words.isEmpty() || m_words.last().y() != in.heardAlong))
-        heard(in.heardAt, in.heardAlong);
+        heard(in.heardAt, in.heardAlong, in.startAlong);
     if (in.heard && m_firstHeardNow < 0.0)
         m_firstHeardNow = in.now;
     // A pause, or the voice coming back to a standing text, is answered at once.

@@ -10,14 +10,17 @@
 // pace (words a second, from the times of the words heard over the last minute spoken) times
 // the rows a word takes over a screenful of text, and it changes slowly and rarely, so that
 // the picture's pace stays even. The text may stand off the reader's place by up to a line
-// (or two seconds of reading) without the speed changing; beyond that it leans towards the
-// place, by a few hundredths of the speed, until it is back near it. Far off (the
+// (or two seconds of reading) without the speed changing: within that band the speed is held
+// where it was last set, until the reader's speed has moved a few hundredths from it; beyond
+// the band it leans towards the place, by a few hundredths of the speed, until it is back near
+// it. Far off (the
 // reader skipped a paragraph) it catches up within seconds. While the voice is heard, the
 // place runs on from the last word heard at the reader's pace, so the text does not stop and
 // go between words or while the recogniser is late; when the reader pauses, the text comes to
 // rest at or short of the last word heard. Before the first word the text moves the first
 // line to the reading line and waits there, and moves on at a guessed pace as the voice
-// starts; over the first seconds heard the speed and the place are found quickly.
+// starts; over the first seconds heard the speed and the place are found quickly (the reader
+// began at the reading line as the voice began, so the first word heard tells the pace).
 //
 // The speed changes at most every tenth of a second and by at most a tenth of itself (or of
 // half the reader's speed, when that is larger: a standing text can start), so it never
@@ -38,6 +41,9 @@ struct SteeringInput {
     // longer to say and more of its line.
     double rowsPerWord = 1.0; // rows of text per word over a screenful around the place heard
     double firstTarget = 0.0; // the position at which the first word is at the reading line
+    // How far along the script, in words, the reader starts: where the word at the reading line
+    // begins as the play starts (-1: not known, the operator handed the speed back mid-script).
+    double startAlong = -1.0;
     bool heard = false;       // a word of the script has been heard
     double heardAlong = 0.0;  // how far along the script, in words, the word heard last ends
     double heardTarget = 0.0; // the position at which that word is at the reading line
@@ -55,7 +61,7 @@ public:
 
 private:
     // A new word heard, and the reader's pace (words a second) over the words heard.
-    void heard(double at, double along);
+    void heard(double at, double along, double startAlong);
     double paceOfWordsHeard() const;
     // The speed a steady reader is followed at, rows a second.
     double cruise(const SteeringInput &in);
@@ -75,6 +81,7 @@ private:
     double m_spoken = 0.0;         // seconds the reader has spoken (pauses left out)
     double m_spokenAt = -1.0;      // when m_spoken was counted
     double m_firstHeardAt = -1.0;  // on the clock of the time spoken
+    double m_voiceAt = -1.0;       // when the voice began, before the first word (-1: it has not)
     double m_firstHeardNow = -1.0; // when the first word was heard
     double m_cruise = -1.0;        // rows a second (-1: not yet known)
     double m_cruiseAt = 0.0;
@@ -82,6 +89,7 @@ private:
     double m_placeAt = -1.0;
     double m_error = 0.0; // the place less the position, smoothed
     bool m_leaning = false;
+    double m_held = -1.0;     // the speed held within the band (-1: none yet)
     double m_farSince = -1.0; // since when the text has been far off (-1: it is not)
     bool m_quick = false;     // going to a speed far off, at the quick pace
 };

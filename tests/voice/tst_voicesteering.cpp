@@ -91,6 +91,7 @@ void VoiceSteeringTest::followsAReader() {
         in.position = position;
         in.lineHeight = kLine;
         in.rowsPerWord = kRowsPerWord;
+        in.startAlong = 0.0; // the reader begins at the reading line
         in.heard = word > 0;
         in.heardAlong = word;
         in.heardTarget = word * kRowsPerWord;
