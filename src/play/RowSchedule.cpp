@@ -36,8 +36,11 @@ int delayForRowsPerSecond(double rowsPerSecond) {
 
 qint64 RowSchedule::next(qint64 nowNs, qint64 waitNs) {
     qint64 from = m_deadline;
-    // Behind by more than two rows' time: from now, not a burst of rows to catch up.
-    if (!m_running || waitNs != m_waitNs || nowNs - (from + waitNs) > 2 * waitNs)
+    // A new wait counts from the last deadline too, so that a change of speed (a key, or the
+    // voice's steering every second or so) adds no row's work time to one row's interval.
+    // After rows that did not wait (Delay 0), and when behind by more than two rows' time:
+    // from now, not a burst of rows to catch up.
+    if (!m_running || m_waitNs == 0 || nowNs - (from + waitNs) > 2 * waitNs)
         from = nowNs;
     m_running = true;
     m_waitNs = waitNs;

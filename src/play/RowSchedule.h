@@ -23,10 +23,12 @@ int delayForRowsPerSecond(double rowsPerSecond);
 
 // The rows' deadlines on a monotonic clock. Each row's deadline is the previous one plus
 // the wait, so the time spent between the waits (copying a row, drawing the next line,
-// letting messages run) comes out of the wait instead of adding to it. The schedule starts
-// again from the row's own time at its first row, when the wait changes (the speed keys act
-// at the next row), and when it has fallen more than two rows' time behind (a pause, a long
-// message pump, a machine that stalled): rows that are late are not made up in a burst.
+// letting messages run) comes out of the wait instead of adding to it; a new wait (a speed
+// key, the voice's steering) acts at the next row, counted from the last deadline as well, so
+// that a change of speed leaves no uneven row. The schedule starts again from the row's own
+// time at its first row, after rows that did not wait (Delay 0), and when it has fallen more
+// than two rows' time behind (a pause, a long message pump, a machine that stalled): rows that
+// are late are not made up in a burst.
 // It owns no clock: it is told the time, so that a test can run it on made-up times.
 class RowSchedule {
 public:

@@ -381,10 +381,10 @@ private slots:
         QCOMPARE(rowWaitNs(delay, secondMs), ns);
     }
 
-    // The rows' deadlines: each the last one plus the wait, whatever the time spent between
-    // them, unless the schedule is more than two rows' time behind or the wait changed; then
-    // from the row's own time. Each row is asked for `work` ms after the last deadline (or
-    // after its own time, when that deadline had passed).
+    // The rows' deadlines: each the last one plus the wait (a changed wait too), whatever the
+    // time spent between them, unless the schedule is more than two rows' time behind or the
+    // rows before did not wait; then from the row's own time. Each row is asked for `work` ms
+    // after the last deadline (or after its own time, when that deadline had passed).
     void rowDeadlines_data() {
         QTest::addColumn<QList<int>>("delays");
         QTest::addColumn<QList<double>>("workMs");
@@ -401,9 +401,10 @@ private slots:
         QTest::newRow("a long stall restarts without a burst")
             << QList<int>{1000, 1000, 1000} << QList<double>{0, 80, 0}
             << QList<double>{w, w + 80 + w, w + 80 + 2 * w};
-        QTest::newRow("a Delay change acts at the next row")
+        // From the row's own time, the row's work would lengthen that one interval.
+        QTest::newRow("a Delay change acts at the next row, in step")
             << QList<int>{1000, 500, 500} << QList<double>{0, 1, 0}
-            << QList<double>{w, w + 1 + 6.2625, w + 1 + 2 * 6.2625};
+            << QList<double>{w, w + 6.2625, w + 2 * 6.2625};
         QTest::newRow("Delay 0 waits for nothing")
             << QList<int>{0, 0, 1000} << QList<double>{0, 3, 1} << QList<double>{0, 3, 4 + w};
     }
