@@ -28,12 +28,14 @@ constexpr double kQuickBeyond = 0.25;
 constexpr double kMostSteps = 5.0;
 // The reader's pace: the words heard over the last this many seconds spoken (a step longer than
 // a reader says in its time is a jump: its words do not count), with a first guess of 150 words
-// a minute that weighs as this many seconds of them at first and as nothing once the first
-// seconds (kSettled) are heard. Words are counted by their length, as words of the script's
-// average length.
+// a minute that weighs as this many seconds of them at first and as nothing once the guess's
+// seconds are heard, half the seconds of finding the pace (kSettled), so that the speed has
+// the rest of them to come to the pace heard. Words are counted by their length, as words of
+// the script's average length.
 constexpr double kPaceWindow = 60.0;
 constexpr double kGuessedPace = 2.5; // words a second
 constexpr double kGuessWeight = 5.0;
+constexpr double kGuessFor = 4.0;
 constexpr double kLongestStep = 6.0; // words, and as many as the fastest pace says in the time
 constexpr double kFastestPace = 5.0; // words a second
 // The reader's speed follows the pace by at most this share of itself a second; after the
@@ -130,7 +132,7 @@ double VoiceSteering::paceOfWordsHeard() const {
     // The guess weighs less the longer the words heard span (from the voice's start, when
     // the reader began at the reading line).
     const double known = m_words.isEmpty() ? 0.0 : m_words.last().x() - m_words.first().x();
-    const double guess = kGuessWeight * std::max(0.0, 1.0 - known / kSettled);
+    const double guess = kGuessWeight * std::max(0.0, 1.0 - known / kGuessFor);
     double fitted = kGuessedPace;
     if (!slopes.isEmpty()) {
         const auto middle = slopes.begin() + slopes.size() / 2;
