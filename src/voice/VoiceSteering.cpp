@@ -209,16 +209,15 @@ double VoiceSteering::readingSpeed(const SteeringInput &in, double readerSpeed, 
     else if (std::abs(error) < inner)
         m_leaning = false;
     const double most = (finding ? kFindingLean : kMostLean) * readerSpeed;
-    // Within the band the speed is left alone: a paragraph's turn, read in a moment, puts the
-    // text a little behind, and the paragraph's lines bring it back.
+    // Within the band the speed is held where it was last set (at the end of finding, as the
+    // text came back from a lean, or when the reader's speed has moved beyond the held share):
+    // a paragraph's turn, read in a moment, puts the text a little behind, and the paragraph's
+    // lines bring it back.
     const double lean =
         m_leaning ? std::clamp(error / (finding ? kFindingSettle : kSettle), -most, most) : 0.0;
-    // Within the band the speed is held where it was set: at the end of finding, as the text
-    // came back from a lean, or when the reader's speed has moved beyond the held share.
     if (finding || m_leaning || m_held < 0.0 ||
         std::abs(readerSpeed - m_held) > kHeldBeyond * m_held)
         m_held = readerSpeed;
-    const double base = m_leaning ? readerSpeed + lean : m_held;
     // Far off for a while (not a moment's mishearing), the text catches up.
     const double far = kFar * line;
     const double farBeyond = error > far ? error - far : error < -far ? error + far : 0.0;
@@ -227,7 +226,7 @@ double VoiceSteering::readingSpeed(const SteeringInput &in, double readerSpeed, 
     else if (m_farSince < 0.0)
         m_farSince = in.now;
     const double catchUp = m_farSince >= 0.0 && in.now - m_farSince >= kFarFor ? farBeyond : 0.0;
-    return std::max(base + catchUp / kCatchUp, kSlowestShare * readerSpeed);
+    return std::max(m_held + lean + catchUp / kCatchUp, kSlowestShare * readerSpeed);
 }
 
 double VoiceSteering::steer(const SteeringInput &in) {

@@ -13,12 +13,11 @@
 // (or two seconds of reading) without the speed changing: within that band the speed is held
 // where it was last set, until the reader's speed has moved a few hundredths from it; beyond
 // the band it leans towards the place, by a few hundredths of the speed, until it is back near
-// it. Far off (the
-// reader skipped a paragraph) it catches up within seconds. While the voice is heard, the
-// place runs on from the last word heard at the reader's pace, so the text does not stop and
-// go between words or while the recogniser is late; when the reader pauses, the text comes to
-// rest at or short of the last word heard. Before the first word the text moves the first
-// line to the reading line and waits there, and moves on at a guessed pace as the voice
+// it. Far off (the reader skipped a paragraph) it catches up within seconds. While the voice is
+// heard, the place runs on from the last word heard at the reader's pace, so the text does not
+// stop and go between words or while the recogniser is late; when the reader pauses, the text
+// comes to rest at or short of the last word heard. Before the first word the text moves the
+// first line to the reading line and waits there, and moves on at a guessed pace as the voice
 // starts; over the first seconds heard the speed and the place are found quickly (the reader
 // began at the reading line as the voice began, so the first word heard tells the pace).
 //
