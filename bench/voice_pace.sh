@@ -9,8 +9,10 @@
 # (1024 x 768) the program plays the script N times each, interleaved: once with "Follow
 # Voice" on and the recording as its sound input (LECTOSCOPE_VOICE_INPUT), once at the
 # constant speed the following play had on average. framepace watches a strip through the
-# text for 15 s from FROM seconds into each play: from 8 s the stretch takes in the turn to
-# the second paragraph, from 26 s it lies within the second paragraph. It prints the medians
+# text for 15 s from FROM seconds into each play. The reader starts at the play's 5th second
+# (LEAD) and ends the first paragraph at about its 25th and the second at about its 49th: from
+# 14 s the stretch takes in the end of finding the pace and the turn to the second paragraph,
+# from 30 s it lies within the second paragraph. It prints the medians
 # of the text's speed, updates a second, speed CV, judder (the CV of each update's speed over
 # the two seconds around it) and stalls, and the ratios of the two CVs and the two judders.
 # LOG=FOLDER keeps framepace's logs.
