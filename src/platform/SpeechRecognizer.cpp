@@ -10,7 +10,9 @@
 #include <gst/app/gstappsink.h>
 #include <gst/gst.h>
 #include <pocketsphinx.h>
+#include <sphinxbase/cmn.h>
 #include <sphinxbase/err.h>
+#include <sphinxbase/feat.h>
 
 #include <dlfcn.h>
 #include <pthread.h>
@@ -22,6 +24,7 @@
 #include <cmath>
 #include <ctime>
 #include <type_traits>
+#include <vector>
 
 namespace platform {
 
@@ -71,6 +74,9 @@ struct PocketSphinx {
     decltype(&ps_seg_next) nextSegment = nullptr;
     decltype(&ps_seg_word) segmentWord = nullptr;
     decltype(&ps_seg_frames) segmentFrames = nullptr;
+    decltype(&ps_get_feat) features = nullptr;
+    decltype(&cmn_live_get) getMean = nullptr;
+    decltype(&cmn_live_set) setMean = nullptr;
 };
 
 const PocketSphinx *pocketSphinx() {
@@ -99,6 +105,9 @@ const PocketSphinx *pocketSphinx() {
         find(p.nextSegment, "ps_seg_next");
         find(p.segmentWord, "ps_seg_word");
         find(p.segmentFrames, "ps_seg_frames");
+        find(p.features, "ps_get_feat");
+        find(p.getMean, "cmn_live_get");
+        find(p.setMean, "cmn_live_set");
         return all ? &p : nullptr;
     }();
     return loaded;
@@ -272,6 +281,16 @@ void SpeechRecognizer::run(Setup setup, const Listener &listener) {
     GstBus *bus = gst_element_get_bus(p.pipeline);
 
     const auto opened = std::chrono::steady_clock::now();
+    // The decoder takes the mean of the sound's features over each utterance it ends as the
+    // mean it hears the next one against. A noise that its detector took for speech (at the
+    // start, while it learns the room) and in which it heard no word would set that mean to the
+    // room's: the reader's first sentences would then be misheard for seconds. Such an
+    // utterance leaves the mean as it was.
+    feat_t *const computed = api->features(decoder.ps);
+    cmn_t *const features = computed ? computed->cmn_struct : nullptr;
+    std::vector<mfcc_t> mean(features ? size_t(features->veclen) : 0);
+    if (features)
+        api->getMean(features, mean.data());
     api->startUtterance(decoder.ps);
     bool inUtterance = false;
     int utterance = 0;
@@ -295,7 +314,12 @@ void SpeechRecognizer::run(Setup setup, const Listener &listener) {
         if (inUtterance && !speech) {
             // The utterance is over: its final words, and a new one begins.
             api->endUtterance(decoder.ps);
-            listener(Hypothesis{utterance, hypothesisWords(*api, decoder.ps, now), true});
+            const QList<Word> words = hypothesisWords(*api, decoder.ps, now);
+            if (features && words.isEmpty())
+                api->setMean(features, mean.data());
+            else if (features)
+                api->getMean(features, mean.data());
+            listener(Hypothesis{utterance, words, true});
             api->startUtterance(decoder.ps);
             ++utterance;
             inUtterance = false;
