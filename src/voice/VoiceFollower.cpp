@@ -13,10 +13,10 @@ using platform::SpeechRecognizer;
 namespace {
 // Each word's place is the mean of the places of the words this many before and after it (fewer
 // near the ends, as many on either side): an empty line between paragraphs comes into the
-// places over the words around it, so that the text moves a little faster through a
-// paragraph's turn instead of running to make up a line when the reader reaches it. Within a
-// paragraph the places stay as they were.
-constexpr int kGapSpread = 16;
+// places over the words around it, about half a paragraph's either side, so that a text held
+// at one speed stays near the reader through a paragraph and its turn alike instead of running
+// to make up a line when the reader reaches the turn.
+constexpr int kGapSpread = 30;
 // A word's length: its letters and this many for the gap after it.
 constexpr double kWordGap = 1.0;
 
@@ -164,6 +164,9 @@ double VoiceFollower::steerHeard(double rows, qint64 nowNs, qint64 soundStartNs,
     in.rowsPerWord = rowsPerWordNear(in.heard ? word : 0);
     in.heardTarget = targetOf(word);
     in.heardAt = m_tracker->heardAt();
+    in.targetAt = [this](double along) {
+        return targetAt(along);
+    };
     in.hearing = hearing;
     return m_steering->steer(in);
 }
@@ -198,6 +201,21 @@ double VoiceFollower::targetOf(int word) const {
     if (m_targets.isEmpty())
         return m_firstTarget;
     return m_targets[std::clamp(word, 0, int(m_targets.size()) - 1)];
+}
+
+double VoiceFollower::targetAt(double along) const {
+    // Each word's place is where it ends along the script; beyond the first and the last
+    // words the places run on at the script's rows a word.
+    if (m_along.isEmpty())
+        return m_firstTarget;
+    const auto after = std::lower_bound(m_along.cbegin(), m_along.cend(), along);
+    if (after == m_along.cbegin())
+        return m_targets.first() + (along - m_along.first()) * m_rowsPerWord;
+    if (after == m_along.cend())
+        return m_targets.last() + (along - m_along.last()) * m_rowsPerWord;
+    const qsizetype k = after - m_along.cbegin();
+    const double share = (along - m_along[k - 1]) / (m_along[k] - m_along[k - 1]);
+    return m_targets[k - 1] + share * (m_targets[k] - m_targets[k - 1]);
 }
 
 VoiceFollower::Failure VoiceFollower::failure() const {

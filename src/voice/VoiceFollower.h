@@ -64,6 +64,9 @@ public:
     int heardWord() const;
     // The position at which script word `word` stands at the reading line.
     double targetOf(int word) const;
+    // The position at which the place `along` words (of average length) into the script
+    // stands at the reading line, between the words' own.
+    double targetAt(double along) const;
 
 private:
     double secondsSince(qint64 nowNs) const;

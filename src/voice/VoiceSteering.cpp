@@ -27,8 +27,9 @@ constexpr double kStartShare = 0.5;
 constexpr double kQuickBeyond = 0.25;
 constexpr double kMostSteps = 5.0;
 // The reader's pace: the words heard over the last this many seconds spoken (a step longer than
-// a reader says in its time is a jump: its words do not count), with a first guess of 150 words
-// a minute that weighs as this many seconds of them at first and as nothing once the guess's
+// a reader says in its time, and than the few words that the recogniser's words are now and then
+// placed ahead and then put right, is a jump: its words do not count), with a first guess of 150
+// words a minute that weighs as this many seconds of them at first and as nothing once the guess's
 // seconds are heard, half the seconds of finding the pace (kSettled), so that the speed has
 // the rest of them to come to the pace heard. Words are counted by their length, as words of
 // the script's average length.
@@ -36,8 +37,8 @@ constexpr double kPaceWindow = 60.0;
 constexpr double kGuessedPace = 2.5; // words a second
 constexpr double kGuessWeight = 5.0;
 constexpr double kGuessFor = 4.0;
-constexpr double kLongestStep = 6.0; // words, and as many as the fastest pace says in the time
-constexpr double kFastestPace = 5.0; // words a second
+constexpr double kLongestStep = 12.0; // words, and as many as the fastest pace says in the time
+constexpr double kFastestPace = 5.0;  // words a second
 // The reader's speed follows the pace by at most this share of itself a second; after the
 // first seconds heard, by at most the settled share.
 constexpr double kEarlyPaceChange = 0.1;
@@ -50,11 +51,11 @@ constexpr double kPaceChange = 0.002;
 // catch-up seconds. While the voice goes on the text moves at least at a share of the reader's
 // speed (a place heard far behind is more often misheard than read again).
 constexpr double kErrorSmoothing = 1.0;
-constexpr double kBand = 1.0;
+constexpr double kBand = 1.25;
 constexpr double kInnerBand = 0.25;
 // With short lines the bands are at least these seconds of reading: the recogniser hears a
 // word a second late or early now and then.
-constexpr double kBandSeconds = 2.0;
+constexpr double kBandSeconds = 2.5;
 constexpr double kInnerBandSeconds = 0.5;
 constexpr double kSettle = 15.0;
 constexpr double kHeldBeyond = 0.03;
@@ -87,6 +88,8 @@ constexpr double kPauseInNoise = 1.2;
 constexpr double kBrake = 1.0;
 // How far beyond the last word heard the place runs on while the voice goes on.
 constexpr double kRunOn = 4.0;
+// The reader's place is told by the words heard over the last this many seconds spoken.
+constexpr double kPlaceWindow = 6.0;
 // The place heard moves on at most this many times the reader's speed, and back at most at
 // this share of it.
 constexpr double kPlaceSlew = 3.0;
@@ -164,8 +167,11 @@ double VoiceSteering::cruise(const SteeringInput &in) {
     if (m_cruise < 0.0) {
         m_cruise = wanted;
     } else {
+        // While the text leans towards the reader's place, a pace heard that would move it the
+        // same way is taken at once: the place and the pace both say the speed is off.
         const double known = m_words.isEmpty() ? 0.0 : m_words.last().x() - m_firstHeardAt;
-        const double share = known < kSettled ? kEarlyPaceChange : kPaceChange;
+        const bool agreed = m_leaning && (wanted - m_cruise) * m_error > 0.0;
+        const double share = known < kSettled || agreed ? kEarlyPaceChange : kPaceChange;
         const double most = share * (in.now - m_cruiseAt) * m_cruise;
         m_cruise += std::clamp(wanted - m_cruise, -most, most);
     }
@@ -173,11 +179,32 @@ double VoiceSteering::cruise(const SteeringInput &in) {
     return m_cruise;
 }
 
+double VoiceSteering::placeAlong(const SteeringInput &in) const {
+    // Each word heard over the last seconds tells a place now: its own, run on at the reader's
+    // pace (no further than a few seconds past the last word: the recogniser is often seconds
+    // late with a stretch of words, but a reader who says what is not written is not reading
+    // on). The reader is at the middle one of them: a few words placed lines off and put right
+    // a moment later, as the recogniser's words often are at a paragraph's turn, move it not at
+    // all, and a reader who skipped on is there as soon as most of the words heard say so.
+    if (m_words.isEmpty())
+        return in.heardAlong;
+    const double pace = m_pace < 0.0 ? kGuessedPace : m_pace;
+    const double latest = m_words.last().x();
+    const double now = std::min(m_spoken, latest + kRunOn);
+    QList<double> places;
+    for (const QPointF &word : m_words)
+        if (word.x() >= latest - kPlaceWindow)
+            places << word.y() + pace * std::max(0.0, now - word.x());
+    const auto middle = places.begin() + places.size() / 2;
+    std::nth_element(places.begin(), middle, places.end());
+    return *middle;
+}
+
 double VoiceSteering::place(const SteeringInput &in, double readerSpeed) {
-    // Where the words heard put the reader: the last word, run on at the reader's pace while
-    // the voice goes on (the recogniser is often seconds late with a stretch of words).
-    const double heard =
-        in.heardTarget + std::clamp(in.now - in.heardAt, 0.0, kRunOn) * readerSpeed;
+    // Where the words heard put the reader.
+    const double along = placeAlong(in);
+    const double heard = in.targetAt ? in.targetAt(along)
+                                     : in.heardTarget + (along - in.heardAlong) * in.rowsPerWord;
     // The place followed runs on at the reader's pace while the words heard do, and goes to
     // them, but on no faster than a few times the reader's speed and back by no more than a
     // share of it: a place misheard lines on, or back, and put right a moment later, pulls the
@@ -204,10 +231,12 @@ double VoiceSteering::readingSpeed(const SteeringInput &in, double readerSpeed, 
     const double error = place(in, readerSpeed);
     const double line = in.lineHeight;
     const double inner = std::max(kInnerBand * line, kInnerBandSeconds * readerSpeed);
+    // A lean begun while finding, within the band when finding ends, ends with it.
     if (std::abs(error) > (finding ? inner : std::max(kBand * line, kBandSeconds * readerSpeed)))
         m_leaning = true;
-    else if (std::abs(error) < inner)
+    else if (std::abs(error) < inner || (m_finding && !finding))
         m_leaning = false;
+    m_finding = finding;
     const double most = (finding ? kFindingLean : kMostLean) * readerSpeed;
     // Within the band the speed is held where it was last set (at the end of finding, as the
     // text came back from a lean, or when the reader's speed has moved beyond the held share):

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QPointF>
 
+#include <functional>
+
 // The speed of a play that follows the reader's voice. Positions are in pixel rows (how far
 // the text has moved), speeds in rows a second, times in seconds of one clock.
 //
@@ -47,6 +49,9 @@ struct SteeringInput {
     double heardAlong = 0.0;  // how far along the script, in words, the word heard last ends
     double heardTarget = 0.0; // the position at which that word is at the reading line
     double heardAt = 0.0;     // when it ended
+    // The position at which the place `along` words into the script is at the reading line
+    // (unset: the word heard last's, and rowsPerWord for every word from it).
+    std::function<double(double along)> targetAt;
     Hearing hearing;
 };
 
@@ -64,6 +69,8 @@ private:
     double paceOfWordsHeard() const;
     // The speed a steady reader is followed at, rows a second.
     double cruise(const SteeringInput &in);
+    // How far along the script the reader is now, in words, from the words heard.
+    double placeAlong(const SteeringInput &in) const;
     // Where the reader is now: the place heard, run on at the reader's speed.
     double place(const SteeringInput &in, double readerSpeed);
     // The speed wanted while the reader reads on; `finding`: the first seconds heard.
@@ -88,6 +95,7 @@ private:
     double m_placeAt = -1.0;
     double m_error = 0.0; // the place less the position, smoothed
     bool m_leaning = false;
+    bool m_finding = false;   // the last step was finding the pace
     double m_held = -1.0;     // the speed held within the band (-1: none yet)
     double m_farSince = -1.0; // since when the text has been far off (-1: it is not)
     bool m_quick = false;     // going to a speed far off, at the quick pace

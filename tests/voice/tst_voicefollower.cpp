@@ -1,6 +1,6 @@
 // The follower's speed for a reader about to start: the text must move at the reader's
 // pace over the rows the script's words take, paragraphs' empty lines included, from the
-// first line on.
+// first line on. A place between two words stands between theirs.
 #include "voice/VoiceFollower.h"
 
 #include <QTest>
@@ -35,6 +35,12 @@ void VoiceFollowerTest::startsAtTheScriptsPace() {
     VoiceFollower follower;
     follower.follow(lines, layout, 0.0, 0.0, 0);
     const int last = std::accumulate(paragraphs.cbegin(), paragraphs.cend(), 0) - 1;
+    // A place between words stands between theirs (word k ends k + 1 words along).
+    for (double along = 1.0; along <= last + 1.0; along += 0.25) {
+        const int k = int(std::ceil(along)) - 1;
+        QVERIFY(follower.targetAt(along) <= follower.targetOf(k) + 1e-9);
+        QVERIFY(follower.targetAt(along) >= follower.targetOf(std::max(0, k - 1)) - 1e-9);
+    }
     // 150 words a minute (the first guess, before a word is heard) over the script's rows.
     const double expected = 2.5 * (follower.targetOf(last) - follower.targetOf(0)) / double(last);
     // The voice starts with the first line at the reading line. (Weighing the first paragraph

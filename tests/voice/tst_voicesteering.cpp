@@ -29,24 +29,29 @@ void VoiceSteeringTest::followsAReader_data() {
     // The reader reads faster by this share for 20 s, then slower by it for 20 s, and so on,
     // as a reader's paragraphs go (a text held at the average speed stays within a line).
     QTest::addColumn<double>("uneven");
+    // Every ten seconds the word heard is placed this many words ahead for two seconds and a half
+    // (the recogniser at a paragraph's turn), then put right.
+    QTest::addColumn<int>("misplaced");
     QTest::newRow("110 words a minute")
-        << 110 / 60.0 << 40.0 << -1.0 << true << 0.0 << 0.0 << 0.0 << 0.0;
+        << 110 / 60.0 << 40.0 << -1.0 << true << 0.0 << 0.0 << 0.0 << 0.0 << 0;
     QTest::newRow("190 words a minute")
-        << 190 / 60.0 << 40.0 << -1.0 << true << 0.0 << 0.0 << 0.0 << 0.0;
+        << 190 / 60.0 << 40.0 << -1.0 << true << 0.0 << 0.0 << 0.0 << 0.0 << 0;
     QTest::newRow("from a standing text")
-        << 150 / 60.0 << 0.0 << -1.0 << true << 0.0 << 0.0 << 0.0 << 0.0;
+        << 150 / 60.0 << 0.0 << -1.0 << true << 0.0 << 0.0 << 0.0 << 0.0 << 0;
     QTest::newRow("breaths between sentences")
-        << 150 / 60.0 << 40.0 << -1.0 << true << 1.0 << 0.0 << 0.0 << 0.0;
+        << 150 / 60.0 << 40.0 << -1.0 << true << 1.0 << 0.0 << 0.0 << 0.0 << 0;
     QTest::newRow("times revised")
-        << 150 / 60.0 << 40.0 << -1.0 << true << 0.0 << 0.0 << 0.3 << 0.0;
+        << 150 / 60.0 << 40.0 << -1.0 << true << 0.0 << 0.0 << 0.3 << 0.0 << 0;
     QTest::newRow("an uneven reader")
-        << 150 / 60.0 << 40.0 << -1.0 << true << 0.0 << 0.0 << 0.0 << 0.06;
+        << 150 / 60.0 << 40.0 << -1.0 << true << 0.0 << 0.0 << 0.0 << 0.06 << 0;
     QTest::newRow("a reader a little uneven")
-        << 150 / 60.0 << 40.0 << -1.0 << true << 0.0 << 0.0 << 0.0 << 0.02;
+        << 150 / 60.0 << 40.0 << -1.0 << true << 0.0 << 0.0 << 0.0 << 0.02 << 0;
+    QTest::newRow("words placed ahead a moment")
+        << 150 / 60.0 << 40.0 << -1.0 << true << 0.0 << 0.0 << 0.0 << 0.0 << 12;
     QTest::newRow("a pause of the reader")
-        << 150 / 60.0 << 40.0 << 20.0 << true << 0.0 << 2.0 << 0.0 << 0.0;
+        << 150 / 60.0 << 40.0 << 20.0 << true << 0.0 << 2.0 << 0.0 << 0.0 << 0;
     QTest::newRow("a pause in a noisy room")
-        << 150 / 60.0 << 40.0 << 20.0 << false << 0.0 << 2.5 << 0.0 << 0.0;
+        << 150 / 60.0 << 40.0 << 20.0 << false << 0.0 << 2.5 << 0.0 << 0.0 << 0;
 }
 
 void VoiceSteeringTest::followsAReader() {
@@ -58,6 +63,7 @@ void VoiceSteeringTest::followsAReader() {
     QFETCH(double, standsWithin);
     QFETCH(double, revised);
     QFETCH(double, uneven);
+    QFETCH(int, misplaced);
     constexpr double kLine = 60.0, kRowsPerWord = 7.5, kStep = 0.01, kEnd = 60.0;
     VoiceSteering steering(0.0, startSpeed);
     double position = 0.0, speed = startSpeed, lastChange = 0.0, lastAsked = 0.0;
@@ -95,8 +101,9 @@ void VoiceSteeringTest::followsAReader() {
         in.rowsPerWord = kRowsPerWord;
         in.startAlong = 0.0; // the reader begins at the reading line
         in.heard = word > 0;
-        in.heardAlong = word;
-        in.heardTarget = word * kRowsPerWord;
+        const int heard = word + (t > 10.0 && std::fmod(t, 10.0) < 2.5 ? misplaced : 0);
+        in.heardAlong = heard;
+        in.heardTarget = heard * kRowsPerWord;
         // When that word was said: after the pause, ten seconds later than spoken time.
         const double wordTime = timeOf(word);
         in.heardAt = wordTime + (pauseAt >= 0 && wordTime > pauseAt ? 10.0 : 0.0) -
@@ -146,7 +153,8 @@ void VoiceSteeringTest::followsAReader() {
         // steady reader is followed, once found, at a steady speed within a tenth of the
         // reader's.
         if (t > 10.0 && !paused)
-            QVERIFY2(std::abs(position - in.heardTarget) < kLine, qPrintable(QString::number(t)));
+            QVERIFY2(std::abs(position - word * kRowsPerWord) < kLine,
+                     qPrintable(QString::number(t)));
         if (t > 30.0 && pauseAt < 0) {
             slowest = std::min(slowest, speed);
             fastest = std::max(fastest, speed);
@@ -159,7 +167,8 @@ void VoiceSteeringTest::followsAReader() {
     QCOMPARE(stopsWhileSpeaking, 0); // no stop-and-go between words
     // Once found, the speed of a reader reading on changes by less than a twentieth (before
     // the speed was held, the uneven reader moved it by 6.5 %).
-    // A reader whose pace wanders by less than the held share is followed at one speed.
+    // A reader whose pace wanders by less than the held share, or whose words are heard lines
+    // ahead for a moment now and then, is followed at one speed.
     if (pauseAt < 0 && uneven < 0.03)
         QCOMPARE(changesOnceFound, 0);
     if (pauseAt < 0)
