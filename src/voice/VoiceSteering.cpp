@@ -160,6 +160,7 @@ void VoiceSteering::heard(double at, double along, double startAlong) {
         m_words.removeFirst();
     // Worked out once a word, not at every step of the speed.
     m_pace = paceOfWordsHeard();
+    m_placeAtZero = placeAtZero();
 }
 
 double VoiceSteering::cruise(const SteeringInput &in) {
@@ -179,32 +180,35 @@ double VoiceSteering::cruise(const SteeringInput &in) {
     return m_cruise;
 }
 
-double VoiceSteering::placeAlong(const SteeringInput &in) const {
-    // Each word heard over the last seconds tells a place now: its own, run on at the reader's
-    // pace (no further than a few seconds past the last word: the recogniser is often seconds
-    // late with a stretch of words, but a reader who says what is not written is not reading
-    // on). The reader is at the middle one of them: a few words placed lines off and put right
-    // a moment later, as the recogniser's words often are at a paragraph's turn, move it not at
-    // all, and a reader who skipped on is there as soon as most of the words heard say so.
-    if (m_words.isEmpty())
-        return in.heardAlong;
-    const double pace = m_pace < 0.0 ? kGuessedPace : m_pace;
+double VoiceSteering::placeAtZero() const {
+    // Each word heard over the last seconds tells a place: its own, run on (or back) at the
+    // reader's pace. The reader is at the middle one of them: a few words placed lines off and
+    // put right a moment later, as the recogniser's words often are at a paragraph's turn, move
+    // it not at all, and a reader who skipped on is there as soon as most of the words heard
+    // say so. Told at the time spoken 0, so that the places run on alike.
     const double latest = m_words.last().x();
-    const double now = std::min(m_spoken, latest + kRunOn);
     QList<double> places;
     for (const QPointF &word : m_words)
         if (word.x() >= latest - kPlaceWindow)
-            places << word.y() + pace * std::max(0.0, now - word.x());
+            places << word.y() - m_pace * word.x();
     const auto middle = places.begin() + places.size() / 2;
     std::nth_element(places.begin(), middle, places.end());
     return *middle;
 }
 
+double VoiceSteering::placeAlong(const SteeringInput &in) const {
+    // The place runs on at the reader's pace, but no further than a few seconds past the last
+    // word: the recogniser is often seconds late with a stretch of words, but a reader who says
+    // what is not written is not reading on.
+    if (m_words.isEmpty())
+        return in.heardAlong;
+    return m_placeAtZero + m_pace * std::min(m_spoken, m_words.last().x() + kRunOn);
+}
+
 double VoiceSteering::place(const SteeringInput &in, double readerSpeed) {
     // Where the words heard put the reader.
     const double along = placeAlong(in);
-    const double heard = in.targetAt ? in.targetAt(along)
-                                     : in.heardTarget + (along - in.heardAlong) * in.rowsPerWord;
+    const double heard = in.targetAt(along);
     // The place followed runs on at the reader's pace while the words heard do, and goes to
     // them, but on no faster than a few times the reader's speed and back by no more than a
     // share of it: a place misheard lines on, or back, and put right a moment later, pulls the

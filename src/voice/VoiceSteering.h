@@ -11,17 +11,19 @@
 // A reader reading on is followed like a car on cruise control: the speed is the reader's
 // pace (words a second, from the times of the words heard over the last minute spoken) times
 // the rows a word takes over a screenful of text, and it changes slowly and rarely, so that
-// the picture's pace stays even. The text may stand off the reader's place by up to a line
-// (or two seconds of reading) without the speed changing: within that band the speed is held
-// where it was last set, until the reader's speed has moved a few hundredths from it; beyond
-// the band it leans towards the place, by a few hundredths of the speed, until it is back near
-// it. Far off (the reader skipped a paragraph) it catches up within seconds. While the voice is
-// heard, the place runs on from the last word heard at the reader's pace, so the text does not
-// stop and go between words or while the recogniser is late; when the reader pauses, the text
-// comes to rest at or short of the last word heard. Before the first word the text moves the
-// first line to the reading line and waits there, and moves on at a guessed pace as the voice
-// starts; over the first seconds heard the speed and the place are found quickly (the reader
-// began at the reading line as the voice began, so the first word heard tells the pace).
+// the picture's pace stays even. The text may stand off the reader's place by up to a line and
+// a quarter (or two and a half seconds of reading) without the speed changing: within that band
+// the speed is held where it was last set, until the reader's speed has moved a few hundredths
+// from it; beyond the band it leans towards the place, by a few hundredths of the speed, until
+// it is back near it. Far off (the reader skipped a paragraph) it catches up within seconds.
+// The reader's place is the middle one of the places the last seconds of words heard tell, each
+// run on at the reader's pace, so a few words misplaced for a moment do not move it; while the
+// voice is heard it runs on, so the text does not stop and go between words or while the
+// recogniser is late; when the reader pauses, the text comes to rest at or short of the last
+// word heard. Before the first word the text moves the first line to the reading line and
+// waits there, and moves on at a guessed pace as the voice starts; over the first seconds
+// heard the speed and the place are found quickly (the reader began at the reading line as
+// the voice began, so the first word heard tells the pace).
 //
 // The speed changes at most every tenth of a second and by at most a tenth of itself (or of
 // half the reader's speed, when that is larger: a standing text can start), so it never
@@ -49,8 +51,7 @@ struct SteeringInput {
     double heardAlong = 0.0;  // how far along the script, in words, the word heard last ends
     double heardTarget = 0.0; // the position at which that word is at the reading line
     double heardAt = 0.0;     // when it ended
-    // The position at which the place `along` words into the script is at the reading line
-    // (unset: the word heard last's, and rowsPerWord for every word from it).
+    // The position at which the place `along` words into the script is at the reading line.
     std::function<double(double along)> targetAt;
     Hearing hearing;
 };
@@ -69,8 +70,10 @@ private:
     double paceOfWordsHeard() const;
     // The speed a steady reader is followed at, rows a second.
     double cruise(const SteeringInput &in);
-    // How far along the script the reader is now, in words, from the words heard.
+    // How far along the script the reader is now, in words, from the words heard; and, worked
+    // out once a word, how far along it would have been at the time spoken 0 at the pace heard.
     double placeAlong(const SteeringInput &in) const;
+    double placeAtZero() const;
     // Where the reader is now: the place heard, run on at the reader's speed.
     double place(const SteeringInput &in, double readerSpeed);
     // The speed wanted while the reader reads on; `finding`: the first seconds heard.
@@ -83,6 +86,7 @@ private:
     double m_pausedSince = 0.0;
     double m_pauseSpeed = 0.0;     // the speed when the reader's pause began
     double m_pace = -1.0;          // words a second, from the words heard (-1: none heard yet)
+    double m_placeAtZero = 0.0;    // see placeAtZero()
     QList<QPointF> m_words;        // (when, how far along) each word heard, the last minute
     double m_spoken = 0.0;         // seconds the reader has spoken (pauses left out)
     double m_spokenAt = -1.0;      // when m_spoken was counted

@@ -104,6 +104,9 @@ void VoiceSteeringTest::followsAReader() {
         const int heard = word + (t > 10.0 && std::fmod(t, 10.0) < 2.5 ? misplaced : 0);
         in.heardAlong = heard;
         in.heardTarget = heard * kRowsPerWord;
+        in.targetAt = [](double along) {
+            return along * kRowsPerWord;
+        };
         // When that word was said: after the pause, ten seconds later than spoken time.
         const double wordTime = timeOf(word);
         in.heardAt = wordTime + (pauseAt >= 0 && wordTime > pauseAt ? 10.0 : 0.0) -
