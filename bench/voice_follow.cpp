@@ -444,6 +444,24 @@ int main(int argc, char **argv) {
             foundAt - events.skipResumes,
             qPrintable(QStringLiteral("%1%").arg(100.0 * cpu, 0, 'f', 0)), plain.slowest,
             plain.fastest, plain.cv, plain.steadyCv);
+        // The reader's own speed: where the word being said stands at the reading line, moving
+        // from each word's place to the next over the word's time, each 5 s of the first minute.
+        VoiceFollower places;
+        places.follow(lines, {0, kLineHeight, kRowsToReadingLine}, kRowsToReadingLine, 40.0, 0);
+        const auto readerAt = [&](double t) {
+            const int k = std::max(0, spokenAt(t));
+            const SpokenWord &w = rec.spoken[k];
+            if (k + 1 >= rec.spoken.size())
+                return places.targetOf(w.word);
+            const double share =
+                std::clamp((t - w.start) / (rec.spoken[k + 1].start - w.start), 0.0, 1.0);
+            return places.targetOf(w.word) +
+                   share * (places.targetOf(rec.spoken[k + 1].word) - places.targetOf(w.word));
+        };
+        std::printf("      the reader's rows/s, each 5 s:");
+        for (double t = 0.0; t < 60.0; t += 5.0)
+            std::printf(" %.0f", (readerAt(t + 5.0) - readerAt(t)) / 5.0);
+        std::printf("\n");
         std::fflush(stdout);
     }
     return 0;
