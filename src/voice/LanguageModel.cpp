@@ -43,7 +43,8 @@ Pronunciations readPronunciations(const QByteArray &dictionary, const QSet<QStri
             continue;
         QString phones = QString::fromUtf8(line.mid(space + 1)).simplified();
         // Stress digits (AH0, IY1) are not phones of the model.
-        phones.remove(QRegularExpression(QStringLiteral("[0-9]")));
+        static const QRegularExpression stress(QStringLiteral("[0-9]"));
+        phones.remove(stress);
         if (!phones.isEmpty() && !out[word].contains(phones))
             out[word] << phones;
     }
@@ -67,7 +68,8 @@ QString phonesFromIpa(const QString &ipa) {
         {u"r", "R"},     {u"w", "W"},   {u"j", "Y"},   {u"x", "HH"}};
     // Stress, length and syllable marks carry no phone.
     QString rest = ipa;
-    rest.remove(QRegularExpression(QStringLiteral("[ˈˌːˑ.‿\\s-]")));
+    static const QRegularExpression marks(QStringLiteral("[ˈˌːˑ.‿\\s-]"));
+    rest.remove(marks);
     QStringList phones;
     qsizetype i = 0;
     while (i < rest.size()) {

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -156,8 +157,11 @@ QStringList spokenWords(const QString &token) {
     // Digits left inside a word (a mix of letters and digits) are read one by one.
     QStringList spoken;
     for (const QString &w : out) {
-        if (w.contains(QRegularExpression(QStringLiteral("\\d"))) &&
-            !w.contains(QRegularExpression(QStringLiteral("^\\d+$")))) {
+        const bool anyDigit =
+            std::any_of(w.cbegin(), w.cend(), [](QChar c) { return c.isDigit(); });
+        const bool allDigits =
+            std::all_of(w.cbegin(), w.cend(), [](QChar c) { return c.isDigit(); });
+        if (anyDigit && !allDigits) {
             QString letters;
             for (QChar c : w) {
                 if (c.isDigit()) {
@@ -171,7 +175,7 @@ QStringList spokenWords(const QString &token) {
             }
             if (!letters.isEmpty())
                 spoken << letters;
-        } else if (w.contains(QRegularExpression(QStringLiteral("^\\d+$")))) {
+        } else if (allDigits) {
             spoken << wholeInWords(w);
         } else {
             spoken << w;
@@ -182,13 +186,13 @@ QStringList spokenWords(const QString &token) {
 
 ScriptWords scriptWords(const QStringList &lines) {
     ScriptWords s;
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    static const QRegularExpression end(QStringLiteral("[.!?][\"')\\]\\x{201D}]*$"));
     for (int line = 0; line < lines.size(); ++line) {
-        for (const QString &token :
-             lines[line].split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+        for (const QString &token : lines[line].split(space, Qt::SkipEmptyParts)) {
             const QStringList words = spokenWords(token);
             if (words.isEmpty())
                 continue;
-            static const QRegularExpression end(QStringLiteral("[.!?][\"')\\]\\x{201D}]*$"));
             for (const QString &w : words) {
                 s.words << w;
                 s.lines << line;
