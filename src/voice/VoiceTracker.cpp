@@ -21,8 +21,8 @@ constexpr int kStepWords = 2;
 constexpr double kFastestPace = 4.0;
 } // namespace
 
-VoiceTracker::VoiceTracker(QStringList script, int firstWord)
-    : m_script(std::move(script)), m_position(firstWord - 1) {}
+VoiceTracker::VoiceTracker(const QStringList &script, int firstWord)
+    : m_script(script), m_position(firstWord - 1) {}
 
 bool VoiceTracker::hear(int utterance, const QList<HeardWord> &words, bool ended) {
     QList<HeardWord> recent = m_earlier;

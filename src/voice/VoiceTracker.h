@@ -1,5 +1,7 @@
 #pragma once
 
+#include "voice/WordAligner.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,7 +20,7 @@ class VoiceTracker {
 public:
     // The script's spoken words (an empty string for a word the recogniser cannot hear), and
     // the word the reader is expected to say first.
-    explicit VoiceTracker(QStringList script, int firstWord = 0);
+    explicit VoiceTracker(const QStringList &script, int firstWord = 0);
 
     // The words of utterance `utterance` so far; `ended` once the utterance is over. True when
     // the reader's place moved.
@@ -31,7 +33,7 @@ public:
     double heardAt() const { return m_heardAt; }
 
 private:
-    QStringList m_script;
+    NumberedScript m_script;
     QList<HeardWord> m_earlier; // the last words of the utterances that ended
     int m_utterance = -1;
     int m_position = -1;

@@ -38,25 +38,26 @@ struct Cell {
 // Each word its end lies away from the expected one, beyond a few, costs `distanceCost`: near
 // the reader's place a short run of common words ("on the") far ahead is no evidence. Only
 // ends at heard word `firstEndHeard` or later count.
-WordAlignment bestIn(const QStringList &script, const QStringList &heard, int from, int to,
+WordAlignment bestIn(const NumberedScript &script, const QList<int> &heard, int from, int to,
                      int expected, int distanceCost, int firstEndHeard, int *scoreOut) {
     const int m = int(heard.size());
     const int width = to - from;
     if (m == 0 || width <= 0)
         return {};
+    const QList<int> &words = script.words();
     // Rows: heard words 0..m; columns: script words from..to (column 0 is "before from").
     std::vector<Cell> prev(width + 1), cur(width + 1);
     for (int i = 1; i <= m; ++i) {
         cur[0] = Cell{}; // the path may start at any heard word
         for (int c = 1; c <= width; ++c) {
             const int j = from + c - 1;
-            const QString &word = script[j];
+            const int word = words[j];
             // Diagonal: heard word i-1 in place of script word j.
             Cell best;
             const Cell &d = prev[c - 1];
-            if (!word.isEmpty() && word == heard[i - 1]) {
+            if (word >= 0 && word == heard[i - 1]) {
                 best = Cell{d.score + kMatch, d.matches + 1,
-                            d.longMatches + (word.size() >= kLongWord ? 1 : 0), j, i - 1};
+                            d.longMatches + (script.isLong(word) ? 1 : 0), j, i - 1};
             } else {
                 best =
                     Cell{d.score + kMismatch, d.matches, d.longMatches, d.lastScript, d.lastHeard};
@@ -68,7 +69,7 @@ WordAlignment bestIn(const QStringList &script, const QStringList &heard, int fr
                             u.lastHeard};
             // Left: script word j is not heard.
             const Cell &l = cur[c - 1];
-            const int skip = word.isEmpty() ? 0 : kSkipScript;
+            const int skip = word == NumberedScript::kUnheard ? 0 : kSkipScript;
             if (l.score + skip > best.score)
                 best = Cell{l.score + skip, l.matches, l.longMatches, l.lastScript, l.lastHeard};
             // A local start: nothing before counts.
@@ -102,10 +103,36 @@ WordAlignment bestIn(const QStringList &script, const QStringList &heard, int fr
 
 } // namespace
 
-WordAlignment alignHeardWords(const QStringList &script, const QStringList &heard, int expected) {
+NumberedScript::NumberedScript(const QStringList &words) {
+    m_words.reserve(words.size());
+    for (const QString &word : words) {
+        if (word.isEmpty()) {
+            m_words << kUnheard;
+            continue;
+        }
+        auto it = m_numbers.constFind(word);
+        if (it == m_numbers.cend()) {
+            it = m_numbers.insert(word, int(m_long.size()));
+            m_long << (word.size() >= kLongWord);
+        }
+        m_words << it.value();
+    }
+}
+
+QList<int> NumberedScript::numbersOf(const QStringList &heard) const {
+    QList<int> out;
+    out.reserve(heard.size());
+    for (const QString &word : heard)
+        out << m_numbers.value(word, kNotInScript);
+    return out;
+}
+
+WordAlignment alignHeardWords(const NumberedScript &script, const QStringList &heardWords,
+                              int expected) {
     const int n = int(script.size());
-    if (n == 0 || heard.isEmpty())
+    if (n == 0 || heardWords.isEmpty())
         return {};
+    const QList<int> heard = script.numbersOf(heardWords);
     expected = std::clamp(expected, 0, n - 1);
     int nearScore = 0;
     const int from = std::max(0, expected - kNearBefore);
@@ -119,7 +146,7 @@ WordAlignment alignHeardWords(const QStringList &script, const QStringList &hear
     // A jump shows first in the newest words: the whole script is searched only when they do
     // not fit near the expected place, and there only they count.
     const int tailStart = std::max(0, int(heard.size()) - kTailWords);
-    const QStringList tail = heard.mid(tailStart);
+    const QList<int> tail = heard.mid(tailStart);
     int tailNearScore = 0;
     const WordAlignment tailNear = bestIn(script, tail, from, to, expected, 1, 0, &tailNearScore);
     if (nearEnough && tailNear.matches * 2 >= int(tail.size()) && tailNear.longMatches > 0)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -20,7 +22,28 @@ struct WordAlignment {
     int longMatches = 0;  // of them, words of four letters or more
 };
 
-// script: the script's spoken words, an empty string for a word the recogniser cannot hear
-// (it costs nothing to pass over). expected: the script word the reader is thought to say
-// next.
-WordAlignment alignHeardWords(const QStringList &script, const QStringList &heard, int expected);
+// The script's spoken words as numbers, the same word the same number, so that the alignment
+// compares numbers: a search of a long script's every word takes milliseconds, not tens.
+// An empty string (a word the recogniser cannot hear) costs nothing to pass over.
+class NumberedScript {
+public:
+    explicit NumberedScript(const QStringList &words);
+    qsizetype size() const { return m_words.size(); }
+    // Each script word's number; kUnheard for one the recogniser cannot hear.
+    const QList<int> &words() const { return m_words; }
+    // Heard words' numbers; kNotInScript for a word the script does not have.
+    QList<int> numbersOf(const QStringList &heard) const;
+    // Whether the word is of four letters or more, which common words seldom are.
+    bool isLong(int number) const { return m_long[number]; }
+
+    static constexpr int kUnheard = -1;
+    static constexpr int kNotInScript = -2;
+
+private:
+    QList<int> m_words;
+    QList<bool> m_long; // by number
+    QHash<QString, int> m_numbers;
+};
+
+// expected: the script word the reader is thought to say next.
+WordAlignment alignHeardWords(const NumberedScript &script, const QStringList &heard, int expected);

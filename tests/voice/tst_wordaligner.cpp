@@ -57,7 +57,7 @@ void WordAlignerTest::alignsHeardWords() {
     QFETCH(int, found);
     const QStringList script = words(kScript);
     const WordAlignment a =
-        alignHeardWords(script, heard.split(u' ', Qt::SkipEmptyParts), expected);
+        alignHeardWords(NumberedScript(script), heard.split(u' ', Qt::SkipEmptyParts), expected);
     QCOMPARE(a.found ? a.scriptIndex : -1, found);
 }
 
@@ -65,7 +65,8 @@ void WordAlignerTest::passesOverWordsItCannotHear() {
     // A word without a pronunciation is an empty string: the reader's words around it align.
     QStringList script = words("the minister zelenskyy spoke to reporters today");
     script[2].clear();
-    const WordAlignment a = alignHeardWords(script, words("the minister spoke to"), 0);
+    const WordAlignment a =
+        alignHeardWords(NumberedScript(script), words("the minister spoke to"), 0);
     QVERIFY(a.found);
     QCOMPARE(a.scriptIndex, 4);
     QCOMPARE(a.matches, 4);
