@@ -44,17 +44,22 @@ double VoiceFollower::secondsSince(qint64 nowNs) const {
 
 void VoiceFollower::start(const QStringList &lines, const Layout &layout, double rows,
                           double rowsPerSecond, qint64 nowNs, const QString &inputFile) {
-    follow(lines, layout, rows, rowsPerSecond, nowNs);
+    const ScriptWords script = scriptWords(lines);
+    follow(script, layout, rows, rowsPerSecond, nowNs);
     m_recognizer = std::make_unique<SpeechRecognizer>();
-    m_recognizer->start(recognizerSetupFor(scriptWords(lines), inputFile),
+    m_recognizer->start(recognizerSetupFor(script, inputFile),
                         [this](const SpeechRecognizer::Hypothesis &h) { hear(h); });
 }
 
 void VoiceFollower::follow(const QStringList &lines, const Layout &layout, double rows,
                            double rowsPerSecond, qint64 nowNs) {
+    follow(scriptWords(lines), layout, rows, rowsPerSecond, nowNs);
+}
+
+void VoiceFollower::follow(const ScriptWords &script, const Layout &layout, double rows,
+                           double rowsPerSecond, qint64 nowNs) {
     stop();
     m_startNs = nowNs;
-    const ScriptWords script = scriptWords(lines);
     m_lineHeight = std::max(1, layout.lineHeight);
     // How long each word takes to say, near enough: its letters and a gap (a long word takes
     // longer, and fills more of its line).
@@ -102,7 +107,7 @@ void VoiceFollower::follow(const QStringList &lines, const Layout &layout, doubl
     m_tracker = std::make_unique<VoiceTracker>(script.words, firstWord);
     m_steering = std::make_unique<VoiceSteering>(0.0, rowsPerSecond);
     std::lock_guard lock(m_mutex);
-    m_pending.clear();
+    m_heard = {false, m_tracker->position(), 0.0};
 }
 
 void VoiceFollower::stop() {
@@ -112,13 +117,16 @@ void VoiceFollower::stop() {
 }
 
 void VoiceFollower::hear(const SpeechRecognizer::Hypothesis &hypothesis) {
+    // On the recogniser's thread: the words are placed in the script here, so that the play's
+    // thread never waits for a search through a long script. Times stay in seconds of the sound.
+    if (!m_tracker)
+        return;
+    QList<HeardWord> words;
+    for (const SpeechRecognizer::Word &w : hypothesis.words)
+        words.append({w.text, w.start, w.end});
+    m_tracker->hear(hypothesis.utterance, words, hypothesis.ended);
     std::lock_guard lock(m_mutex);
-    // A newer hypothesis of the same utterance replaces the one not yet taken.
-    if (!m_pending.isEmpty() && m_pending.last().utterance == hypothesis.utterance &&
-        !m_pending.last().ended)
-        m_pending.last() = hypothesis;
-    else
-        m_pending.append(hypothesis);
+    m_heard = {m_tracker->heardAny(), m_tracker->position(), m_tracker->heardAt()};
 }
 
 void VoiceFollower::restartSteering(double rowsPerSecond, qint64 nowNs) {
@@ -139,31 +147,21 @@ double VoiceFollower::steerHeard(double rows, qint64 nowNs, qint64 soundStartNs,
                                  const Hearing &hearing) {
     if (!m_steering)
         return 0.0;
-    QList<SpeechRecognizer::Hypothesis> pending;
-    {
-        std::lock_guard lock(m_mutex);
-        pending.swap(m_pending);
-    }
+    const HeardPlace heardNow = heard();
     // Sound seconds on the follower's clock.
     const double soundStart = soundStartNs ? secondsSince(soundStartNs) : 0.0;
-    for (const SpeechRecognizer::Hypothesis &h : pending) {
-        QList<HeardWord> words;
-        for (const SpeechRecognizer::Word &w : h.words)
-            words.append({w.text, soundStart + w.start, soundStart + w.end});
-        m_tracker->hear(h.utterance, words, h.ended);
-    }
     SteeringInput in;
     in.now = secondsSince(nowNs);
     in.position = rows;
     in.lineHeight = m_lineHeight;
     in.firstTarget = m_firstTarget;
     in.startAlong = m_startAlong;
-    in.heard = m_tracker->heardAny();
-    const int word = m_tracker->position();
+    in.heard = heardNow.any;
+    const int word = heardNow.word;
     in.heardAlong = m_along.isEmpty() ? 0.0 : m_along[std::clamp(word, 0, int(m_along.size()) - 1)];
     in.rowsPerWord = rowsPerWordNear(in.heard ? word : 0);
     in.heardTarget = targetOf(word);
-    in.heardAt = m_tracker->heardAt();
+    in.heardAt = soundStart + heardNow.at;
     in.targetAt = [this](double along) {
         return targetAt(along);
     };
@@ -230,6 +228,12 @@ bool VoiceFollower::speaking() const {
     return m_recognizer && m_recognizer->inSpeech();
 }
 
+VoiceFollower::HeardPlace VoiceFollower::heard() const {
+    std::lock_guard lock(m_mutex);
+    return m_heard;
+}
+
 int VoiceFollower::heardWord() const {
-    return m_tracker && m_tracker->heardAny() ? m_tracker->position() : -1;
+    const HeardPlace place = heard();
+    return place.any ? place.word : -1;
 }

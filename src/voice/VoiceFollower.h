@@ -11,11 +11,13 @@
 #include <mutex>
 
 class VoiceTracker;
+struct ScriptWords;
 
 // Follows the reader's voice through the text of a scrolling play: the recogniser listens on
-// a thread of its own for the script's words; on the play's thread each new hypothesis is
-// placed in the script (VoiceTracker) and the speed steered (VoiceSteering) so that the word
-// being said stays at the reading line. Nothing is loaded before start(); stop() frees it all.
+// a thread of its own for the script's words, and places each new hypothesis in the script
+// there (VoiceTracker); on the play's thread the speed is steered (VoiceSteering) so that the
+// word being said stays at the reading line. Nothing is loaded before start(); stop() frees
+// it all.
 //
 // Positions are pixel rows the text has moved since its first line entered at the bottom.
 class VoiceFollower {
@@ -69,6 +71,8 @@ public:
     double targetAt(double along) const;
 
 private:
+    void follow(const ScriptWords &script, const Layout &layout, double rows, double rowsPerSecond,
+                qint64 nowNs);
     double secondsSince(qint64 nowNs) const;
     // Rows of text per word of average length around script word `word`.
     double rowsPerWordNear(int word);
@@ -85,6 +89,15 @@ private:
     double m_firstTarget = 0.0;
     double m_startAlong = -1.0; // where the word at the reading line begins, in average words
     qint64 m_startNs = 0;
-    std::mutex m_mutex; // guards m_pending
-    QList<platform::SpeechRecognizer::Hypothesis> m_pending;
+    // Where the words heard last put the reader: whether any word of the script was heard, the
+    // script word heard last (before the first, the one before the expected first word), and
+    // when it ended, in seconds of the sound. Set on the recogniser's thread.
+    struct HeardPlace {
+        bool any = false;
+        int word = -1;
+        double at = 0.0;
+    };
+    HeardPlace heard() const;
+    mutable std::mutex m_mutex; // guards m_heard
+    HeardPlace m_heard;
 };
