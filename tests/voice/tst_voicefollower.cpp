@@ -1,6 +1,7 @@
 // The follower's speed for a reader about to start: the text must move at the reader's
 // pace over the rows the script's words take, paragraphs' empty lines included, from the
-// first line on. A place between two words stands between theirs.
+// first line on. A place between two words stands between theirs. The words heard are placed
+// in the script as they come (on the recogniser's thread), not when the play next steers.
 #include "voice/VoiceFollower.h"
 
 #include <QTest>
@@ -13,6 +14,7 @@ class VoiceFollowerTest : public QObject {
 private slots:
     void startsAtTheScriptsPace_data();
     void startsAtTheScriptsPace();
+    void placesWordsAsTheyAreHeard();
 };
 
 void VoiceFollowerTest::startsAtTheScriptsPace_data() {
@@ -52,6 +54,20 @@ void VoiceFollowerTest::startsAtTheScriptsPace() {
     }
     QVERIFY2(std::abs(speed - expected) <= 0.015 * expected,
              qPrintable(QStringLiteral("%1, not %2").arg(speed).arg(expected)));
+}
+
+void VoiceFollowerTest::placesWordsAsTheyAreHeard() {
+    VoiceFollower follower;
+    follower.follow({QStringLiteral("Good evening and welcome to the news at six.")}, {0, 60, 700},
+                    0.0, 0.0, 0);
+    QCOMPARE(follower.heardWord(), -1);
+    using Recognizer = platform::SpeechRecognizer;
+    follower.hear(Recognizer::Hypothesis{0,
+                                         {{QStringLiteral("good"), 0.2, 0.5},
+                                          {QStringLiteral("evening"), 0.5, 1.0},
+                                          {QStringLiteral("and"), 1.0, 1.2}},
+                                         false});
+    QCOMPARE(follower.heardWord(), 2);
 }
 
 QTEST_GUILESS_MAIN(VoiceFollowerTest)
