@@ -15,17 +15,21 @@
 // recogniser's processor share. "--keep FOLDER" keeps the sound files and the script
 // (voice-150.wav, script.txt) for bench/voice_pace.sh; VOICE_BENCH_TRACE=1 prints, once a
 // second, the line at the reading line, the spoken line, the tracked line and the speed;
-// VOICE_BENCH_WPM=150 measures that speed alone.
+// VOICE_BENCH_WPM=150 measures that speed alone. Under each speed's line: the reader's own speed
+// over each 5 s of the first minute. The last line: how long a 1 MB script's words take to work
+// out and to number, and one search of them all.
 
 #include "platform/SpeechRecognizer.h"
 #include "play/RowSchedule.h"
 #include "voice/RecognitionFiles.h"
 #include "voice/ScriptWords.h"
 #include "voice/VoiceFollower.h"
+#include "voice/WordAligner.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -464,5 +468,32 @@ int main(int argc, char **argv) {
         std::printf("\n");
         std::fflush(stdout);
     }
+
+    // A long script: 1 MB of numbered lines (the numbers read as words). The play works out its
+    // words at its start, and the recogniser's thread searches all of them when the newest words
+    // heard fit nowhere near the reader's place (the reader says what is not written).
+    QStringList longLines;
+    for (int i = 1, bytes = 0; bytes < 1024 * 1024; ++i) {
+        longLines << QStringLiteral(
+                         "Line %1: the quick brown fox jumps over the lazy dog, and so on.")
+                         .arg(i, 5, 10, QChar(u'0'));
+        bytes += int(longLines.last().size()) + 2;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    const ScriptWords longScript = scriptWords(longLines);
+    const qint64 wordsNs = clock.nsecsElapsed();
+    const NumberedScript numbered(longScript.words);
+    const qint64 numberedNs = clock.nsecsElapsed();
+    const QStringList unwritten = QStringLiteral("good evening and welcome to the news at six the "
+                                                 "city council voted")
+                                      .split(u' ');
+    constexpr int kSearches = 20;
+    for (int i = 0; i < kSearches; ++i)
+        alignHeardWords(numbered, unwritten, 100);
+    std::printf("1 MB script: %lld words worked out in %.0f ms, numbered in %.0f ms; a search of "
+                "them all %.1f ms\n",
+                (long long)longScript.size(), wordsNs / 1e6, (numberedNs - wordsNs) / 1e6,
+                (clock.nsecsElapsed() - numberedNs) / 1e6 / kSearches);
     return 0;
 }
