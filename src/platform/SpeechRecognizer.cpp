@@ -217,8 +217,15 @@ void SpeechRecognizer::run(Setup setup, const Listener &listener) {
         m_processorSeconds = threadProcessorSeconds();
         m_finished = true;
     };
-    if (setup.prepare && !setup.prepare(setup)) {
-        finish(Failure::NoWords);
+    const auto stopped = [this] {
+        return m_stop.load();
+    };
+    if (setup.prepare && !setup.prepare(setup, stopped)) {
+        finish(stopped() ? Failure::None : Failure::NoWords);
+        return;
+    }
+    if (stopped()) {
+        finish(Failure::None);
         return;
     }
     // The decoder, quiet: its log goes nowhere.

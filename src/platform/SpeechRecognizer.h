@@ -42,8 +42,9 @@ public:
         QString inputFile;
         bool paced = true;
         // Run first on the thread (it may write the model's files and fill in their names);
-        // false: there is nothing to listen for.
-        std::function<bool(Setup &)> prepare;
+        // false: there is nothing to listen for. `stopped` tells when stop() has been asked
+        // for: a long preparation gives up then, so that stop() does not wait for it.
+        std::function<bool(Setup &, const std::function<bool()> &stopped)> prepare;
     };
     using Listener = std::function<void(const Hypothesis &)>;
 

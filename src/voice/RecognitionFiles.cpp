@@ -2,6 +2,7 @@
 
 #include "voice/ScriptWords.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSaveFile>
@@ -10,6 +11,10 @@
 #include <QTemporaryDir>
 
 namespace {
+
+// How long espeak-ng may take over the words, and how often the wait looks whether to give up.
+constexpr qint64 kLongestWaitMs = 30000;
+constexpr int kLookEveryMs = 50;
 
 bool writeFile(const QString &path, const QByteArray &bytes) {
     QSaveFile file(path);
@@ -29,7 +34,8 @@ QString RecognitionFiles::dictionaryPath() const {
     return m_folder ? m_folder->filePath(QStringLiteral("script.dict")) : QString();
 }
 
-bool RecognitionFiles::write(const ScriptWords &script, const QString &installedDictionary) {
+bool RecognitionFiles::write(const ScriptWords &script, const QString &installedDictionary,
+                             const std::function<bool()> &stopped) {
     m_folder.reset();
     m_pronunciations.clear();
     const QSet<QString> wanted(script.words.cbegin(), script.words.cend());
@@ -42,7 +48,9 @@ bool RecognitionFiles::write(const ScriptWords &script, const QString &installed
     for (const QString &w : wanted)
         if (!m_pronunciations.contains(w))
             missing << w;
-    const Pronunciations made = pronunciationsFromSynthesizer(missing);
+    const Pronunciations made = pronunciationsFromSynthesizer(missing, stopped);
+    if (stopped && stopped())
+        return false;
     for (auto it = made.cbegin(); it != made.cend(); ++it)
         m_pronunciations.insert(it.key(), it.value());
     if (m_pronunciations.isEmpty())
@@ -63,8 +71,9 @@ platform::SpeechRecognizer::Setup recognizerSetupFor(const ScriptWords &script,
     setup.acousticModel = SpeechRecognizer::installedAcousticModel();
     setup.inputFile = inputFile;
     auto files = std::make_shared<RecognitionFiles>();
-    setup.prepare = [files, script](SpeechRecognizer::Setup &s) {
-        if (!files->write(script, SpeechRecognizer::installedDictionary()))
+    setup.prepare = [files, script](SpeechRecognizer::Setup &s,
+                                    const std::function<bool()> &stopped) {
+        if (!files->write(script, SpeechRecognizer::installedDictionary(), stopped))
             return false;
         s.languageModel = files->languageModelPath();
         s.dictionary = files->dictionaryPath();
@@ -73,7 +82,8 @@ platform::SpeechRecognizer::Setup recognizerSetupFor(const ScriptWords &script,
     return setup;
 }
 
-Pronunciations pronunciationsFromSynthesizer(const QStringList &words) {
+Pronunciations pronunciationsFromSynthesizer(const QStringList &words,
+                                             const std::function<bool()> &stopped) {
     Pronunciations out;
     if (words.isEmpty())
         return out;
@@ -88,11 +98,20 @@ Pronunciations pronunciationsFromSynthesizer(const QStringList &words) {
     // One word a line: espeak-ng answers with one transcription a line.
     espeak.write(words.join(u'\n').toUtf8() + '\n');
     espeak.closeWriteChannel();
-    if (!espeak.waitForFinished(30000) || espeak.exitCode() != 0) {
-        espeak.kill();
-        espeak.waitForFinished(1000);
-        return out;
+    // At most half a minute, and not a moment once the recogniser is stopped.
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if ((stopped && stopped()) || waited.elapsed() > kLongestWaitMs) {
+            espeak.kill();
+            espeak.waitForFinished(1000);
+            return out;
+        }
+        if (espeak.waitForFinished(kLookEveryMs) || espeak.state() == QProcess::NotRunning)
+            break;
     }
+    if (espeak.exitStatus() != QProcess::NormalExit || espeak.exitCode() != 0)
+        return out;
     const QStringList lines =
         QString::fromUtf8(espeak.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     if (lines.size() != words.size())

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QTemporaryDir;
@@ -21,8 +22,10 @@ public:
     RecognitionFiles();
     ~RecognitionFiles();
 
-    // False when no word of the script can be heard, or the files cannot be written.
-    bool write(const ScriptWords &script, const QString &installedDictionary);
+    // False when no word of the script can be heard, or the files cannot be written, or
+    // `stopped` says to give up.
+    bool write(const ScriptWords &script, const QString &installedDictionary,
+               const std::function<bool()> &stopped = {});
 
     QString languageModelPath() const;
     QString dictionaryPath() const;
@@ -41,5 +44,7 @@ platform::SpeechRecognizer::Setup recognizerSetupFor(const ScriptWords &script,
                                                      const QString &inputFile = QString());
 
 // The pronunciations espeak-ng gives `words` (one transcription a word), in the model's
-// phones; empty when espeak-ng is not installed or answers in another shape.
-Pronunciations pronunciationsFromSynthesizer(const QStringList &words);
+// phones; empty when espeak-ng is not installed or answers in another shape, takes longer than
+// half a minute, or `stopped` says to give up while it works.
+Pronunciations pronunciationsFromSynthesizer(const QStringList &words,
+                                             const std::function<bool()> &stopped = {});

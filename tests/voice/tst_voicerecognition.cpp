@@ -1,7 +1,8 @@
 // The recogniser over a short script spoken by espeak-ng at test time: it loads the model built
 // from the script, hears the words, and the tracker follows the reader to the end; without
 // words or without an input it says why; a quiet room before the reader leaves the first words
-// heard. The input goes quiet at a pause, not at a breath.
+// heard. The input goes quiet at a pause, not at a breath. Stopped while it prepares, it gives up
+// at once (espeak-ng's pronunciations too).
 #include "platform/QuietDetector.h"
 #include "platform/SpeechRecognizer.h"
 #include "voice/RecognitionFiles.h"
@@ -12,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QtEndian>
 
 #include <cmath>
@@ -74,6 +76,7 @@ private slots:
     void saysWhyItCannotListen();
     void hearsTheInputGoQuiet_data();
     void hearsTheInputGoQuiet();
+    void givesUpWhenStopped();
 };
 
 void VoiceRecognitionTest::followsASpokenScript_data() {
@@ -195,6 +198,23 @@ void VoiceRecognitionTest::hearsTheInputGoQuiet() {
     }
     QVERIFY2(std::abs(detector.quietFor() - quiet) < 0.1,
              qPrintable(QString::number(detector.quietFor())));
+}
+
+void VoiceRecognitionTest::givesUpWhenStopped() {
+    const QStringList unknown{QStringLiteral("zorblax"), QStringLiteral("quenvit")};
+    QCOMPARE(pronunciationsFromSynthesizer(unknown).size(), 2);
+    QVERIFY(pronunciationsFromSynthesizer(unknown, [] { return true; }).isEmpty());
+    SpeechRecognizer recognizer;
+    SpeechRecognizer::Setup setup;
+    setup.prepare = [](SpeechRecognizer::Setup &, const std::function<bool()> &stopped) {
+        while (!stopped())
+            QThread::msleep(1);
+        return false;
+    };
+    recognizer.start(setup, [](const SpeechRecognizer::Hypothesis &) {});
+    recognizer.stop();
+    QVERIFY(recognizer.finished());
+    QCOMPARE(recognizer.failure(), SpeechRecognizer::Failure::None);
 }
 
 QTEST_GUILESS_MAIN(VoiceRecognitionTest)
