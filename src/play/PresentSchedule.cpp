@@ -20,6 +20,10 @@ constexpr double kTolerance = 0.03;
 constexpr double kHysteresis = 0.02;
 // A showing later than this behind its time restarts the cadence from itself.
 constexpr qint64 kLateNs = 2'000'000;
+// The newest row's wait is brought back to its target over this long, the interval between
+// showings changed by at most this share of itself.
+constexpr double kTrailSettleNs = 4e9;
+constexpr double kMostNudge = 0.005;
 
 } // namespace
 
@@ -111,6 +115,19 @@ qint64 PresentSchedule::steadyIntervalNs() const {
     return static_cast<qint64>(m_refreshNs / (1.0 + kTolerance));
 }
 
+double PresentSchedule::trailNudge(qint64 shownAt) const {
+    // After a change of pace the rate measured over the last seconds lags the rows' own for a
+    // while, and the newest row shown waits longer or shorter than kTargetTrailNs from then
+    // on: a store of rows left full makes the showings come at each row's deadline, with its
+    // lateness, and an empty one makes them wait for their rows. The interval is made a
+    // little shorter or longer until the wait is back at its target, over kTrailSettleNs,
+    // by at most kMostNudge: a change of speed on screen too small to see.
+    if (!known(m_shown))
+        return 1.0;
+    const double off = double(shownAt - arrival(m_shown) - kTargetTrailNs) / kTrailSettleNs;
+    return 1.0 - std::clamp(off, -kMostNudge, kMostNudge);
+}
+
 int PresentSchedule::rowsFor(double rate) const {
     const double perRefresh = rate * m_refreshNs / 1e9;
     const int least = std::max(1, static_cast<int>(std::ceil(perRefresh - kTolerance)));
@@ -173,13 +190,15 @@ qint64 PresentSchedule::present(qint64 nowNs) {
     // A showing on its time counts as made at its time: a thread woken a little late does
     // not push every later showing back by its lateness (until the rows come a showing
     // short, a hair faster than the refresh).
-    takeShowing(count, early || late ? nowNs : m_nextNs);
+    const qint64 shownAt = early || late ? nowNs : m_nextNs;
+    takeShowing(count, shownAt);
 
     // The next showing: k rows' time at the measured pace. The store of rows takes up the
     // rows' jitter; where it runs out, the showing waits for its rows, and where a
     // row would wait too long, the showing comes early (the deadline in dueAt()).
     if (rate > 0.0)
-        m_periodNs = std::max(steadyIntervalNs(), static_cast<qint64>(m_k * 1e9 / rate));
+        m_periodNs = std::max(steadyIntervalNs(),
+                              static_cast<qint64>(m_k * 1e9 / rate * trailNudge(shownAt)));
     // On the grid of showings, unless this one came late: then its rows came late, and
     // the next showing is a whole period after it rather than a hurried one to catch up.
     m_nextNs = early || late ? nowNs + m_periodNs : m_nextNs + m_periodNs;

@@ -80,6 +80,8 @@ private:
     // Rows a showing for this rate: the least k that keeps the showings a refresh apart,
     // changed only when the rate has moved clearly.
     int rowsFor(double rate) const;
+    // The share of the measured interval that brings the newest row's wait back to its target.
+    double trailNudge(qint64 shownAt) const;
     // The shortest time between two steady showings.
     qint64 steadyIntervalNs() const;
     void startSteady(qint64 nowNs, double rate);

@@ -25,18 +25,21 @@ constexpr qint64 kRefresh = 16'666'667;
 struct Showings {
     std::vector<qint64> at;
     std::vector<qint64> rows;
-    qint64 longestWait = 0; // from a row's arrival to its showing
+    qint64 longestWait = 0;    // from a row's arrival to its showing
+    std::vector<qint64> waits; // the newest row's wait at each showing
 };
 
-// Rows at `rate` a second on the clock's schedule, each finished late by up to `jitter` of
-// an interval (a line drawn, a thread woken late), for `seconds`; a showing whenever the
-// schedule says one is due.
-Showings simulate(PresentSchedule &s, double rate, double jitter, quint32 seed, double seconds) {
+// Rows at `rate` a second on the clock's schedule (at `newRate` from `changeAt` seconds on),
+// each finished late by up to `jitter` of an interval (a line drawn, a thread woken late), for
+// `seconds`; a showing whenever the schedule says one is due.
+Showings simulate(PresentSchedule &s, double rate, double jitter, quint32 seed, double seconds,
+                  double newRate = 0.0, double changeAt = 0.0) {
     QRandomGenerator rng(seed);
-    qint64 row = 0;
+    double due = 0.0;
     auto nextArrival = [&] {
-        ++row;
-        return static_cast<qint64>(1e9 / rate * (row + jitter * rng.generateDouble()));
+        const double r = newRate > 0.0 && due >= changeAt * 1e9 ? newRate : rate;
+        due += 1e9 / r;
+        return static_cast<qint64>(due + 1e9 / r * jitter * rng.generateDouble());
     };
     Showings out;
     std::vector<qint64> arrivals;
@@ -56,6 +59,7 @@ Showings simulate(PresentSchedule &s, double rate, double jitter, quint32 seed, 
             continue;
         out.at.push_back(due);
         out.rows.push_back(after - before);
+        out.waits.push_back(due - arrivals[after - 1]);
         for (qint64 n = before + 1; n <= after; ++n)
             out.longestWait = std::max(out.longestWait, due - arrivals[n - 1]);
     }
@@ -155,6 +159,32 @@ private slots:
                      qPrintable(QString::number(std::sqrt(var) / mean)));
             const double seconds = (run.at.back() - from) / 1e9;
             QVERIFY(std::abs(rows / seconds / rate - 1.0) < 0.05);
+        }
+    }
+
+    // After a change of the rows' pace (the operator's keys, the voice's steering) the newest
+    // row's wait comes back to its target, the showings' interval changing by little: a wait
+    // left long would make each showing come at its rows' deadline, a short one wait for them.
+    void waitBackAtItsTarget_data() {
+        QTest::addColumn<double>("newRate");
+        QTest::newRow("1% slower") << 27.72;
+        QTest::newRow("1% faster") << 28.28;
+        QTest::newRow("3% faster") << 28.84;
+        QTest::newRow("twice as fast") << 56.0;
+    }
+    void waitBackAtItsTarget() {
+        QFETCH(double, newRate);
+        PresentSchedule s(kRefresh);
+        s.restart(0);
+        const Showings run = simulate(s, 28.0, 0.05, 1u, 30.0, newRate, 5.0);
+        for (size_t i = 1; i < run.at.size(); ++i) {
+            if (run.at[i] < 20'000 * kMs)
+                continue;
+            QVERIFY2(std::abs(run.waits[i] - PresentSchedule::kTargetTrailNs) < 3 * kMs,
+                     qPrintable(QString::number(run.waits[i] / 1e6)));
+            const double change =
+                double(run.at[i] - run.at[i - 1]) / double(run.at[i - 1] - run.at[i - 2]);
+            QVERIFY2(std::abs(change - 1.0) < 0.01, qPrintable(QString::number(change)));
         }
     }
 
