@@ -27,7 +27,8 @@ constexpr double kMostNudge = 0.005;
 
 } // namespace
 
-PresentSchedule::PresentSchedule(qint64 refreshNs) : m_arrivals(kKeptRows, 0) {
+PresentSchedule::PresentSchedule(qint64 refreshNs)
+    : m_arrivals(kKeptRows, 0), m_paceSums(kKeptRows, 0) {
     setRefreshNs(refreshNs);
 }
 
@@ -36,15 +37,20 @@ void PresentSchedule::setRefreshNs(qint64 ns) {
 }
 
 void PresentSchedule::restart(qint64 count) {
-    m_shown = m_newest = m_first = count;
+    m_shown = m_newest = m_first = m_unpaced = count;
     m_steady = false;
     m_newestWanted = false;
     m_nextNs = kNever;
 }
 
-void PresentSchedule::rowArrived(qint64 atNs) {
+void PresentSchedule::rowArrived(qint64 atNs, qint64 paceNs) {
+    const qint64 sumBefore = m_paceSums[static_cast<size_t>(m_newest) % m_paceSums.size()];
     ++m_newest;
     m_arrivals[static_cast<size_t>(m_newest) % m_arrivals.size()] = atNs;
+    m_paceSums[static_cast<size_t>(m_newest) % m_paceSums.size()] =
+        sumBefore + std::max<qint64>(0, paceNs);
+    if (paceNs <= 0)
+        m_unpaced = m_newest;
     m_first = std::max(m_first, m_newest - static_cast<qint64>(m_arrivals.size()));
 }
 
@@ -104,7 +110,17 @@ double PresentSchedule::rowsPerSecond(qint64 spanNs) const {
     }
     const qint64 rows = m_newest - lo;
     const qint64 ns = end - arrival(lo);
-    return rows >= 2 && ns > 0 ? rows * 1e9 / ns : 0.0;
+    if (rows < 2 || ns <= 0)
+        return 0.0;
+    // Rows that told their pace: the newest row's, as far as the rows kept their paces.
+    if (m_unpaced < m_newest && lo >= m_unpaced) {
+        const auto sum = [this](qint64 c) {
+            return m_paceSums[static_cast<size_t>(c) % m_paceSums.size()];
+        };
+        const qint64 newestPace = sum(m_newest) - sum(m_newest - 1);
+        return 1e9 / double(newestPace) * double(sum(m_newest) - sum(lo)) / double(ns);
+    }
+    return rows * 1e9 / ns;
 }
 
 qint64 PresentSchedule::steadyIntervalNs() const {

@@ -15,11 +15,15 @@
 // picture is shown at an even cadence with the same number of rows each time, and trails
 // the newest row by about kTargetTrailNs: a short store of rows evens out the jitter. The
 // cadence follows the rows' own pace (the speed on screen is the row wait's and nothing
-// else's): the interval is the row count of a
-// showing divided by the measured row rate, nudged a little, and only a little, towards
-// keeping the trail at its target. A row never waits longer than kMaxTrailNs; if the rows
-// run ahead that far (the speed changed, the machine stalled) a showing takes more rows.
-// If the rows fall behind, a showing waits for its rows.
+// else's): the interval is the row count of a showing divided by the row rate, nudged a
+// little, and only a little, towards keeping the trail at its target. Where the rows tell
+// their pace (the wait before each), the rate is the newest row's, scaled by how well the
+// rows kept their pace over the last seconds: a change of speed reaches the showings with
+// the row that brings it, and the store of rows stays as it was. Else the rate is measured
+// over the last seconds, and a change of speed moves the trail until the nudge brings it back. A
+// row never waits longer than kMaxTrailNs; if the rows run ahead that far (the speed changed, the
+// machine stalled) a showing takes more rows. If the rows fall behind, a showing waits for its
+// rows.
 //
 //   start-up   the first rows of a run are shown as they come, at most one showing a
 //              refresh, until about a fifth of a second of rows tells the pace;
@@ -49,8 +53,9 @@ public:
     // A new run of rows: the screen shows the picture after row `count` and nothing waits.
     // The pace is learnt afresh.
     void restart(qint64 count);
-    // Row newest() + 1 was finished at atNs (times never go backwards).
-    void rowArrived(qint64 atNs);
+    // Row newest() + 1 was finished at atNs (times never go backwards), paceNs after the row
+    // before it was due (0: not known).
+    void rowArrived(qint64 atNs, qint64 paceNs = 0);
     // The next showing takes the newest row, as soon as a refresh allows.
     void showNewest();
     // Each row is shown as it comes (the rows wait for the vertical blank themselves).
@@ -89,6 +94,8 @@ private:
 
     qint64 m_refreshNs = 16'666'667;
     std::vector<qint64> m_arrivals; // arrival time of row c at c % size
+    std::vector<qint64> m_paceSums; // the paces of the rows up to row c, at c % size
+    qint64 m_unpaced = 0;           // the newest row whose pace is not known
     qint64 m_first = 0;             // rows after this one have known arrival times
     qint64 m_shown = 0;
     qint64 m_newest = 0;

@@ -40,8 +40,10 @@ qint64 RowSchedule::next(qint64 nowNs, qint64 waitNs) {
     // voice's steering every second or so) adds no row's work time to one row's interval.
     // After rows that did not wait (Delay 0), and when behind by more than two rows' time:
     // from now, not a burst of rows to catch up.
-    if (!m_running || m_waitNs == 0 || nowNs - (from + waitNs) > 2 * waitNs)
+    const bool restart = !m_running || m_waitNs == 0 || nowNs - (from + waitNs) > 2 * waitNs;
+    if (restart)
         from = nowNs;
+    m_paceNs = restart ? 0 : waitNs;
     m_running = true;
     m_waitNs = waitNs;
     m_deadline = from + waitNs;

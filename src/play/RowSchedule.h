@@ -35,9 +35,13 @@ public:
     // The deadline of the next row, asked at nowNs once the row before it is finished, with
     // the wait of the Delay read at that row.
     qint64 next(qint64 nowNs, qint64 waitNs);
+    // The time from the deadline before the last one to the last one: the wait, while the rows
+    // keep their schedule; 0 where the schedule started again (no wait, a stall, the first row).
+    qint64 paceNs() const { return m_paceNs; }
 
 private:
     qint64 m_deadline = 0;
     qint64 m_waitNs = 0;
+    qint64 m_paceNs = 0;
     bool m_running = false;
 };

@@ -125,6 +125,7 @@ void ScreenPresenter::beginRowsLocked(const PlaySurface &surface) {
     } else if (m_ring.size() != ringSize) {
         m_ring = QImage(ringSize, QImage::Format_RGB32);
         m_ringTimes.assign(static_cast<size_t>(ringSize.height()), 0);
+        m_ringPaces.assign(static_cast<size_t>(ringSize.height()), 0);
     }
     // Row 0 is the area's bottom row as it stands: a row narrower than the area keeps the
     // rest of the row above it, as the surface does.
@@ -137,7 +138,7 @@ void ScreenPresenter::beginRowsLocked(const PlaySurface &surface) {
     m_schedule.restart(0);
 }
 
-void ScreenPresenter::rowScrolledIn(const QRgb *pixels, int count) {
+void ScreenPresenter::rowScrolledIn(const QRgb *pixels, int count, qint64 paceNs) {
     const qint64 at = nowNs();
     bool wake = false;
     {
@@ -155,6 +156,7 @@ void ScreenPresenter::rowScrolledIn(const QRgb *pixels, int count) {
                         m_ring.constScanLine(static_cast<int>((n - 1) % lines)) + c * 4,
                         static_cast<size_t>(width - c) * 4);
         m_ringTimes[static_cast<size_t>(n % lines)] = at;
+        m_ringPaces[static_cast<size_t>(n % lines)] = paceNs;
         m_finished = n;
         wake = m_follow || n == m_awaited;
     }
@@ -169,8 +171,10 @@ void ScreenPresenter::takeArrivals() {
     const qint64 lines = m_ring.height();
     // Rows the ring no longer holds count as finished at the oldest time it holds.
     const qint64 oldest = std::max<qint64>(1, m_finished - lines + 1);
-    for (qint64 n = m_taken + 1; n <= m_finished; ++n)
-        m_schedule.rowArrived(m_ringTimes[static_cast<size_t>(std::max(n, oldest) % lines)]);
+    for (qint64 n = m_taken + 1; n <= m_finished; ++n) {
+        const auto k = static_cast<size_t>(std::max(n, oldest) % lines);
+        m_schedule.rowArrived(m_ringTimes[k], n >= oldest ? m_ringPaces[k] : 0);
+    }
     m_taken = m_finished;
 }
 

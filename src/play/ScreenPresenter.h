@@ -91,8 +91,9 @@ public:
     // the picture takes the surface as it is.
     void beginRows(const PlaySurface &surface);
     // A row was written onto the entry row and the area scrolled up by one (count pixels
-    // from the area's left edge).
-    void rowScrolledIn(const QRgb *pixels, int count);
+    // from the area's left edge), paceNs after the row before it was due (the row wait;
+    // 0 where that is not known).
+    void rowScrolledIn(const QRgb *pixels, int count, qint64 paceNs = 0);
     // Every finished row is to be shown, at the next refresh.
     void showNewest();
     // Without a thread: makes the present that is due now, if any.
@@ -150,6 +151,7 @@ private:
     mutable std::mutex m_ringMutex;
     QImage m_ring;
     std::vector<qint64> m_ringTimes;
+    std::vector<qint64> m_ringPaces;
     qint64 m_finished = 0;                      // rows finished
     qint64 m_taken = 0;                         // rows the schedule has been told of
     qint64 m_awaited = PresentSchedule::kNever; // the row the thread waits for

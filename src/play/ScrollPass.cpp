@@ -63,7 +63,8 @@ void PlayWindow::scrollLineIn(bool synced) {
         m_surface.scrollUp();
         // The row goes to the screen through the presenter, not as a change of the surface.
         m_surface.clearDirty();
-        m_presenter.rowScrolledIn(reinterpret_cast<const QRgb *>(rows.constScanLine(i)), width);
+        m_presenter.rowScrolledIn(reinterpret_cast<const QRgb *>(rows.constScanLine(i)), width,
+                                  m_rowSchedule.paceNs());
         m_presenter.poll();
         waitRow(m_host->delay()); // read afresh at every row
         m_host->rowScrolled();
