@@ -4,12 +4,14 @@
 #include <cmath>
 
 namespace {
-// While the text follows a reader who reads on, its speed changes at most this often, only
-// when the wanted speed differs from it by more than the dead band, by the smallest share of
-// itself, or by a part of the difference, but by no more than the largest share: the picture's
-// pace stays even, and the speed follows the reader slowly: a reader's pace varies from
-// sentence to sentence, and a text held at a steady speed stays within a line of the reader
-// (a steady speed changed now and then by a little is what the eye reads as even).
+// While the text follows a reader who reads on, its speed is looked at this often, and changed
+// only when the wanted speed differs from it by more than the dead band, each second by the
+// smallest share of itself, or by a part of the difference, but by no more than the largest
+// share: the picture's pace stays even, and the speed follows the reader slowly: a reader's
+// pace varies from sentence to sentence, and a text held at a steady speed stays within a line
+// of the reader (a steady speed changed now and then by a little is what the eye reads as
+// even). A change is made a tenth at a time, every tenth of a second: the picture's pace slides
+// to the new one rather than steps.
 constexpr double kCruiseStep = 1.0;
 constexpr double kCruiseChange = 0.002;
 constexpr double kCruiseDeadBand = 0.01;
@@ -327,6 +329,7 @@ double VoiceSteering::steer(const SteeringInput &in) {
         (finding && std::abs(wanted - m_speed) > kCruiseDeadBand * scale))
         m_quick = true;
     double next = m_speed;
+    bool sliding = false;
     if (m_quick) {
         const double steps = std::clamp(sinceAsked / kQuickStep, 1.0, kMostSteps);
         const double up =
@@ -337,8 +340,10 @@ double VoiceSteering::steer(const SteeringInput &in) {
     } else if (std::abs(wanted - m_speed) > kCruiseDeadBand * m_speed) {
         const double step =
             std::min(std::max(kCruiseChange * m_speed, kCruisePart * std::abs(wanted - m_speed)),
-                     kMostCruiseChange * m_speed);
+                     kMostCruiseChange * m_speed) *
+            kQuickStep / kCruiseStep;
         next = m_speed + std::clamp(wanted - m_speed, -step, step);
+        sliding = true;
     }
     // A pause's brake ends with the text standing where one more step would leave a row taking
     // longer than a tenth of a second's step (its last step two tenths of the speed it found);
@@ -347,7 +352,7 @@ double VoiceSteering::steer(const SteeringInput &in) {
         next = 0.0;
     else if (next < kSlowest)
         next = wanted > m_speed && wanted >= kSlowest ? kSlowest : 0.0;
-    m_nextChange = in.now + (m_quick ? kQuickStep : kCruiseStep);
+    m_nextChange = in.now + (m_quick || sliding ? kQuickStep : kCruiseStep);
     m_speed = next;
     return m_speed;
 }
