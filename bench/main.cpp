@@ -277,7 +277,7 @@ void benchPresentPath(const Budget &b) {
             numberRow(row, n);
             surface.writeEntryRow(row.data(), kWidth);
             surface.scrollUp();
-            presenter.rowScrolledIn(row.data(), kWidth);
+            presenter.rowScrolledIn(row.data(), kWidth, schedule.paceNs());
             waitRow(schedule, delay);
             const qint64 t = nowNs();
             rowIntervals.push_back(t - last);
