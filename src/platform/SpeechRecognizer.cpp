@@ -2,6 +2,7 @@
 
 #include "platform/PreciseWait.h"
 #include "platform/QuietDetector.h"
+#include "platform/ThreadScheduling.h"
 
 #include <QByteArray>
 #include <QFileInfo>
@@ -16,7 +17,6 @@
 
 #include <dlfcn.h>
 #include <pthread.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -32,8 +32,9 @@ namespace {
 
 constexpr int kRate = 16000;
 // The recogniser's thread, and the input's threads it starts, yield the processor to the
-// play's: the scroll's rows are due every few milliseconds, the recogniser can fall behind a
-// moment and catch up.
+// play's and give way at once to any thread that wakes: the scroll's rows are due every few
+// milliseconds and the display server must put them on screen, while the recogniser can
+// fall behind a moment and catch up.
 constexpr int kNiceness = 10;
 constexpr double kFrameSeconds = 0.01;
 // The sound is decoded in pieces of this many samples (32 ms).
@@ -208,7 +209,7 @@ void SpeechRecognizer::stop() {
 
 void SpeechRecognizer::run(Setup setup, const Listener &listener) {
     pthread_setname_np(pthread_self(), "voice");
-    setpriority(PRIO_PROCESS, id_t(gettid()), kNiceness);
+    platform::runInBackground(kNiceness);
     const auto finish = [this](Failure failure) {
         m_failure = failure;
         m_listening = false;
