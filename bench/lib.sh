@@ -24,21 +24,23 @@ delay_for_speed() {
 
 # compare_plays WHAT DELAY SECONDS: the play with WHAT and without it, REPEAT times each,
 # interleaved. The script defines play DELAY SECONDS ON(0/1), which leaves framepace's output
-# for the text in $WORK/text.txt and for WHAT in $WORK/other.txt. Prints each play and then
-# the medians and the ratio of the speed CVs; runs[ON.KEY] and m ON.KEY keep them for more.
+# for the text in $WORK/text.txt and for WHAT in $WORK/other.txt (empty where WHAT is not
+# watched). Prints each play and then the medians and the ratio of the speed CVs; runs[ON.KEY]
+# and m ON.KEY keep them for more.
 declare -A runs
 m() { tr ' ' '\n' <<<"${runs[$1]}" | grep . | median; }
 compare_plays() {
-    local what=$1 delay=$2 seconds=$3 r on k
+    local what=$1 delay=$2 seconds=$3 r on k other
     for r in $(seq 1 "${REPEAT:-3}"); do
         for on in 1 0; do
             play "$delay" "$seconds" "$on"
             for k in speed_px_s updates_per_s speed_cv stalls; do
                 runs[$on.$k]+="$(key "$k" <"$WORK/text.txt") "
             done
-            runs[$on.fps]+="$(key updates_per_s <"$WORK/other.txt") "
+            other=$(key updates_per_s <"$WORK/other.txt")
+            runs[$on.fps]+="$other "
             echo "run $r, $what $on: text $(key speed_px_s <"$WORK/text.txt") px/s cv" \
-                "$(key speed_cv <"$WORK/text.txt"), $what $(key updates_per_s <"$WORK/other.txt") /s"
+                "$(key speed_cv <"$WORK/text.txt")${other:+, $what $other /s}"
         done
     done
     local row='%-16s %-6s %-8s %-10s %-7s %-7s %s\n'
@@ -46,7 +48,7 @@ compare_plays() {
     printf "$row" "without $what" "$delay" "$(m 0.speed_px_s)" "$(m 0.updates_per_s)" \
         "$(m 0.speed_cv)" "$(m 0.stalls)" -
     printf "$row" "with $what" "$delay" "$(m 1.speed_px_s)" "$(m 1.updates_per_s)" \
-        "$(m 1.speed_cv)" "$(m 1.stalls)" "$(m 1.fps)"
+        "$(m 1.speed_cv)" "$(m 1.stalls)" "$(m 1.fps | grep . || echo -)"
     awk -v a="$(m 1.speed_cv)" -v b="$(m 0.speed_cv)" \
         'BEGIN { if (b > 0) printf "cv ratio (with / without): %.2f\n", a / b }'
 }
