@@ -28,18 +28,18 @@ struct SchedulingAttributes {
 } // namespace
 
 void runInBackground(int niceness) {
-    const auto thread = id_t(syscall(SYS_gettid));
 #ifdef SYS_sched_setattr
-    // The niceness and the turn in one call, the policy kept; a kernel that knows no turns
-    // for ordinary threads takes the niceness and passes over the turn.
+    // The niceness and the turn in one call for the calling thread (pid 0), the policy kept;
+    // a kernel that knows no turns for ordinary threads takes the niceness and passes over
+    // the turn.
     SchedulingAttributes attributes;
     attributes.flags = kKeepPolicy;
     attributes.nice = niceness;
     attributes.runtimeNs = kLongTurnNs;
-    if (syscall(SYS_sched_setattr, thread, &attributes, 0) == 0)
+    if (syscall(SYS_sched_setattr, pid_t(0), &attributes, 0u) == 0)
         return;
 #endif
-    setpriority(PRIO_PROCESS, thread, niceness);
+    setpriority(PRIO_PROCESS, id_t(gettid()), niceness);
 }
 
 } // namespace platform
