@@ -244,14 +244,16 @@ double VoiceSteering::readingSpeed(const SteeringInput &in, double readerSpeed, 
         m_leaning = false;
     m_finding = finding;
     const double most = (finding ? kFindingLean : kMostLean) * readerSpeed;
-    // Within the band the speed is held where it was last set (at the end of finding, as the
-    // text came back from a lean, or when the reader's speed has moved beyond the held share):
-    // a paragraph's turn, read in a moment, puts the text a little behind, and the paragraph's
-    // lines bring it back.
+    // Within the band the speed is held where it was last set (at the end of finding, or when
+    // the reader's speed has moved beyond the held share): a paragraph's turn, read in a moment,
+    // puts the text a little behind, and the paragraph's lines bring it back. A lean is made on
+    // top of the held speed, and the text comes back to it: a lean says the held speed was off
+    // towards the place, and a pace heard meanwhile that differs from it by less than the held
+    // share is no reason to move it (taken at the lean's end, it set the text slower after a
+    // lean that had found it too slow).
     const double lean =
         m_leaning ? std::clamp(error / (finding ? kFindingSettle : kSettle), -most, most) : 0.0;
-    if (finding || m_leaning || m_held < 0.0 ||
-        std::abs(readerSpeed - m_held) > kHeldBeyond * m_held)
+    if (finding || m_held < 0.0 || std::abs(readerSpeed - m_held) > kHeldBeyond * m_held)
         m_held = readerSpeed;
     // Far off for a while (not a moment's mishearing), the text catches up.
     const double far = kFar * line;

@@ -12,6 +12,7 @@ class VoiceSteeringTest : public QObject {
 private slots:
     void followsAReader_data();
     void followsAReader();
+    void comesBackFromALean();
 };
 
 void VoiceSteeringTest::followsAReader_data() {
@@ -188,6 +189,48 @@ void VoiceSteeringTest::followsAReader() {
         QVERIFY(stoppedAt >= pauseAt && stoppedAt - pauseAt <= standsWithin);
         QVERIFY(movedAgainAt - (pauseAt + 10.0) <= 1.0);
     }
+}
+
+void VoiceSteeringTest::comesBackFromALean() {
+    // A steady reader comes to lines that take more rows a word (a run of short, wrapped lines)
+    // and then to denser ones: the place runs well beyond the band ahead of the text and comes
+    // back. The reader has slowed by less than the held share. The text leans towards the place
+    // and then comes back to the speed it held (to the top of its dead band, coming from above),
+    // not to the pace heard during the lean: whether the place crossed the band by a row or not,
+    // the text goes on at the same speed.
+    constexpr double kRowsPerWord = 7.5, kStep = 0.01;
+    const auto rowsAt = [](double along) {
+        const double up = std::clamp((along - 60.0) / 20.0, 0.0, 1.0);
+        const double down = std::clamp((along - 100.0) / 40.0, 0.0, 1.0);
+        return along * kRowsPerWord + 100.0 * (up - down);
+    };
+    VoiceSteering steering(0.0, 40.0);
+    double position = 0.0, speed = 40.0, heldBefore = 0.0, words = 0.0;
+    bool leaned = false;
+    for (int step = 0; step * kStep < 90.0; ++step) {
+        const double t = step * kStep;
+        words += kStep * 2.5 * (t < 20.0 ? 1.0 : 0.972);
+        SteeringInput in;
+        in.now = t;
+        in.position = position;
+        in.lineHeight = 60.0;
+        in.rowsPerWord = kRowsPerWord;
+        in.startAlong = 0.0;
+        in.heard = words >= 1.0;
+        in.heardAlong = std::floor(words);
+        in.heardTarget = rowsAt(in.heardAlong);
+        in.heardAt = t - (words - std::floor(words)) / 2.5;
+        in.targetAt = rowsAt;
+        in.hearing.speaking = true;
+        speed = steering.steer(in);
+        position += speed * kStep;
+        if (t < 24.0)
+            heldBefore = speed;
+        leaned = leaned || speed > 1.015 * heldBefore;
+    }
+    QVERIFY(leaned);
+    QVERIFY2(speed >= heldBefore && speed <= 1.011 * heldBefore,
+             qPrintable(QStringLiteral("%1 after %2").arg(speed).arg(heldBefore)));
 }
 
 QTEST_GUILESS_MAIN(VoiceSteeringTest)
