@@ -15,7 +15,9 @@
 # from 30 s it lies within the second paragraph. It prints the medians
 # of the text's speed, updates a second, speed CV, judder (the CV of each update's speed over
 # the two seconds around it) and stalls, and the ratios of the two CVs and the two judders.
-# LOG=FOLDER keeps framepace's logs.
+# LOG=FOLDER keeps framepace's logs. STRETCH=S splits the watched seconds into stretches of S
+# seconds and prints the median CVs and their ratio for each (FROM=15 SECONDS_WATCHED=45
+# STRETCH=15: the 15th-30th, 30th-45th and 45th-60th seconds of the plays in one run).
 # framepace comes from FRAMEPACE_DIR (see bench/lib.sh).
 set -u
 prog=$(readlink -f "${1:?usage: voice_pace.sh PROGRAM FOLDER}")
@@ -51,6 +53,13 @@ judder_cv() {
         }' "$1"
 }
 
+# stretch_cv CSV FROM TO: the speed CV of the updates between FROM and TO seconds of the log.
+stretch_cv() {
+    awk -F, -v a="$2" -v b="$3" 'NR > 2 && $2 > 0 && $1 >= a * 1000 && $1 < b * 1000 {
+            v = ($3 < 0 ? -$3 : $3) / $2; s += v; q += v * v; n++ }
+        END { if (n > 1) { m = s / n; printf "%.4f", sqrt(q / n - m * m) / m } }' "$1"
+}
+
 # play FOLLOW(0/1) DELAY: one play; leaves framepace's output in $WORK/text.txt.
 play() {
     local follow=$1 delay=$2 main
@@ -70,6 +79,12 @@ play() {
     "$WORK/framepace" -d "${SECONDS_WATCHED:-15}" -x 200 -W 16 -y 100 -Y 700 -l "$log" \
         >"$WORK/text.txt" 2>/dev/null
     echo "judder_cv: $(judder_cv "$log")" >>"$WORK/text.txt"
+    local s=0
+    while [ -n "${STRETCH:-}" ] && [ "$((s + STRETCH))" -le "${SECONDS_WATCHED:-15}" ]; do
+        echo "cv_from_$((from + s)): $(stretch_cv "$log" "$s" "$((s + STRETCH))")" \
+            >>"$WORK/text.txt"
+        s=$((s + STRETCH))
+    done
     kill "$APP_PID" 2>/dev/null
     wait "$APP_PID" 2>/dev/null
     APP_PID=""
@@ -80,7 +95,8 @@ for r in $(seq 1 "$repeat"); do
     for follow in 1 0; do
         play "$follow" "$delay"
         delay=$(delay_for_speed "$(key speed_px_s <"$WORK/text.txt")")
-        for k in speed_px_s updates_per_s speed_cv judder_cv stalls; do
+        for k in speed_px_s updates_per_s speed_cv judder_cv stalls \
+            $(awk -F: '/^cv_from_/ { print $1 }' "$WORK/text.txt"); do
             runs[$follow.$k]+="$(key "$k" <"$WORK/text.txt") "
         done
         echo "run $r, follow voice $follow: $(key speed_px_s <"$WORK/text.txt") px/s," \
@@ -95,3 +111,7 @@ for follow in 0 1; do
 done
 awk -v a="$(m 1.speed_cv)" -v b="$(m 0.speed_cv)" -v c="$(m 1.judder_cv)" -v d="$(m 0.judder_cv)" \
     'BEGIN { if (b > 0 && d > 0) printf "cv ratio (following / constant): %.2f, judder ratio: %.2f\n", a / b, c / d }'
+for k in $(printf '%s\n' "${!runs[@]}" | sed -n 's/^1\.\(cv_from_[0-9]*\)$/\1/p' | sort -t_ -k3 -n); do
+    awk -v f="${k#cv_from_}" -v a="$(m 1.$k)" -v b="$(m 0.$k)" -v s="$STRETCH" \
+        'BEGIN { printf "%d-%d s: cv %s constant, %s following, ratio %.2f\n", f, f + s, b, a, (b > 0 ? a / b : 0) }'
+done
