@@ -59,6 +59,8 @@ constexpr double kInnerBand = 0.25;
 // word a second late or early now and then.
 constexpr double kBandSeconds = 2.5;
 constexpr double kInnerBandSeconds = 0.5;
+// The place must stand beyond the band this long (after the pace is found) for a lean to begin.
+constexpr double kBandFor = 3.0;
 constexpr double kSettle = 15.0;
 constexpr double kHeldBeyond = 0.03;
 constexpr double kMostLean = 0.03;
@@ -238,9 +240,17 @@ double VoiceSteering::readingSpeed(const SteeringInput &in, double readerSpeed, 
     const double line = in.lineHeight;
     const double inner = std::max(kInnerBand * line, kInnerBandSeconds * readerSpeed);
     // A lean begun while finding, within the band when finding ends, ends with it.
-    if (std::abs(error) > (finding ? inner : std::max(kBand * line, kBandSeconds * readerSpeed)))
+    // Once the pace is found, a lean begins only when the place has stood beyond the band for
+    // a few seconds: a reader through a run of short lines is beyond it for a moment and back.
+    const bool beyond =
+        std::abs(error) > (finding ? inner : std::max(kBand * line, kBandSeconds * readerSpeed));
+    if (!beyond)
+        m_beyondSince = -1.0;
+    else if (m_beyondSince < 0.0)
+        m_beyondSince = in.now;
+    if (beyond && (finding || in.now - m_beyondSince >= kBandFor))
         m_leaning = true;
-    else if (std::abs(error) < inner || (m_finding && !finding))
+    else if (!beyond && (std::abs(error) < inner || (m_finding && !finding)))
         m_leaning = false;
     m_finding = finding;
     const double most = (finding ? kFindingLean : kMostLean) * readerSpeed;

@@ -14,8 +14,9 @@
 // the picture's pace stays even. The text may stand off the reader's place by up to a line and
 // a quarter (or two and a half seconds of reading) without the speed changing: within that band
 // the speed is held where it was last set, until the reader's speed has moved a few hundredths
-// from it; beyond the band it leans towards the place, by a few hundredths of the speed, until
-// it is back near it. Far off (the reader skipped a paragraph) it catches up within seconds.
+// from it; beyond the band for a few seconds it leans towards the place, by a few hundredths of
+// the speed, until it is back near it, and then goes on at the speed it held. Far off (the
+// reader skipped a paragraph) it catches up within seconds.
 // The reader's place is the middle one of the places the last seconds of words heard tell, each
 // run on at the reader's pace, so a few words misplaced for a moment do not move it; while the
 // voice is heard it runs on, so the text does not stop and go between words or while the
@@ -99,8 +100,9 @@ private:
     double m_placeAt = -1.0;
     double m_error = 0.0; // the place less the position, smoothed
     bool m_leaning = false;
-    bool m_finding = false;   // the last step was finding the pace
-    double m_held = -1.0;     // the speed held within the band (-1: none yet)
-    double m_farSince = -1.0; // since when the text has been far off (-1: it is not)
-    bool m_quick = false;     // going to a speed far off, at the quick pace
+    double m_beyondSince = -1.0; // since when the place has stood beyond the band (-1: it has not)
+    bool m_finding = false;      // the last step was finding the pace
+    double m_held = -1.0;        // the speed held within the band (-1: none yet)
+    double m_farSince = -1.0;    // since when the text has been far off (-1: it is not)
+    bool m_quick = false;        // going to a speed far off, at the quick pace
 };
