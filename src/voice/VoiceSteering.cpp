@@ -327,6 +327,7 @@ double VoiceSteering::steer(const SteeringInput &in) {
             std::min(kGain * (in.heardTarget - in.position), m_pauseSpeed * std::max(0.0, braking));
         m_placeAt = -1.0;
         m_leaning = false;
+        m_beyondSince = -1.0;
     } else {
         wanted = readingSpeed(in, readerSpeed, finding);
     }
