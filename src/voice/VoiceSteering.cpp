@@ -102,6 +102,15 @@ constexpr double kPlaceBack = 0.5;
 constexpr double kFastest = 12.0;
 // Rows a second below which the text stands.
 constexpr double kSlowest = 1.0;
+// How long `holds` has held, counted from `since` (-1: it did not hold at the last look),
+// which it keeps up to date.
+double heldFor(bool holds, double &since, double now) {
+    if (!holds)
+        since = -1.0;
+    else if (since < 0.0)
+        since = now;
+    return holds ? now - since : 0.0;
+}
 } // namespace
 
 VoiceSteering::VoiceSteering(double now, double startSpeed)
@@ -244,11 +253,8 @@ double VoiceSteering::readingSpeed(const SteeringInput &in, double readerSpeed, 
     // a few seconds: a reader through a run of short lines is beyond it for a moment and back.
     const bool beyond =
         std::abs(error) > (finding ? inner : std::max(kBand * line, kBandSeconds * readerSpeed));
-    if (!beyond)
-        m_beyondSince = -1.0;
-    else if (m_beyondSince < 0.0)
-        m_beyondSince = in.now;
-    if (beyond && (finding || in.now - m_beyondSince >= kBandFor))
+    const double beyondFor = heldFor(beyond, m_beyondSince, in.now);
+    if (beyond && (finding || beyondFor >= kBandFor))
         m_leaning = true;
     else if (!beyond && (std::abs(error) < inner || (m_finding && !finding)))
         m_leaning = false;
@@ -268,11 +274,8 @@ double VoiceSteering::readingSpeed(const SteeringInput &in, double readerSpeed, 
     // Far off for a while (not a moment's mishearing), the text catches up.
     const double far = kFar * line;
     const double farBeyond = error > far ? error - far : error < -far ? error + far : 0.0;
-    if (farBeyond == 0.0)
-        m_farSince = -1.0;
-    else if (m_farSince < 0.0)
-        m_farSince = in.now;
-    const double catchUp = m_farSince >= 0.0 && in.now - m_farSince >= kFarFor ? farBeyond : 0.0;
+    const double farFor = heldFor(farBeyond != 0.0, m_farSince, in.now);
+    const double catchUp = farBeyond != 0.0 && farFor >= kFarFor ? farBeyond : 0.0;
     return std::max(m_held + lean + catchUp / kCatchUp, kSlowestShare * readerSpeed);
 }
 
